@@ -1,0 +1,118 @@
+// Splitting and joining of game paths.
+#include "engine/files/path_split.h"
+
+#include <algorithm>
+
+#include "engine/files/path_macros.h"
+
+namespace vrk {
+namespace {
+
+constexpr char kForeignSeparator = '\\';
+constexpr char kDriveMark = ':';
+constexpr char kExtensionMark = '.';
+const std::string kArchiveSuffix = ".zip";
+
+bool IsSeparator(char c) { return c == kPathSeparator || c == kForeignSeparator; }
+
+std::string ToForwardSeparators(std::string text)
+{
+    std::replace(text.begin(), text.end(), kForeignSeparator, kPathSeparator);
+    return text;
+}
+
+// The last ".zip" that ends a folder level ("a/pack.zip/b" or "a/pack.zip");
+// "a/pack.zipped/b" names no archive.
+size_t FindArchiveEnd(const std::string& folder)
+{
+    size_t from = std::string::npos;
+    while (true) {
+        const size_t at = folder.rfind(kArchiveSuffix, from);
+        if (at == std::string::npos) return std::string::npos;
+        const size_t end = at + kArchiveSuffix.size();
+        if (end == folder.size() || folder[end] == kPathSeparator) return end;
+        if (at == 0) return std::string::npos;
+        from = at - 1;
+    }
+}
+
+void AppendWithSeparator(std::string& out, const std::string& part)
+{
+    out += part;
+    if (out.back() != kPathSeparator) out += kPathSeparator;
+}
+
+}  // namespace
+
+void SplitPath(const std::string& text, std::string& drive, std::string& archive,
+               std::string& folder, std::string& name, std::string& extension)
+{
+    std::string rest = ExpandPathMacros(text);
+    drive.clear();
+    archive.clear();
+    if (rest.size() >= 2 && rest[1] == kDriveMark) {
+        drive = rest.substr(0, 1);
+        rest.erase(0, 2);
+    }
+    rest = ToForwardSeparators(rest);
+    // After a drive the separator only says "from the drive's root", which the drive
+    // rebuilds; without a drive the leading "/" is the root and stays.
+    if (!drive.empty() && !rest.empty() && rest.front() == kPathSeparator) rest.erase(0, 1);
+
+    const size_t lastSeparator = rest.rfind(kPathSeparator);
+    if (lastSeparator == std::string::npos) {
+        folder.clear();
+        name = rest;
+    } else {
+        folder = lastSeparator == 0 ? std::string(1, kPathSeparator) : rest.substr(0, lastSeparator);
+        name = rest.substr(lastSeparator + 1);
+    }
+
+    const size_t dot = name.rfind(kExtensionMark);
+    if (dot == std::string::npos) {
+        extension.clear();
+    } else {
+        extension = name.substr(dot + 1);
+        name.erase(dot);
+    }
+
+    const size_t archiveEnd = FindArchiveEnd(folder);
+    if (archiveEnd != std::string::npos) {
+        archive = folder.substr(0, archiveEnd);
+        const size_t entryFolder = std::min(folder.size(), archiveEnd + 1);
+        folder.erase(0, entryFolder);
+    }
+}
+
+void MakePath(std::string& out, const std::string& drive, const std::string& archive,
+              const std::string& folder, const std::string& name, const std::string& extension)
+{
+    out.clear();
+    if (!drive.empty()) {
+        out += drive;
+        out += kDriveMark;
+        out += kPathSeparator;
+    }
+    if (!archive.empty()) AppendWithSeparator(out, archive);
+    if (!folder.empty()) AppendWithSeparator(out, folder);
+    out += name;
+    if (!extension.empty()) {
+        out += kExtensionMark;
+        out += extension;
+    }
+}
+
+PathRecord AppendPathName(const std::string& folder, const std::string& name)
+{
+    if (folder.empty() || (!name.empty() && name.front() == kExtensionMark) ||
+        IsSeparator(folder.back()))
+        return PathRecord(folder + name);
+    return PathRecord(folder + kPathSeparator + name);
+}
+
+std::string ToSystemPath(const std::string& text)
+{
+    return ToForwardSeparators(ExpandPathMacros(text));
+}
+
+}  // namespace vrk

@@ -1,0 +1,234 @@
+// The Lua script host: the one Lua state, running text and files, and the hooks that
+// carry Lua errors and `print` output into the log.
+#include "engine/script/script.h"
+
+#include <lua.hpp>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+#include "engine/files/text_file.h"
+#include "engine/log/log.h"
+
+namespace vrk {
+namespace {
+
+constexpr const char* kSender = "cScript";
+// Logged for a value that has no text form, so a hook never hands on a null text.
+constexpr const char* kNoText = "(null)";
+// Lua takes text starting with this byte for a precompiled chunk.
+constexpr char kPrecompiledMark = LUA_SIGNATURE[0];
+// The status RunBuffer reports when there is no state to run the text on.
+constexpr int kNoStateStatus = LUA_ERRRUN;
+
+struct LuaStateCloser {
+    void operator()(lua_State* state) const { lua_close(state); }
+};
+
+std::unique_ptr<lua_State, LuaStateCloser>& StateHolder()
+{
+    static std::unique_ptr<lua_State, LuaStateCloser> state;
+    return state;
+}
+
+// The value at `index` as text, or kNoText when it is neither a string nor a number
+// (or the index lies outside the stack).
+const char* TextAt(lua_State* state, int index)
+{
+    if (lua_gettop(state) < -index) {
+        return kNoText;
+    }
+    const char* text = lua_tostring(state, index);
+    return text ? text : kNoText;
+}
+
+// Lua's own print, with its output sent through vrk_print piece by piece. Holds no
+// object with a destructor: Lua errors leave this frame by a long jump.
+int PrintThroughHook(lua_State* state)
+{
+    const int argumentCount = lua_gettop(state);
+    lua_getglobal(state, "tostring");
+    for (int i = 1; i <= argumentCount; ++i) {
+        lua_pushvalue(state, -1);
+        lua_pushvalue(state, i);
+        lua_call(state, 1, 1);
+        const char* piece = lua_tostring(state, -1);
+        if (!piece) {
+            return luaL_error(state, "'tostring' must return a string to 'print'");
+        }
+        if (i > 1) {
+            vrk_print(state, "\t");
+        }
+        vrk_print(state, piece);
+        lua_pop(state, 1);
+    }
+    vrk_print(state, "\n");
+    return 0;
+}
+
+void SetGlobalFunction(lua_State* state, const char* name, lua_CFunction function)
+{
+    lua_pushcclosure(state, function, 0);
+    lua_setfield(state, LUA_GLOBALSINDEX, name);
+}
+
+// Loads the text as a Lua chunk and leaves either the chunk or the error message on
+// the stack. Precompiled chunks are refused: Lua 5.1 does not verify them, and a
+// crafted one could corrupt memory, while every script of the game is plain text.
+int LoadChunk(lua_State* state, const std::string& text)
+{
+    if (text[0] == kPrecompiledMark) {
+        lua_pushstring(state, "precompiled chunks are not accepted");
+        return LUA_ERRSYNTAX;
+    }
+    // The text itself is the chunk name, as luaL_loadstring would make it, so error
+    // messages quote its first line; the length lets a stray NUL byte be reported
+    // instead of silently ending the text.
+    return luaL_loadbuffer(state, text.data(), text.size(), text.c_str());
+}
+
+}  // namespace
+
+lua_State* GetLuaState()
+{
+    return StateHolder().get();
+}
+
+int CreateScript()
+{
+    auto& holder = StateHolder();
+    if (holder) {
+        LogWrite("CreateScript", "^5", "Script system already exists");
+        return 0;
+    }
+    lua_State* state = luaL_newstate();
+    if (!state) {
+        LogWrite("CreateScript", "^5", "Can't open Lua core.");
+        return 0;
+    }
+    holder.reset(state);
+    luaL_openlibs(state);
+    SetGlobalFunction(state, "print", PrintThroughHook);
+    SetGlobalFunction(state, "_ALERT", ScriptAlert);
+    SetGlobalFunction(state, "_ERROR", ScriptAlert);
+    SetGlobalFunction(state, "_VRK_PRINT", ScriptPrint);
+    LogWrite(kSender, "^6", "CreateScript: Ok");
+    return 1;
+}
+
+int DestroyScript()
+{
+    auto& holder = StateHolder();
+    if (!holder) {
+        LogWrite("DestroyScript", "^5", "Script system does not exist");
+        return 0;
+    }
+    holder.reset();
+    LogWrite("DestroyScript", "^6", "Ok");
+    return 1;
+}
+
+bool GetRunWindowed()
+{
+    lua_State* state = GetLuaState();
+    if (!state) {
+        return false;
+    }
+    lua_getglobal(state, "runWindowed");
+    const bool windowed = lua_type(state, -1) == LUA_TBOOLEAN && lua_toboolean(state, -1) != 0;
+    lua_pop(state, 1);
+    return windowed;
+}
+
+std::string GetCurrentLocale(const std::string& fallback)
+{
+    lua_State* state = GetLuaState();
+    if (!state) {
+        return fallback;
+    }
+    lua_getglobal(state, "currentLocale");
+    std::string locale = fallback;
+    if (lua_isstring(state, -1)) {
+        size_t length = 0;
+        // Converts the pushed copy only; the global itself keeps its type.
+        const char* text = lua_tolstring(state, -1, &length);
+        locale.assign(text, length);
+    }
+    lua_pop(state, 1);
+    return locale;
+}
+
+int ScriptAlert(lua_State* state)
+{
+    LogWrite(kSender, "^5", "%s", FormatArg::FromText(TextAt(state, -1)));
+    return 0;
+}
+
+int ScriptPrint(lua_State* state)
+{
+    // The text is the format itself: the engine's formatter treats a stray "%" as a
+    // placeholder without argument, never as a C library conversion.
+    LogPlain(TextAt(state, -1));
+    return 0;
+}
+
+int vrk_print(lua_State* state, const char* text)
+{
+    if (!text) {
+        return luaL_error(state, "'input parameter' must be a string to 'vrk_print'");
+    }
+    lua_getglobal(state, "_VRK_PRINT");
+    if (lua_isfunction(state, -1)) {
+        lua_pushstring(state, text);
+        lua_call(state, 1, 0);
+    } else {
+        lua_pop(state, 1);
+        std::fputs(text, stdout);
+    }
+    return 0;
+}
+
+int cScript::RunBuffer(const std::string& text)
+{
+    if (text.empty()) {
+        return 0;
+    }
+    lua_State* state = GetLuaState();
+    if (!state) {
+        LogWrite(kSender, "^5", "Script system does not exist");
+        return kNoStateStatus;
+    }
+    int status = LoadChunk(state, text);
+    if (status != 0) {
+        LogWrite(kSender, "^5", "Invalid buffer: %s", FormatArg::FromString(text));
+        // Lua's own message names the line that failed to compile.
+        LogWrite(kSender, "^5", "%s", FormatArg::FromText(TextAt(state, -1)));
+        lua_pop(state, 1);
+        return status;
+    }
+    status = lua_pcall(state, 0, 0, 0);
+    if (status != 0) {
+        LogWrite(kSender, "^5", "%s", FormatArg::FromText(TextAt(state, -1)));
+        lua_pop(state, 1);
+    }
+    return status;
+}
+
+int cScript::RunFile(const std::string& name)
+{
+    std::string text;
+    int readResult = 0;
+    try {
+        readResult = ReadTextFile(text, name);
+    } catch (const std::exception&) {
+        readResult = -1;  // undecodable text counts as unreadable
+    }
+    if (readResult != 0) {
+        LogWrite(kSender, "^5", "luafile: error in file %s", FormatArg::FromString(name));
+        return kFileNotReadable;
+    }
+    return RunBuffer(text);
+}
+
+}  // namespace vrk

@@ -1,0 +1,51 @@
+// The Lua script host: owns the program's one Lua 5.1 state, runs Lua text and Lua
+// files, routes Lua errors and `print` output into the log, and reads the settings
+// globals the engine needs before the application exists.
+#pragma once
+#include <string>
+
+struct lua_State;
+
+namespace vrk {
+
+// Creates the state, opens the standard libraries, replaces `print` and sets the
+// host globals `_ALERT`, `_ERROR` and `_VRK_PRINT`. 1 created, 0 not (already there,
+// or Lua could not allocate a state).
+int CreateScript();
+// Closes the state. 1 closed, 0 when there was none.
+int DestroyScript();
+
+// The one Lua state, on which other parts register their native functions and call
+// Lua; null while there is no script system.
+lua_State* GetLuaState();
+
+// True only when the global `runWindowed` is the boolean true.
+bool GetRunWindowed();
+// The global `currentLocale` in its string form when it is a string or a number,
+// else `fallback`.
+std::string GetCurrentLocale(const std::string& fallback);
+
+// Lua native functions. Both take the value on top of the stack as text and log it;
+// a value that has no text form (nil, a table, an empty stack) logs "(null)".
+int ScriptAlert(lua_State* state);
+int ScriptPrint(lua_State* state);
+
+// Sends one piece of print output to the global `_VRK_PRINT` when that is a function,
+// else to standard output. Leaves the Lua stack as it found it. A null text raises a
+// Lua error.
+int vrk_print(lua_State* state, const char* text);
+
+class cScript {
+public:
+    cScript() = delete;
+
+    // 0 success, otherwise the Lua status code of the failed load or call.
+    static int RunBuffer(const std::string& text);
+    // 0 success, kFileNotReadable when the file cannot be read as text, otherwise
+    // the Lua status code.
+    static int RunFile(const std::string& name);
+
+    static constexpr int kFileNotReadable = 1;
+};
+
+}  // namespace vrk

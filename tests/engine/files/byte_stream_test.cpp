@@ -1,0 +1,161 @@
+// cByteStream: encodings, reads past the end, and whole-file load and save.
+#include "engine/files/byte_stream.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "tests/engine/files/files_test_support.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+vrk::cByteStream StreamOf(const Bytes& bytes)
+{
+    vrk::cByteStream stream;
+    for (unsigned char b : bytes) stream.WriteByte(b);
+    return stream;
+}
+
+TEST(ByteStream, Writers_AppendLittleEndianEncodings)
+{
+    vrk::cByteStream stream;
+    stream.WriteInt32(0x11223344);
+    stream.WriteString("abc");
+    stream.WriteString("");
+    stream.WriteFloat(1.0f);
+    EXPECT_EQ(stream.Bytes(), (Bytes{0x44, 0x33, 0x22, 0x11, 0x03, 0x00, 'a', 'b', 'c', 0x00, 0x00,
+                                     0x00, 0x00, 0x80, 0x3F}));
+}
+
+TEST(ByteStream, Readers_GiveBackWhatWasWritten)
+{
+    vrk::cByteStream stream;
+    stream.WriteInt32(0xFFFFFFFE);
+    stream.WriteFloat(-2.5f);
+    stream.WriteString("héllo");
+    EXPECT_EQ(stream.ReadInt32(), 0xFFFFFFFEu);
+    float value = 0;
+    stream.ReadFloat(value);
+    EXPECT_EQ(value, -2.5f);
+    EXPECT_EQ(stream.ReadString(), "héllo");
+    EXPECT_EQ(stream.Cursor(), stream.Bytes().size());
+}
+
+TEST(ByteStream, ShortString_IsPaddedWithZerosAndCursorStopsAtEnd)
+{
+    vrk::cByteStream stream = StreamOf({0x03, 0x00, 'a'});
+    EXPECT_EQ(stream.ReadString(), std::string("a\0\0", 3));
+    EXPECT_EQ(stream.Cursor(), 3u);
+}
+
+TEST(ByteStream, LengthField_IsSigned)
+{
+    Bytes longest = {0xFF, 0x7F};
+    longest.resize(2 + 32767, 'x');
+    vrk::cByteStream stream = StreamOf(longest);
+    EXPECT_EQ(stream.ReadString().size(), 32767u);
+
+    vrk::cByteStream negative = StreamOf({0x00, 0x80, 'a', 'b'});
+    EXPECT_EQ(negative.ReadString(), "");
+    EXPECT_EQ(negative.Cursor(), 2u);
+}
+
+TEST(ByteStream, ReadsPastTheEnd_GiveZerosAndKeepTheCursor)
+{
+    vrk::cByteStream empty;
+    EXPECT_EQ(empty.ReadInt32(), 0u);
+    EXPECT_EQ(empty.Cursor(), 0u);
+    EXPECT_EQ(empty.ReadString(), "");
+
+    vrk::cByteStream twoBytes = StreamOf({0x34, 0x12});
+    EXPECT_EQ(twoBytes.ReadInt32(), 0x1234u);
+    EXPECT_EQ(twoBytes.Cursor(), 2u);
+}
+
+TEST(ByteStream, WriteString_CutsOverlongTextAtACharacterBoundary)
+{
+    // 32766 ASCII bytes then a two-byte character: the limit falls inside it.
+    const std::string text = std::string(32766, 'a') + "é" + "tail";
+    test::LogRecorder log;
+    vrk::cByteStream stream;
+    stream.WriteString(text);
+    stream.WriteInt32(7);
+    EXPECT_EQ(stream.ReadString(), std::string(32766, 'a'));
+    EXPECT_EQ(stream.ReadInt32(), 7u);
+    EXPECT_TRUE(log.Contains("cut to 32766 bytes"));
+}
+
+class ByteStreamFileTest : public testing::Test {
+protected:
+    test::TempFolder folder_;
+};
+
+TEST_F(ByteStreamFileTest, SaveThenLoad_RoundTripsEveryField)
+{
+    vrk::cByteStream out;
+    out.WriteByte(9);
+    out.WriteInt32(123456);
+    out.WriteFloat(0.25f);
+    out.WriteString("level039");
+    const std::string path = folder_.Str() + "/profile/middle.dat";
+    std::filesystem::create_directories(folder_.Path() / "profile");
+    ASSERT_EQ(out.SaveToFile(path), 0);
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+
+    vrk::cByteStream in;
+    in.WriteInt32(1);  // replaced by the load
+    ASSERT_EQ(in.LoadFromFile(path), 0);
+    EXPECT_EQ(in.Bytes(), out.Bytes());
+    EXPECT_EQ(in.Cursor(), 0u);
+}
+
+TEST_F(ByteStreamFileTest, LoadFromFile_ReportsMissingAndEmptyFiles)
+{
+    vrk::cByteStream stream;
+    EXPECT_EQ(stream.LoadFromFile(folder_.Str() + "/missing.dat"), 2);
+    EXPECT_EQ(stream.LoadFromFile(folder_.Write("empty.dat", "")), 3);
+}
+
+TEST_F(ByteStreamFileTest, LoadFromFile_ReadsAZipEntry)
+{
+    const std::string archive = folder_.Str() + "/levels.zip";
+    ASSERT_TRUE(test::WriteZip(archive, {{"level/a.lvl", std::string("\x02\x00hi", 4)}}));
+    vrk::cByteStream stream;
+    ASSERT_EQ(stream.LoadFromFile(archive + "/level/a.lvl"), 0);
+    EXPECT_EQ(stream.ReadString(), "hi");
+}
+
+TEST_F(ByteStreamFileTest, SaveToFile_FailuresReturn2AndKeepThePreviousFile)
+{
+    const std::string archive = folder_.Str() + "/levels.zip";
+    ASSERT_TRUE(test::WriteZip(archive, {{"a.lvl", "old"}}));
+    const std::string previous = folder_.Write("keep.dat", "previous");
+    ASSERT_EQ(chmod(folder_.Str().c_str(), 0755), 0);
+    std::filesystem::create_directories(folder_.Path() / "isfolder");
+
+    vrk::cByteStream stream;
+    stream.WriteString("new");
+    test::LogRecorder log;
+    EXPECT_EQ(stream.SaveToFile(archive + "/a.lvl"), 2);
+    EXPECT_EQ(stream.SaveToFile(folder_.Str() + "/no/such/folder/x.dat"), 2);
+    EXPECT_EQ(stream.SaveToFile(folder_.Str() + "/isfolder"), 2);
+    EXPECT_FALSE(std::filesystem::exists(folder_.Path() / "isfolder.tmp"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder_.Path() / "isfolder"));
+    EXPECT_EQ(stream.SaveToFile(""), 2);
+    EXPECT_EQ(test::TempFolder::Read(previous), "previous");
+    EXPECT_TRUE(log.Contains("inside a ZIP file"));
+}
+
+TEST_F(ByteStreamFileTest, SaveToFile_WhenTheTemporaryCannotBeMadeKeepsThePreviousFile)
+{
+    const std::string path = folder_.Write("middle.dat", "previous");
+    std::filesystem::create_directories(path + ".tmp");
+    vrk::cByteStream stream;
+    stream.WriteInt32(1);
+    EXPECT_EQ(stream.SaveToFile(path), 2);
+    EXPECT_EQ(test::TempFolder::Read(path), "previous");
+}
+
+}  // namespace

@@ -1,0 +1,305 @@
+// The script host: state lifetime, running text and files, the print and error hooks
+// and the two settings globals.
+#include "engine/script/script.h"
+
+#include <gtest/gtest.h>
+#include <lua.hpp>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/log/logger.h"
+#include "tests/engine/log/log_test_support.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using vrk::cScript;
+
+// A logger with a recording console and a script state for each test.
+class ScriptTest : public testing::Test {
+protected:
+    ScriptTest()
+    {
+        auto console = std::make_unique<test::RecordingConsole>(&lines_);
+        logger_->SetConsole(std::move(console));
+    }
+    void SetUp() override
+    {
+        ASSERT_EQ(vrk::CreateScript(), 1);
+        lines_.clear();
+    }
+    void TearDown() override
+    {
+        if (vrk::GetLuaState()) {
+            EXPECT_EQ(lua_gettop(vrk::GetLuaState()), 0) << "the host left values on the stack";
+        }
+        vrk::DestroyScript();
+    }
+
+    // The Lua global `name` as a string ("<nil>" when it is not a string).
+    static std::string Global(const char* name)
+    {
+        lua_State* state = vrk::GetLuaState();
+        lua_getglobal(state, name);
+        const std::string value = lua_type(state, -1) == LUA_TSTRING ? lua_tostring(state, -1) : "<nil>";
+        lua_pop(state, 1);
+        return value;
+    }
+
+    bool Logged(const std::string& line) const
+    {
+        for (const std::string& logged : lines_) {
+            if (logged == line)
+                return true;
+        }
+        return false;
+    }
+    bool LoggedContaining(const std::string& piece) const
+    {
+        for (const std::string& logged : lines_) {
+            if (logged.find(piece) != std::string::npos)
+                return true;
+        }
+        return false;
+    }
+
+    test::TempAppPath app_;
+    std::vector<std::string> lines_;
+    std::unique_ptr<vrk::Logger> logger_ = std::make_unique<vrk::Logger>();
+};
+
+TEST_F(ScriptTest, Print_TwoStringsGiveFourLogPieces)
+{
+    ASSERT_EQ(cScript::RunBuffer("print('a', 'b')"), 0);
+    EXPECT_EQ(lines_, (std::vector<std::string>{"a", "\t", "b", "\n"}));
+}
+
+TEST_F(ScriptTest, Print_NonStringArgumentsGoThroughTostring)
+{
+    ASSERT_EQ(cScript::RunBuffer("print(1, nil, true)"), 0);
+    EXPECT_EQ(lines_, (std::vector<std::string>{"1", "\t", "nil", "\t", "true", "\n"}));
+}
+
+TEST_F(ScriptTest, Print_CustomHookReceivesEveryPieceInsteadOfTheLog)
+{
+    ASSERT_EQ(cScript::RunBuffer("got = '' _VRK_PRINT = function(s) got = got .. '[' .. s .. ']' end "
+                                 "print('a', 'b') print()"),
+              0);
+    EXPECT_EQ(Global("got"), "[a][\t][b][\n][\n]");
+    EXPECT_TRUE(lines_.empty());
+}
+
+TEST_F(ScriptTest, Print_HookThatIsNoFunctionWritesToStandardOutput)
+{
+    testing::internal::CaptureStdout();
+    const int status = cScript::RunBuffer("_VRK_PRINT = 5 print('x', 'y')");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "x\ty\n");
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(lines_.empty());
+}
+
+TEST_F(ScriptTest, Print_TostringNotReturningAStringIsARuntimeError)
+{
+    EXPECT_EQ(cScript::RunBuffer("tostring = function() return {} end print(1)"), LUA_ERRRUN);
+    EXPECT_TRUE(LoggedContaining("'tostring' must return a string to 'print'"));
+}
+
+TEST_F(ScriptTest, Print_PercentTextIsAFormatWithoutArgument)
+{
+    ASSERT_EQ(cScript::RunBuffer("print('100%') print('%s and %d')"), 0);
+    ASSERT_EQ(lines_.size(), 4u);
+    EXPECT_EQ(lines_[0], "100");
+    EXPECT_EQ(lines_[2], " and ");
+}
+
+// Values without a text form must not reach the log as a null text.
+TEST_F(ScriptTest, Hooks_ValueWithoutTextLogsNull)
+{
+    struct Case {
+        const char* script;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"_VRK_PRINT(nil)", "(null)"},
+        {"_VRK_PRINT({})", "(null)"},
+        {"_VRK_PRINT()", "(null)"},
+        {"_VRK_PRINT(12)", "12"},
+        {"_ALERT(nil)", "^7cScript^6: ^5(null)\n"},
+        {"_ERROR({})", "^7cScript^6: ^5(null)\n"},
+        {"_ALERT('bad thing')", "^7cScript^6: ^5bad thing\n"},
+    };
+    for (const Case& c : cases) {
+        lines_.clear();
+        EXPECT_EQ(cScript::RunBuffer(c.script), 0) << c.script;
+        EXPECT_EQ(lines_, std::vector<std::string>{c.line}) << c.script;
+    }
+}
+
+TEST_F(ScriptTest, RunWindowed_OnlyTheBooleanTrueCounts)
+{
+    struct Case {
+        const char* script;
+        bool windowed;
+    };
+    const Case cases[] = {
+        {"runWindowed = nil", false},   {"runWindowed = true", true}, {"runWindowed = false", false},
+        {"runWindowed = 1", false},     {"runWindowed = 'true'", false},
+        {"runWindowed = {}", false},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(cScript::RunBuffer(c.script), 0);
+        EXPECT_EQ(vrk::GetRunWindowed(), c.windowed) << c.script;
+    }
+}
+
+TEST_F(ScriptTest, CurrentLocale_StringOrNumberElseDefault)
+{
+    struct Case {
+        const char* script;
+        const char* locale;
+    };
+    const Case cases[] = {
+        {"currentLocale = nil", "en"}, {"currentLocale = 'de'", "de"}, {"currentLocale = 7", "7"},
+        {"currentLocale = 1.5", "1.5"}, {"currentLocale = {}", "en"}, {"currentLocale = true", "en"},
+        {"currentLocale = ''", ""},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(cScript::RunBuffer(c.script), 0);
+        EXPECT_EQ(vrk::GetCurrentLocale("en"), c.locale) << c.script;
+    }
+}
+
+TEST_F(ScriptTest, CurrentLocale_ReadingANumberLeavesTheGlobalANumber)
+{
+    ASSERT_EQ(cScript::RunBuffer("currentLocale = 7"), 0);
+    EXPECT_EQ(vrk::GetCurrentLocale("en"), "7");
+    ASSERT_EQ(cScript::RunBuffer("kind = type(currentLocale)"), 0);
+    EXPECT_EQ(Global("kind"), "number");
+}
+
+TEST_F(ScriptTest, RunBuffer_EmptyTextSucceedsWithoutRunning)
+{
+    EXPECT_EQ(cScript::RunBuffer(""), 0);
+    EXPECT_TRUE(lines_.empty());
+}
+
+TEST_F(ScriptTest, RunBuffer_CompileErrorLogsTextAndLuaMessageWithLine)
+{
+    const std::string text = "x = 1\ny = = 2";
+    EXPECT_EQ(cScript::RunBuffer(text), LUA_ERRSYNTAX);
+    ASSERT_EQ(lines_.size(), 2u);
+    EXPECT_EQ(lines_[0], "^7cScript^6: ^5Invalid buffer: " + text + "\n");
+    EXPECT_NE(lines_[1].find(":2:"), std::string::npos) << lines_[1];
+}
+
+TEST_F(ScriptTest, RunBuffer_RuntimeErrorLogsMessageAndKeepsEarlierEffects)
+{
+    EXPECT_EQ(cScript::RunBuffer("done = 'yes'\nerror('broken')"), LUA_ERRRUN);
+    ASSERT_EQ(lines_.size(), 1u);
+    EXPECT_NE(lines_[0].find(":2: broken"), std::string::npos) << lines_[0];
+    EXPECT_EQ(Global("done"), "yes");
+}
+
+TEST_F(ScriptTest, RunBuffer_ErrorValueWithoutTextLogsNull)
+{
+    EXPECT_EQ(cScript::RunBuffer("error({})"), LUA_ERRRUN);
+    EXPECT_EQ(lines_, std::vector<std::string>{"^7cScript^6: ^5(null)\n"});
+}
+
+TEST_F(ScriptTest, RunBuffer_PrecompiledChunkIsRefused)
+{
+    lua_State* state = vrk::GetLuaState();
+    ASSERT_EQ(luaL_dostring(state, "return string.dump(function() ran = true end)"), 0);
+    size_t length = 0;
+    const char* bytes = lua_tolstring(state, -1, &length);
+    const std::string chunk(bytes, length);
+    lua_pop(state, 1);
+
+    EXPECT_EQ(cScript::RunBuffer(chunk), LUA_ERRSYNTAX);
+    EXPECT_EQ(Global("ran"), "<nil>");
+    EXPECT_TRUE(LoggedContaining("precompiled chunks are not accepted"));
+}
+
+TEST_F(ScriptTest, RunBuffer_NulByteIsASyntaxErrorNotAnEarlyEnd)
+{
+    const std::string text("a = 1\0b = 2", 11);
+    EXPECT_EQ(cScript::RunBuffer(text), LUA_ERRSYNTAX);
+}
+
+TEST_F(ScriptTest, RunFile_MissingFileLogsAndReturnsOne)
+{
+    test::TempFolder folder;
+    const std::string name = folder.Str() + "/nothing.lua";
+    EXPECT_EQ(cScript::RunFile(name), cScript::kFileNotReadable);
+    EXPECT_TRUE(Logged("^7cScript^6: ^5luafile: error in file " + name + "\n"));
+}
+
+TEST_F(ScriptTest, RunFile_ReadsUtf8WithSignatureAndUtf16)
+{
+    test::TempFolder folder;
+    const std::string utf8 = folder.Write("a.lua", "\xEF\xBB\xBFplain = 'caf\xC3\xA9'");
+    // "wide = 'é'" as UTF-16LE with its byte-order mark.
+    std::string utf16 = "\xFF\xFE";
+    for (char c : std::string("wide = '\xE9'")) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    const std::string wide = folder.Write("w.lua", utf16);
+
+    EXPECT_EQ(cScript::RunFile(utf8), 0);
+    EXPECT_EQ(cScript::RunFile(wide), 0);
+    EXPECT_EQ(Global("plain"), "caf\xC3\xA9");
+    EXPECT_EQ(Global("wide"), "\xC3\xA9");
+}
+
+TEST_F(ScriptTest, RunFile_ErrorStatusOfTheScriptIsPassedOn)
+{
+    test::TempFolder folder;
+    EXPECT_EQ(cScript::RunFile(folder.Write("bad.lua", "error('x')")), LUA_ERRRUN);
+    EXPECT_EQ(cScript::RunFile(folder.Write("worse.lua", "if then")), LUA_ERRSYNTAX);
+}
+
+TEST_F(ScriptTest, RunFile_BrokenUtf16NeverThrows)
+{
+    test::TempFolder folder;
+    // "x=" followed by a lone high surrogate.
+    const std::string name = folder.Write("broken.lua", std::string("\xFF\xFEx\0=\0\0\xD8", 8));
+    int status = 0;
+    EXPECT_NO_THROW(status = cScript::RunFile(name));
+    EXPECT_NE(status, 0);
+}
+
+TEST_F(ScriptTest, CreateAndDestroy_SecondCallOfEachIsRefused)
+{
+    EXPECT_EQ(vrk::CreateScript(), 0);
+    EXPECT_TRUE(Logged("^7CreateScript^6: ^5Script system already exists\n"));
+    EXPECT_EQ(vrk::DestroyScript(), 1);
+    EXPECT_EQ(vrk::GetLuaState(), nullptr);
+    EXPECT_TRUE(Logged("^7DestroyScript^6: ^6Ok\n"));
+    EXPECT_EQ(vrk::DestroyScript(), 0);
+    EXPECT_TRUE(Logged("^7DestroyScript^6: ^5Script system does not exist\n"));
+    EXPECT_EQ(vrk::CreateScript(), 1);
+    EXPECT_TRUE(Logged("^7cScript^6: ^6CreateScript: Ok\n"));
+}
+
+TEST_F(ScriptTest, WithoutState_CallsFailSafely)
+{
+    vrk::DestroyScript();
+    lines_.clear();
+    EXPECT_NE(cScript::RunBuffer("x = 1"), 0);
+    EXPECT_FALSE(lines_.empty());
+    EXPECT_FALSE(vrk::GetRunWindowed());
+    EXPECT_EQ(vrk::GetCurrentLocale("fr"), "fr");
+}
+
+TEST(ScriptWithoutLogger, PrintIsDroppedQuietly)
+{
+    ASSERT_EQ(vrk::GetLogger(), nullptr);
+    ASSERT_EQ(vrk::CreateScript(), 1);
+    EXPECT_EQ(cScript::RunBuffer("print('nobody', nil) _ALERT(nil)"), 0);
+    EXPECT_EQ(vrk::DestroyScript(), 1);
+}
+
+}  // namespace
