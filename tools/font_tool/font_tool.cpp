@@ -22,14 +22,14 @@ constexpr int kAtlasWidth = 256;
 constexpr int kLargeAtlasWidth = 512;
 constexpr int kLargeFontPixels = 30;
 
-struct FontSpec {
+struct FontEntry {
     const char* name;      // the name the game looks fonts up by
     const char* typeface;  // file in the TrueType folder
     int pixels;            // pixel size asked of FreeType
 };
 
 // Game font names with the free typeface that stands in for each.
-const FontSpec kFonts[] = {
+const FontEntry kFonts[] = {
     {"a_fontsystem9", "DejaVuSans.ttf", 12},
     {"a_fontsystem14", "DejaVuSansMono.ttf", 16},
     {"TimesNewRomanItalic22", "DejaVuSerif-Italic.ttf", 22},
@@ -61,7 +61,7 @@ std::string LuaQuoted(const std::string& text)
     return out + "\"";
 }
 
-bool MakeFont(FT_Library library, const FontSpec& spec, const std::string& typefaceFolder,
+bool MakeFont(FT_Library library, const FontEntry& spec, const std::string& typefaceFolder,
               const std::string& outputFolder)
 {
     FT_Face face = nullptr;
@@ -161,7 +161,7 @@ int main(int argc, char** argv)
         return 1;
     }
     bool ok = true;
-    for (const FontSpec& spec : kFonts) ok = MakeFont(library, spec, typefaces, output) && ok;
+    for (const FontEntry& spec : kFonts) ok = MakeFont(library, spec, typefaces, output) && ok;
     FT_Done_FreeType(library);
     return ok ? 0 : 1;
 }

@@ -27,8 +27,6 @@ struct PngPicture {
     std::vector<uint8_t> pixels;
 };
 
-// The name the texture tests were written against; new code uses PngPicture.
-using PngSpec = PngPicture;
 
 // Writes the PNG; false when libpng refused.
 inline bool WritePng(const std::string& file, const PngPicture& picture)

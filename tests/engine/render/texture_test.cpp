@@ -18,13 +18,13 @@ protected:
     // A 2 x 2 RGBA PNG with four distinct pixels.
     std::string WriteTestPng(const std::string& name)
     {
-        test::PngSpec spec;
-        spec.width = 2;
-        spec.height = 2;
-        spec.colorType = PNG_COLOR_TYPE_RGBA;
-        spec.pixels = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 128};
+        test::PngPicture picture;
+        picture.width = 2;
+        picture.height = 2;
+        picture.colorType = PNG_COLOR_TYPE_RGBA;
+        picture.pixels = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 128};
         const std::string file = folder_.Str() + "/" + name;
-        EXPECT_TRUE(test::WritePng(file, spec));
+        EXPECT_TRUE(test::WritePng(file, picture));
         return file;
     }
     std::string DumpLineOf(const vrk::cTexture& texture)
