@@ -12,9 +12,9 @@ constexpr int kTypicalFrameThickness = 3;
 
 }  // namespace
 
-bool DesktopMode(DisplayMode& mode)
+bool DesktopMode(DesktopDisplayMode& mode)
 {
-    mode = DisplayMode{};
+    mode = DesktopDisplayMode{};
     SDL_DisplayMode sdlMode{};
     if (SDL_GetDesktopDisplayMode(kPrimaryDisplay, &sdlMode) != 0)
         return false;

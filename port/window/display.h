@@ -13,14 +13,14 @@ struct DisplayRect {
     int Bottom() const { return y + height; }
 };
 
-struct DisplayMode {
+struct DesktopDisplayMode {
     int width = 0;
     int height = 0;
     int refreshRate = 0;  // Hz; 0 when unknown
 };
 
 // The primary display's desktop mode; false (and a zero mode) when unknown.
-bool DesktopMode(DisplayMode& mode);
+bool DesktopMode(DesktopDisplayMode& mode);
 // The primary display's usable area; falls back to the whole display, false when
 // neither is known.
 bool UsableBounds(DisplayRect& bounds);

@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, SetSwapInterval_AcceptsImmediatePresent)
 
 TEST_F(MainWindowTest, Display_ReportsDesktopAndUsableArea)
 {
-    port::DisplayMode mode;
+    port::DesktopDisplayMode mode;
     ASSERT_TRUE(port::DesktopMode(mode));
     EXPECT_GT(mode.width, 0);
     EXPECT_GT(mode.height, 0);
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, CreateFullScreen_CoversTheDesktop)
     auto window = port::MainWindow::Create(params, nullptr);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->FullScreen());
-    port::DisplayMode mode;
+    port::DesktopDisplayMode mode;
     ASSERT_TRUE(port::DesktopMode(mode));
     int width = 0;
     int height = 0;

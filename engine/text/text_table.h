@@ -1,0 +1,17 @@
+// The text table: text key -> localised text (UTF-8). The locale scripts fill it;
+// the game reads its captions and messages from it by key.
+#pragma once
+#include <map>
+#include <string>
+
+namespace vrk {
+
+using TextMap = std::map<std::string, std::string>;
+
+// The one table. Before any locale is loaded it holds the dialog words ("Ok",
+// "Cancel", ...), each mapped to itself.
+TextMap& TextTable();
+// The text stored under the key; empty when the key is missing (no entry is made).
+std::string FindText(const std::string& key);
+
+}  // namespace vrk

@@ -1,0 +1,246 @@
+// The real program, started headless: start-up and shutdown by its log, the exit codes of
+// the failure paths, the single-instance rule and the end by SIGTERM / SIGINT.
+#include "engine/platform/shell.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/files/path_macros.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kStartTimeout = std::chrono::seconds(20);
+constexpr auto kExitTimeout = std::chrono::seconds(20);
+constexpr auto kPollInterval = std::chrono::milliseconds(20);
+
+const std::string kBinary = std::string(KELVARA_BINARY_DIR) + "/kelvara2";
+
+// One run of the program with its own data, runtime and home folders.
+class Program {
+public:
+    Program(const std::string& root, const std::string& runtime, const char* failure = nullptr)
+        : dataHome_(root + "/data"), runtime_(runtime), home_(root + "/home"), failure_(failure)
+    {
+    }
+    ~Program()
+    {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+
+    void Start()
+    {
+        pid_ = ::fork();
+        if (pid_ != 0) return;
+        ::setenv("XDG_DATA_HOME", dataHome_.c_str(), 1);
+        ::setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
+        ::setenv("HOME", home_.c_str(), 1);
+        ::setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        if (failure_ != nullptr)
+            ::setenv("KELVARA_PORT_FAIL", failure_, 1);
+        else
+            ::unsetenv("KELVARA_PORT_FAIL");
+        ::execl(kBinary.c_str(), kBinary.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+
+    // The exit code, or nothing when the program did not end in time (or by a signal).
+    std::optional<int> WaitExit()
+    {
+        const auto deadline = Clock::now() + kExitTimeout;
+        while (Clock::now() < deadline) {
+            int status = 0;
+            const pid_t done = ::waitpid(pid_, &status, WNOHANG);
+            if (done == pid_) {
+                pid_ = -1;
+                if (WIFEXITED(status)) return WEXITSTATUS(status);
+                return std::nullopt;
+            }
+            std::this_thread::sleep_for(kPollInterval);
+        }
+        return std::nullopt;
+    }
+
+    void Signal(int signalNumber) { ::kill(pid_, signalNumber); }
+
+    std::string LogFile() const { return dataHome_ + "/OstrandEntertainment/tervol/Kelvara2/_log.html"; }
+    std::string Log() const { return test::TempFolder::Read(LogFile()); }
+
+    // Waits until the log holds the text; false on timeout or when the program ended.
+    bool WaitForLog(const std::string& text)
+    {
+        const auto deadline = Clock::now() + kStartTimeout;
+        while (Clock::now() < deadline) {
+            if (Log().find(text) != std::string::npos) return true;
+            if (::waitpid(pid_, nullptr, WNOHANG) == pid_) {
+                pid_ = -1;
+                return false;
+            }
+            std::this_thread::sleep_for(kPollInterval);
+        }
+        return false;
+    }
+
+private:
+    std::string dataHome_;
+    std::string runtime_;
+    std::string home_;
+    const char* failure_;
+    pid_t pid_ = -1;
+};
+
+// True when each text is found after the one before it.
+bool InOrder(const std::string& log, const std::vector<std::string>& texts)
+{
+    size_t at = 0;
+    for (const std::string& text : texts) {
+        const size_t found = log.find(text, at);
+        if (found == std::string::npos) {
+            ADD_FAILURE() << "missing or out of order: " << text;
+            return false;
+        }
+        at = found + text.size();
+    }
+    return true;
+}
+
+class ShellProgramTest : public testing::Test {
+protected:
+    std::string Runtime() const { return folder.Str() + "/run"; }
+    test::TempFolder folder;
+};
+
+TEST_F(ShellProgramTest, RunsHeadlessAndEndsCleanlyOnSigterm)
+{
+    Program program(folder.Str(), Runtime());
+    program.Start();
+    ASSERT_TRUE(program.WaitForLog("Change viewport. Ok"));
+    std::this_thread::sleep_for(std::chrono::seconds(1));  // let it draw and update a while
+    program.Signal(SIGTERM);
+    EXPECT_EQ(program.WaitExit(), std::optional<int>(0));
+
+    const std::string log = program.Log();
+    EXPECT_TRUE(InOrder(log, {"System paths:", "{AppPath} = " + folder.Str() + "/data/OstrandEntertainment/tervol/Kelvara2",
+                              "CreateScript: Ok", "CreateRender", "CreateSoundManager", "settings.lua",
+                              "CreateWindow Started...", "CreateWindowEx... Ok",
+                              "Resizing and Updating Window... Ok", "Attempt #0 to create Direct3D device",
+                              "Change viewport. Ok", "Render is Free", "DestroyWindow... Ok",
+                              "Clear message&#39;s queue... Ok", "Destroyed.", "DestroyRender",
+                              "DestroyScript", "DestroySoundManager"}));
+}
+
+TEST_F(ShellProgramTest, SigintEndsLikeClosingTheWindow)
+{
+    Program program(folder.Str(), Runtime());
+    program.Start();
+    ASSERT_TRUE(program.WaitForLog("Change viewport. Ok"));
+    program.Signal(SIGINT);
+    EXPECT_EQ(program.WaitExit(), std::optional<int>(0));
+    EXPECT_NE(program.Log().find("DestroyWindow... Ok"), std::string::npos);
+}
+
+TEST_F(ShellProgramTest, SecondInstanceExitsZeroAtOnceShowingNothing)
+{
+    Program first(folder.Str() + "/first", Runtime());
+    first.Start();
+    ASSERT_TRUE(first.WaitForLog("Change viewport. Ok"));
+
+    Program second(folder.Str() + "/second", Runtime());
+    second.Start();
+    EXPECT_EQ(second.WaitExit(), std::optional<int>(0));
+    EXPECT_EQ(second.Log(), "");  // it never got as far as a log
+
+    first.Signal(SIGTERM);
+    EXPECT_EQ(first.WaitExit(), std::optional<int>(0));
+}
+
+struct FailureCase {
+    const char* step;
+    int exitCode;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.step; }
+
+class ShellFailureTest : public ShellProgramTest, public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ShellFailureTest, StartupFailureEndsWithItsCode)
+{
+    Program program(folder.Str(), Runtime(), GetParam().step);
+    program.Start();
+    EXPECT_EQ(program.WaitExit(), std::optional<int>(GetParam().exitCode));
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, ShellFailureTest,
+                         testing::Values(FailureCase{"video", 1}, FailureCase{"gl", 2}, FailureCase{"window", 3}),
+                         [](const testing::TestParamInfo<FailureCase>& info) {
+                             return std::string(info.param.step);
+                         });
+
+TEST_F(ShellProgramTest, WindowFailureIsLoggedBeforeExitCode3)
+{
+    Program program(folder.Str(), Runtime(), "window");
+    program.Start();
+    EXPECT_EQ(program.WaitExit(), std::optional<int>(3));
+    EXPECT_TRUE(InOrder(program.Log(), {"CreateWindow Started...", "CreateWindowEx failed!"}));
+}
+
+// Sets an environment variable for the scope of a test.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const char* value) : name_(name)
+    {
+        if (const char* old = std::getenv(name)) old_ = old;
+        ::setenv(name, value, 1);
+    }
+    ~ScopedVariable()
+    {
+        if (old_) ::setenv(name_.c_str(), old_->c_str(), 1);
+        else ::unsetenv(name_.c_str());
+    }
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
+
+TEST(SystemPaths, FollowTheDataHomeTheHomeAndTheExecutable)
+{
+    const std::string oldApp = vrk::GetPathMacro("{AppPath}");
+    {
+        ScopedVariable data("XDG_DATA_HOME", "/tmp/kelvara-data");
+        ScopedVariable home("HOME", "/tmp/kelvara-home");
+        EXPECT_EQ(vrk::InitSystemPaths(), 1);
+        EXPECT_EQ(vrk::GetPathMacro("{AppPath}"), "/tmp/kelvara-data/OstrandEntertainment/tervol/Kelvara2");
+        EXPECT_EQ(vrk::GetPathMacro("{UserPath}"), "/tmp/kelvara-home");
+        EXPECT_EQ(vrk::GetPathMacro("{StaticPath}"), vrk::GetPathMacro("{ExePath}") + "/data");
+        EXPECT_FALSE(vrk::GetPathMacro("{ExePath}").empty());
+    }
+    {
+        // A relative data home is not a base directory: the home's one is used.
+        ScopedVariable data("XDG_DATA_HOME", "relative/data");
+        ScopedVariable home("HOME", "/tmp/kelvara-home");
+        vrk::InitSystemPaths();
+        EXPECT_EQ(vrk::GetPathMacro("{AppPath}"),
+                  "/tmp/kelvara-home/.local/share/OstrandEntertainment/tervol/Kelvara2");
+    }
+    vrk::SetPathMacro("{AppPath}", oldApp);
+}
+
+}  // namespace
