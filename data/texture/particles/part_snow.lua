@@ -1,0 +1,5 @@
+-- Sprites of the texture "part_snow" (32 x 32). Made by tools/art_tool; edit its manifest.
+
+addTextureInfoExNodes(createTextureInfoEx("part_snow"), "part_snow", {
+  { u = 0, v = 0, cu = 1, cv = 1, dx = 16, dy = 16, w = 32, h = 32 },
+}, 0)

@@ -1,0 +1,56 @@
+-- data/texture/gui: in-game interface sprites.
+
+-- Level progress bar: frame 0 the background, frame 1 the fill.
+texture{
+  path = "gui/progress", size = { 256, 64 },
+  strips = { strip{ name = "progress", w = 256, h = 32, count = 2, columns = 1, hx = 0, hy = 32, draw = function(i, s)
+    if i == 0 then
+      return { rect{ x = 1, y = 2, w = 254, h = 28, r = 12, fill = "#2a2420", outline = "#0e0a08", width = 2 } }
+    end
+    return { rect{ x = 4, y = 5, w = 248, h = 22, r = 10, fill = palette.orange },
+             rect{ x = 10, y = 8, w = 236, h = 5, r = 2.5, fill = "#ffffff70" } }
+  end } },
+}
+
+-- Hover highlight stretched around an object: frame 0 gold, frame 1 green.
+texture{
+  path = "gui/highlight", size = { 128, 64 },
+  strips = { strip{ name = "highlight", w = 64, h = 64, count = 2, draw = function(i, s)
+    local color = i == 0 and "#f2c230d0" or "#5ee05ad0"
+    return { rect{ x = 3, y = 3, w = 58, h = 58, r = 10, outline = color, width = 4 },
+             rect{ x = 8, y = 8, w = 48, h = 48, r = 6, outline = color:sub(1, 7) .. "50", width = 2 } }
+  end } },
+}
+
+-- Target marker: a pulsing cross-hair, looped.
+texture{
+  path = "gui/target", size = { 256, 64 },
+  strips = { strip{ name = "target", w = 64, h = 64, count = 4, fps = 8, draw = function(i, s)
+    local r = 18 + i * 3
+    return { ring{ cx = 32, cy = 32, r = r, width = 4, color = palette.red },
+             line{ x1 = 32, y1 = 4, x2 = 32, y2 = 18, width = 3, color = palette.red },
+             line{ x1 = 32, y1 = 46, x2 = 32, y2 = 60, width = 3, color = palette.red },
+             line{ x1 = 4, y1 = 32, x2 = 18, y2 = 32, width = 3, color = palette.red },
+             line{ x1 = 46, y1 = 32, x2 = 60, y2 = 32, width = 3, color = palette.red },
+             circle{ cx = 32, cy = 32, r = 3, fill = palette.red } }
+  end } },
+}
+
+-- Cups of the level results.
+local function cup(light, dark, text)
+  return {
+    rect{ x = 22, y = 54, w = 20, h = 6, r = 2, fill = dark },
+    rect{ x = 28, y = 42, w = 8, h = 14, fill = light, outline = dark, width = 1.5 },
+    ring{ cx = 14, cy = 22, r = 8, width = 4, color = dark },
+    ring{ cx = 50, cy = 22, r = 8, width = 4, color = dark },
+    poly{ points = { 12, 8, 52, 8, 46, 34, 32, 44, 18, 34 }, fill = light, outline = dark, width = 2.5 },
+    label{ x = 32, y = 22, text = text, scale = 2, align = "center", valign = "middle", color = dark },
+  }
+end
+picture("gui/gui_cup_gold", 64, 64, cup(palette.gold, palette.gold_dark, "1"))
+picture("gui/gui_cup_silver", 64, 64, cup(palette.silver, palette.silver_dark, "2"))
+picture("gui/gui_cup_bronze", 64, 64, cup(palette.bronze, palette.bronze_dark, "3"))
+
+-- The shadow under walking people and animals.
+picture("gui/man_shadow", 64, 32, { ellipse{ cx = 32, cy = 16, rx = 28, ry = 11, fill = "#00000058" },
+                                    ellipse{ cx = 32, cy = 16, rx = 18, ry = 7, fill = "#00000030" } })

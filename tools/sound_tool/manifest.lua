@@ -1,0 +1,117 @@
+-- The game's synthesised sounds (data/sound) and music loops (data/music).
+-- Every voice: wave (sine, square, triangle, saw, noise), at (start, s), freq and
+-- freq_end (Hz, a glide), attack / hold / release (s), level, cutoff (low-pass Hz),
+-- vibrato_rate / vibrato_depth, duty (square), seed (noise).
+
+-- Interface ----------------------------------------------------------------
+
+sound{ path = "sound/click", voices = {
+  { wave = "square", freq = 1400, freq_end = 700, attack = 0.001, release = 0.035, level = 0.5, cutoff = 5000 },
+  { wave = "noise", attack = 0.0005, release = 0.012, level = 0.4, cutoff = 6000 },
+} }
+
+sound{ path = "sound/mouse_in", peak = 0.45, voices = {
+  { wave = "sine", freq = 900, freq_end = 1300, attack = 0.004, release = 0.06, level = 0.6 },
+  { wave = "triangle", freq = 1800, freq_end = 2600, attack = 0.004, release = 0.04, level = 0.2 },
+} }
+
+sound{ path = "sound/typing", peak = 0.5, voices = {
+  { wave = "noise", attack = 0.0005, release = 0.02, level = 0.6, cutoff = 3500, seed = 7 },
+  { wave = "sine", freq = 520, freq_end = 380, attack = 0.001, release = 0.025, level = 0.4 },
+} }
+
+-- A rising four-note jingle over a soft chord: the start of a level.
+local function jingle()
+  local voices = {}
+  local notes = { "C5", "E5", "G5", "C6" }
+  for i, name in ipairs(notes) do
+    local at = (i - 1) * 0.11
+    voices[#voices + 1] = { wave = "square", duty = 0.3, at = at, freq = note(name), attack = 0.005, hold = 0.05,
+                            release = i == #notes and 0.6 or 0.18, level = 0.28, cutoff = 4000 }
+    voices[#voices + 1] = { wave = "sine", at = at, freq = note(name) * 2, attack = 0.003, release = 0.25, level = 0.12 }
+  end
+  for _, name in ipairs({ "C4", "G4", "E4" }) do
+    voices[#voices + 1] = { wave = "triangle", at = 0.33, freq = note(name), attack = 0.05, hold = 0.2, release = 0.5,
+                            level = 0.2 }
+  end
+  return voices
+end
+sound{ path = "sound/start_game", voices = jingle() }
+
+-- Firework bursts: a rising whistle, a bang and a crackle tail; two variants.
+local function salute(whistleFrom, whistleTo, seed)
+  local voices = {
+    { wave = "sine", freq = whistleFrom, freq_end = whistleTo, attack = 0.02, hold = 0.25, release = 0.05, level = 0.15,
+      vibrato_rate = 18, vibrato_depth = 0.01 },
+    { wave = "noise", at = 0.32, attack = 0.002, release = 0.5, level = 0.9, cutoff = 900, seed = seed },
+    { wave = "sine", at = 0.32, freq = 90, freq_end = 40, attack = 0.002, release = 0.35, level = 0.7 },
+  }
+  for i = 0, 9 do
+    voices[#voices + 1] = { wave = "noise", at = 0.45 + i * 0.045 + (i % 3) * 0.013, attack = 0.001, release = 0.03,
+                            level = 0.35 - i * 0.025, cutoff = 5000, seed = seed + i }
+  end
+  return voices
+end
+sound{ path = "sound/salute00", voices = salute(700, 1500, 11) }
+sound{ path = "sound/salute01", voices = salute(900, 1900, 23) }
+
+-- A short bright chime for a finished task or hint.
+sound{ path = "sound/task_done", voices = {
+  { wave = "sine", freq = note("E6"), attack = 0.002, release = 0.6, level = 0.4 },
+  { wave = "sine", at = 0.08, freq = note("B6"), attack = 0.002, release = 0.7, level = 0.3 },
+  { wave = "sine", freq = note("E6") * 2.76, attack = 0.001, release = 0.2, level = 0.1 },
+} }
+sound{ path = "sound/hint", peak = 0.6, voices = {
+  { wave = "sine", freq = note("A5"), attack = 0.003, release = 0.3, level = 0.4 },
+  { wave = "sine", at = 0.09, freq = note("D6"), attack = 0.003, release = 0.4, level = 0.35 },
+} }
+-- A soft whoosh: filtered noise swelling and fading.
+sound{ path = "sound/whoosh", peak = 0.6, voices = {
+  { wave = "noise", attack = 0.15, release = 0.25, level = 0.6, cutoff = 1200, seed = 5 },
+  { wave = "noise", attack = 0.12, release = 0.2, level = 0.3, cutoff = 2600, seed = 9 },
+} }
+
+-- Music loops --------------------------------------------------------------
+
+-- A loop of chords: each bar holds one chord as a soft pad, an arpeggio over it
+-- and a bass note. The voices that ring past the end wrap to the start.
+local function progression(bpm, chords, arpeggioWave, seed)
+  local beat = 60 / bpm
+  local bar = beat * 4
+  local voices = {}
+  for barIndex, chord in ipairs(chords) do
+    local barStart = (barIndex - 1) * bar
+    voices[#voices + 1] = { wave = "triangle", at = barStart, freq = note(chord[1]) / 2, attack = 0.02,
+                            hold = bar * 0.6, release = bar * 0.35, level = 0.35 }
+    for _, name in ipairs(chord) do
+      voices[#voices + 1] = { wave = "sine", at = barStart, freq = note(name), attack = bar * 0.2, hold = bar * 0.5,
+                              release = bar * 0.3, level = 0.1, vibrato_rate = 5, vibrato_depth = 0.004 }
+    end
+    for step = 0, 7 do
+      local name = chord[(step % #chord) + 1]
+      local octave = step >= 4 and 2 or 1
+      voices[#voices + 1] = { wave = arpeggioWave, duty = 0.35, at = barStart + step * beat / 2,
+                              freq = note(name) * octave, attack = 0.004, release = beat * 0.45, level = 0.16,
+                              cutoff = 3000 }
+    end
+    voices[#voices + 1] = { wave = "noise", at = barStart + beat, attack = 0.001, release = 0.05, level = 0.05,
+                            cutoff = 7000, seed = seed + barIndex }
+    voices[#voices + 1] = { wave = "noise", at = barStart + beat * 3, attack = 0.001, release = 0.05, level = 0.05,
+                            cutoff = 7000, seed = seed + barIndex + 50 }
+  end
+  return voices, bar * #chords
+end
+
+local function music(name, bpm, chords, wave, seed)
+  local voices, length = progression(bpm, chords, wave, seed)
+  sound{ path = "music/" .. name, loop = true, length = length, peak = 0.7, voices = voices }
+end
+
+-- Menu: calm major loop.
+music("music0", 96, { { "C4", "E4", "G4" }, { "A3", "C4", "E4" }, { "F3", "A3", "C4" }, { "G3", "B3", "D4" } },
+      "triangle", 100)
+-- Level loops: a bright one and a gentle minor one.
+music("music1", 112, { { "G3", "B3", "D4" }, { "E3", "G3", "B3" }, { "C4", "E4", "G4" }, { "D4", "F#4", "A4" } },
+      "square", 200)
+music("music2", 88, { { "A3", "C4", "E4" }, { "F3", "A3", "C4" }, { "D4", "F4", "A4" }, { "E3", "G#3", "B3" } },
+      "triangle", 300)
