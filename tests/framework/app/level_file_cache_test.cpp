@@ -1,0 +1,152 @@
+// Tests of the level file cache: loading every level file, saving edited streams
+// and reordering the levels.
+#include "framework/app/level_file_cache.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/framework/app/profile_test_support.h"
+
+namespace {
+
+class LevelFileCacheTest : public test::ProfileTest {
+protected:
+    static constexpr uint32_t kCount = 40;
+
+    LevelFileCacheTest() { cache_.Create(kCount); }
+
+    std::filesystem::path LevelFolder() const { return StaticFolder() / "level"; }
+    std::filesystem::path LevelFile(uint32_t index) const
+    {
+        char name[32];
+        std::snprintf(name, sizeof name, "level%03u.lvl", index);
+        return LevelFolder() / name;
+    }
+    void WriteLevels()
+    {
+        for (uint32_t i = 0; i < kCount; ++i) WriteFile(LevelFile(i), "L" + std::to_string(i));
+        WriteFile(LevelFolder() / "map.lvl", "map");
+        WriteFile(LevelFolder() / "achieve.lvl", "achieve");
+        WriteFile(LevelFolder() / "menu.lvl", "menu");
+        WriteFile(LevelFolder() / "comics.lvl", "comics");
+    }
+
+    LevelFileCache cache_;
+};
+
+TEST_F(LevelFileCacheTest, Create_MakesEmptyStreams)
+{
+    EXPECT_EQ(cache_.GetLevelCount(), kCount);
+    ASSERT_NE(cache_.GetLevelStream(39), nullptr);
+    EXPECT_TRUE(cache_.GetLevelStream(39)->Bytes().empty());
+    EXPECT_EQ(cache_.GetLevelStream(40), nullptr);
+    EXPECT_NE(cache_.GetComicsStream(), nullptr);
+}
+
+TEST_F(LevelFileCacheTest, LevelFileName_NumbersFromZeroWithThreeDigits)
+{
+    EXPECT_EQ(LevelFileCache::LevelFileName(7), "{StaticPath}/level/level007.lvl");
+    EXPECT_EQ(LevelFileCache::LevelFileName(39), "{StaticPath}/level/level039.lvl");
+}
+
+TEST_F(LevelFileCacheTest, LoadLevelFiles_ReturnsEachLevelsStream)
+{
+    WriteLevels();
+    cache_.LoadLevelFiles();
+    EXPECT_EQ(Bytes(*cache_.GetLevelStream(0)), "L0");
+    EXPECT_EQ(Bytes(*cache_.GetLevelStream(39)), "L39");
+    EXPECT_EQ(Bytes(*cache_.GetMapStream()), "map");
+    EXPECT_EQ(Bytes(*cache_.GetAchieveStream()), "achieve");
+    EXPECT_EQ(Bytes(*cache_.GetMenuStream()), "menu");
+    EXPECT_EQ(Bytes(*cache_.GetComicsStream()), "comics");
+}
+
+TEST_F(LevelFileCacheTest, LoadLevelFiles_MissingFileLeavesOnlyItsStreamEmpty)
+{
+    WriteLevels();
+    std::filesystem::remove(LevelFolder() / "comics.lvl");
+    WriteFile(LevelFile(3), "");
+    cache_.LoadLevelFiles();
+    EXPECT_TRUE(cache_.GetComicsStream()->Bytes().empty());
+    EXPECT_TRUE(cache_.GetLevelStream(3)->Bytes().empty());
+    EXPECT_EQ(Bytes(*cache_.GetMenuStream()), "menu");
+    EXPECT_EQ(Bytes(*cache_.GetLevelStream(4)), "L4");
+}
+
+TEST_F(LevelFileCacheTest, SaveLevelFiles_WritesEditedStreams)
+{
+    WriteLevels();
+    cache_.LoadLevelFiles();
+    cache_.GetLevelStream(8)->WriteString("x");
+    cache_.SaveLevelFiles();
+    EXPECT_EQ(ReadFile(LevelFile(8)), std::string("L8\x01\x00x", 5));
+    EXPECT_EQ(ReadFile(LevelFile(9)), "L9");
+}
+
+TEST_F(LevelFileCacheTest, ScreenSaves_WriteOnlyTheirStream)
+{
+    cache_.GetMapStream()->WriteByte('m');
+    cache_.GetAchieveStream()->WriteByte('a');
+    cache_.GetMenuStream()->WriteByte('n');
+    cache_.GetComicsStream()->WriteByte('c');
+    cache_.SaveMapFile();
+    EXPECT_EQ(ReadFile(LevelFolder() / "map.lvl"), "m");
+    EXPECT_FALSE(std::filesystem::exists(LevelFolder() / "menu.lvl"));
+    cache_.SaveAchieveFile();
+    cache_.SaveMenuFile();
+    cache_.SaveComicsFile();
+    EXPECT_EQ(ReadFile(LevelFolder() / "achieve.lvl"), "a");
+    EXPECT_EQ(ReadFile(LevelFolder() / "menu.lvl"), "n");
+    EXPECT_EQ(ReadFile(LevelFolder() / "comics.lvl"), "c");
+    EXPECT_FALSE(std::filesystem::exists(LevelFile(0)));
+}
+
+TEST_F(LevelFileCacheTest, MoveEntry_AtTheEndsChangesNothing)
+{
+    WriteLevels();
+    cache_.LoadLevelFiles();
+    EXPECT_EQ(cache_.MoveEntryUp(0), 0u);
+    EXPECT_EQ(cache_.MoveEntryDown(39), 39u);
+    EXPECT_EQ(cache_.MoveEntryUp(40), 40u);
+    EXPECT_EQ(cache_.MoveEntryDown(0xFFFFFFFF), 0xFFFFFFFFu);
+    EXPECT_EQ(Bytes(*cache_.GetLevelStream(0)), "L0");
+    EXPECT_EQ(Bytes(*cache_.GetLevelStream(39)), "L39");
+}
+
+TEST_F(LevelFileCacheTest, MoveEntryDown_ThenSaveSwapsTheFiles)
+{
+    WriteLevels();
+    cache_.LoadLevelFiles();
+    EXPECT_EQ(cache_.MoveEntryDown(5), 6u);
+    cache_.SaveLevelFiles();
+    EXPECT_EQ(ReadFile(LevelFile(5)), "L6");
+    EXPECT_EQ(ReadFile(LevelFile(6)), "L5");
+    EXPECT_EQ(cache_.MoveEntryUp(6), 5u);
+    EXPECT_EQ(Bytes(*cache_.GetLevelStream(5)), "L5");
+}
+
+TEST_F(LevelFileCacheTest, ResetEntry_ThenSaveWritesAnEmptyFile)
+{
+    WriteLevels();
+    cache_.LoadLevelFiles();
+    vrk::cByteStream* stream = cache_.GetLevelStream(12);
+    cache_.ResetEntry(12);
+    cache_.ResetEntry(kCount);
+    EXPECT_EQ(cache_.GetLevelStream(12), stream);  // emptied in place
+    EXPECT_TRUE(stream->Bytes().empty());
+    EXPECT_EQ(stream->Cursor(), 0u);
+    cache_.SaveLevelFiles();
+    EXPECT_TRUE(std::filesystem::exists(LevelFile(12)));
+    EXPECT_EQ(ReadFile(LevelFile(12)), "");
+}
+
+TEST_F(LevelFileCacheTest, FailedSave_IsLoggedWithTheFile)
+{
+    std::filesystem::remove_all(LevelFolder());
+    cache_.GetLevelStream(0)->WriteByte(1);
+    cache_.SaveLevelFiles();
+    cache_.SaveMapFile();
+    EXPECT_TRUE(log_.Contains("level000.lvl not saved"));
+    EXPECT_TRUE(log_.Contains("map.lvl not saved"));
+}
+
+}  // namespace
