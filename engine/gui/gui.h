@@ -1,35 +1,21 @@
-// The GUI manager as the engine core uses it: the open windows and their input walk on
-// the 1024 x 768 virtual screen, the client rectangle, the cursor shown flag, update,
-// draw and the locale broadcast. A stand-in with the least behaviour; the GUI manager's
-// own issue replaces it with the full manager (event queue, cursor sprite, controls).
+// The GUI manager: owns every GUI window by name, keeps the stack of open windows,
+// turns input into window events on the 1024 x 768 virtual screen (y up), delivers
+// queued window events, draws the open windows and the software cursor, and tells
+// every window of a language change.
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/gui/gui_events.h"
 #include "engine/gui/window.h"
 
 namespace vrk {
 
-// Window event codes the engine core and this manager send.
-enum WindowEvent : int32_t {
-    kWndRightButton = 0,
-    kWndDraw = 1,
-    kWndUpdate = 2,
-    kWndKeyDown = 3,
-    kWndChar = 4,
-    kWndMouseMove = 5,
-    kWndLeftDown = 6,
-    kWndLeftUp = 7,
-    kWndMiddleDown = 17,
-    kWndMiddleUp = 18,
-    kWndLocaleChanged = 20,
-};
-
-// A GUI point in one parameter: y in the high half, x in the low half, 16 bits each.
-intptr_t PackGuiPoint(int32_t x, int32_t y);
+class cTexture;
 
 struct ClientRect {
     int32_t x = 0;
@@ -38,9 +24,33 @@ struct ClientRect {
     int32_t height = 0;
 };
 
+// The software cursor: client pixels with the origin at the bottom left.
+struct CursorSprite {
+    float x = 0.0f;
+    float y = 0.0f;
+    float width = 64.0f;
+    float height = 64.0f;
+    std::shared_ptr<cTexture> texture;
+    uint32_t align = kAlignLeft | kAlignTop;
+};
+
+// One posted window event. The target is held weakly: a window replaced before the
+// delivery loses its events.
+struct QueuedWindowEvent {
+    int32_t code = 0;
+    std::weak_ptr<cWindow> target;
+    intptr_t first = 0;
+    intptr_t second = 0;
+};
+
+using WindowMap = std::map<std::string, std::shared_ptr<cWindow>>;
+
 class cGUI {
 public:
+    static constexpr float kBlinkPeriod = 0.5f;
+
     cGUI(float width, float height);
+    // Event 9 to every window in name order, then the windows are destroyed.
     ~cGUI();
     cGUI(const cGUI&) = delete;
     cGUI& operator=(const cGUI&) = delete;
@@ -50,38 +60,68 @@ public:
     // rectangle is empty.
     void ScreenToGui(int32_t& x, int32_t& y) const;
 
-    // Input; true when a window consumed it. Positions are client pixels.
+    // Makes and stores a window (replacing, and closing, any of that name), sends it
+    // event 8 and returns it. A null function gets the default one.
+    cWindow* AddWindow(const std::string& name, std::unique_ptr<cWindowFunction> function = nullptr);
+    void ShowWindow(const std::string& name);
+    // Event 11 to the window; its handler decides (the default one closes it).
+    void AskCloseWindow(const std::string& name);
+    void CloseWindow(const std::string& name);
+    bool IsWindowOpen(const std::string& name) const;
+    // The window stored under the name, or null.
+    cWindow* FindWindow(const std::string& name) const;
+    // The map's first window in name order, or null; GetNextWindow walks on from it.
+    cWindow* GetFirstWindow() const;
+    cWindow* GetNextWindow(const cWindow* window) const;
+
+    // Delivered by the next Update. A null window posts nothing.
+    void PostEvent(cWindow* window, int32_t code, intptr_t first, intptr_t second);
+
+    // Input; true when a window consumed it. Positions are client pixels with the
+    // origin at the top left; button 0 left, 1 middle, 2 right.
     bool OnKey(int32_t virtualKey);
     bool OnChar(int32_t character);
     bool OnMouseMove(int32_t x, int32_t y);
-    // button 0 left, 1 middle, 2 right; up false for a press.
     bool OnMouseButton(int32_t x, int32_t y, int32_t button, bool up);
-
     // Offers an event to the open windows from the top down: active windows get it
-    // through their window function, a result of 1 or a modal window ends the walk as
+    // through their window function; a result of 1 or a modal window ends the walk as
     // consumed.
     bool WalkOpenWindows(int32_t code, intptr_t first, intptr_t second);
 
-    // Fixed-step update of the open windows (seconds).
+    // Seconds; the engine core calls it on every fixed step.
     void Update(float dt);
-    // Draws the open windows, bottom first.
+    // Called by the focused screen while it draws.
     void Draw();
-    // Every window, open or not, in name order, hears of the new language.
+    // Event 20 to every window, open or not, in name order.
     void OnLocaleChanged();
 
-    // Name -> window; owns the windows.
-    std::map<std::string, std::shared_ptr<cWindow>> windows;
-    // The open windows, bottom first; the last one is the top window.
-    std::vector<std::shared_ptr<cWindow>> openWindows;
+    // Takes the cursor picture from the texture registry (an empty entry when the
+    // registry does not hold the name).
+    void SetCursorTexture(const std::string& textureName);
+
+    const WindowMap& Windows() const { return windows_; }
+    const std::vector<std::shared_ptr<cWindow>>& OpenWindows() const { return openWindows_; }
+    size_t QueuedEvents() const { return queue_.size(); }
+    // Edit fields draw their caret only while this is set.
+    bool CaretBlink() const { return caretBlink_; }
 
     float virtualWidth;
     float virtualHeight;
     ClientRect clientRect;
-    // The game draws its own cursor while this is set; the application sets it when it
-    // installs its cursor.
     bool cursorShown = true;
-    float cursorX = 0.0f;
-    float cursorY = 0.0f;
+    CursorSprite cursor;
+
+private:
+    void SendToOpenFromTop(int32_t code, size_t below);
+    void DrawCursor();
+    std::shared_ptr<cWindow> FindShared(const std::string& name) const;
+    bool IsOpen(const cWindow* window) const;
+
+    std::deque<QueuedWindowEvent> queue_;
+    WindowMap windows_;
+    std::vector<std::shared_ptr<cWindow>> openWindows_;
+    float blinkTime_ = 0.0f;
+    bool caretBlink_ = false;
 };
 
 }  // namespace vrk

@@ -4,6 +4,7 @@
 
 #include "engine/files/path_macros.h"
 #include "engine/gui/gui.h"
+#include "engine/log/console.h"
 #include "engine/log/log.h"
 #include "engine/log/logger.h"
 #include "engine/platform/fixed_step.h"
@@ -61,6 +62,7 @@ cGame::cGame(port::AudioOutputKind audio)
     g_game = this;
 
     logger_ = std::make_unique<Logger>();
+    logger_->SetConsole(std::make_unique<Console>());
     LogWrite(kSender, kText, "System paths:");
     LogPlain("  {ExePath} = %s\n", FormatArg::FromString(GetPathMacro("{ExePath}")));
     LogPlain("  {StaticPath} = %s\n", FormatArg::FromString(GetPathMacro("{StaticPath}")));
@@ -96,6 +98,11 @@ cGame::~cGame()
     g_game = nullptr;
 }
 
+Console* cGame::GetConsole() const
+{
+    return logger_ ? dynamic_cast<Console*>(logger_->GetConsole()) : nullptr;
+}
+
 void cGame::AdoptWidget(cWidget* widget)
 {
     if (widget != nullptr) widgets_.emplace_back(widget);
@@ -111,6 +118,7 @@ int cGame::DrawFrame()
         render->SetClearColor(kNoScreenRed, kNoScreenGreen, kNoScreenBlue, kNoScreenAlpha);
         render->ClearRenderTarget();
     }
+    if (Console* console = GetConsole()) console->Draw(lastFrameTime);
     if (render) render->KeepFrameCounters();
     ++frameCount;
     return 0;
@@ -136,6 +144,8 @@ int cGame::Resize(int32_t width, int32_t height)
 
 int cGame::OnKeyDown(int32_t virtualKey)
 {
+    Console* console = consoleActive != 0 ? GetConsole() : nullptr;
+    if (console != nullptr && console->OnKey(virtualKey)) return 1;
     if (gui->OnKey(virtualKey)) return 1;
     if (focused == nullptr || suspended != 0) return 0;
     return focused->OnEvent(kWidgetKeyDown, virtualKey) != 0 ? 1 : 0;
@@ -143,6 +153,9 @@ int cGame::OnKeyDown(int32_t virtualKey)
 
 int cGame::OnChar(int32_t character)
 {
+    Console* console = consoleActive != 0 ? GetConsole() : nullptr;
+    if (console != nullptr && character >= 0 && console->OnChar(static_cast<uint32_t>(character)))
+        return 1;
     if (gui->OnChar(character)) return 1;
     if (focused == nullptr || suspended != 0) return 0;
     return focused->OnEvent(kWidgetChar, character) != 0 ? 1 : 0;

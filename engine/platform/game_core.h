@@ -13,6 +13,7 @@ namespace vrk {
 
 class cGUI;
 class cWidget;
+class Console;
 class Logger;
 class VertexBatch;
 
@@ -49,6 +50,9 @@ public:
     // Called by the cWidget constructor: the core owns the widget from here on.
     void AdoptWidget(cWidget* widget);
     const std::list<std::unique_ptr<cWidget>>& Widgets() const { return widgets_; }
+    // The developer console the logger holds now, or null (a test may give the logger
+    // another sink, so the core never keeps its own pointer).
+    Console* GetConsole() const;
 
     // Set by the application while it starts up, so splash and loading go on while the
     // window is inactive.

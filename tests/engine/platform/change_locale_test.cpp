@@ -113,8 +113,7 @@ TEST_F(ChangeLocaleTest, EveryWindowAndEveryScreenHearsOfTheChange)
         int* count_;
     };
     int windowEvents = 0;
-    game->gui->windows["closed"] =
-        std::make_shared<vrk::cWindow>(game->gui.get(), "closed", std::make_unique<Recorder>(&windowEvents));
+    game->gui->AddWindow("closed", std::make_unique<Recorder>(&windowEvents));
     new test::RecordingWidget("a", &calls);
     new test::RecordingWidget("b", &calls);
     vrk::ChangeLocale("en");
