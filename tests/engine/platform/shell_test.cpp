@@ -26,6 +26,9 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kStartTimeout = std::chrono::seconds(20);
 constexpr auto kExitTimeout = std::chrono::seconds(20);
 constexpr auto kPollInterval = std::chrono::milliseconds(20);
+// Splash and loading advance one fixed step per drawn frame, and a software renderer
+// on a busy machine draws few frames: the whole start-up gets a generous limit.
+constexpr auto kStartupTimeout = std::chrono::seconds(180);
 
 const std::string kBinary = std::string(KELVARA_BINARY_DIR) + "/kelvara2";
 
@@ -80,13 +83,14 @@ public:
 
     void Signal(int signalNumber) { ::kill(pid_, signalNumber); }
 
-    std::string LogFile() const { return dataHome_ + "/OstrandEntertainment/tervol/Kelvara2/_log.html"; }
+    std::string AppFolder() const { return dataHome_ + "/OstrandEntertainment/tervol/Kelvara2"; }
+    std::string LogFile() const { return AppFolder() + "/_log.html"; }
     std::string Log() const { return test::TempFolder::Read(LogFile()); }
 
     // Waits until the log holds the text; false on timeout or when the program ended.
-    bool WaitForLog(const std::string& text)
+    bool WaitForLog(const std::string& text, Clock::duration timeout = kStartTimeout)
     {
-        const auto deadline = Clock::now() + kStartTimeout;
+        const auto deadline = Clock::now() + timeout;
         while (Clock::now() < deadline) {
             if (Log().find(text) != std::string::npos) return true;
             if (::waitpid(pid_, nullptr, WNOHANG) == pid_) {
@@ -144,6 +148,28 @@ TEST_F(ShellProgramTest, RunsHeadlessAndEndsCleanlyOnSigterm)
                               "Change viewport. Ok", "Render is Free", "DestroyWindow... Ok",
                               "Clear message&#39;s queue... Ok", "Destroyed.", "DestroyRender",
                               "DestroyScript", "DestroySoundManager"}));
+}
+
+TEST_F(ShellProgramTest, StartsTheGamePastSplashAndLoadingAndSavesAtExit)
+{
+    Program program(folder.Str(), Runtime());
+    // A window rather than the whole screen: fewer pixels for a software renderer.
+    folder.Write("data/OstrandEntertainment/tervol/Kelvara2/conf/settings.lua", "runWindowed=true\n");
+    program.Start();
+    ASSERT_TRUE(program.WaitForLog("Switch to player", kStartupTimeout)) << program.Log();
+    program.Signal(SIGTERM);
+    EXPECT_EQ(program.WaitExit(), std::optional<int>(0));
+
+    const std::string log = program.Log();
+    EXPECT_TRUE(InOrder(log, {"Change viewport. Ok", "cMiddle", "Start game initialization...", "cGarden",
+                              "Start game initialization...", "Show splash screen...", "End splash screen",
+                              "Start loading...", "Loading complete. Finish game initialization...",
+                              "Found 0 Player profiles", "Switch to player &#39;&#39;", "Render is Free"}));
+    EXPECT_EQ(log.find("not all data was loaded"), std::string::npos);
+    EXPECT_EQ(test::TempFolder::Read(program.AppFolder() + "/conf/settings.lua"),
+              "runWindowed=true\nsoundVolume=1.000000\nmusicVolume=1.000000\ncurrentLocale=''\n");
+    EXPECT_FALSE(test::TempFolder::Read(program.AppFolder() + "/profile/info.dat").empty());
+    EXPECT_FALSE(test::TempFolder::Read(program.AppFolder() + "/profile/plr000/middle.dat").empty());
 }
 
 TEST_F(ShellProgramTest, SigintEndsLikeClosingTheWindow)

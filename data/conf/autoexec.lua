@@ -1,0 +1,2 @@
+-- Run once when the game has finished starting, after its windows and screens
+-- exist. Settings that belong to every start go here.

@@ -1,0 +1,3 @@
+-- Run after autoexec.lua when present. Kept for development; it changes nothing in
+-- a normal start. Uncomment to let Tab switch a screen to the level editor.
+-- developerMode = 1

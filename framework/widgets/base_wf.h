@@ -1,0 +1,63 @@
+// cBaseWF: the game's common window-function base. Every dialog built on it fades in
+// and out in half a second with a slight zoom, can be marked failed (then Esc still
+// closes it), and tells the application when it has closed. Also here: the small
+// lookup and messaging routines that handlers use to reach controls of named windows.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "engine/gui/window_function.h"
+
+namespace vrk {
+class cCtrl;
+class cWindow;
+}  // namespace vrk
+
+// The window event that SendMessage delivers.
+constexpr int32_t kWndMessage = 0x5001;
+
+class cBaseWF : public vrk::cWindowFunction {
+public:
+    // Opacity units per second: a full fade takes half a second.
+    static constexpr float kFadeSpeed = 2.0f;
+    // Fades shorter than this happen at once.
+    static constexpr float kInstantFade = 0.0001f;
+
+    int32_t OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second) override;
+    // Marks the handler failed for good; a non-empty message is logged as a warning
+    // with the window's name. Answers 0.
+    virtual int32_t Fail(vrk::cWindow* window, const std::string& message);
+    // False while failed or fading out; true when shown or fading in.
+    virtual bool IsActive() const;
+
+    float GetOpacity() const { return opacity_; }
+    float GetFadeTarget() const { return fadeTarget_; }
+    float GetFadeDuration() const { return fadeDuration_; }
+    bool IsFailed() const { return failed_; }
+
+protected:
+    // True while the handler should do nothing of its own: failed, or closing.
+    bool IsClosingOrFailed() const { return failed_ || (opacity_ != fadeTarget_ && fadeTarget_ == 0.0f); }
+
+private:
+    void StartFade(float target);
+    void AdvanceFade(uint32_t milliseconds);
+    int32_t Draw(vrk::cWindow* window, intptr_t first, intptr_t second);
+
+    float fadeStart_ = 0.0f;
+    float fadeTarget_ = 0.0f;
+    float opacity_ = 0.0f;
+    float fadeSpeed_ = kFadeSpeed;
+    float fadeElapsed_ = 0.0f;
+    float fadeDuration_ = 0.0f;
+    bool failed_ = false;
+};
+
+// The window's control of that name, or null; logs nothing.
+vrk::cCtrl* ControlByName(vrk::cWindow* window, const std::string& name);
+// Sends the named window's function kWndMessage and answers its
+// result; 0 for a window without a function, and 0 with a warning for no window.
+int32_t SendMessage(const std::string& windowName);
+// Queues a press of the named control (window event 48) for the GUI's next update.
+// False for a null window.
+bool PostClick(vrk::cWindow* window, const std::string& controlName);

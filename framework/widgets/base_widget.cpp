@@ -1,0 +1,254 @@
+// cBaseWidget: construction, modes, the fixed tick, the frame update and events.
+#include "framework/widgets/base_widget.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/gui/gui.h"
+#include "engine/platform/game_core.h"
+#include "framework/objects/object.h"
+#include "framework/objects/particle_store.h"
+
+namespace {
+
+constexpr float kTick = cObject::kTickSeconds;
+constexpr float kZoomEpsilon = 0.0001f;
+constexpr float kZoomRateFactor = 3.0f;
+constexpr float kZoomRateEpsilon = 0.001f;
+constexpr float kScrollDamping = 5.0f;
+constexpr float kScrollEpsilon = 0.001f;
+// Pop-ups fade in and out over a third of a second.
+constexpr float kCaptionFadeRate = 3.0f;
+constexpr const char* kAchievePopup = "level_achieve";
+
+}  // namespace
+
+cBaseWidget::cBaseWidget(const std::string& name) : vrk::cWidget(name)
+{
+    for (int i = 0; i < vrk::Matrix4::kSize; ++i) view_.At(i, i) = 1.0f;
+}
+
+cBaseWidget::~cBaseWidget() { DeleteAllObjects(); }
+
+// --- Modes ---
+
+uint32_t cBaseWidget::SetMode(int32_t mode)
+{
+    if (mode == mode_) return static_cast<uint32_t>(mode_);
+    ModeChange change{mode_, mode};
+    const int32_t refused = OnEvent(kEventLeaveMode, reinterpret_cast<intptr_t>(&change));
+    if (refused != 0) return static_cast<uint32_t>(refused);
+    mode_ = mode;
+    return static_cast<uint32_t>(OnEvent(kEventModeEntered, reinterpret_cast<intptr_t>(&change)));
+}
+
+void cBaseWidget::OnFocus() { SetMode(kModeLoading); }
+
+void cBaseWidget::OnUnfocus()
+{
+    if (vrk::cGame* game = vrk::GetGame(); game && game->gui) game->gui->CloseWindow(kAchievePopup);
+}
+
+int32_t cBaseWidget::OnEvent(int32_t kind, intptr_t param)
+{
+    const auto code = static_cast<uint32_t>(kind);
+    const auto value = static_cast<uintptr_t>(param);
+    switch (mode_) {
+    case kModeLoading: return static_cast<int32_t>(OnLoadingEvent(code, value));
+    case kModePlay: return static_cast<int32_t>(OnPlayEvent(code, value));
+    case kModeEditor: return static_cast<int32_t>(OnEditorEvent(code, value));
+    default: return 0;
+    }
+}
+
+uint32_t cBaseWidget::OnScreenEvent(uint32_t code, uintptr_t param)
+{
+    return static_cast<uint32_t>(OnEvent(static_cast<int32_t>(code), static_cast<intptr_t>(param)));
+}
+
+// --- Fixed tick ---
+
+void cBaseWidget::Tick()
+{
+    switch (mode_) {
+    case kModeLoading: TickLoading(); break;
+    case kModePlay: TickPlay(); break;
+    case kModeEditor: TickEditor(); break;
+    default: break;
+    }
+    TakeOutRemoved();
+}
+
+void cBaseWidget::TakeOutRemoved()
+{
+    for (cObject* object : removed_) {
+        if (object->GetState() == kStateRemoved) continue;
+        for (ObjectList& list : layers_) list.erase(std::remove(list.begin(), list.end(), object), list.end());
+        object->SetLayerField(-1);
+        object->SetState(kStateRemoved);
+    }
+}
+
+void cBaseWidget::TickPlay()
+{
+    const vec2 mouse = GetMouseWorldPos();
+    cObject* candidate = nullptr;
+    int32_t part = 0;
+    // Objects may remove or add objects while they update, so each layer is walked
+    // by index over the list as it is then.
+    for (ObjectList& list : layers_) {
+        for (size_t i = 0; i < list.size(); ++i) {
+            cObject* object = list[i];
+            object->Update();
+            if ((inputFlags_ & kInputNoHover) != 0) continue;
+            if (const int32_t hit = object->HitTest(mouse); hit != 0) {
+                candidate = object;
+                part = hit;
+            }
+        }
+    }
+    if (effectList_) effectList_->Update(kTick);
+
+    bool notify = false;
+    if (candidate != hovered_) {
+        if (hovered_ != nullptr) hovered_->OnMessage(kMessageMouseLeave, 0);
+        hovered_ = candidate;
+        hoveredPart_ = part;
+        if (hovered_ != nullptr) hovered_->OnMessage(kMessageMouseEnter, 0);
+        notify = hovered_ != nullptr;
+    } else if (hovered_ != nullptr && part != hoveredPart_) {
+        hoveredPart_ = part;
+        notify = true;
+    }
+    if (notify) hovered_->OnMessage(kMessageMouseHover, 0);
+
+    for (auto record = captions_.begin(); record != captions_.end();) {
+        record->alpha += record->rate * kCaptionFadeRate * kTick;
+        if (record->alpha <= 0.0f) {
+            record = captions_.erase(record);
+            continue;
+        }
+        if (record->alpha > 1.0f) record->alpha = 1.0f;
+        ++record;
+    }
+
+    if (letterboxSpeed_ != 0.0f) {
+        letterboxHeight_ += letterboxSpeed_ * kTick * kLetterboxSpeed;
+        if (letterboxHeight_ >= kLetterboxHeight) {
+            letterboxHeight_ = kLetterboxHeight;
+            letterboxSpeed_ = 0.0f;
+        } else if (letterboxHeight_ <= 0.0f) {
+            letterboxHeight_ = 0.0f;
+            letterboxSpeed_ = 0.0f;
+        }
+    }
+
+    // Handlers may post more events; those are delivered in this same walk.
+    for (size_t i = 0; i < postedEvents_.size(); ++i) {
+        const auto [code, param] = postedEvents_[i];
+        OnPlayEvent(code, param);
+    }
+    postedEvents_.clear();
+
+    EdgeScroll();
+}
+
+// --- Frame update ---
+
+void cBaseWidget::Update(float dt)
+{
+    if (mode_ == kModePlay || mode_ == kModeEditor) {
+        if (std::fabs(targetZoom_ - zoom_) > kZoomEpsilon) {
+            const float rate = (targetZoom_ - zoom_) * kZoomRateFactor;
+            if (std::fabs(rate) < kZoomRateEpsilon) {
+                zoom_ = targetZoom_;
+                SetZoom(targetZoom_);
+            } else {
+                SetZoom(zoom_ + rate * dt);
+            }
+        }
+        if (scrollVelocity_.x != 0.0f || scrollVelocity_.y != 0.0f) {
+            SetViewCenter(center_.x + scrollVelocity_.x * dt, center_.y + scrollVelocity_.y * dt);
+            scrollVelocity_ /= dt * kScrollDamping + 1.0f;
+            if (std::fabs(scrollVelocity_.x) < kScrollEpsilon) scrollVelocity_.x = 0.0f;
+            if (std::fabs(scrollVelocity_.y) < kScrollEpsilon) scrollVelocity_.y = 0.0f;
+        }
+        for (ObjectList& list : layers_) {
+            for (size_t i = 0; i < list.size(); ++i) list[i]->UpdateFade(dt);
+        }
+    }
+    if (ParticleStore* particles = GetParticleStore()) particles->Update(dt);
+}
+
+// --- Play events ---
+
+uint32_t cBaseWidget::OnPlayEvent(uint32_t kind, uintptr_t param)
+{
+    switch (kind) {
+    case vrk::kWidgetKeyDown:
+        if (IsDeveloperMode() && param == static_cast<uintptr_t>(kTabKey)) SetMode(kModeEditor);
+        return 0;
+    case vrk::kWidgetButtonDown:
+        if (param == 0) inputFlags_ |= kInputLeftHeld;
+        if ((inputFlags_ & kInputLeftHeld) != 0) {
+            pressPoint_ = GetMouseScreenPos();
+            dragLength_ = 0.0f;
+        }
+        return 0;
+    case vrk::kWidgetMouseMove:
+        if ((inputFlags_ & kInputLeftHeld) != 0) {
+            const vec2 point = GetMouseScreenPos();
+            dragLength_ += (point - pressPoint_).Length();
+            pressPoint_ = point;
+        }
+        return 0;
+    case vrk::kWidgetButtonUp:
+        if (param != 0) return 0;
+        if (hovered_ != nullptr && (inputFlags_ & kInputLeftHeld) != 0 && dragLength_ < kClickTravel) {
+            OnEvent(kEventObjectClick, reinterpret_cast<intptr_t>(hovered_));
+        }
+        inputFlags_ &= ~kInputLeftHeld;
+        return 0;
+    case kEventLeaveMode: return OnLeavePlay();
+    case kEventModeEntered: return ShowGui();
+    case kEventObjectClick: return OnObjectClick(reinterpret_cast<cObject*>(param));
+    default: return 0;
+    }
+}
+
+uint32_t cBaseWidget::ShowGui()
+{
+    inputFlags_ = 0;
+    hovered_ = nullptr;
+    return 0;
+}
+
+void cBaseWidget::PostEvent(uint32_t code, uintptr_t param) { postedEvents_.emplace_back(code, param); }
+
+void cBaseWidget::ShowLetterbox()
+{
+    inputFlags_ |= kInputCinematic | kInputNoHover;
+    letterboxSpeed_ = 1.0f;
+}
+
+void cBaseWidget::HideLetterbox()
+{
+    inputFlags_ &= ~(kInputCinematic | kInputNoHover);
+    letterboxSpeed_ = -1.0f;
+}
+
+void cBaseWidget::EdgeScroll()
+{
+    const vec2 point = WindowToScreen(GetCursorPixel());
+    const auto [left, right, top, bottom] = edgeMargins_;
+    if (point.x < left) scrollVelocity_.x = -kEdgeScrollSpeed;
+    if (point.x > kVirtualWidth - right) scrollVelocity_.x = kEdgeScrollSpeed;
+    if (point.y < bottom) scrollVelocity_.y = -kEdgeScrollSpeed;
+    if (point.y > kVirtualHeight - top) scrollVelocity_.y = kEdgeScrollSpeed;
+}
+
+void cBaseWidget::SendEditorCommand(int32_t a, const std::string& name, int32_t b)
+{
+    EditorCommand record{a, name, b};
+    OnEditorEvent(kEventEditorCommand, reinterpret_cast<uintptr_t>(&record));
+}

@@ -1,0 +1,186 @@
+// cBaseWidget: hint pop-ups. A pop-up is text laid out in the caption style (the
+// font, colour and alignment of a label control) on a nine-slice panel (taken from a
+// frame control), anchored at a world point; it fades in when added and out when
+// its holder releases it.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/gui/find_control.h"
+#include "engine/gui/frame_ctrl.h"
+#include "engine/gui/gui_events.h"
+#include "engine/gui/label_ctrl.h"
+#include "engine/platform/game_core.h"
+#include "engine/render/font.h"
+#include "engine/render/render.h"
+#include "engine/render/vertex_batch.h"
+#include "framework/widgets/base_widget.h"
+
+namespace {
+
+// Wide enough that only the text's own line breaks end a line.
+constexpr float kLayoutWidth = 4096.0f;
+// A pop-up that would reach above this height is put below its anchor instead.
+constexpr float kCaptionTop = 468.0f;
+constexpr float kAlphaScale = 255.0f;
+constexpr int kAlphaShift = 24;
+constexpr uint32_t kWhiteRgb = 0x00FFFFFFu;
+
+}  // namespace
+
+std::shared_ptr<vrk::cFont> cBaseWidget::GetCaptionFont() const
+{
+    if (captionStyle_.font) return captionStyle_.font;
+    return vrk::FindFont(kDefaultCaptionFont);
+}
+
+void cBaseWidget::SetViewControls(const std::string& window, const std::string& label, const std::string& frame)
+{
+    auto* labelCtrl = dynamic_cast<vrk::cLabelCtrl*>(vrk::FindControl(window, label));
+    auto* frameCtrl = dynamic_cast<vrk::cFrameCtrl*>(vrk::FindControl(window, frame));
+    if (labelCtrl == nullptr || frameCtrl == nullptr) return;
+    CaptionStyle style;
+    // The label hands out its font by plain pointer; the registry holds the share.
+    for (const auto& [name, font] : vrk::GetFontMap()) {
+        if (font && font.get() == labelCtrl->GetFont()) style.font = font;
+    }
+    style.textColor = labelCtrl->GetColor();
+    const vrk::GuiRect labelRect = labelCtrl->GetRect();
+    style.labelRect = Rect{labelRect.x, labelRect.y, labelRect.width, labelRect.height};
+    style.align = labelCtrl->GetAlign();
+    style.panelTexture = frameCtrl->GetTexture();
+    const vrk::GuiRect panelRect = frameCtrl->GetRect();
+    style.panelRect = Rect{panelRect.x, panelRect.y, panelRect.width, panelRect.height};
+    const vrk::GuiRect uv = frameCtrl->GetUVRect();
+    style.panelUV = Rect{uv.x, uv.y, uv.width, uv.height};
+    style.border = vec2{frameCtrl->GetBorderX(), frameCtrl->GetBorderY()};
+    style.uvBorder = vec2{frameCtrl->GetBorderU(), frameCtrl->GetBorderV()};
+    captionStyle_ = std::move(style);
+}
+
+void cBaseWidget::LayOutCaption(CaptionRecord& record, const std::string& text) const
+{
+    const std::shared_ptr<vrk::cFont> font = GetCaptionFont();
+    record.lines.clear();
+    record.offsets.clear();
+    record.size = vec2{};
+    if (!font) return;
+    std::vector<vrk::TextRect> rects;
+    const vrk::cGame* game = vrk::GetGame();
+    const bool byChars = game != nullptr && game->localeFlag != 0;
+    if (byChars) {
+        vrk::cRender::WrapTextByChars(font.get(), text, kLayoutWidth, record.lines, rects);
+    } else {
+        vrk::cRender::WrapTextByWords(font.get(), text, kLayoutWidth, record.lines, rects);
+    }
+    const Rect& label = captionStyle_.labelRect;
+    const uint32_t align = captionStyle_.align;
+    const float lineHeight = font->lineHeight;
+    const size_t count = std::min(record.lines.size(), rects.size());
+    record.lines.resize(count);
+    for (size_t i = 0; i < count; ++i) {
+        const vrk::TextRect& line = rects[i];
+        float shiftX = 0.0f;
+        if ((align & vrk::kAlignRight) != 0) {
+            shiftX = label.width - line.width;
+        } else if ((align & vrk::kAlignCenter) != 0) {
+            shiftX = (label.width - line.width) * 0.5f;
+        }
+        float shiftY = 0.0f;
+        if ((align & vrk::kAlignTop) != 0) {
+            shiftY = label.height - lineHeight;
+        } else if ((align & vrk::kAlignMiddle) != 0) {
+            shiftY = (label.height - lineHeight) * 0.5f;
+        }
+        // The first line on top.
+        const float y = static_cast<float>(count - 1 - i) * lineHeight + shiftY;
+        record.offsets.push_back(vec2{shiftX - line.left, y});
+        record.size.x = std::max(record.size.x, line.width);
+    }
+    record.size.y = static_cast<float>(count) * lineHeight;
+}
+
+CaptionHandle* cBaseWidget::AddCaptionAt(const std::string& text, const vec2& anchor)
+{
+    return AddCaption(text, Rect{anchor.x, anchor.y, 0.0f, 0.0f});
+}
+
+CaptionHandle* cBaseWidget::AddCaption(const std::string& text, const Rect& box)
+{
+    if (!GetCaptionFont()) return nullptr;
+    CaptionRecord record;
+    record.serial = ++nextCaptionSerial_;
+    record.box = box;
+    LayOutCaption(record, text);
+    captions_.push_back(std::move(record));
+    auto* handle = new CaptionHandle;
+    handle->serial = captions_.back().serial;
+    return handle;
+}
+
+CaptionRecord* cBaseWidget::FindCaption(const CaptionHandle* handle)
+{
+    if (handle == nullptr) return nullptr;
+    for (CaptionRecord& record : captions_) {
+        if (record.serial == handle->serial) return &record;
+    }
+    return nullptr;
+}
+
+void cBaseWidget::SetCaptionText(CaptionHandle* handle, const std::string& text)
+{
+    if (!GetCaptionFont()) return;
+    if (CaptionRecord* record = FindCaption(handle)) LayOutCaption(*record, text);
+}
+
+void cBaseWidget::ReleaseCaption(CaptionHandle* handle)
+{
+    if (handle == nullptr) return;
+    if (CaptionRecord* record = FindCaption(handle)) {
+        record->alpha = 1.0f;
+        record->rate = -1.0f;
+    }
+    delete handle;
+}
+
+void cBaseWidget::DrawCaption(const CaptionRecord& record)
+{
+    const std::shared_ptr<vrk::cFont> font = GetCaptionFont();
+    vrk::VertexBatch* batch = GetPrimitiveBatch();
+    if (!font || batch == nullptr) return;
+    const CaptionStyle& style = captionStyle_;
+    // The panel is the text block widened by what the frame holds around its label,
+    // and never less than its own borders.
+    const vec2 margin{std::max(style.panelRect.width - style.labelRect.width, 2.0f * style.border.x),
+                      std::max(style.panelRect.height - style.labelRect.height, 2.0f * style.border.y)};
+    const vec2 textInset{std::max(style.labelRect.x - style.panelRect.x, style.border.x),
+                         std::max(style.labelRect.y - style.panelRect.y, style.border.y)};
+    const Rect anchor = WorldToScreenBox(
+        Rect{record.box.x + record.box.width, record.box.y + record.box.height, record.size.x, record.size.y});
+    const float width = anchor.width + margin.x;
+    const float height = anchor.height + margin.y;
+    float x = anchor.x;
+    float y = anchor.y;
+    if (x + width > kVirtualWidth) x -= width;
+    if (y + height > kCaptionTop) y -= height;
+
+    vrk::cRender* render = vrk::GetRender();
+    const bool tinted = record.alpha != 1.0f;
+    if (tinted && render != nullptr) {
+        const auto alpha = static_cast<uint8_t>(std::clamp(record.alpha, 0.0f, 1.0f) * kAlphaScale);
+        render->SetTextureFactor((static_cast<uint32_t>(alpha) << kAlphaShift) | kWhiteRgb);
+    }
+    batch->Clear();
+    vrk::cRender::DrawFrame(*batch, style.panelTexture, style.panelUV.x, style.panelUV.y, style.panelUV.width,
+                            style.panelUV.height, style.uvBorder.x, style.uvBorder.y, std::floor(x), std::floor(y),
+                            std::floor(width), std::floor(height), std::floor(style.border.x),
+                            std::floor(style.border.y), true, kWhite);
+    for (size_t i = 0; i < record.lines.size() && i < record.offsets.size(); ++i) {
+        uint32_t color = style.textColor;
+        vrk::cRender::DrawTextMarkup(*batch, font.get(), record.lines[i], x + textInset.x + record.offsets[i].x,
+                                     y + textInset.y + record.offsets[i].y, &color);
+    }
+    if (render != nullptr) {
+        render->DrawVertexBatch(*batch);
+        render->SetTextureFactor(vrk::cRender::kDefaultTextureFactor);
+    }
+}

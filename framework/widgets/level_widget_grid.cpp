@@ -1,0 +1,261 @@
+// cLevelWidget: the path grid's cells (terrain codes, object marks, extra words) and
+// its geometry (the basis, sizing to the level area, cells to points and back, the
+// cells under an object).
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "framework/objects/game_object.h"
+#include "framework/widgets/level_widget.h"
+
+namespace {
+
+constexpr GridCell kNoCell{-1, -1};
+
+float Cross(const vec2& a, const vec2& b) { return a.x * b.y - a.y * b.x; }
+
+// The point where the line through p along d1 meets the line through q along d2;
+// false when the lines are parallel.
+bool Intersect(const vec2& p, const vec2& d1, const vec2& q, const vec2& d2, vec2& point)
+{
+    const float divisor = Cross(d1, d2);
+    if (std::fabs(divisor) < cLevelWidget::kCostEpsilon) return false;
+    const float s = Cross(q - p, d2) / divisor;
+    point = p + d1 * s;
+    return true;
+}
+
+// A non-negative cell coordinate from a distance in cells; points far beyond the
+// grid stay far beyond it instead of wrapping into it.
+int32_t CellIndex(float cells)
+{
+    constexpr auto kLargest = static_cast<float>(std::numeric_limits<int32_t>::max() / 2);
+    if (!(cells < kLargest)) return static_cast<int32_t>(kLargest);
+    return static_cast<int32_t>(std::trunc(cells));
+}
+
+int32_t ClampToInt(int64_t value)
+{
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+// First and last cell of a footprint of n cells on one axis, at d world units from
+// the origin: an even footprint is centred on the nearest cell edge, an odd one on
+// the cell the point lies in.
+void FootprintRange(float d, float cellSize, int32_t n, int32_t& first, int32_t& last)
+{
+    const int64_t half = n / 2;
+    if (n % 2 == 0) {
+        const int64_t middle = CellIndex(d / cellSize + 0.5f);
+        first = ClampToInt(middle - half);
+        last = ClampToInt(middle + half - 1);
+    } else {
+        const int64_t middle = CellIndex(d / cellSize);
+        first = ClampToInt(middle - half);
+        last = ClampToInt(middle + half);
+    }
+}
+
+}  // namespace
+
+// --- Cell costs and marks ---
+
+vec2 cLevelWidget::GetCellSize() const { return vec2{kCellSize, kCellSize}; }
+
+void cLevelWidget::SetCellCostAt(const GridCell& cell, int32_t code) { SetCellCost(cell.x, cell.y, code); }
+
+void cLevelWidget::SetCellCost(int32_t x, int32_t y, int32_t code) { pathFinder_.SetSecondCost(x, y, CostOfCode(code)); }
+
+int32_t cLevelWidget::GetCellCostAt(const GridCell& cell) const { return GetCellCost(cell.x, cell.y); }
+
+int32_t cLevelWidget::GetCellCost(int32_t x, int32_t y) const
+{
+    if (IsCellBlockedXY(x, y)) return kTerrainBlockedByObject;
+    return CodeOfCost(pathFinder_.GetCost(x, y, false));
+}
+
+float cLevelWidget::CostOfCode(int32_t code) const
+{
+    for (const TerrainCost& entry : costTable_) {
+        if (entry.code == code) return entry.cost;
+    }
+    return cPathFinder::kOutsideCost;
+}
+
+int32_t cLevelWidget::CodeOfCost(float cost) const
+{
+    for (const TerrainCost& entry : costTable_) {
+        if (std::fabs(entry.cost - cost) < kCostEpsilon) return entry.code;
+    }
+    return kTerrainImpassable;
+}
+
+void cLevelWidget::SetCellBlockedAt(const GridCell& cell, bool blocked) { SetCellBlocked(cell.x, cell.y, blocked); }
+
+void cLevelWidget::SetCellBlocked(int32_t x, int32_t y, bool blocked)
+{
+    if (cPathFinder::Cell* cell = pathFinder_.GetCell(x, y)) cell->cost = blocked ? kOwnCostBlocked : kOwnCostFree;
+}
+
+bool cLevelWidget::IsCellBlocked(const GridCell& cell) const { return IsCellBlockedXY(cell.x, cell.y); }
+
+bool cLevelWidget::IsCellBlockedXY(int32_t x, int32_t y) const
+{
+    const cPathFinder::Cell* cell = pathFinder_.GetCell(x, y);
+    return cell != nullptr && std::fabs(cell->cost - kOwnCostBlocked) < kCostEpsilon;
+}
+
+uint32_t cLevelWidget::GetCellExtra(int32_t x, int32_t y) const
+{
+    const cPathFinder::Cell* cell = pathFinder_.GetCell(x, y);
+    return cell != nullptr ? cell->mark : 0;
+}
+
+void cLevelWidget::SetCellExtra(int32_t x, int32_t y, uint32_t value)
+{
+    if (cPathFinder::Cell* cell = pathFinder_.GetCell(x, y)) cell->mark = value;
+}
+
+void cLevelWidget::CellsToPoints(const std::vector<GridCell>& cells, std::vector<vec2>& points) const
+{
+    points.reserve(points.size() + cells.size());
+    for (const GridCell& cell : cells) points.push_back(CellToPoint(cell));
+}
+
+cObject* cLevelWidget::FindObject(const std::string& name, int32_t layer)
+{
+    ObjectList found;
+    return FindObjectsByName(found, name, layer) > 0 ? found.front() : nullptr;
+}
+
+// --- Geometry ---
+
+void cLevelWidget::GetGridBasis(vec2& origin, vec2& axisX, vec2& axisY) const
+{
+    origin = gridOrigin_;
+    axisX = vec2{1.0f, 0.0f};
+    axisY = vec2{0.0f, 1.0f};
+}
+
+bool cLevelWidget::Decompose(const vec2& point, float& s, float& t) const
+{
+    vec2 origin;
+    vec2 axisX;
+    vec2 axisY;
+    GetGridBasis(origin, axisX, axisY);
+    const float divisor = Cross(axisX, axisY);
+    if (std::fabs(divisor) < kCostEpsilon) return false;
+    const vec2 d = point - origin;
+    s = Cross(d, axisY) / divisor;
+    t = Cross(axisX, d) / divisor;
+    return true;
+}
+
+void cLevelWidget::ResizeGrid()
+{
+    const vec2 cell = GetCellSize();
+    vec2 origin;
+    vec2 axisX;
+    vec2 axisY;
+    GetGridBasis(origin, axisX, axisY);
+    const float width = levelWidth_;
+    const float height = levelHeight_;
+
+    // The corner from which both axes sweep over the whole area.
+    const vec2 start{axisX.y > 0.0f ? width : 0.0f, axisY.x > 0.0f ? height : 0.0f};
+    vec2 newOrigin;
+    // Parallel axes span no grid: the origin and the size stay as they were.
+    if (!Intersect(vec2{start.x, 0.0f}, axisX, vec2{0.0f, start.y}, axisY, newOrigin)) return;
+    gridOrigin_ = newOrigin;
+    vec2 farX;
+    vec2 farY;
+    if (!Intersect(newOrigin, axisX, vec2{width, 0.0f}, axisY, farX)) return;
+    if (!Intersect(newOrigin, axisY, vec2{width, height}, axisX, farY)) return;
+    const float columns = std::ceil((farX - newOrigin).Length() / cell.x);
+    const float rows = std::ceil((farY - newOrigin).Length() / cell.y);
+    // SetSize refuses sizes below 1 and grids too large to hold.
+    if (!(columns >= 1.0f && rows >= 1.0f)) return;
+    pathFinder_.SetSize(CellIndex(columns), CellIndex(rows));
+}
+
+bool cLevelWidget::GetCellCorners(int32_t x, int32_t y, vec2* c00, vec2* c01, vec2* c11, vec2* c10) const
+{
+    const vec2 cell = GetCellSize();
+    vec2 origin;
+    vec2 axisX;
+    vec2 axisY;
+    GetGridBasis(origin, axisX, axisY);
+    const vec2 stepX = axisX * cell.x;
+    const vec2 stepY = axisY * cell.y;
+    const auto fx = static_cast<float>(x);
+    const auto fy = static_cast<float>(y);
+    const vec2 corner = origin + stepX * fx + stepY * fy;
+    if (c00 != nullptr) *c00 = corner;
+    if (c01 != nullptr) *c01 = corner + stepY;
+    if (c11 != nullptr) *c11 = corner + stepX + stepY;
+    if (c10 != nullptr) *c10 = corner + stepX;
+    return true;
+}
+
+vec2 cLevelWidget::CellToPoint(const GridCell& cell) const
+{
+    vec2 low;
+    vec2 high;
+    GetCellCorners(cell.x, cell.y, &low, nullptr, &high, nullptr);
+    return (low + high) * 0.5f;
+}
+
+GridCell cLevelWidget::PointToCell(const vec2& point) const
+{
+    float s = 0.0f;
+    float t = 0.0f;
+    if (!Decompose(point, s, t) || !(s >= 0.0f) || !(t >= 0.0f)) return kNoCell;
+    const vec2 cell = GetCellSize();
+    vec2 origin;
+    vec2 axisX;
+    vec2 axisY;
+    GetGridBasis(origin, axisX, axisY);
+    return GridCell{CellIndex((axisX * s).Length() / cell.x), CellIndex((axisY * t).Length() / cell.y)};
+}
+
+bool cLevelWidget::IsPointOnObject(const cObject* object, const vec2& point) const
+{
+    return IsCellOnObject(object, PointToCell(point));
+}
+
+GridCell cLevelWidget::ObjectToCell(const cObject* object) const
+{
+    return object != nullptr ? PointToCell(object->GetPosition()) : kNoCell;
+}
+
+bool cLevelWidget::IsCellOnObject(const cObject* object, const GridCell& cell) const
+{
+    GridCell first;
+    GridCell last;
+    if (!GetObjectCells(object, first, last)) return false;
+    return first.x <= cell.x && cell.x <= last.x && first.y <= cell.y && cell.y <= last.y;
+}
+
+bool cLevelWidget::GetObjectCells(const cObject* object, GridCell& first, GridCell& last) const
+{
+    if (object == nullptr) return false;
+    float s = 0.0f;
+    float t = 0.0f;
+    if (!Decompose(object->GetPosition(), s, t)) return false;
+    vec2 origin;
+    vec2 axisX;
+    vec2 axisY;
+    GetGridBasis(origin, axisX, axisY);
+    int32_t zoneWidth = 1;
+    int32_t zoneHeight = 1;
+    if (const auto* gameObject = dynamic_cast<const cGameObject*>(object)) {
+        zoneWidth = gameObject->GetZoneWidth();
+        zoneHeight = gameObject->GetZoneHeight();
+    }
+    const vec2 cell = GetCellSize();
+    FootprintRange((axisX * s).Length(), cell.x, zoneWidth, first.x, last.x);
+    FootprintRange((axisY * t).Length(), cell.y, zoneHeight, first.y, last.y);
+    return true;
+}

@@ -1,0 +1,166 @@
+// Running a level source script and building the level it describes.
+#include "level_source.h"
+
+#include <lua.hpp>
+
+#include <algorithm>
+#include <memory>
+
+#include "framework/objects/fly_decor.h"
+#include "framework/objects/object.h"
+#include "framework/widgets/level_file.h"
+#include "object_type_names.h"
+
+namespace {
+
+struct LuaCloser {
+    void operator()(lua_State* state) const { lua_close(state); }
+};
+
+// The source being read, reached from the Lua functions through an upvalue.
+LevelSource* SourceOf(lua_State* state) { return static_cast<LevelSource*>(lua_touserdata(state, lua_upvalueindex(1))); }
+
+std::string StringField(lua_State* state, const char* key, const std::string& fallback = {})
+{
+    lua_getfield(state, 1, key);
+    std::string value = fallback;
+    if (lua_type(state, -1) == LUA_TSTRING) {
+        size_t length = 0;
+        const char* text = lua_tolstring(state, -1, &length);
+        value.assign(text, length);
+    }
+    lua_pop(state, 1);
+    return value;
+}
+
+bool NumberField(lua_State* state, const char* key, double& value)
+{
+    lua_getfield(state, 1, key);
+    const bool present = lua_type(state, -1) == LUA_TNUMBER;
+    if (present) value = lua_tonumber(state, -1);
+    lua_pop(state, 1);
+    return present;
+}
+
+float FloatField(lua_State* state, const char* key, float fallback)
+{
+    double value = fallback;
+    NumberField(state, key, value);
+    return static_cast<float>(value);
+}
+
+uint32_t WordField(lua_State* state, const char* key)
+{
+    double value = 0.0;
+    NumberField(state, key, value);
+    // Negative numbers are stored as their 32-bit pattern, as the game keeps them.
+    return static_cast<uint32_t>(static_cast<int64_t>(value));
+}
+
+int LevelCall(lua_State* state)
+{
+    luaL_checktype(state, 1, LUA_TTABLE);
+    LevelSource* source = SourceOf(state);
+    source->name = StringField(state, "name");
+    double number = 0.0;
+    if (NumberField(state, "version", number)) source->version = static_cast<uint32_t>(number);
+    if (NumberField(state, "last_id", number)) source->lastId = static_cast<uint32_t>(number);
+    return 0;
+}
+
+int ObjectCall(lua_State* state)
+{
+    luaL_checktype(state, 1, LUA_TTABLE);
+    SourceObject object;
+    lua_getfield(state, 1, "type");
+    if (lua_type(state, -1) == LUA_TNUMBER) {
+        object.type = static_cast<int32_t>(lua_tonumber(state, -1));
+    } else if (lua_type(state, -1) == LUA_TSTRING) {
+        const std::string name = lua_tostring(state, -1);
+        object.type = TypeIdOfName(name);
+        if (object.type == 0) return luaL_error(state, "unknown object class '%s'", name.c_str());
+    } else {
+        return luaL_error(state, "object without type");
+    }
+    lua_pop(state, 1);
+    object.id = WordField(state, "id");
+    double layer = 0.0;
+    object.hasLayer = NumberField(state, "layer", layer);
+    object.layer = static_cast<int32_t>(layer);
+    object.name = StringField(state, "name");
+    object.sprite = StringField(state, "sprite");
+    object.tag = StringField(state, "tag");
+    object.data = WordField(state, "data");
+    object.x = FloatField(state, "x", 0.0f);
+    object.y = FloatField(state, "y", 0.0f);
+    object.angle = FloatField(state, "angle", 0.0f);
+    object.scaleX = FloatField(state, "scale_x", 1.0f);
+    object.scaleY = FloatField(state, "scale_y", 1.0f);
+    double home = 0.0;
+    object.hasHome = NumberField(state, "home_x", home);
+    object.homeX = static_cast<float>(home);
+    home = 0.0;
+    object.hasHome = NumberField(state, "home_y", home) || object.hasHome;
+    object.homeY = static_cast<float>(home);
+    SourceOf(state)->objects.push_back(std::move(object));
+    return 0;
+}
+
+void Register(lua_State* state, LevelSource& source, const char* name, lua_CFunction function)
+{
+    lua_pushlightuserdata(state, &source);
+    lua_pushcclosure(state, function, 1);
+    lua_setglobal(state, name);
+}
+
+}  // namespace
+
+bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& error)
+{
+    std::unique_ptr<lua_State, LuaCloser> state(luaL_newstate());
+    if (!state) {
+        error = "cannot create a Lua state";
+        return false;
+    }
+    luaL_openlibs(state.get());
+    Register(state.get(), source, "level", &LevelCall);
+    Register(state.get(), source, "object", &ObjectCall);
+    if (luaL_loadfile(state.get(), path.c_str()) != 0 || lua_pcall(state.get(), 0, 0, 0) != 0) {
+        const char* message = lua_tostring(state.get(), -1);
+        error = message != nullptr ? message : "unknown Lua error";
+        return false;
+    }
+    return true;
+}
+
+bool BuildLevel(const LevelSource& source, cLevelFile& level, std::string& error)
+{
+    level.Clear();
+    level.InitLevel(source.name);
+    level.SetLastObjectId(source.lastId);
+    for (const SourceObject& entry : source.objects) {
+        cObject* object = level.CreateObject(entry.type, entry.id);
+        if (object == nullptr) {
+            error = "the game cannot make objects of type " + std::to_string(entry.type);
+            return false;
+        }
+        // The sprite set-up first: the fields below are then written as the source
+        // gives them, whatever a class does while it sets itself up.
+        object->SetSprite(entry.sprite);
+        if (entry.hasLayer) level.SetObjectLayer(object, entry.layer);
+        object->SetName(entry.name);
+        object->SetText(entry.tag);
+        object->SetLinkId(static_cast<int32_t>(entry.data));
+        object->SetPosition(entry.x, entry.y);
+        object->SetAngle(entry.angle);
+        object->SetScale(entry.scaleX, entry.scaleY);
+        if (entry.hasHome && object->GetTypeId() == kTypeFlyDecor) {
+            // A flying decoration's editor position is its home point.
+            level.SetEditing(true);
+            object->SetPosition(entry.homeX, entry.homeY);
+            level.SetEditing(false);
+        }
+    }
+    level.SetLastObjectId(std::max(level.GetLastObjectId(), level.GetMaxObjectId()));
+    return true;
+}

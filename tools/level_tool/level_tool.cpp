@@ -1,0 +1,79 @@
+// level_tool: compiles level sources into level files and dumps level files back.
+//   level_tool compile SOURCE.lua OUT.lvl
+//   level_tool dump LEVEL.lvl OUT.lua
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "engine/files/byte_stream.h"
+#include "framework/widgets/level_file.h"
+#include "framework/widgets/object_types.h"
+#include "level_dump.h"
+#include "level_source.h"
+
+namespace {
+
+int Usage()
+{
+    std::cerr << "usage: level_tool compile SOURCE.lua OUT.lvl\n"
+                 "       level_tool dump LEVEL.lvl OUT.lua\n";
+    return 2;
+}
+
+int Compile(const std::string& sourcePath, const std::string& outPath)
+{
+    LevelSource source;
+    std::string error;
+    if (!ReadLevelSource(sourcePath, source, error)) {
+        std::cerr << sourcePath << ": " << error << "\n";
+        return 1;
+    }
+    cLevelFile level;
+    if (!BuildLevel(source, level, error)) {
+        std::cerr << sourcePath << ": " << error << "\n";
+        return 1;
+    }
+    vrk::cByteStream stream;
+    level.Save(stream, source.version != 0 ? source.version : kLevelFileVersion);
+    if (stream.SaveToFile(outPath) != 0) {
+        std::cerr << outPath << ": cannot write\n";
+        return 1;
+    }
+    return 0;
+}
+
+int Dump(const std::string& levelPath, const std::string& outPath)
+{
+    vrk::cByteStream stream;
+    if (stream.LoadFromFile(levelPath) != 0) {
+        std::cerr << levelPath << ": cannot read\n";
+        return 1;
+    }
+    cLevelFile level;
+    if (!level.Load(stream)) {
+        std::cerr << levelPath << ": the objects stop early (unknown type or cut-off record)\n";
+        return 1;
+    }
+    std::ofstream out(outPath, std::ios::binary);
+    out << DumpLevel(level);
+    if (!out) {
+        std::cerr << outPath << ": cannot write\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) return Usage();
+    // Scenes hold map points, tiles and comic pages as well as the built-in types.
+    RegisterFrameworkObjectTypes();
+    const std::string command = argv[1];
+    if (command == "compile") return Compile(argv[2], argv[3]);
+    if (command == "dump") return Dump(argv[2], argv[3]);
+    return Usage();
+}
