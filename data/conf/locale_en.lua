@@ -1,4 +1,7 @@
--- English texts.
+-- English texts. Keys in brackets are the captions the window scripts set: their
+-- controls take the text again whenever the language changes. Other keys are
+-- looked up by the game itself; "%s" and "%i" mark the values it fills in.
+
 setLocale("GameTitle", "Kelvara 2")
 
 -- Message box buttons.
@@ -7,8 +10,141 @@ setLocale("Cancel", "Cancel")
 setLocale("Yes", "Yes")
 setLocale("No", "No")
 
--- Profile dialogs.
+-- Questions and notices of the message box.
+setLocale("ConfirmExitGame", "Do you really want to leave the game?")
+setLocale("ConfirmDeletePlayer", "Delete the player %s?")
 setLocale("ErrorEmptyPlayerName", "Please enter a name.")
 setLocale("ErrorPlayerExist", "A player of that name already exists.")
 setLocale("ErrorOnePlayer", "The only player cannot be deleted.")
-setLocale("ConfirmDeletePlayer", "Delete this player?")
+
+-- Main menu.
+setLocale("MenuGreeting", "Welcome, %s!")
+setLocale("[MenuStart]", "Play")
+setLocale("[MenuAchieves]", "Achievements")
+setLocale("[MenuProfile]", "Change player")
+setLocale("[MenuOptions]", "Options")
+setLocale("[MenuMoreGames]", "More games")
+setLocale("[MenuExit]", "Exit")
+
+-- Options.
+setLocale("[OptionsTitle]", "Options")
+setLocale("[OptionsSound]", "Sound")
+setLocale("[OptionsMusic]", "Music")
+setLocale("[OptionsFullScreen]", "Full screen")
+setLocale("[OptionsHints]", "Tutorial hints")
+setLocale("[OptionsLanguage]", "Language")
+setLocale("[OptionsBack]", "Back")
+
+-- Player profiles.
+setLocale("Player", "Player")
+setLocale("[ProfileSelectTitle]", "Choose a player")
+setLocale("[ProfileAdd]", "New")
+setLocale("[ProfileDelete]", "Delete")
+setLocale("[ProfileChoose]", "Choose")
+setLocale("[ProfileAddTitle]", "New player")
+setLocale("[ProfileNewTitle]", "Welcome!")
+setLocale("[ProfileNamePrompt]", "Your name:")
+setLocale("[ProfileOk]", "OK")
+setLocale("[ProfileCancel]", "Cancel")
+
+-- Level map.
+setLocale("[MapPlay]", "Play")
+setLocale("[MapBack]", "Main menu")
+setLocale("MapHintReady", "Level %i\nNot played yet")
+setLocale("MapHintReplay", "Level %i\nPlayed: %i\nLast: %s, %i points\nBest: %s, %i points")
+
+-- Achievements screen and pop-up.
+setLocale("[AchieveScore]", "Achievement points")
+setLocale("[AchieveBack]", "Main menu")
+setLocale("[AchieveLeaderboard]", "Leaderboard")
+setLocale("[AchieveUnlocked]", "Achievement unlocked!")
+
+-- Level display, tasks and pause menu.
+setLocale("[LevelMenu]", "Menu")
+setLocale("TaskRemain", "%i to go")
+setLocale("TaskDone", "Done!")
+setLocale("ClickToContinue", "Click to continue.")
+setLocale("[EscapeTitle]", "Paused")
+setLocale("[EscapeResume]", "Resume")
+setLocale("[EscapeRestart]", "Restart level")
+setLocale("[EscapeOptions]", "Options")
+setLocale("[EscapeEnd]", "Leave to the map")
+
+-- Level results.
+setLocale("[FinishTitle]", "Level complete!")
+setLocale("[FinishContinue]", "Continue")
+setLocale("finishTime", "Time")
+setLocale("finishResources", "Resources gathered")
+setLocale("finishBuilds", "Buildings")
+setLocale("finishScore", "Score:")
+setLocale("[GameOverTitle]", "Level lost")
+setLocale("[GameOverRestart]", "Try again")
+setLocale("[GameOverMap]", "Level map")
+
+-- Level editor.
+setLocale("[EditorLayer]", "Layer")
+setLocale("[EditorFreeze]", "Freeze")
+setLocale("[EditorHide]", "Hide")
+setLocale("[EditorClose]", "Close")
+setLocale("[EditorObjectTitle]", "Object")
+setLocale("[EditorObjectName]", "Name")
+setLocale("[EditorObjectTag]", "Tag")
+setLocale("[EditorObjectData]", "Data")
+setLocale("[EditorLevelName]", "Level name")
+
+-- Comic pages between the chapters, one line under each picture.
+local comics = {
+  "Long ago, the valley of Kelvara was green and full of song.",
+  "Then a cold wind came over the mountains, and the fields fell silent.",
+  "The hero and his wife packed their tools and set out to mend the land.",
+  "\"Every house we raise,\" she said, \"is a light against the dark.\"",
+  "The first villages stand again. But goblins watch from the woods.",
+  "\"They will not take what we have built,\" said the hero.",
+  "Beyond the river, the old towers of the bandits rise.",
+  "The wife reads the stars: the way leads through their land.",
+  "At last the castle of ice stands before them.",
+  "Its cold magic holds the whole valley in winter.",
+  "Together they break the spell, stone by stone.",
+  "Spring returns to Kelvara. The valley sings again.",
+}
+for i, line in ipairs(comics) do
+  setLocale("comics_frm" .. (i - 1), line)
+end
+
+-- Achievements: the title, then the description under the tile.
+local achievements = {
+  { "stone_barrier", "Stonebreaker", "Clear a stone barrier." },
+  { "wood_barrier", "Woodcutter", "Clear a barrier of logs." },
+  { "mana_well", "Spring of Magic", "Draw mana from a well." },
+  { "goblin", "Goblin Chaser", "Drive a goblin away." },
+  { "finish_well", "Water of Life", "Restore the spring of living water." },
+  { "witch", "Witch Hunter", "Defeat the witch." },
+  { "tomatoes", "Green Thumb", "Harvest a field of tomatoes." },
+  { "wood", "Lumberjack", "Gather a great store of wood." },
+  { "money", "Treasurer", "Gather a great store of gold." },
+  { "mana", "Mage", "Gather a great store of mana." },
+  { "bell", "Alarm!", "Ring the village bell." },
+  { "ice_block", "Thaw", "Free a worker from the ice." },
+  { "fast_find", "Sharp Eyes", "Find the hidden item quickly." },
+  { "less_fire", "Cold Nights", "Win a night level with few fires." },
+  { "tank", "Tank Breaker", "Destroy the tank." },
+  { "gravik", "Old Friend", "Meet Gravik again." },
+  { "advisor", "Good Counsel", "Restore the advisor's tower." },
+  { "prison", "Jailbreak", "Open a prison." },
+  { "shield", "Shielded", "Protect the village with the shield spell." },
+  { "in_love", "In Love", "Break a succubus's charm." },
+  { "ruins", "Rebuilder", "Restore the ruins." },
+  { "no_tower", "Peacemaker", "Win a level without building a tower." },
+  { "succubus", "Heartbreaker", "Defeat the succubus." },
+  { "gold_cup", "Gold Collection", "Win every level with a gold cup." },
+  { "silver_cup", "Silver Collection", "Win every level with at least a silver cup." },
+  { "bronze_cup", "Bronze Collection", "Win every level with at least a bronze cup." },
+  { "skeleton", "Bone Collector", "Defeat a skeleton." },
+  { "no_mill", "No Mill Needed", "Win a level without building a mill." },
+  { "wheat", "Golden Fields", "Harvest a field of wheat." },
+  { "no_speed", "Slow and Steady", "Win a level without the speed spell." },
+}
+for _, entry in ipairs(achievements) do
+  setLocale("achieve_" .. entry[1], entry[2])
+  setLocale("achieve_" .. entry[1] .. "_d", entry[3])
+end

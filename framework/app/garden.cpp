@@ -1,4 +1,5 @@
-// cGarden: construction and the game's start-up up to the splash screen.
+// cGarden: construction and the game's start-up up to the splash screen. The rest
+// of start-up is in garden_start.cpp, play-time services in garden_play.cpp.
 #include "framework/app/garden.h"
 
 #include <lua.hpp>
@@ -43,6 +44,7 @@ cGarden* GetGarden() { return g_garden; }
 cGarden::cGarden()
 {
     g_garden = this;
+    AddFrameworkEntries(registry_);
     SetGroupVolume(vrk::kSoundGroup, kFullVolume);
     SetGroupVolume(vrk::kMusicGroup, kFullVolume);
 }

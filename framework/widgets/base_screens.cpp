@@ -6,11 +6,17 @@
 #include "framework/widgets/map_base_widget.h"
 #include "framework/widgets/menu_base_widget.h"
 
-void RegisterBaseScreens()
+vrk::cWidget* CreateBaseScreen(const std::string& name)
 {
     // A widget hands itself to the engine core as it is made.
-    new cMenuBaseWidget();
-    new cMapBaseWidget();
-    new cAchieveBaseWidget();
-    new cComicsBaseWidget();
+    if (name == cMenuBaseWidget::kName) return new cMenuBaseWidget();
+    if (name == cMapBaseWidget::kName) return new cMapBaseWidget();
+    if (name == cAchieveBaseWidget::kName) return new cAchieveBaseWidget();
+    if (name == cComicsBaseWidget::kName) return new cComicsBaseWidget();
+    return nullptr;
+}
+
+void RegisterBaseScreens()
+{
+    for (const char* name : kBaseScreenNames) CreateBaseScreen(name);
 }

@@ -54,3 +54,34 @@ picture("gui/gui_cup_bronze", 64, 64, cup(palette.bronze, palette.bronze_dark, "
 -- The shadow under walking people and animals.
 picture("gui/man_shadow", 64, 32, { ellipse{ cx = 32, cy = 16, rx = 28, ry = 11, fill = "#00000058" },
                                     ellipse{ cx = 32, cy = 16, rx = 18, ry = 7, fill = "#00000030" } })
+
+-- The level display's day/night dial: the day and night pictures, the picture of
+-- levels without nights, and the translucent sector that sweeps over them.
+picture("gui/hud_day", 64, 64, {
+  circle{ cx = 32, cy = 32, r = 30, fill = palette.sky, outline = palette.blue_dark, width = 2 },
+  star{ cx = 32, cy = 32, r = 20, fill = palette.yellow, outline = palette.orange, width = 2 },
+  circle{ cx = 32, cy = 32, r = 10, fill = palette.orange },
+})
+picture("gui/hud_night", 64, 64, {
+  circle{ cx = 32, cy = 32, r = 30, fill = "#1c2450", outline = palette.ink, width = 2 },
+  circle{ cx = 30, cy = 32, r = 16, fill = "#f4f0c8" },
+  circle{ cx = 38, cy = 28, r = 14, fill = "#1c2450" },
+  circle{ cx = 46, cy = 46, r = 2, fill = palette.white }, circle{ cx = 18, cy = 16, r = 1.5, fill = palette.white },
+})
+picture("gui/hud_no_night", 64, 64, {
+  circle{ cx = 32, cy = 32, r = 30, fill = palette.sky, outline = palette.blue_dark, width = 2 },
+  star{ cx = 32, cy = 32, r = 20, fill = palette.yellow, outline = palette.orange, width = 2 },
+  ring{ cx = 32, cy = 32, r = 26, width = 4, color = palette.green_dark },
+})
+picture("gui/hud_dial", 64, 64, { circle{ cx = 32, cy = 32, r = 30, fill = "#00000070" } })
+
+-- The tutorial hint's arrow, pointing down-left at its target, bobbing in 4 frames.
+texture{
+  path = "gui/train_arrow", size = { 256, 64 },
+  strips = { strip{ name = "train_arrow", w = 64, h = 64, count = 4, fps = 8, draw = function(i, s)
+    local d = ({ 0, 3, 5, 3 })[i + 1]
+    return { moved(-d, d, {
+      poly{ points = { 8, 56, 12, 30, 20, 38, 46, 12, 52, 18, 26, 44, 34, 52 }, fill = palette.red, outline = palette.red_dark, width = 2.5 },
+    }) }
+  end } },
+}

@@ -32,8 +32,12 @@ local function track_cell(i, s, vertical)
   return { rect{ x = 2, y = s.h / 2 - 4, w = s.w - 4, h = 8, r = 4, fill = fill, outline = "#5a5040", width = 1.5 } }
 end
 
+-- The skin is read before the loading window is built, so its script also loads
+-- the fonts: the window's label takes its font when the window script runs.
 texture{
   path = "system/gui_system", size = { 256, 256 },
+  script_tail = "-- The fonts of the first windows, needed before any locale is chosen.\n" ..
+                "updateTextures(\"{StaticPath}/font/en\")",
   strips = {
     strip{ name = "gui_button", x = 0, y = 0, w = 96, h = 32, count = 4, columns = 1, draw = button_cell,
            note = "button: 4 cells stacked (normal, pressed, hovered, disabled); nine-slice border 10 px = 0.0390625 u, 0.0390625 v" },

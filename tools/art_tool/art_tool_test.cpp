@@ -83,3 +83,14 @@ TEST(SpriteScript, SpriteScript_WritesOneCallPerSpriteWithQuotedNames)
     EXPECT_NE(script.find("{ u = 0, v = 0, cu = 1, cv = 1, dx = 32, dy = 32, w = 64, h = 64 }"), std::string::npos);
     EXPECT_NE(script.find("}, 10)"), std::string::npos);
 }
+
+TEST(SpriteScript, SpriteScript_WritesTheTailAfterTheSpritesEndingInANewline)
+{
+    const std::string script =
+        SpriteScript("tex", 64, 64, {{"a", 0.0f, "", {{0, 0, 64, 64, 32, 32}}}}, "updateTextures(\"x\")");
+    const size_t sprite = script.find("createTextureInfoEx(\"a\")");
+    const size_t tail = script.find("updateTextures(\"x\")\n");
+    ASSERT_NE(tail, std::string::npos);
+    EXPECT_GT(tail, sprite);
+    EXPECT_EQ(SpriteScript("tex", 64, 64, {}, "").find("updateTextures"), std::string::npos);
+}

@@ -112,6 +112,7 @@ bool BuildTexture(lua_State* lua, const fs::path& outputFolder, std::set<std::st
         lua_pop(lua, 1);
     }
     const std::vector<SpriteDef> sprites = ReadSprites(lua, path, problems);
+    const std::string tail = lua_table::Text(lua, "script_tail");
     for (const SpriteDef& sprite : sprites) {
         if (!spriteNames.insert(sprite.name).second) {
             std::fprintf(stderr, "art_tool: warning: %s: sprite \"%s\" is described twice\n", path.c_str(),
@@ -128,9 +129,9 @@ bool BuildTexture(lua_State* lua, const fs::path& outputFolder, std::set<std::st
         return false;
     }
     const fs::path script = outputFolder / (path + ".lua");
-    if (!sprites.empty()) {
+    if (!sprites.empty() || !tail.empty()) {
         std::ofstream out(script, std::ios::binary | std::ios::trunc);
-        out << SpriteScript(name, width, height, sprites);
+        out << SpriteScript(name, width, height, sprites, tail);
         if (!out) {
             std::fprintf(stderr, "art_tool: cannot write %s\n", script.string().c_str());
             return false;

@@ -43,7 +43,7 @@ FrameNode ToFrameNode(const SpriteFrame& frame, int textureWidth, int textureHei
 }
 
 std::string SpriteScript(const std::string& textureName, int textureWidth, int textureHeight,
-                         const std::vector<SpriteDef>& sprites)
+                         const std::vector<SpriteDef>& sprites, const std::string& tail)
 {
     std::string out = "-- Sprites of the texture " + Quoted(textureName) + " (" + std::to_string(textureWidth) +
                       " x " + std::to_string(textureHeight) + "). Made by tools/art_tool; edit its manifest.\n";
@@ -59,6 +59,10 @@ std::string SpriteScript(const std::string& textureName, int textureWidth, int t
                    ", w = " + Number(n.w) + ", h = " + Number(n.h) + " },\n";
         }
         out += "}, " + Number(sprite.framesPerSecond) + ")\n";
+    }
+    if (!tail.empty()) {
+        out += "\n" + tail;
+        if (tail.back() != '\n') out += "\n";
     }
     return out;
 }

@@ -26,5 +26,7 @@ struct FrameNode {
 // bottom-left corner, y up.
 FrameNode ToFrameNode(const SpriteFrame& frame, int textureWidth, int textureHeight);
 
+// tail: Lua lines written after the sprites, for what must happen as soon as the
+// texture is there (such as loading the fonts the first window needs).
 std::string SpriteScript(const std::string& textureName, int textureWidth, int textureHeight,
-                         const std::vector<SpriteDef>& sprites);
+                         const std::vector<SpriteDef>& sprites, const std::string& tail = "");

@@ -78,3 +78,6 @@ addTextureInfoExNodes(createTextureInfoEx("gui_separator"), "gui_system", {
 addTextureInfoExNodes(createTextureInfoEx("gui_frame"), "gui_system", {
   { u = 0.5, v = 0.03125, cu = 0.25, cv = 0.25, dx = 32, dy = 32, w = 64, h = 64 },
 }, 0)
+
+-- The fonts of the first windows, needed before any locale is chosen.
+updateTextures("{StaticPath}/font/en")

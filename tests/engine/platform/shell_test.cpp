@@ -31,6 +31,7 @@ constexpr auto kPollInterval = std::chrono::milliseconds(20);
 constexpr auto kStartupTimeout = std::chrono::seconds(180);
 
 const std::string kBinary = std::string(KELVARA_BINARY_DIR) + "/kelvara2";
+const std::string kMenuFocused = "Set focus to widget with name &#39;menu&#39;.";
 
 // One run of the program with its own data, runtime and home folders.
 class Program {
@@ -56,6 +57,10 @@ public:
         ::setenv("HOME", home_.c_str(), 1);
         ::setenv("SDL_VIDEODRIVER", "offscreen", 1);
         ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        // The language the game picks follows the user's locale: keep it fixed.
+        ::unsetenv("LC_ALL");
+        ::unsetenv("LC_MESSAGES");
+        ::setenv("LANG", "en_US.UTF-8", 1);
         if (failure_ != nullptr)
             ::setenv("KELVARA_PORT_FAIL", failure_, 1);
         else
@@ -156,7 +161,8 @@ TEST_F(ShellProgramTest, StartsTheGamePastSplashAndLoadingAndSavesAtExit)
     // A window rather than the whole screen: fewer pixels for a software renderer.
     folder.Write("data/OstrandEntertainment/tervol/Kelvara2/conf/settings.lua", "runWindowed=true\n");
     program.Start();
-    ASSERT_TRUE(program.WaitForLog("Switch to player", kStartupTimeout)) << program.Log();
+    // The main menu gets the focus right before "OnGameStart" is sent.
+    ASSERT_TRUE(program.WaitForLog(kMenuFocused, kStartupTimeout)) << program.Log();
     program.Signal(SIGTERM);
     EXPECT_EQ(program.WaitExit(), std::optional<int>(0));
 
@@ -164,12 +170,17 @@ TEST_F(ShellProgramTest, StartsTheGamePastSplashAndLoadingAndSavesAtExit)
     EXPECT_TRUE(InOrder(log, {"Change viewport. Ok", "cMiddle", "Start game initialization...", "cGarden",
                               "Start game initialization...", "Show splash screen...", "End splash screen",
                               "Start loading...", "Loading complete. Finish game initialization...",
-                              "Found 0 Player profiles", "Switch to player &#39;&#39;", "Render is Free"}));
+                              "Found 0 Player profiles", "Switch to player &#39;&#39;",
+                              "Logon player with id &#39;plr000&#39;", kMenuFocused, "Render is Free"}));
     EXPECT_EQ(log.find("not all data was loaded"), std::string::npos);
     EXPECT_EQ(test::TempFolder::Read(program.AppFolder() + "/conf/settings.lua"),
-              "runWindowed=true\nsoundVolume=1.000000\nmusicVolume=1.000000\ncurrentLocale=''\n");
-    EXPECT_FALSE(test::TempFolder::Read(program.AppFolder() + "/profile/info.dat").empty());
-    EXPECT_FALSE(test::TempFolder::Read(program.AppFolder() + "/profile/plr000/middle.dat").empty());
+              "runWindowed=true\nsoundVolume=1.000000\nmusicVolume=1.000000\ncurrentLocale='en'\n");
+    // Next number 1, one entry plr000 with an empty name, plr000 active.
+    const std::string list("\x01\0\0\0\x01\0\0\0\x06\0plr000\0\0\x06\0plr000", 26);
+    EXPECT_EQ(test::TempFolder::Read(program.AppFolder() + "/profile/info.dat"), list);
+    const std::string player = test::TempFolder::Read(program.AppFolder() + "/profile/plr000/middle.dat");
+    ASSERT_GE(player.size(), 2u);
+    EXPECT_EQ(player.substr(0, 2), std::string("\0\0", 2));  // the fresh profile's empty name
 }
 
 TEST_F(ShellProgramTest, SigintEndsLikeClosingTheWindow)

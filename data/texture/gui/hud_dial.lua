@@ -1,0 +1,5 @@
+-- Sprites of the texture "hud_dial" (64 x 64). Made by tools/art_tool; edit its manifest.
+
+addTextureInfoExNodes(createTextureInfoEx("hud_dial"), "hud_dial", {
+  { u = 0, v = 0, cu = 1, cv = 1, dx = 32, dy = 32, w = 64, h = 64 },
+}, 0)
