@@ -61,20 +61,20 @@ std::string LuaQuoted(const std::string& text)
     return out + "\"";
 }
 
-bool MakeFont(FT_Library library, const FontEntry& spec, const std::string& typefaceFolder,
+bool MakeFont(FT_Library library, const FontEntry& entry, const std::string& typefaceFolder,
               const std::string& outputFolder)
 {
     FT_Face face = nullptr;
-    const std::string typeface = typefaceFolder + "/" + spec.typeface;
+    const std::string typeface = typefaceFolder + "/" + entry.typeface;
     if (FT_New_Face(library, typeface.c_str(), 0, &face) != 0) {
         std::fprintf(stderr, "font_tool: cannot open %s\n", typeface.c_str());
         return false;
     }
-    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(spec.pixels));
+    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(entry.pixels));
     const int ascender = static_cast<int>((face->size->metrics.ascender + 63) >> 6);
     const int descender = static_cast<int>(face->size->metrics.descender >> 6);  // negative
     const int lineHeight = ascender - descender;
-    GlyphAtlas atlas(spec.pixels >= kLargeFontPixels ? kLargeAtlasWidth : kAtlasWidth, lineHeight);
+    GlyphAtlas atlas(entry.pixels >= kLargeFontPixels ? kLargeAtlasWidth : kAtlasWidth, lineHeight);
     std::vector<GlyphEntry> glyphs;
 
     for (uint32_t codePoint : CharacterSet()) {
@@ -117,17 +117,17 @@ bool MakeFont(FT_Library library, const FontEntry& spec, const std::string& type
     atlas.Finish();
     FT_Done_Face(face);
 
-    const std::string base = outputFolder + "/" + spec.name;
+    const std::string base = outputFolder + "/" + entry.name;
     if (!atlas.WritePng(base + ".png")) {
         std::fprintf(stderr, "font_tool: cannot write %s.png\n", base.c_str());
         return false;
     }
     std::ofstream script(base + ".lua", std::ios::binary);
-    script << "-- Font \"" << spec.name << "\": " << spec.typeface << " at " << spec.pixels
+    script << "-- Font \"" << entry.name << "\": " << entry.typeface << " at " << entry.pixels
            << " pixels, made by tools/font_tool. Generated file.\n";
-    script << "local font = createFont(" << LuaQuoted(spec.name) << ")\n";
-    script << "initFont(font, " << LuaQuoted(spec.name) << ", \"\", " << spec.pixels << ", " << lineHeight << ")\n";
-    script << "setFontTexture(font, " << LuaQuoted(spec.name) << ", " << atlas.Width() << ", " << atlas.Height() << ")\n";
+    script << "local font = createFont(" << LuaQuoted(entry.name) << ")\n";
+    script << "initFont(font, " << LuaQuoted(entry.name) << ", \"\", " << entry.pixels << ", " << lineHeight << ")\n";
+    script << "setFontTexture(font, " << LuaQuoted(entry.name) << ", " << atlas.Width() << ", " << atlas.Height() << ")\n";
     script << "setFontTransform(font, 0, 1, 1)\n";
     script << "fillFont(font, {\n";
     for (const GlyphEntry& g : glyphs) {
@@ -140,7 +140,7 @@ bool MakeFont(FT_Library library, const FontEntry& spec, const std::string& type
         std::fprintf(stderr, "font_tool: cannot write %s.lua\n", base.c_str());
         return false;
     }
-    std::printf("%s: %zu glyphs, %dx%d, line height %d\n", spec.name, glyphs.size(), atlas.Width(),
+    std::printf("%s: %zu glyphs, %dx%d, line height %d\n", entry.name, glyphs.size(), atlas.Width(),
                 atlas.Height(), lineHeight);
     return true;
 }
@@ -161,7 +161,7 @@ int main(int argc, char** argv)
         return 1;
     }
     bool ok = true;
-    for (const FontEntry& spec : kFonts) ok = MakeFont(library, spec, typefaces, output) && ok;
+    for (const FontEntry& entry : kFonts) ok = MakeFont(library, entry, typefaces, output) && ok;
     FT_Done_FreeType(library);
     return ok ? 0 : 1;
 }
