@@ -127,6 +127,11 @@ void GlDevice::OnStateReset() {
 
 GpuResult GlDevice::OnPresent() {
     params_.deviceWindow->SwapBuffers();
+    // A surface without a display (an offscreen buffer) neither submits nor waits at the
+    // swap, and the loop draws as often as it can: frames would pile up in the driver
+    // unrendered (a software renderer then owes seconds of work and holds their memory).
+    // Finishing each frame here keeps at most one in flight, whatever the surface.
+    glFinish();
     return kGpuOk;
 }
 

@@ -10,6 +10,7 @@
 #include <ostream>
 #include <vector>
 
+#include "port/gpu/gl_functions.h"
 #include "port/gpu/gpu_system.h"
 #include "tests/port/gpu/test_gl_surface.h"
 
@@ -305,6 +306,30 @@ TEST_F(GlDeviceTest, SwapInterval_WindowedPresentsAtOnceFullScreenWaits) {
     ASSERT_EQ(device_->Reset(fullScreen), kGpuOk);
     EXPECT_EQ(surface_->lastInterval, 1);
     EXPECT_EQ(device_->Present(), kGpuOk);
+}
+
+// A fence placed in the frame before Present must have passed when Present returns: the
+// offscreen surface's swap neither submits nor waits, so without the device finishing the
+// frame an endless loop of frames piles up in the driver.
+TEST_F(GlDeviceTest, Present_FinishesTheFrameEvenWhenTheSwapDoesNot) {
+    using FenceFunction = GLsync(APIENTRY*)(GLenum condition, GLbitfield flags);
+    using WaitFunction = GLenum(APIENTRY*)(GLsync sync, GLbitfield flags, GLuint64 timeout);
+    using DeleteFunction = void(APIENTRY*)(GLsync sync);
+    if (!GlHasExtension("GL_ARB_sync")) GTEST_SKIP() << "no fences";
+    auto fenceSync = reinterpret_cast<FenceFunction>(SDL_GL_GetProcAddress("glFenceSync"));
+    auto clientWaitSync = reinterpret_cast<WaitFunction>(SDL_GL_GetProcAddress("glClientWaitSync"));
+    auto deleteSync = reinterpret_cast<DeleteFunction>(SDL_GL_GetProcAddress("glDeleteSync"));
+    ASSERT_TRUE(fenceSync && clientWaitSync && deleteSync);
+
+    ASSERT_EQ(device_->Clear(kClearTarget, 0xFF000000u, 1.0f, 0), kGpuOk);
+    DrawFullScreen(0xFF20C040u);
+    GLsync fence = fenceSync(GL_SYNC_GPU_COMMANDS_COMPLETE, 0);
+    ASSERT_NE(fence, nullptr);
+    EXPECT_EQ(device_->Present(), kGpuOk);
+    // No flush and no waiting: only a fence that already passed reports so.
+    const GLenum status = clientWaitSync(fence, 0, 0);
+    deleteSync(fence);
+    EXPECT_TRUE(status == GL_ALREADY_SIGNALED || status == GL_CONDITION_SATISFIED) << std::hex << status;
 }
 
 TEST_F(GlDeviceTest, ForcedLost_PresentsNothingAndNeedsResetAfterwards) {
