@@ -10,14 +10,6 @@
 
 namespace {
 
-// Nine significant digits give back the same single-precision float.
-std::string Number(float value)
-{
-    char text[32];
-    std::snprintf(text, sizeof(text), "%.9g", static_cast<double>(value));
-    return text;
-}
-
 std::string TypeText(int32_t typeId)
 {
     const std::string name = NameOfTypeId(typeId);
@@ -25,6 +17,13 @@ std::string TypeText(int32_t typeId)
 }
 
 }  // namespace
+
+std::string LuaNumber(float value)
+{
+    char text[32];
+    std::snprintf(text, sizeof(text), "%.9g", static_cast<double>(value));
+    return text;
+}
 
 std::string QuoteLua(const std::string& text)
 {
@@ -65,11 +64,11 @@ std::string DumpLevel(const cLevelFile& level)
         out += ", data = " + std::to_string(object->GetLinkId());
         const vec2 position = object->GetPosition();
         const vec2 scale = object->GetScale();
-        out += ",\n  x = " + Number(position.x) + ", y = " + Number(position.y);
-        out += ", angle = " + Number(object->GetAngle());
-        out += ", scale_x = " + Number(scale.x) + ", scale_y = " + Number(scale.y);
+        out += ",\n  x = " + LuaNumber(position.x) + ", y = " + LuaNumber(position.y);
+        out += ", angle = " + LuaNumber(object->GetAngle());
+        out += ", scale_x = " + LuaNumber(scale.x) + ", scale_y = " + LuaNumber(scale.y);
         if (const auto* flyer = dynamic_cast<const cFlyDecor*>(object)) {
-            out += ",\n  home_x = " + Number(flyer->GetHome().x) + ", home_y = " + Number(flyer->GetHome().y);
+            out += ",\n  home_x = " + LuaNumber(flyer->GetHome().x) + ", home_y = " + LuaNumber(flyer->GetHome().y);
         }
         out += " }\n";
     }

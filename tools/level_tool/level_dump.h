@@ -9,3 +9,5 @@ class cLevelFile;
 std::string DumpLevel(const cLevelFile& level);
 // A Lua string literal of the bytes.
 std::string QuoteLua(const std::string& text);
+// A float as Lua text; nine significant digits give back the same single-precision value.
+std::string LuaNumber(float value);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <type_traits>
 
 #include "framework/objects/fly_decor.h"
 #include "framework/objects/object.h"
@@ -106,6 +107,73 @@ int ObjectCall(lua_State* state)
     return 0;
 }
 
+// The array part of the table field as numbers; false (with the message) for a
+// value that is not a number.
+template <typename Value>
+bool NumberList(lua_State* state, const char* key, std::vector<Value>& values, std::string& error)
+{
+    lua_getfield(state, 1, key);
+    values.clear();
+    if (lua_type(state, -1) == LUA_TTABLE) {
+        const size_t count = lua_objlen(state, -1);
+        values.reserve(count);
+        for (size_t i = 1; i <= count; ++i) {
+            lua_rawgeti(state, -1, static_cast<int>(i));
+            if (lua_type(state, -1) != LUA_TNUMBER) {
+                error = std::string("grid ") + key + " entry " + std::to_string(i) + " is not a number";
+                lua_pop(state, 2);
+                return false;
+            }
+            const double value = lua_tonumber(state, -1);
+            if constexpr (std::is_floating_point_v<Value>) {
+                values.push_back(static_cast<Value>(value));
+            } else {
+                values.push_back(static_cast<Value>(static_cast<int64_t>(value)));
+            }
+            lua_pop(state, 1);
+        }
+    }
+    lua_pop(state, 1);
+    return true;
+}
+
+int GridCall(lua_State* state)
+{
+    luaL_checktype(state, 1, LUA_TTABLE);
+    LevelSource* source = SourceOf(state);
+    if (source->hasGrid) return luaL_error(state, "a level has one grid");
+    double width = -1.0;
+    double height = -1.0;
+    NumberField(state, "width", width);
+    NumberField(state, "height", height);
+    constexpr double kLargestSide = 65535.0;
+    if (!(width >= 0.0 && width <= kLargestSide && height >= 0.0 && height <= kLargestSide) ||
+        width != static_cast<double>(static_cast<uint32_t>(width)) ||
+        height != static_cast<double>(static_cast<uint32_t>(height))) {
+        return luaL_error(state, "grid needs a whole width and height from 0 to %d", static_cast<int>(kLargestSide));
+    }
+    SourceGrid grid;
+    grid.width = static_cast<uint32_t>(width);
+    grid.height = static_cast<uint32_t>(height);
+    std::string error;
+    if (!NumberList(state, "cells", grid.costs, error) || !NumberList(state, "extra", grid.extras, error)) {
+        return luaL_error(state, "%s", error.c_str());
+    }
+    const uint64_t cells = uint64_t{grid.width} * grid.height;
+    if (grid.costs.size() != cells) {
+        return luaL_error(state, "grid of %d x %d needs %d cells, has %d", static_cast<int>(grid.width),
+                          static_cast<int>(grid.height), static_cast<int>(cells), static_cast<int>(grid.costs.size()));
+    }
+    if (grid.extras.empty()) grid.extras.assign(grid.costs.size(), 0u);
+    if (grid.extras.size() != cells) {
+        return luaL_error(state, "grid extra needs %d words, has %d", static_cast<int>(cells),
+                          static_cast<int>(grid.extras.size()));
+    }
+    source->grid = std::move(grid);
+    source->hasGrid = true;
+    return 0;
+}
+
 void Register(lua_State* state, LevelSource& source, const char* name, lua_CFunction function)
 {
     lua_pushlightuserdata(state, &source);
@@ -125,6 +193,7 @@ bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& 
     luaL_openlibs(state.get());
     Register(state.get(), source, "level", &LevelCall);
     Register(state.get(), source, "object", &ObjectCall);
+    Register(state.get(), source, "grid", &GridCall);
     if (luaL_loadfile(state.get(), path.c_str()) != 0 || lua_pcall(state.get(), 0, 0, 0) != 0) {
         const char* message = lua_tostring(state.get(), -1);
         error = message != nullptr ? message : "unknown Lua error";

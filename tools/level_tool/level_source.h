@@ -3,12 +3,18 @@
 //   object { type = "cDecor", id = 0, layer = 5, name = "", sprite = "simple=tree",
 //            tag = "", data = 0, x = 0, y = 0, angle = 0, scale_x = 1, scale_y = 1,
 //            home_x = 0, home_y = 0 }
+//   grid { width = 22, height = 16, cells = { 0, 0, -1, ... }, extra = { ... } }
 // in the order the objects are to be written; loops and comments are plain Lua.
-// Every field but type may be left out (layer then is the class's own).
+// Every object field but type may be left out (layer then is the class's own). The
+// grid, at most one, is the path grid of a playable level: width * height stored
+// terrain costs column by column (x outer, y inner from the bottom row), and as
+// many extra words when given (else 0).
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "level_grid.h"
 
 class cLevelFile;
 
@@ -36,6 +42,8 @@ struct LevelSource {
     uint32_t version = 0;
     uint32_t lastId = 0;
     std::vector<SourceObject> objects;
+    bool hasGrid = false;
+    SourceGrid grid;
 };
 
 // Runs the script. False with a message when it fails or names an unknown class.

@@ -11,6 +11,7 @@
 #include "framework/widgets/level_file.h"
 #include "framework/widgets/object_types.h"
 #include "level_dump.h"
+#include "level_grid.h"
 #include "level_source.h"
 
 namespace {
@@ -37,6 +38,7 @@ int Compile(const std::string& sourcePath, const std::string& outPath)
     }
     vrk::cByteStream stream;
     level.Save(stream, source.version != 0 ? source.version : kLevelFileVersion);
+    if (source.hasGrid) WriteSourceGrid(stream, source.grid);
     if (stream.SaveToFile(outPath) != 0) {
         std::cerr << outPath << ": cannot write\n";
         return 1;
@@ -56,8 +58,13 @@ int Dump(const std::string& levelPath, const std::string& outPath)
         std::cerr << levelPath << ": the objects stop early (unknown type or cut-off record)\n";
         return 1;
     }
+    SourceGrid grid;
+    std::string warning;
+    const bool hasGrid = ReadSourceGrid(stream, grid, warning);
+    if (!warning.empty()) std::cerr << levelPath << ": " << warning << "\n";
     std::ofstream out(outPath, std::ios::binary);
     out << DumpLevel(level);
+    if (hasGrid) out << DumpSourceGrid(grid);
     if (!out) {
         std::cerr << outPath << ": cannot write\n";
         return 1;

@@ -173,6 +173,9 @@ TEST_F(ShellProgramTest, StartsTheGamePastSplashAndLoadingAndSavesAtExit)
                               "Found 0 Player profiles", "Switch to player &#39;&#39;",
                               "Logon player with id &#39;plr000&#39;", kMenuFocused, "Render is Free"}));
     EXPECT_EQ(log.find("not all data was loaded"), std::string::npos);
+    // A clean start writes no error line; the first one is shown with its line.
+    const size_t error = log.find("class='error'");
+    EXPECT_EQ(error, std::string::npos) << log.substr(log.rfind('\n', error) + 1, log.find('\n', error) - log.rfind('\n', error));
     EXPECT_EQ(test::TempFolder::Read(program.AppFolder() + "/conf/settings.lua"),
               "runWindowed=true\nsoundVolume=1.000000\nmusicVolume=1.000000\ncurrentLocale='en'\n");
     // Next number 1, one entry plr000 with an empty name, plr000 active.

@@ -1,113 +1,27 @@
 // The shipped data tree (data/) run inside the game: the start from splash to the
-// main menu, the scene screens and every registered window, with the log checked
-// for names the data lacks. Keeps the data and the code that looks names up in step.
+// main menu, the scene screens (each also in the level editor and back) and every
+// registered window, with the log checked for names the data lacks. Keeps the data
+// and the code that looks names up in step.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "engine/files/path_macros.h"
 #include "engine/gui/find_control.h"
 #include "engine/gui/gui.h"
 #include "engine/gui/label_ctrl.h"
 #include "engine/platform/game_core.h"
 #include "engine/platform/widget.h"
-#include "engine/render/font.h"
-#include "engine/render/texture.h"
 #include "framework/app/garden.h"
-#include "framework/objects/texture_info_ex.h"
-#include "tests/engine/platform/platform_test_support.h"
+#include "framework/widgets/base_widget.h"
+#include "framework/widgets/editor_keys.h"
+#include "tests/framework/app/tour_test_support.h"
 
 namespace {
 
-constexpr float kTick = 1.0f / 30.0f;
-// Enough ticks for the splash pictures and the whole loading queue.
-constexpr int kStartTicks = 5000;
-// Enough ticks for a scene screen to load its pictures.
-constexpr int kSceneTicks = 400;
-
-class DataTreeTest : public test::CoreTest {
-protected:
-    void SetUp() override
-    {
-        CoreTest::SetUp();
-        savedStatic_ = vrk::GetPathMacro("{StaticPath}");
-        vrk::SetPathMacro("{StaticPath}", std::string(KELVARA_SOURCE_DIR) + "/data");
-    }
-    void TearDown() override
-    {
-        app.reset();
-        CoreTest::TearDown();
-        GetTextureInfoExMap().clear();
-        vrk::GetTextureMap().clear();
-        vrk::GetTextureNameList().clear();
-        vrk::GetFontMap().clear();
-        vrk::SetPathMacro("{StaticPath}", savedStatic_);
-    }
-
-    std::string Focused() const { return game->focused != nullptr ? game->focused->GetName() : std::string(); }
-
-    // Runs the focused screen until it is the named one.
-    bool RunUntilFocused(const std::string& name, int ticks)
-    {
-        for (int i = 0; i < ticks && Focused() != name; ++i) Step();
-        return Focused() == name;
-    }
-    void Run(int ticks)
-    {
-        for (int i = 0; i < ticks; ++i) Step();
-    }
-    void Step()
-    {
-        if (game->focused == nullptr) return;
-        game->focused->Tick();
-        game->focused->Update(kTick);
-    }
-
-    void Start()
-    {
-        app = std::make_unique<cGarden>();
-        ASSERT_EQ(app->Init(), 0);
-        ASSERT_TRUE(RunUntilFocused("menu", kStartTicks)) << "stuck at " << Focused();
-        Run(kSceneTicks);
-    }
-
-    // Every line that reports a name the data tree lacks, or an error of a script,
-    // but for the misses a first start of today's game always has.
-    std::vector<std::string> Complaints() const
-    {
-        std::vector<std::string> found;
-        for (const std::string& line : lines) {
-            const bool complaint = line.find("not found") != std::string::npos ||
-                                   line.find("error") != std::string::npos ||
-                                   line.find("Error") != std::string::npos ||
-                                   line.find("invalid") != std::string::npos;
-            if (complaint && !Expected(line)) found.push_back(line);
-        }
-        return found;
-    }
-    static bool Expected(const std::string& line)
-    {
-        // A first start has no profile files yet; the play levels are not built yet
-        // and stay empty; no registered window is named after the comics screen.
-        for (const char* known : {"/profile/info.dat not found", "/middle.dat not found", "/data/level/level0",
-                                  "Window with name 'comics' not found"})
-            if (line.find(known) != std::string::npos) return true;
-        return false;
-    }
-    static std::string Joined(const std::vector<std::string>& list)
-    {
-        std::string text;
-        for (const std::string& line : list) text += line + "\n";
-        return text;
-    }
-
-    std::unique_ptr<cGarden> app;
-
-private:
-    std::string savedStatic_;
-};
+using DataTreeTest = test::GameTourTest;
+using test::kSceneTicks;
 
 struct WindowControls {
     const char* window;
@@ -198,6 +112,39 @@ TEST_F(DataTreeTest, Tour_VisitsTheScreensAndOpensEveryWindowWithoutMissingNames
     }
     for (const WindowControls& entry : ExpectedControls()) {
         app->ShowWindow(entry.window, 0);
+        Run(2);
+    }
+    EXPECT_TRUE(Complaints().empty()) << Joined(Complaints());
+}
+
+TEST_F(DataTreeTest, Editor_EachSceneScreenSwitchesToTheEditorAndBackWithoutMissingNames)
+{
+    Start();
+    // Tab opens the editor only for a developer; cheats.lua leaves the flag off.
+    app->developerFlag = 1;
+    const struct {
+        const char* target;
+        const char* from;
+        const char* screen;
+    } visits[] = {
+        {"menu", "comics", "menu"},
+        {"map", "menu", "map"},
+        {"achieve", "map", "achieve"},
+        {"comics0", "achieve", "comics"},
+    };
+    for (const auto& visit : visits) {
+        if (Focused() != visit.screen) app->ShowComics(visit.target, visit.from);
+        ASSERT_EQ(Focused(), visit.screen) << visit.target;
+        auto* screen = dynamic_cast<cBaseWidget*>(game->focused);
+        ASSERT_NE(screen, nullptr) << visit.screen;
+        for (int i = 0; i < kSceneTicks && screen->GetMode() != kModePlay; ++i) Step();
+        ASSERT_EQ(screen->GetMode(), kModePlay) << visit.screen;
+
+        screen->OnEvent(vrk::kWidgetKeyDown, cBaseWidget::kTabKey);
+        EXPECT_EQ(screen->GetMode(), kModeEditor) << visit.screen;
+        Run(2);
+        screen->OnEvent(vrk::kWidgetKeyDown, editor_key::kTab);
+        EXPECT_EQ(screen->GetMode(), kModePlay) << visit.screen;
         Run(2);
     }
     EXPECT_TRUE(Complaints().empty()) << Joined(Complaints());
