@@ -7,15 +7,13 @@
 #include <cstring>
 #include <memory>
 
+#include "tests/support/headless_gl.h"
 #include "engine/files/image_reader.h"
 #include "engine/render/font.h"
 #include "engine/render/font_bindings.h"
 #include "engine/render/image.h"
 #include "engine/render/render.h"
 #include "engine/render/texture.h"
-#include "port/gpu/gpu_system.h"
-#include "port/window/main_window.h"
-#include "port/window/video_system.h"
 #include "tests/engine/render/render_test_support.h"
 
 namespace {
@@ -34,26 +32,10 @@ class RenderPixelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ::setenv("SDL_VIDEODRIVER", "offscreen", 0);
-        if (!video_.Start() || !video_.LoadGlLibrary()) GTEST_SKIP() << "no video: " << video_.Error();
-        port::WindowParams params;
-        params.title = "render test";
-        params.clientWidth = kWindowWidth;
-        params.clientHeight = kWindowHeight;
-        params.visible = false;
-        window_ = port::MainWindow::Create(params, nullptr);
-        if (!window_) GTEST_SKIP() << "no OpenGL window";
-        system_ = port::CreateGlGpuSystem();
-        ASSERT_TRUE(system_);
-        port::PresentParameters present;
-        present.windowed = 1;
-        present.backBufferFormat = port::kFormatA8R8G8B8;
-        present.backBufferCount = 1;
-        present.swapEffect = port::kSwapEffectCopy;
-        present.deviceWindow = window_.get();
-        ASSERT_EQ(system_->CreateDevice(port::kCreateHardwareVertexProcessing, present, device_), port::kGpuOk);
+        if (const std::string skip = gl_.Start("render test", kWindowWidth, kWindowHeight); !skip.empty()) GTEST_SKIP() << skip;
+        device_ = gl_.Device();
         render_ = vrk::CreateRender();
-        render_->CopyDevice(device_.get(), device_->GetPresentParameters(), nullptr);
+        render_->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
         render_->SetScreenRect(0, 0, kWindowWidth, kWindowHeight);
         render_->SetHardwareDefaults();
         render_->SetOrtho2D(false, kWindowWidth, kWindowHeight);
@@ -66,9 +48,8 @@ protected:
         vrk::GetFontMap().clear();
         vrk::GetTextureMap().clear();
         vrk::DestroyRender();
-        device_.reset();
-        system_.reset();
-        window_.reset();
+        gl_.Stop();
+        device_ = nullptr;
     }
 
     void Clear(uint32_t argb)
@@ -110,10 +91,8 @@ protected:
     }
 
     test::LogCapture log_;
-    port::VideoSystem video_;
-    std::unique_ptr<port::MainWindow> window_;
-    std::unique_ptr<port::GpuSystem> system_;
-    std::unique_ptr<port::GpuDevice> device_;
+    test::HeadlessGl gl_;
+    port::GpuDevice* device_ = nullptr;
     vrk::cRender* render_ = nullptr;
     vrk::VertexBatch batch_;
     port::BackBufferImage image_;

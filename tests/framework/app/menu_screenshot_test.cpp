@@ -10,13 +10,11 @@
 #include <set>
 #include <string>
 
+#include "tests/support/headless_gl.h"
 #include "engine/gui/gui.h"
 #include "engine/platform/fixed_step.h"
 #include "engine/platform/game_core.h"
 #include "engine/render/render.h"
-#include "port/gpu/gpu_system.h"
-#include "port/window/main_window.h"
-#include "port/window/video_system.h"
 #include "tests/framework/app/tour_test_support.h"
 
 namespace {
@@ -51,27 +49,11 @@ protected:
     void SetUp() override
     {
         GameTourTest::SetUp();
-        ::setenv("SDL_VIDEODRIVER", "offscreen", 0);
-        if (!video_.Start() || !video_.LoadGlLibrary()) GTEST_SKIP() << "no video: " << video_.Error();
-        port::WindowParams params;
-        params.title = "menu screenshot";
-        params.clientWidth = kWindowWidth;
-        params.clientHeight = kWindowHeight;
-        params.visible = false;
-        window_ = port::MainWindow::Create(params, nullptr);
-        if (!window_) GTEST_SKIP() << "no OpenGL window";
-        system_ = port::CreateGlGpuSystem();
-        ASSERT_TRUE(system_);
-        port::PresentParameters present;
-        present.windowed = 1;
-        present.backBufferFormat = port::kFormatA8R8G8B8;
-        present.backBufferCount = 1;
-        present.swapEffect = port::kSwapEffectCopy;
-        present.deviceWindow = window_.get();
-        ASSERT_EQ(system_->CreateDevice(port::kCreateHardwareVertexProcessing, present, device_), port::kGpuOk);
+        if (const std::string skip = gl_.Start("menu screenshot", kWindowWidth, kWindowHeight); !skip.empty()) GTEST_SKIP() << skip;
+        device_ = gl_.Device();
         vrk::cRender* render = vrk::GetRender();
         ASSERT_NE(render, nullptr);
-        render->CopyDevice(device_.get(), device_->GetPresentParameters(), nullptr);
+        render->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
         render->SetScreenRect(0, 0, kWindowWidth, kWindowHeight);
         render->SetHardwareDefaults();
         game->gui->clientRect = vrk::ClientRect{0, 0, kWindowWidth, kWindowHeight};
@@ -80,9 +62,8 @@ protected:
     {
         // The textures go with the game, before the device they live on.
         GameTourTest::TearDown();
-        device_.reset();
-        system_.reset();
-        window_.reset();
+        gl_.Stop();
+        device_ = nullptr;
     }
 
     // Windows fade in and out over their updates; let a second of game time pass.
@@ -114,10 +95,8 @@ protected:
         return colours.size();
     }
 
-    port::VideoSystem video_;
-    std::unique_ptr<port::MainWindow> window_;
-    std::unique_ptr<port::GpuSystem> system_;
-    std::unique_ptr<port::GpuDevice> device_;
+    test::HeadlessGl gl_;
+    port::GpuDevice* device_ = nullptr;
 };
 
 TEST_F(MenuScreenshotTest, MenuFrame_ShowsTheSceneAndTheButtonsWhereTheWindowScriptPutsThem)

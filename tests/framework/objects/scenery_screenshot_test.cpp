@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "tests/support/headless_gl.h"
 #include "engine/files/path_macros.h"
 #include "engine/render/image.h"
 #include "engine/render/render.h"
@@ -19,9 +20,6 @@
 #include "framework/objects/particle_store.h"
 #include "framework/objects/particles_decor.h"
 #include "framework/objects/weather_sources.h"
-#include "port/gpu/gpu_system.h"
-#include "port/window/main_window.h"
-#include "port/window/video_system.h"
 #include "tests/engine/files/image_test_writers.h"
 #include "tests/engine/render/render_test_support.h"
 #include "tests/framework/objects/fake_owner.h"
@@ -56,26 +54,10 @@ class ScenerySceneTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ::setenv("SDL_VIDEODRIVER", "offscreen", 0);
-        if (!video_.Start() || !video_.LoadGlLibrary()) GTEST_SKIP() << "no video: " << video_.Error();
-        port::WindowParams params;
-        params.title = "scenery test";
-        params.clientWidth = kWidth;
-        params.clientHeight = kHeight;
-        params.visible = false;
-        window_ = port::MainWindow::Create(params, nullptr);
-        if (!window_) GTEST_SKIP() << "no OpenGL window";
-        system_ = port::CreateGlGpuSystem();
-        ASSERT_TRUE(system_);
-        port::PresentParameters present;
-        present.windowed = 1;
-        present.backBufferFormat = port::kFormatA8R8G8B8;
-        present.backBufferCount = 1;
-        present.swapEffect = port::kSwapEffectCopy;
-        present.deviceWindow = window_.get();
-        ASSERT_EQ(system_->CreateDevice(port::kCreateHardwareVertexProcessing, present, device_), port::kGpuOk);
+        if (const std::string skip = gl_.Start("scenery test", kWidth, kHeight); !skip.empty()) GTEST_SKIP() << skip;
+        device_ = gl_.Device();
         render_ = vrk::CreateRender();
-        render_->CopyDevice(device_.get(), device_->GetPresentParameters(), nullptr);
+        render_->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
         render_->SetScreenRect(0, 0, kWidth, kHeight);
         render_->SetHardwareDefaults();
         render_->SetOrtho2D(false, kWidth, kHeight);
@@ -90,9 +72,8 @@ protected:
         GetTextureInfoExMap().clear();
         vrk::GetTextureMap().clear();
         if (render_ != nullptr) vrk::DestroyRender();
-        device_.reset();
-        system_.reset();
-        window_.reset();
+        gl_.Stop();
+        device_ = nullptr;
     }
 
     template <class T>
@@ -161,10 +142,8 @@ protected:
     test::LogCapture log_;
     test::TempFolder folder_;
     std::string oldStatic_;
-    port::VideoSystem video_;
-    std::unique_ptr<port::MainWindow> window_;
-    std::unique_ptr<port::GpuSystem> system_;
-    std::unique_ptr<port::GpuDevice> device_;
+    test::HeadlessGl gl_;
+    port::GpuDevice* device_ = nullptr;
     vrk::cRender* render_ = nullptr;
     port::BackBufferImage image_;
     test::FakeAppServices app_;
