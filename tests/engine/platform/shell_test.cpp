@@ -56,7 +56,7 @@ public:
         ::setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
         ::setenv("HOME", home_.c_str(), 1);
         ::setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        ::setenv("SDL_AUDIODRIVER", audioDriver_.c_str(), 1);
         // The language the game picks follows the user's locale: keep it fixed.
         ::unsetenv("LC_ALL");
         ::unsetenv("LC_MESSAGES");
@@ -87,6 +87,8 @@ public:
     }
 
     void Signal(int signalNumber) { ::kill(pid_, signalNumber); }
+    // The audio driver the program is started with; "dummy" unless a test says otherwise.
+    void SetAudioDriver(const std::string& driver) { audioDriver_ = driver; }
 
     std::string AppFolder() const { return dataHome_ + "/OstrandEntertainment/tervol/Kelvara2"; }
     std::string LogFile() const { return AppFolder() + "/_log.html"; }
@@ -112,6 +114,7 @@ private:
     std::string runtime_;
     std::string home_;
     const char* failure_;
+    std::string audioDriver_ = "dummy";
     pid_t pid_ = -1;
 };
 
@@ -184,6 +187,17 @@ TEST_F(ShellProgramTest, StartsTheGamePastSplashAndLoadingAndSavesAtExit)
     const std::string player = test::TempFolder::Read(program.AppFolder() + "/profile/plr000/middle.dat");
     ASSERT_GE(player.size(), 2u);
     EXPECT_EQ(player.substr(0, 2), std::string("\0\0", 2));  // the fresh profile's empty name
+}
+
+TEST_F(ShellProgramTest, RunsWithoutAnySoundDevice)
+{
+    Program program(folder.Str(), Runtime());
+    program.SetAudioDriver("no-such-driver");
+    program.Start();
+    ASSERT_TRUE(program.WaitForLog("Change viewport. Ok"));
+    program.Signal(SIGTERM);
+    EXPECT_EQ(program.WaitExit(), std::optional<int>(0));
+    EXPECT_TRUE(InOrder(program.Log(), {"CreateSoundManager", "Change viewport. Ok", "DestroySoundManager"}));
 }
 
 TEST_F(ShellProgramTest, SigintEndsLikeClosingTheWindow)
