@@ -1,6 +1,8 @@
 // Lenient number parsers and string splitters.
 #include "engine/text/text_parse.h"
 
+#include <charconv>
+
 namespace vrk {
 namespace {
 
@@ -79,6 +81,17 @@ std::vector<std::string> SplitString(const std::string& text, const std::string&
         start = at + separator.size();
     }
     return pieces;
+}
+
+int32_t StrToIntOrZero(const std::string& text)
+{
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    while (begin != end && (*begin == ' ' || *begin == '\t')) ++begin;
+    if (begin != end && *begin == '+') ++begin;
+    int32_t value = 0;
+    const auto result = std::from_chars(begin, end, value);
+    return result.ec == std::errc() ? value : 0;
 }
 
 }  // namespace vrk

@@ -12,6 +12,10 @@ namespace vrk {
 // Overflow wraps around in 32 bits. A null text gives 0.
 int32_t StrToInt(const char* text);
 
+// The same reading of a text that must not wrap: the number when it fits in 32 bits,
+// else 0 (names and keys of scene objects, such as map point "12" or a comic frame key).
+int32_t StrToIntOrZero(const std::string& text);
+
 // Optional blanks, an optional "-", digits, optionally "." and digits; no exponent.
 float StrToFloat(const std::string& text);
 

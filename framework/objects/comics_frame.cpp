@@ -1,7 +1,6 @@
 // cComicsFrame: the page pictures and their advance.
 #include "framework/objects/comics_frame.h"
 
-#include <charconv>
 
 #include "engine/render/render.h"
 #include "engine/text/format_arg.h"
@@ -16,19 +15,6 @@ constexpr const char* kEditorCaption = "Comics Frame";
 constexpr const char* kFirstKey = "0";
 
 std::string KeyOf(int32_t index) { return vrk::FormatToString("%i", vrk::FormatArg::FromInt(index)); }
-
-// The key read as a C reader of decimal text would (0 when it starts with no number
-// or the number does not fit).
-int32_t IndexOfKey(const std::string& key)
-{
-    const char* begin = key.data();
-    const char* end = begin + key.size();
-    while (begin != end && (*begin == ' ' || *begin == '\t')) ++begin;
-    if (begin != end && *begin == '+') ++begin;
-    int32_t value = 0;
-    const auto result = std::from_chars(begin, end, value);
-    return result.ec == std::errc() ? value : 0;
-}
 
 }  // namespace
 
@@ -52,7 +38,7 @@ void cComicsFrame::SetFrames(const std::string& list)
 int32_t cComicsFrame::OnMessage(uint32_t code, uintptr_t /*data*/)
 {
     if (code != kMessageComicAdvance) return 0;
-    const std::string next = KeyOf(IndexOfKey(animationKey_) + 1);
+    const std::string next = KeyOf(vrk::StrToIntOrZero(animationKey_) + 1);
     if (animations_.count(next) == 0) return 1;
     PlayAnimation(next, kPlayStopped);
     return 0;

@@ -2,7 +2,6 @@
 #include "framework/objects/comics_text.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "engine/platform/game_core.h"
 #include "engine/render/font.h"
@@ -21,18 +20,6 @@ constexpr int kRedShift = 16;
 constexpr int kGreenShift = 8;
 constexpr size_t kChannelCount = 3;
 
-// A decimal number as a C reader would take it (0 when it starts with none).
-int32_t ReadNumber(const std::string& text)
-{
-    const char* begin = text.data();
-    const char* end = begin + text.size();
-    while (begin != end && (*begin == ' ' || *begin == '\t')) ++begin;
-    if (begin != end && *begin == '+') ++begin;
-    int32_t value = 0;
-    const auto result = std::from_chars(begin, end, value);
-    return result.ec == std::errc() ? value : 0;
-}
-
 }  // namespace
 
 cComicsText::cComicsText(cObjectOwner* owner) : cObject(owner) {}
@@ -44,7 +31,7 @@ void cComicsText::SetSprite(const std::string& sprite)
     cObject::SetSprite(sprite);
     const std::vector<std::string> channels = vrk::SplitString(text_, ";");
     if (channels.size() != kChannelCount) return;
-    const auto channel = [&](size_t i) { return static_cast<uint32_t>(ReadNumber(channels[i])) & kByte; };
+    const auto channel = [&](size_t i) { return static_cast<uint32_t>(vrk::StrToIntOrZero(channels[i])) & kByte; };
     SetColor(kOpaque | channel(0) << kRedShift | channel(1) << kGreenShift | channel(2), 0xFFFFFFFFu);
 }
 

@@ -1,11 +1,11 @@
 // cMapPoint: states and pictures, the hover glow and caption, and the hint text.
 #include "framework/objects/map_point.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "engine/text/format_arg.h"
 #include "engine/text/text_format.h"
+#include "engine/text/text_parse.h"
 #include "engine/text/text_table.h"
 #include "framework/app/middle.h"
 #include "framework/app/player_base.h"
@@ -124,18 +124,7 @@ int32_t cMapPoint::HitTest(const vec2& point)
 
 void cMapPoint::SetIndex(int32_t index) { SetName(vrk::FormatToString("%i", vrk::FormatArg::FromInt(index))); }
 
-int32_t cMapPoint::GetIndex() const
-{
-    // As a C reader of decimal text would: leading blanks and a sign are allowed, and
-    // reading stops at the first character that is not a digit.
-    const char* begin = name_.data();
-    const char* end = begin + name_.size();
-    while (begin != end && (*begin == ' ' || *begin == '\t')) ++begin;
-    if (begin != end && *begin == '+') ++begin;
-    int32_t value = 0;
-    const auto result = std::from_chars(begin, end, value);
-    return result.ec == std::errc() ? value : 0;
-}
+int32_t cMapPoint::GetIndex() const { return vrk::StrToIntOrZero(name_); }
 
 std::string cMapPoint::FormatTime(float seconds)
 {

@@ -32,6 +32,16 @@ INSTANTIATE_TEST_SUITE_P(Table, StrToIntTable, testing::Values(
     IntCase{"2147483648", std::numeric_limits<int32_t>::min()},  // wraps, no overflow trap
     IntCase{"4294967297", 1}));
 
+TEST(StrToIntOrZero, ReadsTheLeadingNumberAndGivesZeroWhenItDoesNotFit)
+{
+    EXPECT_EQ(vrk::StrToIntOrZero("12"), 12);
+    EXPECT_EQ(vrk::StrToIntOrZero("  +7abc"), 7);
+    EXPECT_EQ(vrk::StrToIntOrZero("-3"), -3);
+    EXPECT_EQ(vrk::StrToIntOrZero("abc"), 0);
+    EXPECT_EQ(vrk::StrToIntOrZero(""), 0);
+    EXPECT_EQ(vrk::StrToIntOrZero("99999999999"), 0);  // StrToInt would wrap
+}
+
 TEST(StrToInt, NullTextIsZero)
 {
     EXPECT_EQ(vrk::StrToInt(nullptr), 0);
