@@ -12,6 +12,7 @@ extern "C" {
 #include <lualib.h>
 }
 
+#include "../common/manifest_lua.h"
 #include "canvas.h"
 #include "lua_table.h"
 #include "prelude.h"
@@ -27,16 +28,6 @@ constexpr int kLargestTexture = 4096;
 bool IsPowerOfTwo(int value)
 {
     return value > 0 && value <= kLargestTexture && (value & (value - 1)) == 0;
-}
-
-bool RunChunk(lua_State* lua, int loadResult, const std::string& what)
-{
-    if (loadResult == 0) loadResult = lua_pcall(lua, 0, 0, 0);
-    if (loadResult == 0) return true;
-    const char* message = lua_tostring(lua, -1);
-    std::fprintf(stderr, "art_tool: %s: %s\n", what.c_str(), message != nullptr ? message : "error");
-    lua_pop(lua, 1);
-    return false;
 }
 
 std::vector<SpriteDef> ReadSprites(lua_State* lua, const std::string& path, int& problems)
@@ -140,26 +131,14 @@ bool BuildTexture(lua_State* lua, const fs::path& outputFolder, std::set<std::st
     return true;
 }
 
-struct LuaCloser {
-    void operator()(lua_State* lua) const { lua_close(lua); }
-};
-
 }  // namespace
 
 ManifestResult BuildManifest(const std::string& manifestFile, const std::string& outputFolder)
 {
     ManifestResult result;
-    std::unique_ptr<lua_State, LuaCloser> owner(luaL_newstate());
+    const manifest_lua::LuaStatePtr owner = manifest_lua::RunManifest(manifestFile, kManifestPrelude, "art_tool");
+    if (!owner) return result;
     lua_State* lua = owner.get();
-    if (lua == nullptr) return result;
-    luaL_openlibs(lua);
-    const std::string folder = fs::path(manifestFile).parent_path().string();
-    lua_pushstring(lua, folder.empty() ? "." : folder.c_str());
-    lua_setglobal(lua, "manifest_folder");
-    if (!RunChunk(lua, luaL_loadstring(lua, kManifestPrelude), "prelude") ||
-        !RunChunk(lua, luaL_loadfile(lua, manifestFile.c_str()), manifestFile)) {
-        return result;
-    }
     result.ran = true;
 
     std::set<std::string> textureNames;

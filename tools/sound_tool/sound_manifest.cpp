@@ -15,6 +15,7 @@ extern "C" {
 #include <lualib.h>
 }
 
+#include "../common/manifest_lua.h"
 #include "synth.h"
 
 namespace fs = std::filesystem;
@@ -54,16 +55,6 @@ std::string Text(lua_State* lua, const char* field)
     std::string value = lua_type(lua, -1) == LUA_TSTRING ? lua_tostring(lua, -1) : "";
     lua_pop(lua, 1);
     return value;
-}
-
-bool RunChunk(lua_State* lua, int loadResult, const std::string& what)
-{
-    if (loadResult == 0) loadResult = lua_pcall(lua, 0, 0, 0);
-    if (loadResult == 0) return true;
-    const char* message = lua_tostring(lua, -1);
-    std::fprintf(stderr, "sound_tool: %s: %s\n", what.c_str(), message != nullptr ? message : "error");
-    lua_pop(lua, 1);
-    return false;
 }
 
 std::vector<Voice> ReadVoices(lua_State* lua, const std::string& path, int& problems)
@@ -151,26 +142,14 @@ bool BuildSound(lua_State* lua, const fs::path& outputFolder, std::set<std::stri
     return WriteOgg(file, samples, rate);
 }
 
-struct LuaCloser {
-    void operator()(lua_State* lua) const { lua_close(lua); }
-};
-
 }  // namespace
 
 SoundManifestResult BuildSoundManifest(const std::string& manifestFile, const std::string& outputFolder)
 {
     SoundManifestResult result;
-    std::unique_ptr<lua_State, LuaCloser> owner(luaL_newstate());
+    const manifest_lua::LuaStatePtr owner = manifest_lua::RunManifest(manifestFile, kPrelude, "sound_tool");
+    if (!owner) return result;
     lua_State* lua = owner.get();
-    if (lua == nullptr) return result;
-    luaL_openlibs(lua);
-    const std::string folder = fs::path(manifestFile).parent_path().string();
-    lua_pushstring(lua, folder.empty() ? "." : folder.c_str());
-    lua_setglobal(lua, "manifest_folder");
-    if (!RunChunk(lua, luaL_loadstring(lua, kPrelude), "prelude") ||
-        !RunChunk(lua, luaL_loadfile(lua, manifestFile.c_str()), manifestFile)) {
-        return result;
-    }
     result.ran = true;
     std::set<std::string> names;
     lua_getglobal(lua, "sounds");

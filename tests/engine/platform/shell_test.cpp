@@ -26,8 +26,8 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kStartTimeout = std::chrono::seconds(20);
 constexpr auto kExitTimeout = std::chrono::seconds(20);
 constexpr auto kPollInterval = std::chrono::milliseconds(20);
-// Splash and loading advance one fixed step per drawn frame, and a software renderer
-// on a busy machine draws few frames: the whole start-up gets a generous limit.
+// Splash and loading take about seven seconds of game time; the limit leaves room for
+// a sanitizer build on a busy machine.
 constexpr auto kStartupTimeout = std::chrono::seconds(180);
 
 const std::string kBinary = std::string(KELVARA_BINARY_DIR) + "/kelvara2";
