@@ -1,10 +1,12 @@
-// Tests of vec2 arithmetic, the strict point-in-rectangle test and normalisation.
+// Tests of vec2 arithmetic, the strict point-in-rectangle test, the point-in-polygon
+// test and normalisation.
 #include "framework/objects/small_math.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -76,6 +78,50 @@ TEST(Normalize, NotANumberBecomesZero)
     vec2 v{std::numeric_limits<float>::quiet_NaN(), 1.0f};
     Normalize(v);
     EXPECT_EQ(v, vec2(0.0f, 0.0f));
+}
+
+}  // namespace
+
+namespace {
+
+// A concave outline (an L), closed by repeating its first point, as hit outlines are
+// stored.
+const std::vector<vec2> kLOutline{{0.0f, 0.0f}, {20.0f, 0.0f}, {20.0f, 10.0f}, {10.0f, 10.0f},
+                                  {10.0f, 30.0f}, {0.0f, 30.0f}, {0.0f, 0.0f}};
+
+TEST(IsPointInPolygon, CountsEdgeCrossingsOfAConcaveOutline)
+{
+    EXPECT_TRUE(IsPointInPolygon(kLOutline, {5.0f, 5.0f}));
+    EXPECT_TRUE(IsPointInPolygon(kLOutline, {15.0f, 5.0f}));
+    EXPECT_TRUE(IsPointInPolygon(kLOutline, {5.0f, 25.0f}));
+    // The notch of the L and points beyond it.
+    EXPECT_FALSE(IsPointInPolygon(kLOutline, {15.0f, 20.0f}));
+    EXPECT_FALSE(IsPointInPolygon(kLOutline, {-1.0f, 5.0f}));
+    EXPECT_FALSE(IsPointInPolygon(kLOutline, {25.0f, 5.0f}));
+    EXPECT_FALSE(IsPointInPolygon(kLOutline, {5.0f, 31.0f}));
+    // The same outline without its closing point holds the same points.
+    const std::vector<vec2> open(kLOutline.begin(), kLOutline.end() - 1);
+    EXPECT_TRUE(IsPointInPolygon(open, {15.0f, 5.0f}));
+    EXPECT_FALSE(IsPointInPolygon(open, {15.0f, 20.0f}));
+}
+
+TEST(IsPointInPolygon, VerticesFollowTheHalfOpenEdgeRule)
+{
+    // An edge counts for a.x < p.x <= b.x: a vertex at the low-x corner is outside,
+    // one on the high-x side of the bottom edge only is inside (the top edge above
+    // it counts, the bottom edge through it does not).
+    const std::vector<vec2> square{{0.0f, 0.0f}, {10.0f, 0.0f}, {10.0f, 10.0f}, {0.0f, 10.0f}, {0.0f, 0.0f}};
+    EXPECT_FALSE(IsPointInPolygon(square, {0.0f, 0.0f}));
+    EXPECT_FALSE(IsPointInPolygon(square, {0.0f, 10.0f}));
+    EXPECT_TRUE(IsPointInPolygon(square, {10.0f, 0.0f}));
+    EXPECT_FALSE(IsPointInPolygon(square, {10.0f, 10.0f}));
+}
+
+TEST(IsPointInPolygon, FewerThanThreePointsHoldNothing)
+{
+    EXPECT_FALSE(IsPointInPolygon({}, {0.0f, 0.0f}));
+    EXPECT_FALSE(IsPointInPolygon({{0.0f, 0.0f}}, {0.0f, 0.0f}));
+    EXPECT_FALSE(IsPointInPolygon({{0.0f, 0.0f}, {10.0f, 10.0f}}, {5.0f, 5.0f}));
 }
 
 }  // namespace

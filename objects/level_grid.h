@@ -1,0 +1,15 @@
+// The path grid of the game's levels: its two axes (turned -15 and 45 degrees from
+// the x axis), the cell size and the level area the grid covers. The level screen,
+// the test stand-in's skewed grid and the level tool all take them from here.
+#pragma once
+#include "framework/objects/vec2.h"
+
+constexpr float kLevelGridAxisXDegrees = -15.0f;
+constexpr float kLevelGridAxisYDegrees = 45.0f;
+constexpr float kLevelGridCellSize = 48.0f;
+constexpr float kLevelAreaWidth = 1024.0f;
+constexpr float kLevelAreaHeight = 768.0f;
+
+// The two axes as unit vectors (each normalised; a length too short for a direction
+// gives (0, 0)).
+void LevelGridAxes(vec2& axisX, vec2& axisY);
