@@ -36,6 +36,7 @@ void cLevelFile::Clear()
 cObject* cLevelFile::CreateObject(int32_t typeId, uint32_t id)
 {
     std::unique_ptr<cObject> made = CreateObjectOfType(typeId, this);
+    if (!made && fallback_ != nullptr) made = fallback_(typeId, this);
     if (!made) return nullptr;
     cObject* object = made.get();
     owned_.push_back(std::move(made));

@@ -20,6 +20,10 @@ class cByteStream;
 // The level file version the game writes.
 constexpr uint32_t kLevelFileVersion = 100;
 
+// Makes an object of a type the scene-object factory does not know, for the owner;
+// null when it cannot either. The level classes (a layer above) come in this way.
+using LevelObjectCreator = std::unique_ptr<cObject> (*)(int32_t typeId, cObjectOwner* owner);
+
 class cLevelFile : public cObjectOwner, public LevelSceneBuilder {
 public:
     cLevelFile();
@@ -48,6 +52,9 @@ public:
     // While set, the objects act as in the level editor (a flying decoration's
     // position then is the point the editor placed it at).
     void SetEditing(bool editing) { editing_ = editing; }
+    // Asked for each type the scene-object factory gives nothing for; null (the
+    // start) asks nobody, so such a type stops the objects as an unknown one does.
+    void SetFallbackCreator(LevelObjectCreator creator) { fallback_ = creator; }
 
     // cObjectOwner.
     int32_t SetObjectLayer(cObject* object, int32_t layer) override;
@@ -74,6 +81,7 @@ private:
     uint32_t lastObjectId_ = 0;
     uint32_t version_ = kLevelFileVersion;
     bool editing_ = false;
+    LevelObjectCreator fallback_ = nullptr;
     vrk::Matrix4 view_;
     std::array<std::vector<cObject*>, kLayerCount> layers_;
     std::vector<std::unique_ptr<cObject>> owned_;

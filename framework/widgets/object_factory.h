@@ -1,7 +1,10 @@
 // The scene-object factory: type id -> a function that makes an object of that class
 // for an owner. The framework's scenery classes are known from the start; classes
-// that come later (map points, comic frames, level objects) register their ids at
-// start-up. Screens and the level tool both create objects through it.
+// that come later (map points, comic frames) register their ids at start-up. Screens
+// and the level tool both create objects through it. The level classes (ids 101-130)
+// never register here, or every screen (menu, map, achievements) would make them:
+// only the level screen makes them, through its own factory, and a cLevelFile
+// through its fallback creator.
 #pragma once
 #include <cstdint>
 #include <memory>

@@ -1,5 +1,6 @@
 // Level files: round trips through the writer and reader for every scene class,
-// the id counter, layer clamping, and truncated, oversized and hostile streams.
+// the id counter, layer clamping, the fallback creator of types the factory does not
+// know, and truncated, oversized and hostile streams.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -270,6 +271,58 @@ TEST(LevelWriter, SkipsNullEntriesAndCountsTheRest)
     ASSERT_TRUE(copy.Load(stream));
     EXPECT_EQ(copy.Objects().size(), 1u);
     EXPECT_EQ(copy.GetVersion(), 100u);
+}
+
+}  // namespace
+
+namespace {
+
+constexpr int32_t kFallbackType = 150;
+int fallbackCalls = 0;
+
+class FallbackThing : public cObject {
+public:
+    using cObject::cObject;
+    int32_t GetTypeId() const override { return kFallbackType; }
+};
+
+std::unique_ptr<cObject> MakeFallbackThing(int32_t typeId, cObjectOwner* owner)
+{
+    ++fallbackCalls;
+    if (typeId != kFallbackType) return nullptr;
+    return std::make_unique<FallbackThing>(owner);
+}
+
+TEST(LevelFile, FallbackCreator_MakesWhatTheFactoryDoesNotKnow)
+{
+    fallbackCalls = 0;
+    cLevelFile writer;
+    writer.SetFallbackCreator(MakeFallbackThing);
+    cObject* thing = writer.CreateObject(kFallbackType, 7);
+    ASSERT_NE(thing, nullptr);
+    EXPECT_EQ(thing->GetOwner(), &writer);
+    thing->SetName("made above");
+    ASSERT_NE(writer.CreateObject(kTypeDecor, 0), nullptr);
+    // The factory's own types never reach the fallback.
+    EXPECT_EQ(fallbackCalls, 1);
+    EXPECT_EQ(writer.CreateObject(kFallbackType + 1, 0), nullptr);
+    vrk::cByteStream stream;
+    writer.Save(stream);
+
+    // Without a fallback the unknown type stops the objects.
+    cLevelFile plain;
+    EXPECT_FALSE(plain.Load(stream));
+    EXPECT_TRUE(plain.Objects().empty());
+
+    cLevelFile level;
+    level.SetFallbackCreator(MakeFallbackThing);
+    ASSERT_TRUE(level.Load(stream));
+    ASSERT_EQ(level.Objects().size(), 2u);
+    const cObject* loaded = level.Objects()[0]->GetTypeId() == kFallbackType ? level.Objects()[0] : level.Objects()[1];
+    EXPECT_EQ(loaded->GetTypeId(), kFallbackType);
+    EXPECT_EQ(loaded->GetId(), 7);
+    EXPECT_EQ(loaded->GetName(), "made above");
+    EXPECT_EQ(loaded->GetOwner(), &level);
 }
 
 }  // namespace
