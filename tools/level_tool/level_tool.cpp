@@ -10,6 +10,7 @@
 #include "engine/files/byte_stream.h"
 #include "framework/widgets/level_file.h"
 #include "framework/widgets/object_types.h"
+#include "objects/level_object_factory.h"
 #include "level_dump.h"
 #include "level_grid.h"
 #include "level_source.h"
@@ -32,6 +33,7 @@ int Compile(const std::string& sourcePath, const std::string& outPath)
         return 1;
     }
     cLevelFile level;
+    level.SetFallbackCreator(NewLevelObject);
     if (!BuildLevel(source, level, error)) {
         std::cerr << sourcePath << ": " << error << "\n";
         return 1;
@@ -54,6 +56,7 @@ int Dump(const std::string& levelPath, const std::string& outPath)
         return 1;
     }
     cLevelFile level;
+    level.SetFallbackCreator(NewLevelObject);
     if (!level.Load(stream)) {
         std::cerr << levelPath << ": the objects stop early (unknown type or cut-off record)\n";
         return 1;

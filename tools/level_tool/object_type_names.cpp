@@ -4,9 +4,11 @@
 #include <array>
 #include <utility>
 
+#include "objects/level_contract.h"
+
 namespace {
 
-constexpr std::array<std::pair<int32_t, const char*>, 14> kNames{{
+constexpr std::array<std::pair<int32_t, const char*>, 42> kNames{{
     {1, "cObject"},
     {2, "cDecor"},
     {3, "cNode"},
@@ -21,6 +23,35 @@ constexpr std::array<std::pair<int32_t, const char*>, 14> kNames{{
     {15, "cComicsFrame"},
     {16, "cComicsText"},
     {17, "cAnimal"},
+    // The level classes.
+    {kTypeBuild, "cBuild"},
+    {kTypeBarrier, "cBarrier"},
+    {kTypeWorker, "cWorker"},
+    {kTypeSource, "cSource"},
+    {kTypePlant, "cPlant"},
+    {kTypeItem, "cItem"},
+    {kTypeHero, "cHero"},
+    {kTypeAltar, "cAltar"},
+    {kTypeField, "cField"},
+    {kTypeLake, "cLake"},
+    {kTypeBaseEnemy, "cBaseEnemy"},
+    {kTypeSkeleton, "cSkeleton"},
+    {kTypeTower, "cTower"},
+    {kTypeEnemy, "cEnemy"},
+    {kTypeGoblin, "cGoblin"},
+    {kTypeBandit, "cBandit"},
+    {kTypeWayPoint, "cWayPoint"},
+    {kTypePrison, "cPrison"},
+    {kTypeWitch, "cWitch"},
+    {kTypeWife, "cWife"},
+    {kTypeBell, "cBell"},
+    {kTypeBonfire, "cBonfire"},
+    {kTypeSuccub, "cSuccub"},
+    {kTypeTunnelBuild, "cTunnelBuild"},
+    {kTypeSkeletonWizard, "cSkeletonWizard"},
+    {kTypeAltarEnemy, "cAltarEnemy"},
+    {kTypeTank, "cTank"},
+    {kTypeWorkerCloud, "cWorkerCloud"},
 }};
 
 }  // namespace
