@@ -94,19 +94,30 @@ void cBaseWidget::TickPlay()
     const vec2 mouse = GetMouseWorldPos();
     cObject* candidate = nullptr;
     int32_t part = 0;
-    // Objects may remove or add objects while they update, so each layer is walked
-    // by index over the list as it is then.
-    for (ObjectList& list : layers_) {
-        for (size_t i = 0; i < list.size(); ++i) {
-            cObject* object = list[i];
-            object->Update();
-            if ((inputFlags_ & kInputNoHover) != 0) continue;
-            if (const int32_t hit = object->HitTest(mouse); hit != 0) {
-                candidate = object;
-                part = hit;
-            }
+    // The walk goes over the layers as they are now: an update may add objects, move
+    // one to another layer (which takes it out of its list at once) or remove one
+    // (which only lists it), and every object here is still updated exactly once.
+    // Objects added meanwhile have their first update next tick.
+    updateWalk_.clear();
+    for (const ObjectList& list : layers_) updateWalk_.insert(updateWalk_.end(), list.begin(), list.end());
+    const uint64_t generation = sceneGeneration_;
+    for (size_t i = 0; i < updateWalk_.size(); ++i) {
+        cObject* object = updateWalk_[i];
+        object->Update();
+        // An update that cleared the scene has deleted this object, the rest and any
+        // hover candidate.
+        if (sceneGeneration_ != generation) {
+            candidate = nullptr;
+            part = 0;
+            break;
+        }
+        if ((inputFlags_ & kInputNoHover) != 0) continue;
+        if (const int32_t hit = object->HitTest(mouse); hit != 0) {
+            candidate = object;
+            part = hit;
         }
     }
+    updateWalk_.clear();
     if (effectList_) effectList_->Update(kTick);
 
     bool notify = false;

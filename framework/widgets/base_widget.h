@@ -315,6 +315,10 @@ protected:
     std::array<ObjectList, kLayerCount> layers_;
     ObjectList removed_;
     std::unordered_map<cObject*, std::unique_ptr<cObject>> owned_;
+    // The objects the play tick's update walk goes over (kept to reuse its storage),
+    // and a count of scene clearings that tells the walk its objects are gone.
+    ObjectList updateWalk_;
+    uint64_t sceneGeneration_ = 0;
     cObject* hovered_ = nullptr;
     int32_t hoveredPart_ = 0;
     std::array<int32_t, kLayerCount> blendModes_{0, 1, 1, 1, 1, 1, 1, 1, 1, 1};

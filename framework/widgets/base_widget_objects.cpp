@@ -118,6 +118,7 @@ void cBaseWidget::DeleteAllObjects()
     for (ObjectList& list : layers_) list.clear();
     removed_.clear();
     hovered_ = nullptr;
+    ++sceneGeneration_;
     // Taken out of the table before deletion: a destructor that reaches back into
     // the widget finds a consistent (if shrinking) scene.
     for (cObject* object : order) {

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "framework/objects/object.h"
@@ -39,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{kTypeTower, {115, 101, 10, 1}}, KindCase{kTypeEnemy, {116, 12, 10, 1}},
                       KindCase{kTypeWayPoint, {119, 1}}, KindCase{kTypeTank, {129, 10, 1}},
                       KindCase{kTypeWorkerCloud, {1}}, KindCase{103, {}}, KindCase{105, {}},
-                      KindCase{100, {}}, KindCase{131, {}}));
+                      KindCase{100, {}}, KindCase{131, {}}),
+    [](const ::testing::TestParamInfo<KindCase>& info) { return "Type" + std::to_string(info.param.typeId); });
 
 TEST(NewLevelObject, MakesNothingForIdsWithoutALevelClass)
 {

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include "framework/objects/man.h"
@@ -214,7 +216,16 @@ INSTANTIATE_TEST_SUITE_P(Angles, DirectionSectorTest,
                                            SectorCase{90.0f, 1}, SectorCase{104.9f, 1}, SectorCase{105.1f, 2},
                                            SectorCase{180.0f, 2}, SectorCase{209.9f, 2},
                                            SectorCase{210.1f, 3}, SectorCase{299.0f, 3},
-                                           SectorCase{300.0f, 0}, SectorCase{-10.0f, 0}));
+                                           SectorCase{300.0f, 0}, SectorCase{-10.0f, 0}),
+                         [](const ::testing::TestParamInfo<SectorCase>& info) {
+                             // "Deg299_9" for 299.9 degrees, "DegMinus10" for -10.
+                             const auto tenths = static_cast<int>(std::lround(info.param.degrees * 10.0f));
+                             const std::string sign = tenths < 0 ? "Minus" : "";
+                             const int whole = std::abs(tenths) / 10;
+                             const int fraction = std::abs(tenths) % 10;
+                             return "Deg" + sign + std::to_string(whole) +
+                                    (fraction != 0 ? "_" + std::to_string(fraction) : std::string());
+                         });
 
 // A walker of the given type whose state the test sets.
 class TypedWalker : public cMan {

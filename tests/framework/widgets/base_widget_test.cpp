@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "engine/render/render.h"
 #include "engine/render/texture.h"
@@ -219,6 +220,85 @@ TEST_F(BaseWidgetTest, RemoveObject_FromAnUpdateIsSafe)
     widget_.AddObject(remover, 0);
     widget_.Tick();
     EXPECT_EQ(victim->GetLayer(), -1);
+}
+
+// Counts its updates and runs an action in each.
+class CountingObject : public cObject {
+public:
+    using cObject::cObject;
+    void Update() override
+    {
+        ++updates;
+        if (action) action();
+    }
+    int updates = 0;
+    std::function<void()> action;
+};
+
+TEST_F(BaseWidgetTest, TickPlay_UpdatesEveryObjectOnceWhateverTheUpdatesMove)
+{
+    widget_.ForceMode(kModePlay);
+    auto add = [this](int32_t layer) {
+        auto* object = new CountingObject(&widget_);
+        object->SetLayerField(layer);
+        widget_.AddObject(object, 0);
+        return object;
+    };
+    CountingObject* toLater = add(2);
+    CountingObject* afterLater = add(2);
+    CountingObject* toEarlier = add(6);
+    CountingObject* afterEarlier = add(6);
+    CountingObject* mover = add(4);
+    CountingObject* moved = add(4);
+    CountingObject* appender = add(7);
+    CountingObject* victim = add(8);
+    CountingObject* remover = add(3);
+    toLater->action = [&] { widget_.SetObjectLayer(toLater, 5); };
+    toEarlier->action = [&] { widget_.SetObjectLayer(toEarlier, 1); };
+    // Moves the object behind it in its own layer to a later layer.
+    mover->action = [&] { widget_.SetObjectLayer(moved, 9); };
+    CountingObject* appended = nullptr;
+    appender->action = [&] {
+        if (appended == nullptr) appended = add(9);
+    };
+    remover->action = [&] { widget_.RemoveObject(victim); };
+
+    widget_.Tick();
+    for (const CountingObject* object :
+         {toLater, afterLater, toEarlier, afterEarlier, mover, moved, appender, victim, remover}) {
+        EXPECT_EQ(object->updates, 1);
+    }
+    EXPECT_EQ(toLater->GetLayer(), 5);
+    EXPECT_EQ(toEarlier->GetLayer(), 1);
+    EXPECT_EQ(moved->GetLayer(), 9);
+    // An object added during the walk is in the scene and has its first update in
+    // the next tick; a removed one was updated once more and is then taken out.
+    ASSERT_NE(appended, nullptr);
+    EXPECT_EQ(appended->updates, 0);
+    EXPECT_EQ(appended->GetLayer(), 9);
+    EXPECT_EQ(victim->GetLayer(), -1);
+
+    widget_.Tick();
+    EXPECT_EQ(appended->updates, 1);
+    EXPECT_EQ(toLater->updates, 2);
+    EXPECT_EQ(afterLater->updates, 2);
+    EXPECT_EQ(victim->updates, 1);
+}
+
+TEST_F(BaseWidgetTest, TickPlay_StopsTheWalkWhenAnUpdateClearsTheScene)
+{
+    widget_.ForceMode(kModePlay);
+    widget_.mouseWorld = vec2{0.0f, 0.0f};
+    ProbeObject* hovered = widget_.AddProbe(1, 1);
+    (void)hovered;
+    auto* clearer = new CountingObject(&widget_);
+    clearer->SetLayerField(2);
+    widget_.AddObject(clearer, 0);
+    clearer->action = [this] { widget_.ClearLevel(); };
+    widget_.AddProbe(3, 1);
+    widget_.Tick();
+    EXPECT_EQ(widget_.GetHoveredObject(), nullptr);
+    for (const auto& layer : widget_.GetLayers()) EXPECT_TRUE(layer.empty());
 }
 
 TEST_F(BaseWidgetTest, PostEvent_DeliveredInTheSameTickInOrder)
