@@ -2,7 +2,10 @@
 #include "objects/level_object_factory.h"
 
 #include "framework/objects/object.h"
+#include "objects/field.h"
+#include "objects/item.h"
 #include "objects/level_contract.h"
+#include "objects/source.h"
 
 std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObjectOwner* owner)
 {
@@ -13,12 +16,12 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeBuild: return nullptr;
     case kTypeBarrier: return nullptr;
     case kTypeWorker: return nullptr;
-    case kTypeSource: return nullptr;
+    case kTypeSource: return std::make_unique<cSource>(owner);
     case kTypePlant: return nullptr;
-    case kTypeItem: return nullptr;
+    case kTypeItem: return std::make_unique<cItem>(owner);
     case kTypeHero: return nullptr;
     case kTypeAltar: return nullptr;
-    case kTypeField: return nullptr;
+    case kTypeField: return std::make_unique<cField>(owner);
     case kTypeLake: return nullptr;
     case kTypeBaseEnemy: return nullptr;
     case kTypeSkeleton: return nullptr;
