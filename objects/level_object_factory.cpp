@@ -2,6 +2,7 @@
 #include "objects/level_object_factory.h"
 
 #include "framework/objects/object.h"
+#include "objects/barrier.h"
 #include "objects/level_contract.h"
 
 std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObjectOwner* owner)
@@ -11,7 +12,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     // makes nothing, as an unknown id does.
     switch (typeId) {
     case kTypeBuild: return nullptr;
-    case kTypeBarrier: return nullptr;
+    case kTypeBarrier: return std::make_unique<cBarrier>(owner);
     case kTypeWorker: return nullptr;
     case kTypeSource: return nullptr;
     case kTypePlant: return nullptr;
