@@ -3,6 +3,7 @@
 
 #include "framework/objects/object.h"
 #include "objects/barrier.h"
+#include "objects/build.h"
 #include "objects/level_contract.h"
 
 std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObjectOwner* owner)
@@ -11,7 +12,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     // `return std::make_unique<cClass>(owner);` when it is added. Until then its id
     // makes nothing, as an unknown id does.
     switch (typeId) {
-    case kTypeBuild: return nullptr;
+    case kTypeBuild: return std::make_unique<cBuild>(owner);
     case kTypeBarrier: return std::make_unique<cBarrier>(owner);
     case kTypeWorker: return nullptr;
     case kTypeSource: return nullptr;
