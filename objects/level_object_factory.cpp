@@ -2,6 +2,8 @@
 #include "objects/level_object_factory.h"
 
 #include "framework/objects/object.h"
+#include "objects/barrier.h"
+#include "objects/build.h"
 #include "objects/field.h"
 #include "objects/item.h"
 #include "objects/level_contract.h"
@@ -13,8 +15,8 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     // `return std::make_unique<cClass>(owner);` when it is added. Until then its id
     // makes nothing, as an unknown id does.
     switch (typeId) {
-    case kTypeBuild: return nullptr;
-    case kTypeBarrier: return nullptr;
+    case kTypeBuild: return std::make_unique<cBuild>(owner);
+    case kTypeBarrier: return std::make_unique<cBarrier>(owner);
     case kTypeWorker: return nullptr;
     case kTypeSource: return std::make_unique<cSource>(owner);
     case kTypePlant: return nullptr;
