@@ -13,6 +13,7 @@ loadTextures("{StaticPath}/texture/achieve", true)
 loadTextures("{StaticPath}/texture/animals", true)
 loadTextures("{StaticPath}/texture/map", true)
 loadTextures("{StaticPath}/texture/back", true)
+loadTextures("{StaticPath}/texture/objects", true)
 
 -- Interface and game sounds.
 loadSounds("{StaticPath}/sound")

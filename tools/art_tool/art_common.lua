@@ -34,3 +34,27 @@ function join(...)
   end
   return out
 end
+
+-- The level's path grid as a picture shows it (y down): cells of 48 units, the
+-- first axis 15 degrees below the horizontal, the second 45 degrees above it.
+grid_u = { 48 * math.cos(math.rad(15)), 48 * math.sin(math.rad(15)) }
+grid_v = { 48 * math.cos(math.rad(45)), -48 * math.sin(math.rad(45)) }
+
+-- The picture point a cells along the first axis and b along the second from
+-- (cx, cy), raised by up pixels; answered as a pair { x, y }.
+function grid_point(cx, cy, a, b, up)
+  return { cx + a * grid_u[1] + b * grid_v[1], cy + a * grid_u[2] + b * grid_v[2] - (up or 0) }
+end
+
+-- A list of pairs { x, y } as the flat coordinate list that poly takes.
+function flat(pairs)
+  local out = {}
+  for _, p in ipairs(pairs) do out[#out + 1] = p[1]; out[#out + 1] = p[2] end
+  return out
+end
+
+-- A pair moved up (or down, for negative amounts) by the given pixels.
+function raised(p, up) return { p[1], p[2] - up } end
+
+-- The point a share t of the way from p to q.
+function between(p, q, t) return { p[1] + (q[1] - p[1]) * t, p[2] + (q[2] - p[2]) * t } end

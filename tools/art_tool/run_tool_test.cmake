@@ -8,7 +8,8 @@ if(NOT result EQUAL 0)
 endif()
 foreach(required system/cursor_pointer.png system/gui_system.png system/gui_system.lua
                  system/loading_base.png system/loading_progress.png system/loading_image0.png
-                 system/icon_error.png splash/splash_title.png)
+                 system/icon_error.png splash/splash_title.png
+                 objects/sources.png objects/fields.png objects/barriers.png objects/buildings.png)
   if(NOT EXISTS ${OUTPUT}/${required})
     message(FATAL_ERROR "art_tool did not write ${required}")
   endif()

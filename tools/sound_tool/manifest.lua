@@ -71,6 +71,32 @@ sound{ path = "sound/whoosh", peak = 0.6, voices = {
   { wave = "noise", attack = 0.12, release = 0.2, level = 0.3, cutoff = 2600, seed = 9 },
 } }
 
+-- Level objects -----------------------------------------------------------
+
+-- Picking something up: a quick rising blip over a soft pluck.
+sound{ path = "sound/take", peak = 0.6, voices = {
+  { wave = "sine", freq = 620, freq_end = 1240, attack = 0.003, hold = 0.03, release = 0.08, level = 0.5 },
+  { wave = "triangle", at = 0.05, freq = note("E6"), attack = 0.002, release = 0.12, level = 0.25 },
+  { wave = "noise", attack = 0.001, release = 0.015, level = 0.2, cutoff = 3000, seed = 31 },
+} }
+
+-- A building finished: two hammer knocks, then a bright rising triad.
+local function buildReady()
+  local voices = {}
+  for i = 0, 1 do
+    local at = i * 0.14
+    voices[#voices + 1] = { wave = "noise", at = at, attack = 0.001, release = 0.05, level = 0.5, cutoff = 1800, seed = 41 + i }
+    voices[#voices + 1] = { wave = "sine", at = at, freq = 220, freq_end = 120, attack = 0.001, release = 0.08, level = 0.5 }
+  end
+  for i, name in ipairs({ "C5", "E5", "G5", "C6" }) do
+    voices[#voices + 1] = { wave = "triangle", at = 0.3 + (i - 1) * 0.07, freq = note(name), attack = 0.004, hold = 0.04,
+                            release = i == 4 and 0.5 or 0.2, level = 0.3 }
+  end
+  voices[#voices + 1] = { wave = "sine", at = 0.51, freq = note("C7"), attack = 0.002, release = 0.4, level = 0.1 }
+  return voices
+end
+sound{ path = "sound/build_ready", voices = buildReady() }
+
 -- Music loops --------------------------------------------------------------
 
 -- A loop of chords: each bar holds one chord as a soft pad, an arpeggio over it
