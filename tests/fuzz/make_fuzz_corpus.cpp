@@ -1,7 +1,8 @@
 // make_fuzz_corpus: writes the seed corpus of the fuzz targets (corpus/<target>/).
 // Each target gets well-formed files made with the same writers the game and the
 // tests use, the hostile cases the readers must survive, and cut and bit-flipped
-// copies of the well-formed ones. The output is deterministic; run it after a
+// copies of the well-formed ones. The output is the same at every run but for the
+// OGG seeds (the Vorbis writer picks a random stream serial number); run it after a
 // reader's format changes and commit the result:
 //   build/tests/fuzz/make_fuzz_corpus tests/fuzz/corpus
 #include <cstdint>
@@ -280,7 +281,11 @@ void MakeSoundSeeds()
         return FromVector(WriteSound(format, rate, channels, frames, audio_test::Sine(rate, 0.5f)));
     };
     PutWithDamage("sound", "wav16-mono", sound(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 400));
-    PutWithDamage("sound", "wav-float-stereo", sound(SF_FORMAT_WAV | SF_FORMAT_FLOAT, 44100, 2, 300));
+    Bytes floatWav = sound(SF_FORMAT_WAV | SF_FORMAT_FLOAT, 44100, 2, 300);
+    // The writer stamps the time into the PEAK chunk; a fixed stamp keeps the seed stable.
+    if (const size_t peak = floatWav.find("PEAK"); peak != Bytes::npos && peak + 16 <= floatWav.size())
+        floatWav.replace(peak + 12, 4, 4, '\0');
+    PutWithDamage("sound", "wav-float-stereo", floatWav);
     PutWithDamage("sound", "wav24-six-channels", sound(SF_FORMAT_WAV | SF_FORMAT_PCM_24, 48000, 6, 100));
     PutWithDamage("sound", "flac", sound(SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, 2, 500));
     PutWithDamage("sound", "ogg-vorbis", sound(SF_FORMAT_OGG | SF_FORMAT_VORBIS, 22050, 1, 2000));
@@ -313,6 +318,22 @@ Bytes ZipBytes(const std::map<std::string, std::string>& entries)
     return test::WriteZip(file.string(), entries) ? ReadAll(file) : Bytes();
 }
 
+// A ZIP whose one entry "a.txt" claims 4 GiB of text in its local and central
+// headers while holding a few bytes.
+Bytes ZipClaimingFourGiB()
+{
+    Bytes zip = ZipBytes({{"a.txt", ""}});
+    auto patch = [&zip](size_t at) {
+        for (size_t i = 0; i < 4; ++i) zip[at + i] = '\xFF';
+    };
+    const size_t local = zip.find("PK\x03\x04");
+    const size_t central = zip.find("PK\x01\x02");
+    if (local == Bytes::npos || central == Bytes::npos) return {};
+    patch(local + 22);    // uncompressed size
+    patch(central + 24);  // uncompressed size
+    return zip;
+}
+
 void MakeZipSeeds()
 {
     PutWithDamage("zip_entry", "text-entry", ZipBytes({{"a.txt", "print('hello')\n"}}));
@@ -327,6 +348,7 @@ void MakeZipSeeds()
     Put("zip_entry", "no-entries", ZipBytes({}));
     Put("zip_entry", "end-record-only", Bytes("PK\x05\x06", 4) + Bytes(18, '\0'));
     Put("zip_entry", "empty", "");
+    Put("zip_entry", "entry-claims-4gib", ZipClaimingFourGiB());
 }
 
 void MakeTextSeeds(const fs::path& source)
@@ -377,22 +399,6 @@ void MakeTextSeeds(const fs::path& source)
     }
 }
 
-// A ZIP whose one entry "a.txt" claims 4 GiB of text in its local and central
-// headers while holding a few bytes.
-Bytes ZipClaimingFourGiB()
-{
-    Bytes zip = ZipBytes({{"a.txt", ""}});
-    auto patch = [&zip](size_t at) {
-        for (size_t i = 0; i < 4; ++i) zip[at + i] = '\xFF';
-    };
-    const size_t local = zip.find("PK\x03\x04");
-    const size_t central = zip.find("PK\x01\x02");
-    if (local == Bytes::npos || central == Bytes::npos) return {};
-    patch(local + 22);    // uncompressed size
-    patch(central + 24);  // uncompressed size
-    return zip;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -411,7 +417,6 @@ int main(int argc, char** argv)
     MakeSoundSeeds();
     MakeZipSeeds();
     MakeTextSeeds(source);
-    (void)ZipClaimingFourGiB;
     fs::remove_all(gScratch);
     return 0;
 }
