@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ const FuzzTarget kTargets[] = {
 #include "fuzz_targets.inc"
 #undef KELVARA_FUZZ_TARGET
 };
+
+void PrintTo(const FuzzTarget& target, std::ostream* out) { *out << target.name; }
 
 const std::filesystem::path kCorpus = KELVARA_FUZZ_CORPUS;
 
