@@ -10,6 +10,7 @@ packages=(
   libsndfile1-dev libopenmpt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev fonts-dejavu-core
+  clang libclang-rt-dev  # the libFuzzer build of the fuzz targets (KELVARA_FUZZ) only
 )
 
 missing=()

@@ -10,11 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "engine/log/log.h"
 #include "engine/render/font.h"
 
 namespace vrk {
 
 namespace {
+
+constexpr const char* kFontSender = "cFont";
+// One record per code point of the glyph table is the most a glyph list can mean.
+constexpr size_t kMaxGlyphRecords = cFont::kGlyphTableSize;
 
 std::string StringArg(lua_State* state, int index)
 {
@@ -150,10 +155,21 @@ int LuaFillFont(lua_State* state)
     cFont* font = FontArg(state, 1);
     std::vector<GlyphRecord> records;
     if (lua_istable(state, 2)) {
-        const size_t count = lua_objlen(state, 2);
-        records.reserve(count);
-        for (size_t i = 1; i <= count; ++i) {
-            lua_rawgeti(state, 2, static_cast<int>(i));
+        // lua_objlen is not trusted (a sparse table reports a border far beyond its
+        // elements): the walk ends at the first missing element, and no font holds
+        // more glyphs than its table has code points.
+        for (int i = 1;; ++i) {
+            lua_rawgeti(state, 2, i);
+            if (lua_isnil(state, -1)) {
+                lua_pop(state, 1);
+                break;
+            }
+            if (static_cast<size_t>(i) > kMaxGlyphRecords) {
+                lua_pop(state, 1);
+                LogWrite(kFontSender, "^5", "Glyph list has more than %d entries; the rest are dropped",
+                         FormatArg::FromInt(static_cast<int32_t>(kMaxGlyphRecords)));
+                break;
+            }
             GlyphRecord record;
             if (ReadGlyphRecord(state, record)) records.push_back(std::move(record));
             lua_pop(state, 1);

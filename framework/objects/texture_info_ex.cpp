@@ -11,6 +11,7 @@
 namespace {
 
 constexpr const char* kLookUpSender = "cGarden::GetSpriteInfoEx";
+constexpr const char* kNodesSender = "addTextureInfoExNodes";
 
 float NumberField(lua_State* state, const char* field)
 {
@@ -126,10 +127,20 @@ bool ReadTextureInfoNodes(lua_State* state, int index, std::vector<TextureInfoNo
     nodes.clear();
     if (state == nullptr || lua_type(state, index) != LUA_TTABLE) return false;
     const int table = index < 0 ? lua_gettop(state) + index + 1 : index;
-    const size_t length = lua_objlen(state, table);
-    nodes.reserve(length);
-    for (size_t i = 1; i <= length; ++i) {
-        lua_rawgeti(state, table, static_cast<int>(i));
+    // The table's length (lua_objlen) is not trusted: a sparse table reports a
+    // border far beyond its elements. The walk ends at the first missing element.
+    for (int i = 1;; ++i) {
+        lua_rawgeti(state, table, i);
+        if (lua_isnil(state, -1)) {
+            lua_pop(state, 1);
+            break;
+        }
+        if (nodes.size() >= kMaxSpriteFrames) {
+            lua_pop(state, 1);
+            vrk::LogWrite(kNodesSender, "^5", "Sprite description has more than %d frames; the rest are dropped",
+                          vrk::FormatArg::FromInt(static_cast<int32_t>(kMaxSpriteFrames)));
+            break;
+        }
         TextureInfoNode node;
         ReadTextureInfoNode(state, node);
         nodes.push_back(node);

@@ -3,6 +3,7 @@
 // keeps them by name for the whole run, the Lua readers of the description scripts,
 // and the lookup that turns a name into a SpriteInfo record.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -74,9 +75,14 @@ int AddTextureInfoExNodes(cTextureInfoEx* description, const std::string& textur
 // Reads the eight fields of the table on top of the stack. False, with a node of
 // zeros, when the value on top is not a table. The stack is left as it was.
 bool ReadTextureInfoNode(lua_State* state, TextureInfoNode& node);
-// Reads the array at the stack index: one node per element 1..length, a node of
-// zeros for an element that is not a table. False (no nodes) when the value is not
-// a table. The stack is left as it was.
+// The most frames one description may hold; the rest of a longer list is dropped
+// with a warning (a hand-made or damaged description must not claim gigabytes).
+constexpr size_t kMaxSpriteFrames = 16384;
+
+// Reads the array at the stack index: one node per element from 1 up to the first
+// missing one (at most kMaxSpriteFrames), a node of zeros for an element that is
+// not a table. False (no nodes) when the value is not a table. The stack is left
+// as it was.
 bool ReadTextureInfoNodes(lua_State* state, int index, std::vector<TextureInfoNode>& nodes);
 
 // The application's sprite lookup: an empty name gives an empty record silently;

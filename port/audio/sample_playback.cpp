@@ -9,9 +9,12 @@
 namespace port {
 
 namespace {
-// A sample lives in memory decoded; anything longer belongs in a stream.
+// A sample lives in memory decoded; anything longer belongs in a stream. The byte
+// budget is the bound that holds: a file at a very low rate is tiny on disk yet
+// stretches to minutes at the mix rate.
 constexpr size_t kMaxSampleSeconds = 600;
-constexpr size_t kMaxSampleFrames = kMaxSampleSeconds * kMixRate;
+constexpr size_t kMaxSampleFloats =
+    std::min(kMaxSampleSeconds * kMixRate * kMixChannels, kMaxSampleBytes / sizeof(float));
 constexpr size_t kDecodeBlockFrames = 4096;
 }  // namespace
 
@@ -30,8 +33,12 @@ PcmFrames DecodeSample(AudioBytes bytes, SampleInfo& info)
     std::vector<float> block(kDecodeBlockFrames * kMixChannels);
     for (;;) {
         const size_t got = resampler.Read(block.data(), kDecodeBlockFrames, input);
-        if (pcm->size() / kMixChannels + got > kMaxSampleFrames)
+        const size_t needed = pcm->size() + got * kMixChannels;
+        if (needed > kMaxSampleFloats)
             return nullptr;
+        // Grow by doubling, but never past the budget.
+        if (needed > pcm->capacity())
+            pcm->reserve(std::min(std::max(needed, pcm->capacity() * 2), kMaxSampleFloats));
         pcm->insert(pcm->end(), block.begin(), block.begin() + static_cast<std::ptrdiff_t>(got * kMixChannels));
         if (got < kDecodeBlockFrames)
             break;

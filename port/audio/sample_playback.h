@@ -1,6 +1,7 @@
 // A playback of a fully decoded sample, and the whole-file decoder that makes the
 // decoded frames from a sound file in memory.
 #pragma once
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -13,9 +14,14 @@ namespace port {
 // Interleaved stereo frames at the mix rate, shared by all playbacks of a sample.
 using PcmFrames = std::shared_ptr<const std::vector<float>>;
 
+// The most memory one decoded sample may take (stereo floats at the mix rate:
+// about 190 seconds).
+inline constexpr size_t kMaxSampleBytes = size_t{64} << 20;
+
 // Decodes the whole block and converts it to the mix rate. Null when the data is
-// not a sound file or is longer than a sample may be; `info` gets the source
-// rate, channel count and length.
+// not a sound file or its decoded frames would be longer than a sample may be
+// (600 seconds or kMaxSampleBytes); `info` gets the source rate, channel count
+// and length.
 PcmFrames DecodeSample(AudioBytes bytes, SampleInfo& info);
 
 class SamplePlayback final : public SoundSource {

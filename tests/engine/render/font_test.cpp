@@ -157,6 +157,26 @@ TEST_F(FontLuaTest, FontScript_BuildsTheFont)
     EXPECT_EQ(lua_tonumber(state_, -1), 0.0);
 }
 
+TEST_F(FontLuaTest, FillFont_SparseOrHugeGlyphListIsBounded)
+{
+    // Keys 1, 2, 4, 8, ... 2^26 in one constructor: lua_objlen reports 67 million,
+    // which once reserved gigabytes before a single glyph was read.
+    Run("local f = createFont('sparse')\n"
+        "local text = '{ [1] = {ch=\\'A\\'}, [2] = {ch=\\'D\\'}'\n"
+        "local k = 4 while k <= 2^26 do text = text .. ', [' .. k .. '] = {ch=\\'Z\\'}' k = k * 2 end\n"
+        "local t = loadstring('return ' .. text .. ' }')()\n"
+        "assert(#t == 2^26)\n"
+        "fillFont(f, t)\n"
+        "local g = createFont('huge')\n"
+        "local all = {} for i = 1, 65536 + 3 do all[i] = 'x' end\n"
+        "fillFont(g, all)\n");
+    vrk::FontPtr font = vrk::FindFont("sparse");
+    ASSERT_NE(font, nullptr);
+    EXPECT_TRUE(font->HasGlyph('D'));
+    EXPECT_FALSE(font->HasGlyph('Z')) << "the walk ends at the first missing element";
+    EXPECT_EQ(log_.Count("Glyph list has more than 65536 entries"), 1);
+}
+
 TEST_F(FontLuaTest, ForeignOrMissingFontArgument_DoesNothing)
 {
     Run("initFont('text', 'a', 'b', 1, 2)\n"

@@ -4,6 +4,7 @@
 #include <lua.hpp>
 
 #include <memory>
+#include <string>
 
 #include "framework/objects/texture_info_ex.h"
 #include "tests/engine/render/render_test_support.h"
@@ -89,6 +90,26 @@ TEST_F(TextureInfoExTest, ReadNodes_MetatableIsNotConsulted)
     ASSERT_EQ(nodes.size(), 1u);
     EXPECT_EQ(nodes[0].w, 4.0f);
     EXPECT_EQ(nodes[0].u, 0.0f);
+}
+
+TEST_F(TextureInfoExTest, ReadNodes_SparseOrHugeListIsCappedWithAWarning)
+{
+    // Keys 1, 2, 4, 8, ... 2^26 in one constructor: lua_objlen reports 67 million.
+    std::string sparse = "{ [1] = { w = 1 }";
+    for (int64_t key = 2; key <= (int64_t{1} << 26); key *= 2) sparse += ", [" + std::to_string(key) + "] = {}";
+    Push(sparse + " }");
+    ASSERT_EQ(lua_objlen(lua_.get(), -1), size_t{1} << 26);
+    std::vector<TextureInfoNode> nodes;
+    ASSERT_TRUE(ReadTextureInfoNodes(lua_.get(), -1, nodes));
+    EXPECT_EQ(nodes.size(), 2u) << "the walk ends at the first missing element";
+
+    test::LogCapture log;
+    Push("(function() local t = {} for i = 1, " + std::to_string(kMaxSpriteFrames + 5) +
+         " do t[i] = {} end return t end)()");
+    ASSERT_TRUE(ReadTextureInfoNodes(lua_.get(), -1, nodes));
+    EXPECT_EQ(nodes.size(), kMaxSpriteFrames);
+    EXPECT_EQ(log.Count("frames; the rest are dropped"), 1);
+    EXPECT_EQ(lua_gettop(lua_.get()), 2);
 }
 
 TEST_F(TextureInfoExTest, AddNodes_SetsTextureRateAndFrames)

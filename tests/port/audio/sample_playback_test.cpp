@@ -68,3 +68,25 @@ TEST(DecodeSampleTest, BrokenData_GivesNothing)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DecodeSampleTest, DecodedSizeIsBoundedByTheByteBudget)
+{
+    port::SampleInfo info;
+    // 644 bytes at 1 Hz: 600 seconds at the mix rate, over 200 MB once decoded.
+    const auto tiny = audio_test::WriteSound(SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 1, 1, 600, audio_test::Ramp(600));
+    ASSERT_EQ(tiny.size(), 644u);
+    EXPECT_EQ(port::DecodeSample(std::make_shared<const std::vector<uint8_t>>(tiny), info), nullptr);
+
+    // At 1 kHz each source frame becomes 44.1 mix frames of 8 bytes.
+    const size_t budgetFrames = port::kMaxSampleBytes / (sizeof(float) * port::kMixChannels) / 441 * 10;
+    const auto over = audio_test::SineWav(1000, 1, budgetFrames + 100);
+    EXPECT_EQ(port::DecodeSample(std::make_shared<const std::vector<uint8_t>>(over), info), nullptr);
+    const auto under = audio_test::SineWav(1000, 1, budgetFrames - 100);
+    const auto pcm = port::DecodeSample(std::make_shared<const std::vector<uint8_t>>(under), info);
+    ASSERT_NE(pcm, nullptr);
+    EXPECT_LE(pcm->capacity() * sizeof(float), port::kMaxSampleBytes) << "growth stays inside the budget";
+}
+
+}  // namespace
