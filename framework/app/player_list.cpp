@@ -46,7 +46,7 @@ bool PlayerList::ReadPlayerList(std::string& activeId)
         // Nothing there is a first start; a file there that gives no bytes is a
         // list that was lost, most likely by a write cut short.
         if (!vrk::FileExists(kProfileListFile)) return false;
-        vrk::LogWrite(kSender, kWarning, "Profile list %s is empty; it is not used",
+        vrk::LogWrite(kSender, kWarning, "Profile list %s is empty or cannot be read; it is not used",
                       FormatArg::FromText(kProfileListFile));
         stream.SaveToFile(std::string(kProfileListFile) + kDamagedFileSuffix);
         RecoverPlayerList(activeId);
