@@ -14,6 +14,7 @@
 #include "engine/render/render.h"
 #include "engine/render/texture.h"
 #include "engine/render/vertex_batch.h"
+#include "engine/script/data_file.h"
 #include "engine/script/script.h"
 #include "engine/sound/sound_manager.h"
 #include "engine/text/text_table.h"
@@ -51,6 +52,17 @@ intptr_t PackWindowPoint(int32_t x, int32_t y)
 
 cGame* g_game = nullptr;
 
+// The user's settings file: written by the game at exit, but read back as data only,
+// each value with the one type its reader takes (the locale also as a number, which
+// reads as its text form).
+constexpr const char* kSettingsFile = "{AppPath}/conf/settings.lua";
+constexpr DataField kSettingsFields[] = {
+    {"runWindowed", kDataBoolean},
+    {"soundVolume", kDataNumber},
+    {"musicVolume", kDataNumber},
+    {"currentLocale", kDataString | kDataNumber},
+};
+
 }  // namespace
 
 cGame* GetGame() { return g_game; }
@@ -72,7 +84,7 @@ cGame::cGame(port::AudioOutputKind audio)
     CreateScript();
     CreateRender();
     CreateSoundManager(audio);
-    cScript::RunFile("{AppPath}/conf/settings.lua");
+    RunDataFile(kSettingsFile, kSettingsFields);
 }
 
 cGame::~cGame()

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <string_view>
 
 #include "engine/files/text_file.h"
 #include "engine/log/log.h"
@@ -73,22 +74,41 @@ void SetGlobalFunction(lua_State* state, const char* name, lua_CFunction functio
     lua_setfield(state, LUA_GLOBALSINDEX, name);
 }
 
-// Loads the text as a Lua chunk and leaves either the chunk or the error message on
-// the stack. Precompiled chunks are refused: Lua 5.1 does not verify them, and a
-// crafted one could corrupt memory, while every script of the game is plain text.
-int LoadChunk(lua_State* state, const std::string& text)
+// A cut excerpt ends with it, within the character limit.
+constexpr std::string_view kEllipsis = "...";
+constexpr size_t kMaxUtf8Continuation = 3;
+
+// Bytes that continue a UTF-8 character; an excerpt never ends inside one.
+bool IsContinuationByte(char byte)
 {
-    if (text[0] == kPrecompiledMark) {
-        lua_pushstring(state, "precompiled chunks are not accepted");
-        return LUA_ERRSYNTAX;
-    }
-    // The text itself is the chunk name, as luaL_loadstring would make it, so error
-    // messages quote its first line; the length lets a stray NUL byte be reported
-    // instead of silently ending the text.
-    return luaL_loadbuffer(state, text.data(), text.size(), text.c_str());
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
 }  // namespace
+
+int LoadScriptChunk(lua_State* state, const std::string& text, const char* chunkName)
+{
+    // Lua 5.1 does not verify precompiled chunks, and a crafted one could corrupt
+    // memory, while every script of the game is plain text.
+    if (!text.empty() && text[0] == kPrecompiledMark) {
+        lua_pushstring(state, "precompiled chunks are not accepted");
+        return LUA_ERRSYNTAX;
+    }
+    // The length lets a stray NUL byte be reported instead of silently ending the text.
+    return luaL_loadbuffer(state, text.data(), text.size(), chunkName);
+}
+
+std::string BufferExcerpt(const std::string& text)
+{
+    // Counted in bytes, which is never fewer than the characters they encode.
+    const std::string_view line = std::string_view(text).substr(0, text.find_first_of("\r\n"));
+    if (line.size() <= kMaxExcerptCharacters) return std::string(line);
+    size_t cut = kMaxExcerptCharacters - kEllipsis.size();
+    // Back to the start of the character the cut would split (a stray run of
+    // continuation bytes is cut anywhere after its third byte).
+    for (size_t step = 0; step < kMaxUtf8Continuation && cut > 0 && IsContinuationByte(line[cut]); ++step) --cut;
+    return std::string(line.substr(0, cut)) + std::string(kEllipsis);
+}
 
 lua_State* GetLuaState()
 {
@@ -199,9 +219,12 @@ int cScript::RunBuffer(const std::string& text)
         LogWrite(kSender, "^5", "Script system does not exist");
         return kNoStateStatus;
     }
-    int status = LoadChunk(state, text);
+    // The text itself is the chunk name, as luaL_loadstring would make it, so error
+    // messages quote its first line.
+    int status = LoadScriptChunk(state, text, text.c_str());
     if (status != 0) {
-        LogWrite(kSender, "^5", "Invalid buffer: %s", FormatArg::FromString(text));
+        // A whole script in one log line would bury the rest of the log.
+        LogWrite(kSender, "^5", "Invalid buffer: %s", FormatArg::FromString(BufferExcerpt(text)));
         // Lua's own message names the line that failed to compile.
         LogWrite(kSender, "^5", "%s", FormatArg::FromText(TextAt(state, -1)));
         lua_pop(state, 1);

@@ -35,6 +35,14 @@ int ScriptPrint(lua_State* state);
 // Lua error.
 int vrk_print(lua_State* state, const char* text);
 
+// Loads the text as a Lua chunk of that name and leaves the chunk or the error
+// message on the stack; the Lua status. Precompiled chunks are refused.
+int LoadScriptChunk(lua_State* state, const std::string& text, const char* chunkName);
+// What a log line shows of a bad buffer: its first line, cut to at most
+// kMaxExcerptCharacters bytes (the last three then "...") at a character boundary.
+std::string BufferExcerpt(const std::string& text);
+constexpr size_t kMaxExcerptCharacters = 200;
+
 class cScript {
 public:
     cScript() = delete;

@@ -2,6 +2,7 @@
 #include "framework/app/player_list.h"
 
 #include <utility>
+#include <vector>
 
 #include "engine/files/byte_stream.h"
 #include "engine/files/file_system.h"
@@ -9,6 +10,7 @@
 #include "framework/app/player_base.h"
 #include "framework/app/profile_id.h"
 #include "framework/app/profile_reader.h"
+#include "framework/app/profile_recovery.h"
 
 namespace {
 
@@ -20,6 +22,8 @@ constexpr int kLoaded = 0;
 constexpr float kUnlocked = 1.0f;
 // An entry of the list is two strings of at least their two length bytes.
 constexpr size_t kMinEntryBytes = 4;
+// Recovered profiles named one by one in the log; the count covers the rest.
+constexpr size_t kMaxRecoveryLines = 20;
 
 using vrk::FormatArg;
 
@@ -38,7 +42,16 @@ bool PlayerList::ReadPlayerList(std::string& activeId)
 {
     activeId.clear();
     vrk::cByteStream stream;
-    if (stream.LoadFromFile(kProfileListFile) != kLoaded) return false;
+    if (stream.LoadFromFile(kProfileListFile) != kLoaded) {
+        // Nothing there is a first start; a file there that gives no bytes is a
+        // list that was lost, most likely by a write cut short.
+        if (!vrk::FileExists(kProfileListFile)) return false;
+        vrk::LogWrite(kSender, kWarning, "Profile list %s is empty or cannot be read; it is not used",
+                      FormatArg::FromText(kProfileListFile));
+        stream.SaveToFile(std::string(kProfileListFile) + kDamagedFileSuffix);
+        RecoverPlayerList(activeId);
+        return false;
+    }
 
     ProfileReader reader(stream.Bytes());
     const uint32_t nextNumber = reader.ReadInt32();
@@ -62,6 +75,7 @@ bool PlayerList::ReadPlayerList(std::string& activeId)
         vrk::LogWrite(kSender, kWarning, "Profile list %s is damaged; it is not used",
                       FormatArg::FromText(kProfileListFile));
         stream.SaveToFile(std::string(kProfileListFile) + kDamagedFileSuffix);
+        RecoverPlayerList(activeId);
         return false;
     }
 
@@ -77,6 +91,27 @@ bool PlayerList::ReadPlayerList(std::string& activeId)
     }
     activeId = std::move(storedActive);
     return true;
+}
+
+void PlayerList::RecoverPlayerList(std::string& activeId)
+{
+    const std::vector<FoundProfile> found = FindProfileFolders();
+    if (found.empty()) {
+        vrk::LogWrite(kSender, kWarning, "No profile folders to rebuild the profile list from");
+        return;
+    }
+    for (size_t i = 0; i < found.size(); ++i) {
+        const FoundProfile& profile = found[i];
+        players_[profile.id] = profile.name;
+        // Past every recovered id, so a new profile never takes one of their numbers.
+        if (profile.number >= nextProfileNumber_) nextProfileNumber_ = profile.number + 1;
+        if (i < kMaxRecoveryLines)
+            vrk::LogWrite(kSender, kWarning, "Recovered profile '%s' named '%s'", FormatArg::FromString(profile.id),
+                          FormatArg::FromString(profile.name));
+    }
+    activeId = LastSavedProfile(found)->id;
+    vrk::LogWrite(kSender, kWarning, "Profile list rebuilt from %i profile folders; '%s' was saved last",
+                  FormatArg::FromInt(static_cast<int32_t>(found.size())), FormatArg::FromString(activeId));
 }
 
 int32_t PlayerList::SavePlayerList()

@@ -45,9 +45,10 @@ public:
     PlayerList& operator=(const PlayerList&) = delete;
 
     // Reads "info.dat" into the list (entries with the same id are overwritten,
-    // others kept) and gives the stored active id. False when the file cannot be
-    // read or is damaged: the list is then unchanged and the active id empty. Ids
-    // that are not profile ids are skipped.
+    // others kept) and gives the stored active id. Ids that are not profile ids are
+    // skipped. False when the file is missing (the list is unchanged and the active
+    // id empty) or empty or damaged: such a file is kept as "info.dat.bad" and the
+    // list is rebuilt from the profile folders on disk.
     bool ReadPlayerList(std::string& activeId);
     // Writes "info.dat": the next number, the list and the active id. Returns 0.
     int32_t SavePlayerList();
@@ -84,6 +85,10 @@ public:
     void SetPlayerName(const std::string& id, const std::string& name);
 
 private:
+    // Enters every profile folder with a readable "middle.dat" (its stored name),
+    // moves the next number past them, and makes the one saved last the active id.
+    void RecoverPlayerList(std::string& activeId);
+
     PlayerFactory factory_;
     CountsSource counts_;
     std::map<std::string, std::string> players_;

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -224,6 +225,35 @@ TEST_F(ShellProgramTest, SecondInstanceExitsZeroAtOnceShowingNothing)
     first.Signal(SIGTERM);
     EXPECT_EQ(first.WaitExit(), std::optional<int>(0));
 }
+
+// A settings file that does what only a program could: the game reaches its splash
+// screen (the start-up calls after the file included), ends on SIGTERM, and keeps the
+// file aside. The first line is the one the file was last saved with.
+class HostileSettingsTest : public ShellProgramTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(HostileSettingsTest, GameStartsEndsOnSigtermAndKeepsTheFileAside)
+{
+    Program program(folder.Str(), Runtime());
+    const std::string marker = folder.Str() + "/marker";
+    std::string text = std::string("runWindowed=true\n") + GetParam();
+    text.replace(text.find("MARKER"), 6, marker);
+    folder.Write("data/OstrandEntertainment/tervol/Kelvara2/conf/settings.lua", text);
+    program.Start();
+    ASSERT_TRUE(program.WaitForLog("Show splash screen...")) << program.Log();
+    program.Signal(SIGTERM);
+    EXPECT_EQ(program.WaitExit(), std::optional<int>(0));
+
+    EXPECT_FALSE(std::filesystem::exists(marker));
+    EXPECT_EQ(test::TempFolder::Read(program.AppFolder() + "/conf/settings.lua.bad"), text);
+    // Not the file's choice: the defaults were used and saved.
+    EXPECT_EQ(test::TempFolder::Read(program.AppFolder() + "/conf/settings.lua").rfind("runWindowed=false\n", 0), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HostileSettingsTest,
+    testing::Values("os.execute('touch MARKER')\nwhile true do end\n",
+                    "setmetatable(_G, {__index = function() error('MARKER') end,\n"
+                    "                  __newindex = function() error('MARKER') end})\n"));
 
 struct FailureCase {
     const char* step;

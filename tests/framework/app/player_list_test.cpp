@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <map>
+
 #include "framework/app/player.h"
 #include "tests/framework/app/profile_test_support.h"
 
@@ -116,7 +120,9 @@ TEST_P(DamagedInfoFile, ReadPlayerList_IsRefusedAndKeptAsBadCopy)
     EXPECT_FALSE(readResult_);
     EXPECT_EQ(list_.GetPlayers().size(), 1u);
     EXPECT_EQ(list_.GetNextProfileNumber(), 0u);
-    EXPECT_TRUE(log_.Contains("is damaged"));
+    EXPECT_TRUE(log_.Contains("it is not used"));
+    EXPECT_TRUE(log_.Contains("No profile folders to rebuild the profile list from"));
+    EXPECT_TRUE(std::filesystem::exists(InfoFile().string() + ".bad"));
     EXPECT_EQ(ReadFile(InfoFile().string() + ".bad"), GetParam());
 }
 
@@ -135,7 +141,51 @@ std::string CutEntry()
     return std::string(whole.Bytes().begin(), whole.Bytes().begin() + 20);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, DamagedInfoFile, ::testing::Values(CountAll(), CutEntry()));
+INSTANTIATE_TEST_SUITE_P(Files, DamagedInfoFile, ::testing::Values(std::string(), CountAll(), CutEntry()));
+
+class LostInfoFile : public DamagedInfoFile {
+protected:
+    // A profile as the game saves it, written when the given seconds ago.
+    void SaveProfile(const std::string& id, const std::string& name, int secondsAgo)
+    {
+        PlayerList other([](const std::string&) { return nullptr; }, [this] { return counts_; });
+        cPlayer player(other, id);
+        player.SetName(name);
+        player.Save();
+        std::filesystem::last_write_time(PlayerFile(id), std::filesystem::file_time_type::clock::now() -
+                                                             std::chrono::seconds(secondsAgo));
+    }
+};
+
+TEST_P(LostInfoFile, ReadPlayerList_RebuildsTheListFromTheProfileFolders)
+{
+    SaveProfile("plr001", "Anna", 60);
+    SaveProfile("plr004", "Bo", 10);  // saved last: the active one at the last exit
+    // Not profiles: no file, an empty file, a name that is no id, a link elsewhere.
+    std::filesystem::create_directories(ProfileFolder() / "plr002");
+    WriteFile(PlayerFile("plr005"), std::string());
+    WriteFile(ProfileFolder() / "plrX" / "middle.dat", std::string("\x01\0X", 3));
+    WriteFile(AppFolder() / "elsewhere" / "middle.dat", std::string("\x01\0E", 3));
+    std::filesystem::create_directory_symlink(AppFolder() / "elsewhere", ProfileFolder() / "plr003");
+    WriteFile(InfoFile(), GetParam());
+
+    EXPECT_EQ(ReadList(), "plr004");
+    EXPECT_FALSE(readResult_);
+    EXPECT_EQ(list_.GetPlayers(), (std::map<std::string, std::string>{{"plr001", "Anna"}, {"plr004", "Bo"}}));
+    EXPECT_EQ(list_.GetNextProfileNumber(), 5u);
+    EXPECT_EQ(ReadFile(InfoFile().string() + ".bad"), GetParam());
+    EXPECT_TRUE(log_.Contains("Recovered profile 'plr001' named 'Anna'"));
+    EXPECT_TRUE(log_.Contains("rebuilt from 2 profile folders; 'plr004' was saved last"));
+
+    // The next exit writes the list whole again, and no profile lost its progress.
+    list_.LogonPlayer("plr004");
+    EXPECT_EQ(list_.GetActivePlayer()->GetName(), "Bo");
+    list_.SavePlayerList();
+    EXPECT_EQ(ReadFile(InfoFile()), Bytes(MakeInfoFile(5, {{"plr001", "Anna"}, {"plr004", "Bo"}}, "plr004")));
+    EXPECT_EQ(list_.AddNewProfile(), "plr006");
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, LostInfoFile, ::testing::Values(std::string(), CountAll()));
 
 TEST_F(PlayerListTest, NewProfile_SkipsListedIdsAndExistingFolders)
 {
