@@ -262,7 +262,7 @@ end }
 actions.scared = { count = 4, fps = 12, pose = function(dir, i)
   local p = step_pose(dir, i, 4, 7, 0, { mouth = "open", sweat = i % 2 * 2, bounce = 2 })
   local wave = (i % 2 == 0) and 2 or -2
-  p.arms = (dir == 0 or dir == 2) and { { -2 + wave, -14 }, { 3 - wave, -14 } } or { { 5 + wave, -13 }, { 5 - wave, -13 } }
+  p.arms = (dir == 0 or dir == 2) and { { -7 + wave, -12 }, { 11, -9 - wave } } or { { 5 + wave, -13 }, { 5 - wave, -13 } }
   return p
 end }
 actions.kontuz = { count = 6, fps = 8, pose = function(dir, i)
