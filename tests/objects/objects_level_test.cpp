@@ -153,7 +153,9 @@ TEST_F(ObjectsLevelTest, Load_GivesEachClassTheStateItsTypeNameAndTextAsk)
         EXPECT_EQ(build->GetMaxLevel(), house.maxLevel) << house.name;
         EXPECT_EQ(build->GetState(), house.state) << house.name;
         if (house.state == kStateWorkDone) {
+            // Standing finished from the first frame, not rising out of its foundation.
             EXPECT_EQ(build->GetFrame(), kFrames - 1) << house.name;
+            EXPECT_EQ(build->GetFadeTimer(), 0.0f) << house.name;
         }
     }
 }
@@ -171,9 +173,10 @@ TEST_F(ObjectsLevelTest, LinkObjects_AttachesTheRoutePointsAndTheGridIsTheFilesO
 
     ASSERT_EQ(screen.GetGridWidth(), 22);
     ASSERT_EQ(screen.GetGridHeight(), 16);
-    for (int32_t x = 0; x < 22; ++x) EXPECT_EQ(screen.GetCellCostAt({x, 5}), kTerrainImpassable) << x;
+    for (int32_t x = 0; x < 22; ++x) EXPECT_EQ(screen.GetCellCostAt({x, 6}), kTerrainImpassable) << x;
     EXPECT_EQ(screen.GetCellCostAt({11, 12}), kTerrainSlow);
-    EXPECT_EQ(screen.GetCellCostAt({21, 6}), kTerrainImpassable);
+    EXPECT_EQ(screen.GetCellCostAt({21, 7}), kTerrainImpassable);
+    EXPECT_EQ(screen.GetCellCostAt({21, 5}), kTerrainFree);
     EXPECT_EQ(screen.GetCellCostAt({0, 0}), kTerrainFree);
 }
 

@@ -22,43 +22,43 @@ local function place(entry, cellX, cellY)
 end
 
 -- The north: the wood, the nugget and the well (sources keep their own layer).
-place({ type = "cSource", id = 1, name = "tree_a", sprite = "tree00_0" }, 1, 13)
-place({ type = "cSource", id = 2, name = "tree_b", sprite = "tree00_3" }, 3, 14)
-place({ type = "cSource", id = 3, name = "tree_c", sprite = "tree01_0" }, 5, 13)
-place({ type = "cSource", id = 4, name = "tree_d", sprite = "tree01_2" }, 2, 11)
-place({ type = "cSource", id = 5, name = "nugget", sprite = "nugget00" }, 9, 13)
-place({ type = "cSource", id = 6, name = "well", sprite = "well00" }, 13, 13)
+place({ type = "cSource", id = 1, name = "tree_a", sprite = "tree00_0" }, 3, 12)
+place({ type = "cSource", id = 2, name = "tree_b", sprite = "tree00_3" }, 6, 12)
+place({ type = "cSource", id = 3, name = "tree_c", sprite = "tree01_0" }, 1, 11)
+place({ type = "cSource", id = 4, name = "tree_d", sprite = "tree01_2" }, 4, 10)
+place({ type = "cSource", id = 5, name = "nugget", sprite = "nugget00" }, 9, 12)
+place({ type = "cSource", id = 6, name = "well", sprite = "well00" }, 13, 12)
 
 -- The fields lie flat under everything else.
 place({ type = "cField", id = 10, layer = 4, name = "field_a", sprite = "field00" }, 18, 12)
-place({ type = "cField", id = 11, layer = 4, name = "field_b", sprite = "field01" }, 18, 8)
+place({ type = "cField", id = 11, layer = 4, name = "field_b", sprite = "field01" }, 18, 9)
 
 -- The middle: obstacles and the pick-ups in a row.
 place({ type = "cBarrier", id = 20, name = "log", sprite = "log00" }, 2, 8)
-place({ type = "cItem", id = 12, layer = 6, name = "item_food", sprite = "food" }, 6, 9)
-place({ type = "cItem", id = 13, layer = 6, name = "item_wood", sprite = "wood" }, 8, 9)
-place({ type = "cItem", id = 14, layer = 6, name = "item_money", sprite = "money" }, 10, 9)
-place({ type = "cItem", id = 15, layer = 6, name = "item_mana", sprite = "mana" }, 12, 9)
-place({ type = "cBarrier", id = 21, name = "stone", sprite = "stone00" }, 4, 7)
-place({ type = "cBarrier", id = 22, layer = 6, name = "stone_big", sprite = "stone_big00" }, 14, 7)
+place({ type = "cItem", id = 12, layer = 6, name = "item_food", sprite = "food" }, 6, 10)
+place({ type = "cItem", id = 13, layer = 6, name = "item_wood", sprite = "wood" }, 8, 10)
+place({ type = "cItem", id = 14, layer = 6, name = "item_money", sprite = "money" }, 10, 10)
+place({ type = "cItem", id = 15, layer = 6, name = "item_mana", sprite = "mana" }, 12, 10)
+place({ type = "cBarrier", id = 21, name = "stone", sprite = "stone00" }, 4, 8)
+place({ type = "cBarrier", id = 22, layer = 6, name = "stone_big", sprite = "stone_big00" }, 11, 7)
 
--- The river (grid row 5) and its two broken bridges.
-place({ type = "cBarrier", id = 23, layer = 4, name = "bridge", sprite = "bridge00" }, 7, 5)
-place({ type = "cBarrier", id = 24, layer = 4, name = "bridge_big", sprite = "bridge_big00" }, 16, 5)
+-- The river (grid row 6) and its two broken bridges.
+place({ type = "cBarrier", id = 23, layer = 4, name = "bridge", sprite = "bridge00" }, 7, 6)
+place({ type = "cBarrier", id = 24, layer = 4, name = "bridge_big", sprite = "bridge_big00" }, 16, 6)
 
 -- The south: the home base and the houses. A house's text is its maximum level,
 -- then after ";" the level it starts built at.
-place({ type = "cBuild", id = 30, name = "home", sprite = "base00" }, 3, 2)
-place({ type = "cBuild", id = 31, name = "house_new", sprite = "house00", tag = "2" }, 8, 2)
-place({ type = "cBuild", id = 32, name = "house_built", sprite = "house00", tag = "1;0" }, 13, 2)
-place({ type = "cBuild", id = 33, name = "house_up", sprite = "house00", tag = "2;1" }, 18, 2)
+place({ type = "cBuild", id = 30, name = "home", sprite = "base00" }, 3, 1)
+place({ type = "cBuild", id = 31, name = "house_new", sprite = "house00", tag = "2" }, 8, 1)
+place({ type = "cBuild", id = 32, name = "house_built", sprite = "house00", tag = "1;0" }, 13, 1)
+place({ type = "cBuild", id = 33, name = "house_up", sprite = "house00", tag = "2;1" }, 18, 1)
 
 -- Route points: each names its holder's id.
 place({ type = "cNode", id = 40, name = "home_door_a", data = 30 }, 5, 1)
-place({ type = "cNode", id = 41, name = "home_door_b", data = 30 }, 5, 3)
+place({ type = "cNode", id = 41, name = "home_door_b", data = 30 }, 5, 2)
 place({ type = "cNode", id = 42, name = "house_new_door", data = 31 }, 8, 0)
 place({ type = "cNode", id = 43, name = "house_up_door", data = 33 }, 18, 0)
-place({ type = "cNode", id = 44, name = "well_stand", data = 6 }, 13, 12)
+place({ type = "cNode", id = 44, name = "well_stand", data = 6 }, 13, 11)
 
 -- The ground, top row first: '.' free, '1' rough (slow), '~' the river, '#' rock.
 local map = {
@@ -70,9 +70,9 @@ local map = {
   "......................",
   "......................",
   "......................",
-  "......................",
   "....................##",
   "~~~~~~~~~~~~~~~~~~~~~~",
+  "......................",
   "......................",
   "......................",
   "......................",
