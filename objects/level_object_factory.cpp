@@ -8,6 +8,7 @@
 #include "objects/item.h"
 #include "objects/level_contract.h"
 #include "objects/source.h"
+#include "objects/worker.h"
 
 std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObjectOwner* owner)
 {
@@ -17,7 +18,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     switch (typeId) {
     case kTypeBuild: return std::make_unique<cBuild>(owner);
     case kTypeBarrier: return std::make_unique<cBarrier>(owner);
-    case kTypeWorker: return nullptr;
+    case kTypeWorker: return std::make_unique<cWorker>(owner);
     case kTypeSource: return std::make_unique<cSource>(owner);
     case kTypePlant: return nullptr;
     case kTypeItem: return std::make_unique<cItem>(owner);
