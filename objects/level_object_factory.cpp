@@ -9,6 +9,7 @@
 #include "objects/level_contract.h"
 #include "objects/prison.h"
 #include "objects/source.h"
+#include "objects/worker.h"
 #include "objects/worker_cloud.h"
 
 std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObjectOwner* owner)
@@ -19,7 +20,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     switch (typeId) {
     case kTypeBuild: return std::make_unique<cBuild>(owner);
     case kTypeBarrier: return std::make_unique<cBarrier>(owner);
-    case kTypeWorker: return nullptr;
+    case kTypeWorker: return std::make_unique<cWorker>(owner);
     case kTypeSource: return std::make_unique<cSource>(owner);
     case kTypePlant: return nullptr;
     case kTypeItem: return std::make_unique<cItem>(owner);
