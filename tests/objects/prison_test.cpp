@@ -14,14 +14,14 @@
 #include "engine/text/text_table.h"
 #include "framework/objects/node.h"
 #include "objects/level_contract.h"
+#include "objects/worker.h"
 #include "tests/engine/platform/platform_test_support.h"
 #include "tests/objects/support/test_level_screen.h"
 
 namespace {
 
-constexpr int32_t kImprisoned = 13;
-constexpr int32_t kCutOff = 10;
-constexpr int32_t kIdle = 6;
+constexpr int32_t kImprisoned = cWorker::kStateImprisoned;
+constexpr int32_t kCutOff = cWorker::kStateCutOff;
 constexpr int kLaserFrames = 6;
 constexpr float kLaserFps = 12.0f;
 
@@ -31,12 +31,15 @@ ResourceVector Mana(int32_t amount)
     return ResourceVector(values, 4);
 }
 
-// A walker that answers as a worker and takes every state, for the release.
-class StandInCaptive : public cMan {
+// The stand-in that can also answer that no way leads where a walker is sent.
+class PrisonLevel : public test::TestLevelScreen {
 public:
-    using cMan::cMan;
-    int32_t GetTypeId() const override { return kTypeWorker; }
-    bool IsKindOf(int32_t id) const override { return IsLevelKindOf(kTypeWorker, id); }
+    bool SendWorker(cMan* walker, cGameObject* target, int32_t kind) override
+    {
+        const bool granted = TestLevelScreen::SendWorker(walker, target, kind);
+        return granted && !refuseSends;
+    }
+    bool refuseSends = false;
 };
 
 class PrisonTest : public test::CoreTest {
@@ -74,15 +77,24 @@ protected:
         home->SetSprite("base00");
         return home;
     }
-    cMan* AddCaptive(cPrison& prison, int32_t state)
+    cWorker* MakeWorker(const GridCell& cell)
     {
-        auto* captive = new StandInCaptive(&level);
-        level.AddObject(captive, 0);
-        level.SetObjectLayer(captive, LevelScreen::kWorkerLayer);
-        captive->SetPositionV(prison.GetPosition());
-        captive->SetState(state);
-        if (state == kImprisoned) prison.AddCaptive();
-        return captive;
+        auto* worker = dynamic_cast<cWorker*>(level.CreateObject(kTypeWorker, 0));
+        EXPECT_NE(worker, nullptr);
+        if (worker == nullptr) return nullptr;
+        worker->SetPositionV(level.CellToPoint(cell));
+        worker->SetSprite("");
+        return worker;
+    }
+    // A worker captured by the sender and flown into the level's prison.
+    cWorker* Capture(const GridCell& cell, cObject* sender)
+    {
+        cWorker* worker = MakeWorker(cell);
+        worker->OnMessage(kEventCapture, reinterpret_cast<uintptr_t>(sender));
+        EXPECT_EQ(worker->GetState(), cWorker::kStateCarried);
+        for (int tick = 0; tick < 100 && worker->GetState() != kImprisoned; ++tick) worker->Update();
+        EXPECT_EQ(worker->GetState(), kImprisoned);
+        return worker;
     }
     int Quads(const vrk::VertexBatch& batch, const std::string& texture) const
     {
@@ -97,7 +109,7 @@ protected:
 
     test::FakeAppServices app;
     test::RegistryCleaner cleaner;
-    test::TestLevelScreen level;
+    PrisonLevel level;
 };
 
 TEST_F(PrisonTest, Orders_RefusedWithoutCaptivesAndHintShowsOnlyItsName)
@@ -204,10 +216,9 @@ TEST_F(PrisonTest, Open_ThreeCaptivesShowHeadsUntilReleasedThenStepOutAtTheExitA
     exit->SetPositionV(level.CellToPoint({5, 8}));
     prison->Attach(exit);
     std::vector<cMan*> captives;
-    for (int i = 0; i < 3; ++i) captives.push_back(AddCaptive(*prison, kImprisoned));
-    cMan* bystander = AddCaptive(*prison, kIdle);
-    const vec2 bystanderAt = bystander->GetPosition() + vec2{1.0f, 0.0f};
-    bystander->SetPositionV(bystanderAt);
+    for (int i = 0; i < 3; ++i) captives.push_back(Capture({10 + i, 3}, home));
+    cWorker* bystander = MakeWorker({12, 12});
+    const vec2 bystanderAt = bystander->GetPosition();
     EXPECT_EQ(prison->GetCaptiveCount(), 3u);
 
     prison->Draw();
@@ -221,8 +232,10 @@ TEST_F(PrisonTest, Open_ThreeCaptivesShowHeadsUntilReleasedThenStepOutAtTheExitA
         EXPECT_FLOAT_EQ(batch.vertices[first + 6 * i].y, std::floor(at.y + 50.0f));
     }
 
+    level.sendWorkerCalls.clear();
+    const int joyBefore = JoySounds();
     prison->OnMessage(kEventMagicReached, 0);
-    EXPECT_EQ(JoySounds(), 1);
+    EXPECT_EQ(JoySounds(), joyBefore + 1);
     EXPECT_EQ(prison->GetCaptiveCount(), 0u);
     EXPECT_EQ(prison->GetOrderState(), kOrderRefused);
     ASSERT_EQ(level.sendWorkerCalls.size(), 3u);
@@ -240,15 +253,27 @@ TEST_F(PrisonTest, Open_ThreeCaptivesShowHeadsUntilReleasedThenStepOutAtTheExitA
     app.batch = nullptr;
 }
 
-TEST_F(PrisonTest, Open_CaptivesWithoutAWayHomeAreCutOffWhereTheyStand)
+TEST_F(PrisonTest, Open_CaptivesWithoutAWayHomeAreCutOffWhereTheySat)
 {
     cPrison* prison = Make({5, 5});
-    cMan* captive = AddCaptive(*prison, kImprisoned);
+    cWorker* captive = Capture({10, 3}, prison);
+    EXPECT_EQ(prison->GetCaptiveCount(), 1u);
     const vec2 inside = captive->GetPosition();
+    level.sendWorkerCalls.clear();
     prison->OnMessage(kEventMagicReached, 0);
     EXPECT_EQ(captive->GetState(), kCutOff) << "no home base: not left imprisoned outside an empty prison";
+    EXPECT_NE(captive->GetCloud(), nullptr) << "it sits with its thought cloud";
     EXPECT_EQ(captive->GetPosition(), inside) << "no exit: it starts where it sat";
     EXPECT_TRUE(level.sendWorkerCalls.empty());
+
+    // With a home but no way to it, the same.
+    MakeHome();
+    level.refuseSends = true;
+    captive->SetState(kImprisoned);
+    prison->AddCaptive();
+    prison->OnMessage(kEventMagicReached, 0);
+    EXPECT_EQ(level.sendWorkerCalls.size(), 1u);
+    EXPECT_EQ(captive->GetState(), kCutOff);
 }
 
 }  // namespace

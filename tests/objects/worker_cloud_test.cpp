@@ -10,6 +10,7 @@
 
 #include "framework/objects/timed_value.h"
 #include "objects/level_contract.h"
+#include "objects/worker.h"
 #include "tests/engine/platform/platform_test_support.h"
 #include "tests/objects/support/test_level_screen.h"
 
@@ -50,6 +51,16 @@ protected:
             ++ticks;
         }
         return ticks;
+    }
+
+    // The clouds on the level.
+    size_t Clouds()
+    {
+        ObjectList all;
+        level.FindObjectsOfKind(all, kTypeObject, -1);
+        size_t clouds = 0;
+        for (const cObject* object : all) clouds += object->GetTypeId() == kTypeWorkerCloud ? 1 : 0;
+        return clouds;
     }
 
     test::FakeAppServices app;
@@ -190,6 +201,30 @@ TEST_F(WorkerCloudTest, Draw_WithoutCloudFramesShowsOnlyTheMark)
     ASSERT_EQ(batch.UsedVertices(), 6u);
     EXPECT_EQ(batch.runs[0].key->name, "exclamation_tex");
     app.batch = nullptr;
+}
+
+TEST_F(WorkerCloudTest, Marker_NoneOnLevel014AndOneCloudPerWorker)
+{
+    level.InitLevel("014");
+    auto* worker = dynamic_cast<cWorker*>(level.CreateObject(kTypeWorker, 0));
+    ASSERT_NE(worker, nullptr);
+    worker->SetPositionV(vec2{300.0f, 200.0f});
+    worker->SetSprite("");
+    worker->SetState(cWorker::kStateCutOff);
+    EXPECT_EQ(worker->GetCloud(), nullptr);
+    EXPECT_EQ(Clouds(), 0u);
+
+    level.InitLevel("013");
+    worker->SetMarker(true);
+    worker->SetMarker(true);
+    EXPECT_EQ(Clouds(), 1u);
+    ASSERT_NE(worker->GetCloud(), nullptr);
+    EXPECT_EQ(worker->GetCloud()->GetPosition(), vec2(300.0f, 280.0f));
+    worker->SetMarker(false);
+    EXPECT_EQ(worker->GetCloud(), nullptr);
+    worker->SetMarker(false);
+    level.Tick();
+    EXPECT_EQ(Clouds(), 0u);
 }
 
 }  // namespace
