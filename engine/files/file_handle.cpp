@@ -124,16 +124,17 @@ int OpenDiskPath(FileHandlePtr& handle, const PathRecord& path, const char* mode
     const std::string systemPath = ToSystemPath(path.path);
     const int fd = ::open(systemPath.c_str(), flags, kFileMode);
     if (fd < 0) {
-        if (errno == ELOOP && (flags & O_NOFOLLOW) != 0)
-            LogWrite(kSender, kWarning, "File %s is a link and is not written through", FormatArg::FromString(path.path));
-        else
-            LogWrite(kSender, kWarning, "File %s not found on disk", FormatArg::FromString(path.path));
+        const bool refusedLink = errno == ELOOP && (flags & O_NOFOLLOW) != 0;
+        LogWrite(kSender, kWarning,
+                 refusedLink ? "File %s is a link and is not written through" : "File %s not found on disk",
+                 FormatArg::FromString(path.path));
         return kFileNotFound;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        LogWrite(kSender, kWarning, S_ISDIR(info.st_mode) ? "File %s is a folder, not a file" : "File %s is not a regular file",
+        LogWrite(kSender, kWarning,
+                 S_ISDIR(info.st_mode) ? "File %s is a folder, not a file" : "File %s is not a regular file",
                  FormatArg::FromString(path.path));
         return kFileNotFound;
     }
