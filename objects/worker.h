@@ -32,7 +32,7 @@ public:
         kStateCheering = 5,
         kStateIdle = 6,       // free for orders
         kStateFleeing = 7,
-        kStateWorking = 8,
+        kStateAtWork = 8,
         kStateInside = 9,     // seated in a plant
         kStateCutOff = 10,    // no way home: sits with a thought cloud
         kStateScared = 11,

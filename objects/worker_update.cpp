@@ -70,7 +70,7 @@ float cWorker::GetAnimationSpeed() const
         rate = (running && repositioning_ ? kRepositionSpeed : gait->groundSpeed) / speed;
     }
     const int32_t state = GetState();
-    if ((state == kStateWalking || state == kStateWorking) && IsSpellRunning(kFastWorkersSpell)) {
+    if ((state == kStateWalking || state == kStateAtWork) && IsSpellRunning(kFastWorkersSpell)) {
         rate *= kFastWorkersFactor;
     }
     return rate;
@@ -128,14 +128,14 @@ void cWorker::Update()
         SetPositionV(mover_.current);
         if (step != kTimedMoving) {
             repositioning_ = false;
-            OnStateChange(kStateNone, kStateWorking);
+            OnStateChange(kStateNone, kStateAtWork);
         }
     }
     if (GetState() != kStateCarried) UpdateTrail();
     if (doorState_ != kDoorOutside && GetState() != kStateWalking) doorState_ = kDoorOutside;
 
     // Work at the target runs on the dt of this tick's rate.
-    if (GetState() == kStateWorking) {
+    if (GetState() == kStateAtWork) {
         if (!UpdateWork(dt)) return;
     } else {
         UpdateByState();
@@ -154,7 +154,7 @@ void cWorker::UpdateTrail()
     }
     const int32_t state = GetState();
     const bool wanted = (state == kStateWalking && (GetAnimationKey().rfind("run", 0) == 0 || !load_.IsEmpty())) ||
-                        state == kStateWorking;
+                        state == kStateAtWork;
     if (wanted != (trail_ != 0)) SetTrail(wanted);
 }
 

@@ -188,7 +188,7 @@ TEST_F(WorkerTest, Speeds_InLoveAndRepositioning)
     const vec2 from = builder->GetPosition();
     builder->SetRoute({from + vec2{400.0f, 0.0f}, from + vec2{400.0f, 0.01f}});
     builder->WalkPath({from}, site, 0);
-    builder->SetState(cWorker::kStateWorking);
+    builder->SetState(cWorker::kStateAtWork);
     builder->RunToRoutePoint();
     ASSERT_TRUE(builder->IsRepositioning());
     EXPECT_NEAR(GroundSpeed(*builder), 220.0f, 0.1f);
