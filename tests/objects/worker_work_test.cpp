@@ -201,10 +201,6 @@ TEST_F(WorkerWorkTest, RoundTrip_ATreesWoodAndAPickUpsFoodGoHome)
     ASSERT_EQ(stream.LoadFromFile(KELVARA_SOURCE_DIR "/tests/data/levels/walk_test.lvl"), 0);
     ASSERT_TRUE(level.LoadLevel(stream, 0));
     cBuild* home = MakeHome({4, 3});
-    auto* door = dynamic_cast<cNode*>(level.CreateObject(kTypeNode, 0));
-    ASSERT_NE(door, nullptr);
-    door->SetPositionV(level.CellToPoint({4, 1}));
-    home->Attach(door);
     cGameObject* tree = MakeTarget(kTypeSource, "tree00_0", {12, 12});
     cGameObject* item = MakeTarget(kTypeItem, "food", {8, 1});
     cWorker* worker = MakeWorker({7, 3});

@@ -12,6 +12,7 @@
 
 #include "engine/log/logger.h"
 #include "engine/text/text_table.h"
+#include "framework/objects/node.h"
 #include "objects/build.h"
 #include "objects/level_contract.h"
 #include "objects/worker.h"
@@ -60,7 +61,8 @@ protected:
         worker->SetSprite(std::string());
         return worker;
     }
-    // The home base (3 x 3 cells, blocked) with its door one cell below its centre.
+    // The home base (3 x 3 cells, blocked) with its door two cells below its centre,
+    // just outside the footprint.
     cBuild* MakeHome(const GridCell& cell)
     {
         auto* home = dynamic_cast<cBuild*>(level.CreateObject(kTypeBuild, 0));
@@ -68,6 +70,10 @@ protected:
         home->SetPositionV(level.CellToPoint(cell));
         home->SetSprite("base00");
         home->MarkZone(1);
+        if (auto* door = dynamic_cast<cNode*>(level.CreateObject(kTypeNode, 0))) {
+            door->SetPositionV(level.CellToPoint({cell.x, cell.y - 2}));
+            home->Attach(door);
+        }
         return home;
     }
     // A plain game object on the level whose work lasts the given seconds.
