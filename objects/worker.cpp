@@ -131,6 +131,9 @@ int32_t cWorker::SetState(int32_t state)
 
 int32_t cWorker::OnStateChange(int32_t oldState, int32_t newState)
 {
+    // The screen marks a removed object while it walks its removal list: no action
+    // may queue another removal then.
+    if (newState == kStateRemoved) return 0;
     OnLeaveState(oldState);
     OnEnterState(newState);
     return 0;

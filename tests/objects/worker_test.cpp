@@ -126,6 +126,21 @@ TEST_F(WorkerTest, Walking_GaitFollowsThreatLoveLoadAndDoor)
     EXPECT_EQ(worker->GetAnimationKey(), "run0");
 }
 
+TEST_F(WorkerTest, WorkAtHome_OnlyResetsTheTimersAndSpendsThePaidCost)
+{
+    cBuild* home = MakeHome({10, 10});
+    cWorker* worker = MakeWorker({10, 8});
+    worker->PaidCost() = ResourceVector(std::vector<int32_t>{5, 0, 0, 0});
+    worker->WalkPath({worker->GetPosition(), worker->GetPosition() + vec2{0.0f, 1.0f}}, home, 0);
+    const std::string walking = worker->GetAnimationKey();
+    for (int i = 0; i < 5 && worker->GetState() != cWorker::kStateAtWork; ++i) worker->Update();
+    ASSERT_EQ(worker->GetState(), cWorker::kStateAtWork);
+    EXPECT_EQ(worker->GetAnimationKey(), walking) << "no work animation in the home";
+    EXPECT_TRUE(worker->GetWorkSound().empty());
+    EXPECT_TRUE(worker->PaidCost().IsZero());
+    EXPECT_EQ(level.Stock().amounts[0], 0) << "the paid cost is spent, not refunded";
+}
+
 TEST_F(WorkerTest, FifthPrisoner_UnlocksThePrisonAchievementOnce)
 {
     for (int i = 0; i < 7; ++i) MakeWorker({i + 1, 2})->SetState(cWorker::kStateImprisoned);
