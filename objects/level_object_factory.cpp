@@ -7,8 +7,10 @@
 #include "objects/field.h"
 #include "objects/item.h"
 #include "objects/level_contract.h"
+#include "objects/prison.h"
 #include "objects/source.h"
 #include "objects/worker.h"
+#include "objects/worker_cloud.h"
 
 std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObjectOwner* owner)
 {
@@ -32,7 +34,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeGoblin: return nullptr;
     case kTypeBandit: return nullptr;
     case kTypeWayPoint: return nullptr;
-    case kTypePrison: return nullptr;
+    case kTypePrison: return std::make_unique<cPrison>(owner);
     case kTypeWitch: return nullptr;
     case kTypeWife: return nullptr;
     case kTypeBell: return nullptr;
@@ -42,7 +44,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeSkeletonWizard: return nullptr;
     case kTypeAltarEnemy: return nullptr;
     case kTypeTank: return nullptr;
-    case kTypeWorkerCloud: return nullptr;
+    case kTypeWorkerCloud: return std::make_unique<cWorkerCloud>(owner);
     // 103 and 105 name no class; cEnemy (116) is only the base of the walking
     // enemies and never comes from a level file.
     default: return nullptr;
