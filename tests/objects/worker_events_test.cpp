@@ -4,6 +4,7 @@
 // and the refund of a paid order, given back once.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "objects/prison.h"
@@ -193,6 +194,37 @@ TEST_F(WorkerEventsTest, Thaw_OfAWorkerWhoseIceMeltedLeavesTheOthersCount)
     melting->OnMessage(kEventMagicReached, 0);
     EXPECT_EQ(level.frozenWorkers, 1);
     EXPECT_TRUE(waiting->IsFrozen());
+}
+
+TEST_F(WorkerEventsTest, Cloud_ShowsWhileFrozenOrCutOffAndALateThawKeepsIt)
+{
+    cWorker* worker = MakeWorker({4, 4});
+    worker->OnMessage(kEventFreeze, 0);
+    cObject* cloud = worker->GetCloud();
+    ASSERT_NE(cloud, nullptr);
+    EXPECT_EQ(cloud->GetPosition(), worker->GetPosition() + vec2(0.0f, 80.0f));
+    worker->OnMessage(kEventMagicReached, 0);
+    EXPECT_EQ(worker->GetCloud(), nullptr);
+    const auto& removed = level.GetRemovedObjects();
+    EXPECT_NE(std::find(removed.begin(), removed.end(), cloud), removed.end());
+
+    // Cut off, then frozen: one cloud, and the thaw leaves it to the cut-off state.
+    worker->SetState(cWorker::kStateCutOff);
+    cloud = worker->GetCloud();
+    ASSERT_NE(cloud, nullptr);
+    worker->OnMessage(kEventFreeze, 0);
+    EXPECT_EQ(worker->GetCloud(), cloud);
+    worker->OnMessage(kEventMagicReached, 0);
+    EXPECT_EQ(worker->GetCloud(), cloud);
+    worker->OnMessage(kEventMagicReached, 0);
+    EXPECT_EQ(worker->GetCloud(), cloud) << "a thaw for a worker not frozen does nothing";
+
+    // Frozen, then freed from the cut-off state: the ice keeps the cloud.
+    worker->OnMessage(kEventFreeze, 0);
+    worker->SetState(cWorker::kStateCheering);
+    EXPECT_EQ(worker->GetCloud(), cloud);
+    worker->SetFrozen(false);
+    EXPECT_EQ(worker->GetCloud(), nullptr);
 }
 
 TEST_F(WorkerEventsTest, CharmAndLove_FollowTheCharmerInSingleFileAndRingsEnd)
