@@ -5,7 +5,7 @@
 // love, the bell, the tank).
 //
 // Where the members live: set-up, states and their actions in worker.cpp; the tick
-// and the work in worker_update.cpp; messages, game events, freezing, love and the
+// and the work in worker_update.cpp; gaits and repositioning in worker_gait.cpp; messages, game events, freezing, love and the
 // refund in worker_messages.cpp; orders, route, load and delivery in
 // worker_orders.cpp; drawing and the hit test in worker_draw.cpp.
 #pragma once

@@ -301,7 +301,9 @@ TEST_F(WorkerEventsTest, Bell_RefundsEveryoneButSendsOnlyThoseFreeToGo)
         worker->OnMessage(kEventBellAlarm, Param(bell));
         EXPECT_EQ(level.Stock().amounts[0], stock + 1);
         EXPECT_EQ(level.sendWorkerCalls.size(), c.sent ? 1u : 0u);
-        if (c.sent) EXPECT_EQ(worker->GetTarget(), bell);
+        if (c.sent) {
+            EXPECT_EQ(worker->GetTarget(), bell);
+        }
     }
 }
 
