@@ -194,6 +194,7 @@ TEST_F(WorkerTest, Speeds_InLoveAndRepositioning)
     cWorker* charmer = MakeWorker({20, 8});
     worker->SetThreat(charmer);
     worker->OnMessage(kEventLove, 0);
+    // Due east along one row: the stand-in planner's straight path (stand-in-only).
     ASSERT_EQ(worker->GetAnimationKey(), "tied0");
     EXPECT_NEAR(GroundSpeed(*worker), 35.0f, 0.05f);
 

@@ -195,6 +195,8 @@ TEST_F(WorkerWorkTest, Work_RunsFasterUnderTheFasterWorkersSpell)
 
 // The whole road of an order on the tool-built walk test level: the walk, the work,
 // the yield, the way into the home through its door, the stock and the way out.
+// Only the order of these steps is asserted; the ticks between them come from the
+// stand-in planner's paths.
 TEST_F(WorkerWorkTest, RoundTrip_ATreesWoodAndAPickUpsFoodGoHome)
 {
     vrk::cByteStream stream;
@@ -223,7 +225,8 @@ TEST_F(WorkerWorkTest, RoundTrip_ATreesWoodAndAPickUpsFoodGoHome)
         EXPECT_EQ(worker->GetAnimationKey().rfind("bag", 0), 0u);
         ASSERT_GT(TicksUntil([&] { return Sounds("worker_in") > 0 && worker->GetDoorState() == cWorker::kDoorIn; }),
                   0);
-        // Half-way along the last leg, from the door into the home.
+        // Half-way along the last leg, from the door into the home (the path's shape
+        // is the stand-in planner's: stand-in-only).
         const auto& path = worker->GetPath();
         EXPECT_EQ(static_cast<size_t>(worker->GetLeg()) + 2, path.size());
         EXPECT_EQ(path.back(), home->GetPosition());
