@@ -9,6 +9,7 @@
 
 #include "framework/objects/node.h"
 #include "framework/objects/texture_info_ex.h"
+#include "framework/widgets/level_file.h"
 #include "objects/build.h"
 #include "objects/item.h"
 #include "tests/objects/support/worker_fixture.h"
@@ -298,6 +299,30 @@ TEST_F(WorkerTest, FinishedHouse_AddsAWorkerAtItsDoorWithoutSkippingOrRepeatingU
     for (const Counted* object : counted) EXPECT_EQ(object->updates, 1);
     level.Tick();
     for (const Counted* object : counted) EXPECT_EQ(object->updates, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// The level tool loads workers without an application or a level screen: nothing
+// there may be reached through the missing screen.
+TEST(WorkerFileTest, WorkerRunsInALevelFileWithoutApplication)
+{
+    cLevelFile file;
+    cWorker worker(&file);
+    worker.SetSprite(std::string());
+    EXPECT_EQ(worker.GetState(), cWorker::kStateIdle);
+    for (int tick = 0; tick < 10; ++tick) worker.Update();
+    worker.OnMessage(kEventFreeze, 0);
+    worker.OnMessage(kEventLove, 0);
+    worker.OnMessage(kEventCapture, 0);
+    worker.OnMessage(kEventBellAlarm, 0);
+    worker.SetState(cWorker::kStateCutOff);
+    worker.SetState(cWorker::kStateImprisoned);
+    EXPECT_FALSE(worker.StartDelivery());
+    EXPECT_TRUE(worker.IsFrozen());
+    worker.Draw();
 }
 
 }  // namespace
