@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/text/text_table.h"
 #include "framework/widgets/caption_list.h"
 #include "objects/level_contract.h"
 #include "tests/engine/platform/platform_test_support.h"
@@ -74,6 +75,13 @@ TEST_F(BonfireTest, Tending_PaysAWoodASecondUntilTheStockRunsOutAndTheFireFollow
     EXPECT_EQ(bonfire->GetState(), cBonfire::kStateOut);
     EXPECT_EQ(bonfire->HitTest({200.0f, 200.0f}), 1) << "an unlit fire can be clicked";
     EXPECT_EQ(bonfire->GetCost().At(0), 1);
+    vrk::TextTable()["bonfire00"] = "Fire";
+    vrk::TextTable()["PerSec"] = "a second";
+    const std::string hint = bonfire->GetHintText();
+    for (const char* key : {"bonfire00", "PerSec"}) vrk::TextTable().erase(key);
+    EXPECT_EQ(hint.rfind("Fire\n", 0), 0u) << hint;
+    EXPECT_NE(hint.find("1"), std::string::npos) << hint;
+    EXPECT_EQ(hint.substr(hint.size() - 9), " a second") << hint;
     std::vector<vec2> spots;
     bonfire->GetLinkedPoints(spots);
     ASSERT_EQ(spots.size(), 1u);

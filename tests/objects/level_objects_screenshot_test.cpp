@@ -143,6 +143,8 @@ TEST_F(LevelObjectsScreenshotTest, Screenshot_ShowsLakeBonfireWithLightAltarWith
     level_->Stock().amounts[0] = 10;
     bonfire->TakePlace();
     bonfire->SetState(cBonfire::kStateBurning);
+    // Affordable, but running: the orb stays dark.
+    level_->Stock().amounts[3] = 100;
     level_->spellTimers[5] = 17.5f;
     for (int tick = 0; tick < kTicks; ++tick) {
         for (cObject* object : {static_cast<cObject*>(lake), static_cast<cObject*>(bonfire),
