@@ -102,8 +102,7 @@ int32_t cAltar::OnMessage(uint32_t code, uintptr_t data)
     if (code == kEventMagicReached && spellId_ != kNoSpell) {
         LevelScreen* screen = CurrentLevelScreen();
         if (screen != nullptr) screen->OnEvent(kEventSpellCast, spellId_);
-        laser_.play.mode = kPlayOnceForward;
-        laser_.SetPlayMode(true, kPlayOnceForward);
+        altar_orb::StartLaser(laser_);
         if (screen != nullptr && screen->GetLevelName() == kTutorialLevel) screen->ClearHintTarget(this);
     }
     return cGameObject::OnMessage(code, data);

@@ -84,8 +84,7 @@ void cAltarEnemy::Update()
     if (charge_.Step(kTickSeconds) != kTimedArrived) return;
     const uint32_t event = SpellEvent();
     if (event != 0) {
-        laser_.play.mode = kPlayOnceForward;
-        laser_.SetPlayMode(true, kPlayOnceForward);
+        altar_orb::StartLaser(laser_);
         vrk::PlaySound(kCastSound);
         if (screen != nullptr) screen->OnEvent(static_cast<int32_t>(event), 0);
     }

@@ -4,6 +4,7 @@
 #pragma once
 #include <cmath>
 
+#include "framework/objects/sprite_anim.h"
 #include "framework/objects/vec2.h"
 
 namespace altar_orb {
@@ -33,6 +34,15 @@ inline float NextPhase(float phase)
 inline vec2 OrbPoint(const vec2& at, float phase)
 {
     return vec2{at.x - 5.0f + 7.0f * std::cos(phase), at.y + 30.0f + 3.0f * std::sin(2.0f * phase)};
+}
+
+// Flashes the laser once. A laser of fewer than two frames never reaches the end of a
+// once-play, so it would stay lit for good: it is not started.
+inline void StartLaser(SpriteAnim& laser)
+{
+    if (laser.play.frameCount < 2) return;
+    laser.play.mode = kPlayOnceForward;
+    laser.SetPlayMode(true, kPlayOnceForward);
 }
 
 }  // namespace altar_orb

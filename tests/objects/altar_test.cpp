@@ -138,6 +138,14 @@ TEST_F(AltarTest, WifesMagic_CastsAtOnceAndClearsTheTutorialTargetOnlyOnLevel000
 
     for (int tick = 0; tick < 20; ++tick) altar->Update();
     EXPECT_EQ(altar->GetLaser().play.mode, kPlayStopped) << "the laser flashes once";
+
+    // A one-frame laser would never end its once-play: it is not lit at all.
+    test::RegisterTestSprite("effect_laser", 1, 0.0f);
+    cAltar* still = Make("spell_shield");
+    ASSERT_NE(still, nullptr);
+    still->OnMessage(kEventMagicReached, 0);
+    EXPECT_EQ(still->GetLaser().play.mode, kPlayStopped);
+    EXPECT_EQ(Casts(5), 1u);
 }
 
 TEST_F(AltarTest, AltarNamingNoSpell_HasNoSpellAtAll)
