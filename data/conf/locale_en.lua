@@ -114,6 +114,11 @@ setLocale("FreeWorker", "Click to free the worker")
 setLocale("prison00", "Prison\nBandits lock captured workers in here.")
 setLocale("OpenPrison", "Free the captives")
 
+-- Towers: the player's tower (built, then upgraded) and the enemy's.
+setLocale("tower00", "Tower\nFires cannonballs at enemies in its range.")
+setLocale("tower00_up", "Tower\nUpgrade it to hit harder and reload faster.")
+setLocale("tower_enemy00", "Enemy tower\nIt fires at workers who come near.")
+
 -- Level editor.
 setLocale("[EditorLayer]", "Layer")
 setLocale("[EditorFreeze]", "Freeze")
