@@ -396,7 +396,7 @@ skeletonActions.lost_hand = { count = 6, fps = 6, pose = function(dir, i)
       add(ops, circle{ cx = c[1], cy = c[2], r = 2.6, fill = "#f4f0e4", outline = "#5a5448", width = 1 })
       for k = -1, 1 do add(ops, line{ x1 = c[1], y1 = c[2], x2 = c[1] + k * 2.5, y2 = c[2] + 4, width = 1, color = "#5a5448" }) end
     end
-    if i == 1 or i == 2 then add(ops, label{ x = head[1] + 10, y = head[2] - 16, text = "!", align = "center", color = palette.yellow, outline = ink }) end
+    if i == 1 or i == 2 then add(ops, label{ x = head[1] + 11, y = head[2] - 11, text = "!", align = "center", color = palette.yellow, outline = ink }) end
     return ops
   end
   return p
@@ -441,7 +441,7 @@ local succubus = {
     -- Dark hair with two little horns.
     local c = T(h[1], h[2])
     if dir == 0 or dir == 2 then
-      add(ops, ellipse{ cx = c[1] - 4 * f, cy = c[2] + 3, rx = 4.5, ry = 8, fill = "#3a0a2a" })
+      add(ops, ellipse{ cx = c[1] - 5 * f, cy = c[2] + 3, rx = 3.5, ry = 8, fill = "#3a0a2a" })
     elseif dir == 1 then
       add(ops, ellipse{ cx = c[1], cy = c[2] + 2, rx = 8, ry = 9, fill = "#3a0a2a" })
     else
@@ -466,9 +466,11 @@ local succubus = {
       add(ops, poly{ points = flat({ root, tip, low, mid }), fill = "#5a1a4a", outline = "#1a0410", width = 1.2 })
       add(ops, line{ x1 = root[1], y1 = root[2], x2 = tip[1], y2 = tip[2], width = 1.5, color = "#1a0410" })
     end
-    local t0, t1 = T(-4 * f, -14), T(-12 * f, -6)
+    if dir == 3 then return end
+    local side = dir == 0 or dir == 2
+    local t0, t1 = T(side and -4 * f or 0, -14), T(side and -12 * f or 7, side and -6 or -3)
     add(ops, line{ x1 = t0[1], y1 = t0[2], x2 = t1[1], y2 = t1[2], width = 1.5, color = "#5a0a24" })
-    add(ops, poly{ points = { t1[1] - 2.5, t1[2], t1[1] + 2.5, t1[2], t1[1] - 3 * f, t1[2] + 4 }, fill = "#5a0a24" })
+    add(ops, poly{ points = { t1[1], t1[2] - 3, t1[1] + 3 * f, t1[2], t1[1], t1[2] + 3, t1[1] - 3 * f, t1[2] }, fill = "#5a0a24" })
   end,
 }
 

@@ -70,14 +70,21 @@ heroActions.strike = { count = 6, fps = 12, pose = function(dir, i)
   local p = walker_swing(dir, { -60, -120, -150, -40, 40, 10 }, i, { lean = (i == 3 or i == 4) and 3 or 0 })
   if i == 3 or i == 4 then
     p.fx = function(T, head, f)
-      local fw = walker_forward(dir)
-      local c = T(fw[1] * 12, -26 + fw[2] * 8)
+      -- The swish: an arc of fading strokes before the shoulder, and a spark.
+      local c = T(0, -26)
+      local side = dir == 0 or dir == 2
       local ops = {}
-      for k = 0, 2 do
-        add(ops, ring{ cx = c[1], cy = c[2], r = 14 + k * 3, width = 1.5, color = string.format("#ffffff%02x", 220 - k * 60) })
+      local prev
+      for k = 0, 8 do
+        local a = math.rad(side and (-70 + k * 16) or (10 + k * 20))
+        local p = side and { c[1] + math.cos(a) * 19 * f, c[2] + math.sin(a) * 19 } or { c[1] + math.cos(a) * 17, c[2] + math.sin(a) * 9 + 4 }
+        if prev then
+          add(ops, line{ x1 = prev[1], y1 = prev[2], x2 = p[1], y2 = p[2], width = 3, color = string.format("#ffe070%02x", 90 + k * 18) })
+        end
+        prev = p
       end
-      add(ops, star{ cx = c[1] + fw[1] * 12, cy = c[2] + 10, r = 7, inner = 2.5, points = 4, fill = palette.yellow })
-      return { group{ clip = { c[1] - 40 + fw[1] * 30, c[2] - 10, 50, 40 }, ops = ops } }
+      add(ops, star{ cx = prev[1], cy = prev[2], r = 6, inner = 2.2, points = 4, fill = palette.yellow })
+      return ops
     end
   end
   return p
