@@ -9,6 +9,7 @@
 #include "objects/goblin.h"
 #include "objects/item.h"
 #include "objects/level_contract.h"
+#include "objects/skeleton_wizard.h"
 #include "objects/source.h"
 
 std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObjectOwner* owner)
@@ -40,7 +41,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeBonfire: return nullptr;
     case kTypeSuccub: return nullptr;
     case kTypeTunnelBuild: return nullptr;
-    case kTypeSkeletonWizard: return nullptr;
+    case kTypeSkeletonWizard: return std::make_unique<cSkeletonWizard>(owner);
     case kTypeAltarEnemy: return nullptr;
     case kTypeTank: return nullptr;
     case kTypeWorkerCloud: return nullptr;
