@@ -10,6 +10,7 @@
 #include "objects/item.h"
 #include "objects/level_contract.h"
 #include "objects/prison.h"
+#include "objects/skeleton.h"
 #include "objects/skeleton_wizard.h"
 #include "objects/source.h"
 #include "objects/worker.h"
@@ -32,7 +33,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeField: return std::make_unique<cField>(owner);
     case kTypeLake: return nullptr;
     case kTypeBaseEnemy: return std::make_unique<cBaseEnemy>(owner);
-    case kTypeSkeleton: return nullptr;
+    case kTypeSkeleton: return std::make_unique<cSkeleton>(owner);
     case kTypeTower: return nullptr;
     case kTypeGoblin: return std::make_unique<cGoblin>(owner);
     case kTypeBandit: return nullptr;
