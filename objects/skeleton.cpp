@@ -116,6 +116,8 @@ void cSkeleton::Choose()
         auto* worker = dynamic_cast<cMan*>(object);
         const int32_t state = object->GetState();
         if (worker == nullptr || state == cWorker::kStateInside || state == cWorker::kStateCutOff) continue;
+        // A worker queued for removal this tick is still listed but has gone.
+        if (HasGone(worker)) continue;
         workers.push_back(worker);
     }
     const vec2 at = GetPosition();
