@@ -131,6 +131,9 @@ int32_t cWorker::SetState(int32_t state)
 
 int32_t cWorker::OnStateChange(int32_t oldState, int32_t newState)
 {
+    // The screen marks a removed object while it walks its removal list: no action
+    // may queue another removal then.
+    if (newState == kStateRemoved) return 0;
     OnLeaveState(oldState);
     OnEnterState(newState);
     return 0;
@@ -139,7 +142,7 @@ int32_t cWorker::OnStateChange(int32_t oldState, int32_t newState)
 void cWorker::OnLeaveState(int32_t oldState)
 {
     switch (oldState) {
-    case kStateWorking:
+    case kStateAtWork:
         RestartTimer(workSoundTimer_, 0.0f);
         workSound_.clear();
         firstSoundDelay_ = 0.0f;
@@ -186,7 +189,7 @@ void cWorker::OnEnterState(int32_t newState)
         PlayAnimation("jump0", kPlayOnceForward);
         break;
     case kStateIdle: SetTarget(nullptr, 0); break;
-    case kStateWorking: StartWork(); break;
+    case kStateAtWork: StartWork(); break;
     case kStateInside: vrk::PlaySound("worker_in"); break;
     case kStateCutOff:
         PlayAnimation("sit0", kPlayOnceForward);

@@ -5,7 +5,7 @@
 // love, the bell, the tank).
 //
 // Where the members live: set-up, states and their actions in worker.cpp; the tick
-// and the work in worker_update.cpp; messages, game events, freezing, love and the
+// and the work in worker_update.cpp; gaits and repositioning in worker_gait.cpp; messages, game events, freezing, love and the
 // refund in worker_messages.cpp; orders, route, load and delivery in
 // worker_orders.cpp; drawing and the hit test in worker_draw.cpp.
 #pragma once
@@ -32,7 +32,7 @@ public:
         kStateCheering = 5,
         kStateIdle = 6,       // free for orders
         kStateFleeing = 7,
-        kStateWorking = 8,
+        kStateAtWork = 8,
         kStateInside = 9,     // seated in a plant
         kStateCutOff = 10,    // no way home: sits with a thought cloud
         kStateScared = 11,

@@ -27,7 +27,7 @@ void cWorker::Draw()
 {
     DrawTrail();
     const int32_t state = GetState();
-    if (state == kStateInside || state == kStateImprisoned || (state == kStateWorking && IsTargetHome()) ||
+    if (state == kStateInside || state == kStateImprisoned || (state == kStateAtWork && IsTargetHome()) ||
         doorState_ != kDoorOutside) {
         return;
     }
@@ -57,7 +57,7 @@ void cWorker::Draw()
 
 int32_t cWorker::HitTest(const vec2& point)
 {
-    if (GetState() == kStateWorking && target_ != nullptr &&
+    if (GetState() == kStateAtWork && target_ != nullptr &&
         (target_->GetTypeId() == kTypeTunnelBuild || target_->GetTypeId() == kTypeBonfire)) {
         return cGameObject::HitTest(point);
     }

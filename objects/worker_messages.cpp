@@ -124,8 +124,8 @@ void cWorker::OnArrived(uintptr_t data)
             if (target_->OnMessage(kMessagePathFinished, data) == kPlantTookWorker) return;
         }
         if (!inLove_) {
-            target_->SetState(kStateWorking);
-            SetState(kStateWorking);
+            target_->SetState(::kStateWorking);
+            SetState(kStateAtWork);
         } else if (target_->GetState() == kStateRemoved) {
             SetInLove(false);
         } else if (screen != nullptr) {

@@ -89,6 +89,6 @@ std::string cWorker::GetHintText()
         std::string amounts;
         return vrk::FindText("Unfreeze") + ": " + GetCost().FormatResourceCost(amounts, stock) + "\n";
     }
-    if (GetState() == kStateWorking) return vrk::FindText("FreeWorker");
+    if (GetState() == kStateAtWork) return vrk::FindText("FreeWorker");
     return std::string();
 }

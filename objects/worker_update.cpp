@@ -1,4 +1,4 @@
-// cWorker's tick: the gait speeds, the home's door, wandering and resting, the
+// cWorker's tick: the home's door, wandering and resting, the
 // follow of a lover, the flight, the flight to the prison, the stun, the ice, and
 // the work at a target that ends in the level's work-finished event (7002).
 #include <cmath>
@@ -18,7 +18,6 @@ namespace {
 constexpr float kTick = cObject::kTickSeconds;
 constexpr float kFourPi = 12.566371f;
 constexpr int32_t kFastWorkersSpell = 0;
-constexpr float kFastWorkersFactor = 1.8f;
 constexpr float kIdleBase = 15.0f;
 constexpr float kIdleSpread = 15.0f;
 constexpr float kFleeAngleSpread = 1.0472f;
@@ -28,28 +27,6 @@ constexpr float kFleeSpread = 100.0f;
 constexpr float kSpinStep = 0.3f;
 constexpr GridCell kNoCell{-1, -1};
 
-// Ground speeds by the first letters of the animation key: the mover's speed, and
-// the playback rate that scales it into what the player sees.
-struct Gait {
-    const char* prefix;
-    float moverSpeed;
-    float groundSpeed;  // 0: the rate stays 1.0
-};
-constexpr Gait kGaits[] = {
-    {"walk", 20.0f, 20.0f}, {"tied", 25.0f, 35.0f}, {"run", 150.0f, 170.0f},
-    {"bag", 120.0f, 140.0f}, {"scare", 150.0f, 0.0f},
-};
-constexpr float kOtherMoverSpeed = 10.0f;
-constexpr float kRepositionSpeed = 220.0f;
-
-const Gait* FindGait(const std::string& key)
-{
-    for (const Gait& gait : kGaits) {
-        if (key.rfind(gait.prefix, 0) == 0) return &gait;
-    }
-    return nullptr;
-}
-
 float Fraction()
 {
     cAppServices* services = GetAppServices();
@@ -57,56 +34,6 @@ float Fraction()
 }
 
 }  // namespace
-
-float cWorker::GetAnimationSpeed() const
-{
-    float speed = mover_.speed;
-    if (speed < kFloatEpsilon) speed = 1.0f;
-    // A missing sprite leaves no key; the gait chosen for it still sets the pace.
-    const std::string& key = GetAnimationKey().empty() ? baseName_ : GetAnimationKey();
-    float rate = 1.0f;
-    if (const Gait* gait = FindGait(key); gait != nullptr && gait->groundSpeed > 0.0f) {
-        const bool running = key.rfind("run", 0) == 0;
-        rate = (running && repositioning_ ? kRepositionSpeed : gait->groundSpeed) / speed;
-    }
-    const int32_t state = GetState();
-    if ((state == kStateWalking || state == kStateWorking) && IsSpellRunning(kFastWorkersSpell)) {
-        rate *= kFastWorkersFactor;
-    }
-    return rate;
-}
-
-void cWorker::StartMove()
-{
-    const std::string& key = GetAnimationKey().empty() ? baseName_ : GetAnimationKey();
-    const Gait* gait = FindGait(key);
-    StartMoveAtSpeed(gait != nullptr ? gait->moverSpeed : kOtherMoverSpeed);
-}
-
-void cWorker::LeaveBlockedCell()
-{
-    if (doorState_ != kDoorOutside || inLove_) return;
-    cMan::LeaveBlockedCell();
-}
-
-void cWorker::CheckPathAhead()
-{
-    if (doorState_ != kDoorOutside || inLove_) return;
-    cMan::CheckPathAhead();
-}
-
-void cWorker::RunToRoutePoint()
-{
-    if (route_.size() < 2) return;
-    const vec2 point = GetRoutePoint();
-    mover_.SetPosition(GetPosition());
-    mover_.MoveTo(point);
-    vec2 direction = point - GetPosition();
-    Normalize(direction);
-    PlayDirected("run", direction, kPlayLoopForward);
-    repositioning_ = true;
-    StartMove();
-}
 
 bool cWorker::IsOneShotStuck() const
 {
@@ -128,14 +55,14 @@ void cWorker::Update()
         SetPositionV(mover_.current);
         if (step != kTimedMoving) {
             repositioning_ = false;
-            OnStateChange(kStateNone, kStateWorking);
+            OnStateChange(kStateNone, kStateAtWork);
         }
     }
     if (GetState() != kStateCarried) UpdateTrail();
     if (doorState_ != kDoorOutside && GetState() != kStateWalking) doorState_ = kDoorOutside;
 
     // Work at the target runs on the dt of this tick's rate.
-    if (GetState() == kStateWorking) {
+    if (GetState() == kStateAtWork) {
         if (!UpdateWork(dt)) return;
     } else {
         UpdateByState();
@@ -154,7 +81,7 @@ void cWorker::UpdateTrail()
     }
     const int32_t state = GetState();
     const bool wanted = (state == kStateWalking && (GetAnimationKey().rfind("run", 0) == 0 || !load_.IsEmpty())) ||
-                        state == kStateWorking;
+                        state == kStateAtWork;
     if (wanted != (trail_ != 0)) SetTrail(wanted);
 }
 
