@@ -2,12 +2,17 @@
 #include "objects/level_object_factory.h"
 
 #include "framework/objects/object.h"
+#include "objects/altar.h"
+#include "objects/altar_enemy.h"
 #include "objects/barrier.h"
 #include "objects/base_enemy.h"
+#include "objects/bell.h"
+#include "objects/bonfire.h"
 #include "objects/build.h"
 #include "objects/field.h"
 #include "objects/goblin.h"
 #include "objects/item.h"
+#include "objects/lake.h"
 #include "objects/level_contract.h"
 #include "objects/prison.h"
 #include "objects/skeleton.h"
@@ -29,9 +34,9 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypePlant: return nullptr;
     case kTypeItem: return std::make_unique<cItem>(owner);
     case kTypeHero: return nullptr;
-    case kTypeAltar: return nullptr;
+    case kTypeAltar: return std::make_unique<cAltar>(owner);
     case kTypeField: return std::make_unique<cField>(owner);
-    case kTypeLake: return nullptr;
+    case kTypeLake: return std::make_unique<cLake>(owner);
     case kTypeBaseEnemy: return std::make_unique<cBaseEnemy>(owner);
     case kTypeSkeleton: return std::make_unique<cSkeleton>(owner);
     case kTypeTower: return nullptr;
@@ -41,12 +46,12 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypePrison: return std::make_unique<cPrison>(owner);
     case kTypeWitch: return nullptr;
     case kTypeWife: return nullptr;
-    case kTypeBell: return nullptr;
-    case kTypeBonfire: return nullptr;
+    case kTypeBell: return std::make_unique<cBell>(owner);
+    case kTypeBonfire: return std::make_unique<cBonfire>(owner);
     case kTypeSuccub: return nullptr;
     case kTypeTunnelBuild: return nullptr;
     case kTypeSkeletonWizard: return std::make_unique<cSkeletonWizard>(owner);
-    case kTypeAltarEnemy: return nullptr;
+    case kTypeAltarEnemy: return std::make_unique<cAltarEnemy>(owner);
     case kTypeTank: return nullptr;
     case kTypeWorkerCloud: return std::make_unique<cWorkerCloud>(owner);
     // 103 and 105 name no class; cEnemy (116) is only the base of the walking
