@@ -3,8 +3,10 @@
 
 #include "framework/objects/object.h"
 #include "objects/barrier.h"
+#include "objects/base_enemy.h"
 #include "objects/build.h"
 #include "objects/field.h"
+#include "objects/goblin.h"
 #include "objects/item.h"
 #include "objects/level_contract.h"
 #include "objects/source.h"
@@ -25,10 +27,10 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeAltar: return nullptr;
     case kTypeField: return std::make_unique<cField>(owner);
     case kTypeLake: return nullptr;
-    case kTypeBaseEnemy: return nullptr;
+    case kTypeBaseEnemy: return std::make_unique<cBaseEnemy>(owner);
     case kTypeSkeleton: return nullptr;
     case kTypeTower: return nullptr;
-    case kTypeGoblin: return nullptr;
+    case kTypeGoblin: return std::make_unique<cGoblin>(owner);
     case kTypeBandit: return nullptr;
     case kTypeWayPoint: return nullptr;
     case kTypePrison: return nullptr;
