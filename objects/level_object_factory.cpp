@@ -7,9 +7,11 @@
 #include "objects/build.h"
 #include "objects/field.h"
 #include "objects/goblin.h"
+#include "objects/hero.h"
 #include "objects/item.h"
 #include "objects/level_contract.h"
 #include "objects/source.h"
+#include "objects/way_point.h"
 
 std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObjectOwner* owner)
 {
@@ -23,7 +25,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeSource: return std::make_unique<cSource>(owner);
     case kTypePlant: return nullptr;
     case kTypeItem: return std::make_unique<cItem>(owner);
-    case kTypeHero: return nullptr;
+    case kTypeHero: return std::make_unique<cHero>(owner);
     case kTypeAltar: return nullptr;
     case kTypeField: return std::make_unique<cField>(owner);
     case kTypeLake: return nullptr;
@@ -32,7 +34,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeTower: return nullptr;
     case kTypeGoblin: return std::make_unique<cGoblin>(owner);
     case kTypeBandit: return nullptr;
-    case kTypeWayPoint: return nullptr;
+    case kTypeWayPoint: return std::make_unique<cWayPoint>(owner);
     case kTypePrison: return nullptr;
     case kTypeWitch: return nullptr;
     case kTypeWife: return nullptr;
