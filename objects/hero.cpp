@@ -21,6 +21,20 @@ constexpr const char* kPortalSprite = "succub_portal";
 constexpr const char* kPortalSound = "bonus_start";
 constexpr int32_t kDirections = 4;
 
+// The unit vector toward the target. A target on the walker's own spot gives no
+// direction, and the plain key without a direction digit names no animation: the
+// walker then keeps facing the way it came, or the first direction.
+vec2 FacingToward(cMan& walker, const cObject* target)
+{
+    vec2 direction = target != nullptr ? target->GetPosition() - walker.GetPosition() : vec2{};
+    float length = direction.Length();
+    if (!(length > kFloatEpsilon)) {
+        walker.GetMoveDirection(direction);
+        length = direction.Length();
+    }
+    return length > kFloatEpsilon ? direction / length : vec2{1.0f, 0.0f};
+}
+
 }  // namespace
 
 void cHero::Restart(TimedValue<float>& timer, float target)
@@ -102,13 +116,7 @@ int32_t cHero::OnStateChange(int32_t /*oldState*/, int32_t newState)
     }
     case kStateStand: PlayAnimation(kStandKey, kPlayOnceForward); break;
     case kStateStriking: {
-        vec2 direction;
-        if (target_ != nullptr) {
-            direction = target_->GetPosition() - GetPosition();
-            const float length = direction.Length();
-            direction = length > kFloatEpsilon ? direction / length : vec2{};
-        }
-        PlayDirected(kStrikeName, direction, kPlayOnceForward);
+        PlayDirected(kStrikeName, FacingToward(*this, target_), kPlayOnceForward);
         Restart(strikeTimer_, kStrikeSoundSeconds);
         break;
     }
