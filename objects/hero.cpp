@@ -164,6 +164,11 @@ int32_t cHero::OnMessage(uint32_t code, uintptr_t data)
 void cHero::OnPathFinished()
 {
     if (target_->IsKindOf(kTypeEnemy)) {
+        // An enemy that left the level while he ran there is no one to strike.
+        if (cEnemy::HasGone(target_)) {
+            SetState(kStateStand);
+            return;
+        }
         target_->OnMessage(kEventShot, reinterpret_cast<uintptr_t>(static_cast<cObject*>(this)));
         SetState(kStateStriking);
     } else if (IsHomeBuilding(target_)) {
