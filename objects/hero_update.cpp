@@ -43,6 +43,12 @@ float NextUnitRandom()
 void cHero::Update()
 {
     if (GetState() == kStateInside) return;
+    // The editor's tick updates every object: there he only shows his animation,
+    // and no timer sends him anywhere.
+    if (owner_ != nullptr && owner_->IsEditorMode()) {
+        cMan::Update();
+        return;
+    }
     StepStrikeTimer();
     if (doorState_ != kDoorOutside && GetState() != kStateWalking) doorState_ = kDoorOutside;
     StepHomeTimer();

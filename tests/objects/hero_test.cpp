@@ -255,6 +255,16 @@ TEST_F(HeroTest, BellAlarm_SendsHimToTheBellUnlessHeIsInside)
     EXPECT_EQ(level.sendWorkerCalls.size(), sends);
 }
 
+TEST_F(HeroTest, Editor_RunsNoTimersOfHis)
+{
+    MakeHome({700.0f, 300.0f});
+    level.ForceMode(kModeEditor);
+    cHero* hero = MakeHero({100.0f, 100.0f});
+    Ticks(400);
+    EXPECT_TRUE(level.sendWorkerCalls.empty());
+    EXPECT_EQ(hero->GetTarget(), nullptr);
+}
+
 TEST_F(HeroTest, Speed_RunsWalksAndHurriesUnderTheSpeedSpell)
 {
     cHero* hero = MakeHero({100.0f, 100.0f});
