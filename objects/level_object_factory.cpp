@@ -10,6 +10,7 @@
 #include "objects/hero.h"
 #include "objects/item.h"
 #include "objects/level_contract.h"
+#include "objects/skeleton_wizard.h"
 #include "objects/source.h"
 #include "objects/way_point.h"
 
@@ -42,7 +43,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeBonfire: return nullptr;
     case kTypeSuccub: return nullptr;
     case kTypeTunnelBuild: return nullptr;
-    case kTypeSkeletonWizard: return nullptr;
+    case kTypeSkeletonWizard: return std::make_unique<cSkeletonWizard>(owner);
     case kTypeAltarEnemy: return nullptr;
     case kTypeTank: return nullptr;
     case kTypeWorkerCloud: return nullptr;

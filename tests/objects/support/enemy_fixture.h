@@ -21,14 +21,21 @@
 
 namespace test {
 
-// The stand-in screen whose granted walks are one straight leg to the target.
+// The stand-in screen whose granted walks are one straight leg toward the target.
 class EnemyLevelScreen : public TestLevelScreen {
 public:
     bool SendWorker(cMan* walker, cGameObject* target, int32_t kind) override
     {
         sendWorkerCalls.push_back(WalkEvent{walker, target, kind});
         if (walker == nullptr || target == nullptr || refuseWalks) return false;
-        walker->WalkPath({walker->GetPosition(), target->GetPosition()}, target, kind);
+        // Like the game's planner it stops the target's radius short of it.
+        const vec2 from = walker->GetPosition();
+        vec2 back = from - target->GetPosition();
+        const float room = back.Length();
+        const float radius = target->GetRadius();
+        vec2 goal = target->GetPosition();
+        if (room > 0.0f && radius > 0.0f) goal = goal + back * ((radius < room ? radius : room) / room);
+        walker->WalkPath({from, goal}, target, kind);
         return true;
     }
     // SendWorker refuses every walk while set.
