@@ -10,9 +10,12 @@
 #include "objects/hero.h"
 #include "objects/item.h"
 #include "objects/level_contract.h"
+#include "objects/prison.h"
 #include "objects/skeleton_wizard.h"
 #include "objects/source.h"
 #include "objects/way_point.h"
+#include "objects/worker.h"
+#include "objects/worker_cloud.h"
 
 std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObjectOwner* owner)
 {
@@ -22,7 +25,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     switch (typeId) {
     case kTypeBuild: return std::make_unique<cBuild>(owner);
     case kTypeBarrier: return std::make_unique<cBarrier>(owner);
-    case kTypeWorker: return nullptr;
+    case kTypeWorker: return std::make_unique<cWorker>(owner);
     case kTypeSource: return std::make_unique<cSource>(owner);
     case kTypePlant: return nullptr;
     case kTypeItem: return std::make_unique<cItem>(owner);
@@ -36,7 +39,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeGoblin: return std::make_unique<cGoblin>(owner);
     case kTypeBandit: return nullptr;
     case kTypeWayPoint: return std::make_unique<cWayPoint>(owner);
-    case kTypePrison: return nullptr;
+    case kTypePrison: return std::make_unique<cPrison>(owner);
     case kTypeWitch: return nullptr;
     case kTypeWife: return nullptr;
     case kTypeBell: return nullptr;
@@ -46,7 +49,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeSkeletonWizard: return std::make_unique<cSkeletonWizard>(owner);
     case kTypeAltarEnemy: return nullptr;
     case kTypeTank: return nullptr;
-    case kTypeWorkerCloud: return nullptr;
+    case kTypeWorkerCloud: return std::make_unique<cWorkerCloud>(owner);
     // 103 and 105 name no class; cEnemy (116) is only the base of the walking
     // enemies and never comes from a level file.
     default: return nullptr;
