@@ -2,6 +2,7 @@
 #include "objects/level_object_factory.h"
 
 #include "framework/objects/object.h"
+#include "objects/bandit.h"
 #include "objects/barrier.h"
 #include "objects/base_enemy.h"
 #include "objects/build.h"
@@ -37,7 +38,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeSkeleton: return nullptr;
     case kTypeTower: return nullptr;
     case kTypeGoblin: return std::make_unique<cGoblin>(owner);
-    case kTypeBandit: return nullptr;
+    case kTypeBandit: return std::make_unique<cBandit>(owner);
     case kTypeWayPoint: return std::make_unique<cWayPoint>(owner);
     case kTypePrison: return std::make_unique<cPrison>(owner);
     case kTypeWitch: return nullptr;
