@@ -60,8 +60,6 @@ TEST_F(StandInColumnsTest, NextEntryAfter_WrapsAndAnswersNullOutsideTheList)
 
 TEST_F(StandInColumnsTest, Columns_LeadJoinAndPassTargetsOnThroughSendWorker)
 {
-    // Only the walks asked for count here: the stand-in's planner walks none.
-    level.failSends = true;
     ColumnWalker* leader = AddWalker(100.0f, 100.0f);
     level.JoinColumn(leader);
     EXPECT_TRUE(level.sendWorkerCalls.empty()) << "alone and no way point to go to";
