@@ -7,7 +7,9 @@
 #include "objects/field.h"
 #include "objects/item.h"
 #include "objects/level_contract.h"
+#include "objects/plant.h"
 #include "objects/source.h"
+#include "objects/tunnel_build.h"
 
 std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObjectOwner* owner)
 {
@@ -19,7 +21,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeBarrier: return std::make_unique<cBarrier>(owner);
     case kTypeWorker: return nullptr;
     case kTypeSource: return std::make_unique<cSource>(owner);
-    case kTypePlant: return nullptr;
+    case kTypePlant: return std::make_unique<cPlant>(owner);
     case kTypeItem: return std::make_unique<cItem>(owner);
     case kTypeHero: return nullptr;
     case kTypeAltar: return nullptr;
@@ -37,7 +39,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeBell: return nullptr;
     case kTypeBonfire: return nullptr;
     case kTypeSuccub: return nullptr;
-    case kTypeTunnelBuild: return nullptr;
+    case kTypeTunnelBuild: return std::make_unique<cTunnelBuild>(owner);
     case kTypeSkeletonWizard: return nullptr;
     case kTypeAltarEnemy: return nullptr;
     case kTypeTank: return nullptr;

@@ -5,7 +5,8 @@
 // texts, records the events it is handed and posted (with copies of their data, which
 // lives on the sender's stack), the column and hint operations, the achievements and
 // the walks it is asked to plan (granting each), and lets the test set the cursor.
-// It runs no level start of its own: tests mark zones and call LinkObjects().
+// It runs no level start of its own: tests mark zones and call LinkObjects(). Of
+// the level screen's play events it handles the seat freeing of 5507.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "framework/widgets/caption_list.h"
 #include "objects/level_contract.h"
 #include "objects/level_screen.h"
+#include "objects/plant.h"
 #include "tests/framework/objects/fake_owner.h"
 
 namespace test {
@@ -63,6 +65,7 @@ public:
     uint32_t OnPlayEvent(uint32_t kind, uintptr_t param) override
     {
         playEvents.push_back(Copy(kind, param));
+        if (kind == kMessageTargetChanged && param != 0) FreeSeatOf(*reinterpret_cast<const WalkEvent*>(param));
         return LevelScreen::OnPlayEvent(kind, param);
     }
     void PostEvent(uint32_t code, uintptr_t param) override
@@ -114,6 +117,17 @@ public:
     std::vector<std::string> achievements;
 
 private:
+    // A walker whose target changes on his way to a plant's seat gives the seat back;
+    // one seated inside (state 9) keeps it. The walker's kind is still the old one.
+    static void FreeSeatOf(const WalkEvent& changed)
+    {
+        auto* plant = dynamic_cast<cPlant*>(changed.target);
+        if (plant == nullptr || changed.man == nullptr) return;
+        const int32_t kind = changed.man->GetTargetKind();
+        if (kind < cPlant::kFirstSeatPart || changed.man->GetState() == cPlant::kWorkerInsideState) return;
+        plant->FreeSeat(kind - cPlant::kFirstSeatPart);
+    }
+
     static Event Copy(uint32_t code, uintptr_t param)
     {
         Event event{code, param, {}, {}};
