@@ -117,6 +117,10 @@ void cBuild::ReadLevelText()
         fixed = fixed || level_ != wanted;
         PlayAnimation(std::to_string(level_), kPlayStopped);
         if (GetFrameCount() > 0) SetFrame(GetFrameCount() - 1);
+        // SetFrame's cross-fade shows work rising frame by frame; a building the level
+        // starts with stands finished from the first frame instead of fading in from
+        // its foundation.
+        fadeTimer_ = 0.0f;
         SetState(kStateWorkDone);
     }
     if (fixed) {

@@ -8,8 +8,11 @@
 #include "objects/item.h"
 #include "objects/level_contract.h"
 #include "objects/plant.h"
+#include "objects/prison.h"
 #include "objects/source.h"
 #include "objects/tunnel_build.h"
+#include "objects/worker.h"
+#include "objects/worker_cloud.h"
 
 std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObjectOwner* owner)
 {
@@ -19,7 +22,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     switch (typeId) {
     case kTypeBuild: return std::make_unique<cBuild>(owner);
     case kTypeBarrier: return std::make_unique<cBarrier>(owner);
-    case kTypeWorker: return nullptr;
+    case kTypeWorker: return std::make_unique<cWorker>(owner);
     case kTypeSource: return std::make_unique<cSource>(owner);
     case kTypePlant: return std::make_unique<cPlant>(owner);
     case kTypeItem: return std::make_unique<cItem>(owner);
@@ -33,7 +36,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeGoblin: return nullptr;
     case kTypeBandit: return nullptr;
     case kTypeWayPoint: return nullptr;
-    case kTypePrison: return nullptr;
+    case kTypePrison: return std::make_unique<cPrison>(owner);
     case kTypeWitch: return nullptr;
     case kTypeWife: return nullptr;
     case kTypeBell: return nullptr;
@@ -43,7 +46,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeSkeletonWizard: return nullptr;
     case kTypeAltarEnemy: return nullptr;
     case kTypeTank: return nullptr;
-    case kTypeWorkerCloud: return nullptr;
+    case kTypeWorkerCloud: return std::make_unique<cWorkerCloud>(owner);
     // 103 and 105 name no class; cEnemy (116) is only the base of the walking
     // enemies and never comes from a level file.
     default: return nullptr;

@@ -9,6 +9,7 @@
 #include "objects/level_contract.h"
 #include "objects/level_screen.h"
 #include "objects/plant.h"
+#include "objects/worker.h"
 
 namespace {
 
@@ -93,7 +94,17 @@ void cPlant::TakeIn(cMan& walker, int32_t index)
     }
 }
 
-bool cPlant::TakeDelivery(cMan& /*walker*/) { return false; }
+bool cPlant::TakeDelivery(cMan& walker)
+{
+    auto* worker = dynamic_cast<cWorker*>(&walker);
+    if (worker == nullptr || resourceKind_ < 0 || worker->Load().At(static_cast<size_t>(resourceKind_)) == 0) {
+        return false;
+    }
+    QueueDelivery(worker->Load());
+    worker->Load().Clear();
+    worker->SetState(kWorkerIdleState);
+    return true;
+}
 
 void cPlant::QueueDelivery(const ResourceVector& load) { deliveries_.push_back(load); }
 

@@ -106,6 +106,14 @@ setLocale("Price", "Price")
 setLocale("Profit", "Gain")
 setLocale("GameOver_011", "The marked tree was felled before the stone was cleared!")
 
+-- Workers and the prison: a frozen worker's hint, then ": " and the thawing
+-- price; a busy worker's (and a taken plant seat's) hint; the prison's info
+-- text, and the line that the opening price follows after ":".
+setLocale("Unfreeze", "Unfreeze")
+setLocale("FreeWorker", "Click to free the worker")
+setLocale("prison00", "Prison\nBandits lock captured workers in here.")
+setLocale("OpenPrison", "Free the captives")
+
 -- Level editor.
 setLocale("[EditorLayer]", "Layer")
 setLocale("[EditorFreeze]", "Freeze")

@@ -52,6 +52,9 @@ void cByteStream::WriteString(const std::string& value)
     bytes_.insert(bytes_.end(), value.begin(), value.begin() + static_cast<std::ptrdiff_t>(length));
 }
 
+// The cursor is 32 bits wide: every file the reader takes must be addressable.
+static_assert(kMaxFileBytes <= std::numeric_limits<uint32_t>::max());
+
 uint8_t cByteStream::ReadNextByte()
 {
     if (cursor_ >= bytes_.size()) return 0;
@@ -87,17 +90,13 @@ int cByteStream::LoadFromFile(const std::string& path)
 {
     FileHandlePtr handle;
     if (FileOpen(handle, PathRecord(path), "rb") != kFileOpened) return kNotOpened;
-    const int64_t size = FileSize(handle.get());
-    if (size < 1) return kEmpty;
-    // The cursor is 32 bits wide: a longer file could not be read back whole.
-    if (static_cast<uint64_t>(size) > std::numeric_limits<uint32_t>::max()) {
+    std::vector<unsigned char> block;
+    if (!FileReadAll(handle.get(), block)) {
         LogWrite("cByteStream", "^5", "File %s is too large", FormatArg::FromString(path));
         return kEmpty;
     }
-    std::vector<unsigned char> block(static_cast<size_t>(size));
-    const size_t read = FileRead(handle.get(), block.data(), 1, block.size());
     FileClose(handle);
-    block.resize(read);
+    if (block.empty()) return kEmpty;
     bytes_ = std::move(block);
     cursor_ = 0;
     return kLoaded;

@@ -30,7 +30,7 @@ public:
     void ReadFloat(float& value);
     std::string ReadString();
 
-    // 0 success, 2 cannot be opened, 3 empty (or too large to address).
+    // 0 success, 2 cannot be opened, 3 empty (or larger than kMaxFileBytes).
     int LoadFromFile(const std::string& path);
     // 0 success, 2 not written; the previous file survives a failure.
     int SaveToFile(const std::string& path) const;

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <climits>
+#include <cerrno>
 #include <cstring>
 #include <string>
 
@@ -26,6 +26,9 @@ const char* const kWarning = "^5";
 // system that changed the case of names still work.
 constexpr int kZipCaseSensitive = 1;
 constexpr int kZipCaseInsensitive = 2;
+// Entries and whole files are read in pieces of this size, so that memory grows
+// with the bytes that really arrive, never with a size a header claims.
+constexpr size_t kReadPiece = 64 * 1024;
 
 struct ArchiveCloser {
     void operator()(void* archive) const { unzClose(archive); }
@@ -33,6 +36,21 @@ struct ArchiveCloser {
 using ArchivePtr = std::unique_ptr<void, ArchiveCloser>;
 
 cZipCatch Caught(const char* format, int code) { return cZipCatch{format, code}; }
+
+// Reads the open entry to the real end of its data; the header's uncompressed size
+// is only a claim (a 124-byte archive may claim 4 GiB).
+cZipCatch ReadEntry(void* archive, std::vector<unsigned char>& bytes)
+{
+    std::vector<unsigned char> piece(kReadPiece);
+    while (true) {
+        const int got = unzReadCurrentFile(archive, piece.data(), static_cast<unsigned>(piece.size()));
+        if (got < 0) return Caught("Internal error in ZIP file - couldn't read file\n", cZipCatch::kInternalError);
+        if (got == 0) return cZipCatch{};
+        if (bytes.size() + static_cast<size_t>(got) > kMaxFileBytes)
+            return Caught("File %s in ZIP file is too large\n", cZipCatch::kInternalError);
+        bytes.insert(bytes.end(), piece.begin(), piece.begin() + got);
+    }
+}
 
 cZipCatch OpenEntry(FileHandle& handle, const std::string& archiveFile, const std::string& entryName)
 {
@@ -46,9 +64,13 @@ cZipCatch OpenEntry(FileHandle& handle, const std::string& archiveFile, const st
         return Caught("Internal error in ZIP file - couldn't get file info\n", cZipCatch::kInternalError);
     if (unzOpenCurrentFile(archive.get()) != UNZ_OK)
         return Caught("Internal error in ZIP file - couldn't open file\n", cZipCatch::kInternalError);
+    std::vector<unsigned char> bytes;
+    const cZipCatch failure = ReadEntry(archive.get(), bytes);
+    unzCloseCurrentFile(archive.get());
+    if (failure.Failed()) return failure;
     handle.kind = FileHandle::kArchiveEntry;
-    handle.entrySize = info.uncompressed_size;
-    handle.archive = archive.release();
+    handle.entryBytes = std::move(bytes);
+    handle.entryCursor = 0;
     return cZipCatch{};
 }
 
@@ -70,9 +92,8 @@ int OpenArchivePath(FileHandlePtr& handle, const PathRecord& path, const char* m
     if (failure.Failed()) {
         const std::string& subject =
             failure.code == cZipCatch::kArchiveNotFound ? archiveFile : entryName;
-        LogWrite(kSender, kWarning, failure.format,
-                 failure.code == cZipCatch::kInternalError ? FormatArg::Empty()
-                                                           : FormatArg::FromString(subject));
+        // Formats without a "%s" leave the subject unused.
+        LogWrite(kSender, kWarning, failure.format, FormatArg::FromString(subject));
         return failure.code;
     }
     handle = std::move(opened);
@@ -80,17 +101,19 @@ int OpenArchivePath(FileHandlePtr& handle, const PathRecord& path, const char* m
 }
 
 // open(2) flags for a mode text, so that created files get their mode here rather
-// than from fopen's world-writable default.
+// than from fopen's world-writable default. A write never goes through a link at
+// the path (a planted one would reach a file outside the game's folders), and no
+// open waits: a pipe put where a file belongs would otherwise block the game.
 bool DiskOpenFlags(const char* mode, int& flags)
 {
     const bool update = std::strchr(mode, '+') != nullptr;
     switch (mode[0]) {
         case 'r': flags = update ? O_RDWR : O_RDONLY; break;
-        case 'w': flags = (update ? O_RDWR : O_WRONLY) | O_CREAT | O_TRUNC; break;
-        case 'a': flags = (update ? O_RDWR : O_WRONLY) | O_CREAT | O_APPEND; break;
+        case 'w': flags = (update ? O_RDWR : O_WRONLY) | O_CREAT | O_TRUNC | O_NOFOLLOW; break;
+        case 'a': flags = (update ? O_RDWR : O_WRONLY) | O_CREAT | O_APPEND | O_NOFOLLOW; break;
         default: return false;
     }
-    flags |= O_CLOEXEC;
+    flags |= O_CLOEXEC | O_NONBLOCK;
     return true;
 }
 
@@ -101,15 +124,22 @@ int OpenDiskPath(FileHandlePtr& handle, const PathRecord& path, const char* mode
     const std::string systemPath = ToSystemPath(path.path);
     const int fd = ::open(systemPath.c_str(), flags, kFileMode);
     if (fd < 0) {
-        LogWrite(kSender, kWarning, "File %s not found on disk", FormatArg::FromString(path.path));
+        const bool refusedLink = errno == ELOOP && (flags & O_NOFOLLOW) != 0;
+        LogWrite(kSender, kWarning,
+                 refusedLink ? "File %s is a link and is not written through" : "File %s not found on disk",
+                 FormatArg::FromString(path.path));
         return kFileNotFound;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        LogWrite(kSender, kWarning, "File %s is a folder, not a file", FormatArg::FromString(path.path));
+        LogWrite(kSender, kWarning,
+                 S_ISDIR(info.st_mode) ? "File %s is a folder, not a file" : "File %s is not a regular file",
+                 FormatArg::FromString(path.path));
         return kFileNotFound;
     }
+    // Reads and writes of the regular file may block as usual.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     std::FILE* stream = ::fdopen(fd, mode);
     if (!stream) {
         ::close(fd);
@@ -128,13 +158,9 @@ int OpenDiskPath(FileHandlePtr& handle, const PathRecord& path, const char* mode
 bool CloseSource(FileHandle& handle)
 {
     bool ok = true;
-    if (handle.kind == FileHandle::kArchiveEntry && handle.archive) {
-        unzCloseCurrentFile(handle.archive);
-        unzClose(handle.archive);
-    } else if (handle.kind == FileHandle::kDisk && handle.stream) {
-        ok = std::fclose(handle.stream) == 0;
-    }
-    handle.archive = nullptr;
+    if (handle.kind == FileHandle::kDisk && handle.stream) ok = std::fclose(handle.stream) == 0;
+    std::vector<unsigned char>().swap(handle.entryBytes);
+    handle.entryCursor = 0;
     handle.stream = nullptr;
     handle.kind = FileHandle::kNone;
     return ok;
@@ -162,22 +188,38 @@ size_t FileRead(FileHandle* handle, void* buffer, size_t itemSize, size_t itemCo
     if (handle->kind == FileHandle::kDisk) return std::fread(buffer, itemSize, itemCount, handle->stream);
     if (handle->kind != FileHandle::kArchiveEntry) return 0;
 
-    // The ZIP library takes an unsigned count and answers with an int: read in
-    // pieces that fit both.
     const size_t wanted = itemSize * itemCount;
     if (wanted / itemSize != itemCount) return 0;
-    size_t done = 0;
-    while (done < wanted) {
-        const unsigned piece = static_cast<unsigned>(std::min<size_t>(wanted - done, INT_MAX));
-        const int got = unzReadCurrentFile(handle->archive, static_cast<char*>(buffer) + done, piece);
-        if (got < 0) {
-            LogWrite(kSender, kWarning, "Internal error in ZIP file - couldn't read file");
-            return 0;
-        }
+    const size_t left = handle->entryBytes.size() - handle->entryCursor;
+    // Whole items only, as fread counts them; a partial item is still consumed.
+    const size_t taken = std::min(wanted, left);
+    std::memcpy(buffer, handle->entryBytes.data() + handle->entryCursor, taken);
+    handle->entryCursor += taken;
+    return taken / itemSize;
+}
+
+bool FileReadAll(FileHandle* handle, std::vector<unsigned char>& bytes)
+{
+    bytes.clear();
+    if (!handle) return false;
+    // The size is only a first guess for the buffer (a disk file may grow or
+    // shrink meanwhile); the pieces that really arrive decide.
+    bytes.reserve(static_cast<size_t>(std::clamp<int64_t>(FileSize(handle), 0, static_cast<int64_t>(kMaxFileBytes))));
+    std::vector<unsigned char> piece(kReadPiece);
+    while (true) {
+        const size_t got = FileRead(handle, piece.data(), 1, piece.size());
         if (got == 0) break;
-        done += static_cast<size_t>(got);
+        if (bytes.size() + got > kMaxFileBytes) {
+            std::vector<unsigned char>().swap(bytes);
+            return false;
+        }
+        bytes.insert(bytes.end(), piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(got));
     }
-    return done / itemSize;
+    if (handle->kind == FileHandle::kDisk && std::ferror(handle->stream)) {
+        std::vector<unsigned char>().swap(bytes);
+        return false;
+    }
+    return true;
 }
 
 size_t FileWrite(FileHandle* handle, const void* buffer, size_t itemSize, size_t itemCount)
@@ -189,7 +231,7 @@ size_t FileWrite(FileHandle* handle, const void* buffer, size_t itemSize, size_t
 int64_t FileSize(FileHandle* handle)
 {
     if (!handle) return 0;
-    if (handle->kind == FileHandle::kArchiveEntry) return static_cast<int64_t>(handle->entrySize);
+    if (handle->kind == FileHandle::kArchiveEntry) return static_cast<int64_t>(handle->entryBytes.size());
     if (handle->kind != FileHandle::kDisk) return 0;
     const off_t position = ::ftello(handle->stream);
     if (position < 0 || ::fseeko(handle->stream, 0, SEEK_END) != 0) return 0;

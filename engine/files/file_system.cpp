@@ -62,6 +62,12 @@ bool IsFolder(const std::string& path)
     return ::stat(ToSystemPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool IsFolderWritable(const std::string& path)
+{
+    const std::string systemPath = ToSystemPath(path);
+    return IsFolder(path) && ::access(systemPath.c_str(), W_OK | X_OK) == 0;
+}
+
 bool CreateFolder(const std::string& path)
 {
     const std::string systemPath = ToSystemPath(path);
@@ -93,12 +99,15 @@ bool SetEveryoneFullAccess(const std::string&)
 bool RemoveFolderTree(const PathRecord& folder)
 {
     if (folder.path.empty()) return false;
-    const std::string systemPath = ToSystemPath(folder.path);
+    std::string systemPath = ToSystemPath(folder.path);
     // A path whose macro was never set can collapse to the root; never empty that.
     if (systemPath.find_first_not_of(kPathSeparator) == std::string::npos) {
         LogWrite(kSender, kWarning, "Folder %s not removed", FormatArg::FromString(systemPath));
         return false;
     }
+    // lstat of "name/" follows a link named "name" to its target; without the
+    // trailing separators the top entry itself is what is looked at.
+    while (systemPath.back() == kPathSeparator) systemPath.pop_back();
     struct stat info {};
     if (::lstat(systemPath.c_str(), &info) != 0) return true;  // nothing there: gone
     if (!S_ISDIR(info.st_mode)) {

@@ -18,6 +18,10 @@ constexpr unsigned kFileMode = 0644;
 bool FileExists(const std::string& path);
 bool IsFolder(const std::string& path);
 
+// True when the folder exists and new files can be made in it (a read-only
+// folder or medium, or a path that cannot be a folder, gives false).
+bool IsFolderWritable(const std::string& path);
+
 // Creates every missing level of the path. True only when the last level was
 // created by this call (false when it already existed).
 bool CreateFolder(const std::string& path);
@@ -26,7 +30,8 @@ bool CreateFolder(const std::string& path);
 // folders and files already get their final modes, so this only reports success.
 bool SetEveryoneFullAccess(const std::string& path);
 
-// Removes the folder with everything below it; links are removed, never followed.
+// Removes the folder with everything below it; links are removed, never followed,
+// also when the folder itself is a link (given with or without a trailing "/").
 // True when the folder is gone; stops at the first entry that cannot be removed.
 bool RemoveFolderTree(const PathRecord& folder);
 

@@ -21,7 +21,7 @@ public:
 
     std::string path;       // full normalised path, "/" between folders
     std::string drive;      // drive letter alone; empty for every Linux path
-    std::string archive;    // folder part up to and including the last "*.zip" level
+    std::string archive;    // folder part up to and including the "*.zip" file level
     std::string folder;     // folder, inside the archive when there is one
     std::string name;       // file name without extension
     std::string extension;  // extension without its dot

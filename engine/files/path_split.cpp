@@ -1,6 +1,8 @@
 // Splitting and joining of game paths.
 #include "engine/files/path_split.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "engine/files/path_macros.h"
@@ -21,17 +23,40 @@ std::string ToForwardSeparators(std::string text)
     return text;
 }
 
-// The last ".zip" that ends a folder level ("a/pack.zip/b" or "a/pack.zip");
-// "a/pack.zipped/b" names no archive.
+enum class LevelKind { kMissing, kFile, kOther };
+
+LevelKind KindOnDisk(const std::string& systemPath)
+{
+    struct stat info {};
+    if (::stat(systemPath.c_str(), &info) != 0) return LevelKind::kMissing;
+    return S_ISREG(info.st_mode) ? LevelKind::kFile : LevelKind::kOther;
+}
+
+// The end of the folder level that is the archive: a level ending in ".zip"
+// ("a/pack.zip/b" or "a/pack.zip"; "a/pack.zipped/b" names none) that is a regular
+// file on disk. A folder (or anything else) of that name is no archive, wherever
+// the name came from ($HOME, $XDG_DATA_HOME, the game's own folder). When no such
+// level exists on disk, the last one counts, so that opening it reports the
+// missing archive.
 size_t FindArchiveEnd(const std::string& folder)
 {
+    size_t missing = std::string::npos;
     size_t from = std::string::npos;
     while (true) {
         const size_t at = folder.rfind(kArchiveSuffix, from);
-        if (at == std::string::npos) return std::string::npos;
+        if (at == std::string::npos) return missing;
         const size_t end = at + kArchiveSuffix.size();
-        if (end == folder.size() || folder[end] == kPathSeparator) return end;
-        if (at == 0) return std::string::npos;
+        if (end == folder.size() || folder[end] == kPathSeparator) {
+            switch (KindOnDisk(folder.substr(0, end))) {
+            case LevelKind::kFile: return end;
+            // Every level above an existing folder is a folder as well.
+            case LevelKind::kOther: return missing;
+            case LevelKind::kMissing:
+                if (missing == std::string::npos) missing = end;
+                break;
+            }
+        }
+        if (at == 0) return missing;
         from = at - 1;
     }
 }

@@ -12,6 +12,8 @@ constexpr char kPathSeparator = '/';
 
 // Expands the path macro, then splits. An absolute path keeps its leading "/" as
 // the root of its folder (or archive); the folder "/" stands for the root itself.
+// A folder level ending in ".zip" is the archive only when it is a regular file on
+// disk (or, when none is on disk, the last such level); a folder named so is a folder.
 void SplitPath(const std::string& text, std::string& drive, std::string& archive,
                std::string& folder, std::string& name, std::string& extension);
 

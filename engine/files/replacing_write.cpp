@@ -1,11 +1,15 @@
 // Whole-file writes through a temporary file and a rename.
 #include "engine/files/replacing_write.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <vector>
 
-#include "engine/files/file_handle.h"
+#include "engine/files/file_system.h"
 #include "engine/files/path_split.h"
 #include "engine/log/log.h"
 
@@ -14,18 +18,41 @@ namespace {
 
 const char* const kSender = "File";
 const char* const kWarning = "^5";
-const char* const kTemporarySuffix = ".tmp";
+// mkstemp replaces the six X with a name no other file in the folder has.
+const char* const kTemporarySuffix = ".tmp.XXXXXX";
 constexpr int kWritten = 0;
 constexpr int kNotWritten = 2;
 
-bool WriteAndFlush(FileHandlePtr& handle, const void* data, size_t size)
+bool WriteAll(int descriptor, const void* data, size_t size)
 {
-    bool ok = size == 0 || FileWrite(handle.get(), data, 1, size) == size;
-    ok = ok && std::fflush(handle->stream) == 0;
-    ok = ok && ::fsync(::fileno(handle->stream)) == 0;
+    const char* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t done = ::write(descriptor, bytes, size);
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) return false;
+        bytes += done;
+        size -= static_cast<size_t>(done);
+    }
+    return true;
+}
+
+bool WriteFlushAndClose(int descriptor, const void* data, size_t size)
+{
+    // mkstemp creates the file for its owner alone; saves get the game's file mode.
+    bool ok = ::fchmod(descriptor, kFileMode) == 0;
+    ok = ok && WriteAll(descriptor, data, size);
+    ok = ok && ::fsync(descriptor) == 0;
     // The close must run (and be checked) whatever happened before.
-    const bool closed = FileClose(handle) == 0;
+    const bool closed = ::close(descriptor) == 0;
     return ok && closed;
+}
+
+// A link where the file goes would make the save land wherever it points (or, once
+// renamed over, hide that it ever pointed anywhere): such a destination is refused.
+bool IsLink(const std::string& systemPath)
+{
+    struct stat info {};
+    return ::lstat(systemPath.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
 }  // namespace
@@ -39,14 +66,26 @@ int WriteFileReplacing(const std::string& path, const void* data, size_t size)
                  FormatArg::FromString(target.path));
         return kNotWritten;
     }
-    const PathRecord temporary(target.path + kTemporarySuffix);
-    FileHandlePtr handle;
-    if (FileOpen(handle, temporary, "wb") != kFileOpened) return kNotWritten;
+    const std::string targetPath = ToSystemPath(target.path);
+    if (IsLink(targetPath)) {
+        LogWrite(kSender, kWarning, "File %s is a link and is not written through",
+                 FormatArg::FromString(target.path));
+        return kNotWritten;
+    }
 
-    const std::string temporaryPath = ToSystemPath(temporary.path);
-    if (!WriteAndFlush(handle, data, size) ||
-        std::rename(temporaryPath.c_str(), ToSystemPath(target.path).c_str()) != 0) {
-        ::unlink(temporaryPath.c_str());
+    // A fixed temporary name could be a planted link; an exclusively created one,
+    // unique in the target's own folder, cannot, and the rename stays in one folder.
+    const std::string pattern = targetPath + kTemporarySuffix;
+    std::vector<char> temporaryPath(pattern.begin(), pattern.end());
+    temporaryPath.push_back('\0');
+    const int descriptor = ::mkostemp(temporaryPath.data(), O_CLOEXEC);
+    if (descriptor < 0) {
+        LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(target.path));
+        return kNotWritten;
+    }
+    if (!WriteFlushAndClose(descriptor, data, size) ||
+        std::rename(temporaryPath.data(), targetPath.c_str()) != 0) {
+        ::unlink(temporaryPath.data());
         LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(target.path));
         return kNotWritten;
     }

@@ -26,18 +26,17 @@ int ReadWholeFile(const PathRecord& path, Block& block)
     FileHandlePtr file;
     if (FileOpen(file, path, "rb") != kFileOpened)
         return kSoundCannotOpen;
-    const int64_t size = FileSize(file.get());
-    if (size < 1)
-        return kSoundEmpty;
     try {
-        block.resize(static_cast<size_t>(size));
+        if (!FileReadAll(file.get(), block)) {
+            // Far too large to be a sound: the layer would refuse it anyway.
+            LogWrite(kSender, kWarning, "File %s is too large", FormatArg::FromString(path.path));
+            return kSoundDataRefused;
+        }
     } catch (const std::exception&) {
-        // Far too large to be a sound: the layer would refuse it anyway.
         block.clear();
         return kSoundDataRefused;
     }
-    block.resize(FileRead(file.get(), block.data(), 1, block.size()));
-    return kSoundReadOk;
+    return block.empty() ? kSoundEmpty : kSoundReadOk;
 }
 
 port::AudioSystem* Audio()

@@ -7,6 +7,7 @@
 
 #include "engine/files/file_handle.h"
 #include "engine/files/replacing_write.h"
+#include "engine/log/log.h"
 #include "engine/text/utf.h"
 
 namespace vrk {
@@ -40,11 +41,13 @@ int ReadTextFile(std::string& text, const std::string& path)
 {
     FileHandlePtr handle;
     if (FileOpen(handle, PathRecord(path), "rb") != kFileOpened) return kNotOpened;
-    const int64_t size = FileSize(handle.get());
-    if (size < 1) return kEmpty;
-    std::vector<unsigned char> bytes(static_cast<size_t>(size));
-    bytes.resize(FileRead(handle.get(), bytes.data(), 1, bytes.size()));
+    std::vector<unsigned char> bytes;
+    if (!FileReadAll(handle.get(), bytes)) {
+        LogWrite("File", "^5", "File %s is too large", FormatArg::FromString(path));
+        return kEmpty;
+    }
     FileClose(handle);
+    if (bytes.empty()) return kEmpty;
 
     if (StartsWith(bytes, kUtf16LeMark, sizeof kUtf16LeMark)) {
         text = FromUtf16Le(bytes, sizeof kUtf16LeMark);

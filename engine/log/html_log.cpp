@@ -2,7 +2,10 @@
 #include "engine/log/html_log.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "engine/files/file_system.h"
 #include "engine/text/text_format.h"
@@ -51,12 +54,26 @@ const char* ColorSpan(char digit)
     }
 }
 
-// Opens for writing with the game's file mode (a plain fopen would leave it to the umask).
+// Opens for writing with the game's file mode (a plain fopen would leave it to the
+// umask). A link planted at the log's place is never written through, and a pipe or
+// device there is refused (O_NONBLOCK keeps a pipe from holding up the start). The
+// log cannot report on its own file, so these refusals go to stderr.
 std::FILE* OpenNewFile(const std::string& path)
 {
-    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kFileMode);
-    if (descriptor < 0)
+    const int descriptor =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, kFileMode);
+    if (descriptor < 0) {
+        if (errno == ELOOP)
+            std::fprintf(stderr, "Kelvara 2: the log file %s is a link; no log is written\n", path.c_str());
         return nullptr;
+    }
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        std::fprintf(stderr, "Kelvara 2: the log file %s is not a regular file; no log is written\n", path.c_str());
+        ::close(descriptor);
+        return nullptr;
+    }
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
     std::FILE* file = ::fdopen(descriptor, "wb");
     if (!file)
         ::close(descriptor);

@@ -2,10 +2,12 @@
 // (Init, OnSplashEnd, FinishInit), and the small services of the application object.
 #include "framework/app/middle.h"
 
+#include <cstdio>
 #include <ctime>
 
 #include "engine/files/file_system.h"
 #include "engine/files/path_record.h"
+#include "engine/files/path_split.h"
 #include "engine/gui/gui.h"
 #include "engine/log/log.h"
 #include "engine/platform/game_core.h"
@@ -22,6 +24,8 @@ namespace {
 
 constexpr const char* kSender = "cMiddle";
 constexpr const char* kInfoCode = "^6";
+constexpr const char* kWarningCode = "^5";
+constexpr const char* kAppFolder = "{AppPath}";
 // Clamp to the edge, so the borders do not bleed the opposite edge in.
 constexpr uint32_t kClampToEdge = vrk::kTextureAddressClamp;
 
@@ -35,6 +39,24 @@ void MakeStartupFolder(const char* folder)
     if (vrk::FileExists(folder)) return;
     vrk::CreateFolder(folder);
     vrk::SetEveryoneFullAccess(folder);
+}
+
+// A data folder that cannot be written (read-only medium, wrong owner, a file in
+// its place) leaves the game running without saving anything, and without a log
+// file to say so: the player hears it once on stderr and once in the console.
+void ReportUnwritableDataFolder()
+{
+    // Without an application folder there is nothing to save to or to report on.
+    if (vrk::ExpandPathMacros(kAppFolder).empty()) return;
+    for (const char* folder : {kAppFolder, cMiddle::kConfFolder, cMiddle::kProfileFolder}) {
+        if (vrk::IsFolderWritable(folder)) continue;
+        const std::string path = vrk::ToSystemPath(folder);
+        std::fprintf(stderr, "Kelvara 2: the folder %s cannot be written; the game runs but saves nothing\n",
+                     path.c_str());
+        vrk::LogWrite(kSender, kWarningCode, "Folder %s cannot be written: nothing is saved",
+                      vrk::FormatArg::FromString(path));
+        return;
+    }
 }
 
 }  // namespace
@@ -81,6 +103,7 @@ int32_t cMiddle::Init()
 
     MakeStartupFolder(kConfFolder);
     MakeStartupFolder(kProfileFolder);
+    ReportUnwritableDataFolder();
 
     levelFiles_.Create(GetLevelCount());
     return 0;

@@ -79,7 +79,8 @@ public:
     cMiddle& operator=(const cMiddle&) = delete;
 
     // 0 on success: seeds the generator, makes "{AppPath}/conf/" and
-    // "{AppPath}/profile/", and the empty level streams.
+    // "{AppPath}/profile/" (a data folder that cannot be written is reported once
+    // on stderr and in the console; the game goes on), and the empty level streams.
     int32_t Init() override;
     // Saves the active player and the list (when one is logged on), then writes the
     // settings file.

@@ -155,7 +155,8 @@ int32_t PlayerList::DeletePlayer(const std::string& id)
         vrk::LogWrite(kSender, kWarning, "Player '%s' not found. Delete canceled.", FormatArg::FromString(id));
         return kDeleteUnknownPlayer;
     }
-    if (!vrk::RemoveFolderTree(vrk::PathRecord(GetPlayerFolder(id))))
+    // Named without the trailing "/": a profile folder that is a link goes as a link.
+    if (!vrk::RemoveFolderTree(vrk::PathRecord(kProfileRoot + id)))
         vrk::LogWrite(kSender, kWarning, "Folder of player '%s' not removed", FormatArg::FromString(id));
     players_.erase(id);
     SavePlayerList();

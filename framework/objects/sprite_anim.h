@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/objects/small_math.h"
 #include "framework/objects/sprite_info.h"
 
 namespace vrk {
@@ -64,3 +65,10 @@ struct SpriteAnim {
     // play state in the mode; with loadNow the texture is made ready at once.
     void SetSprite(const std::string& name, int32_t mode, bool loadNow);
 };
+
+// Draws the texture region into the destination rectangle with its four values
+// rounded down to whole pixels, so a picture sits on the pixel grid without
+// blurring (defined with the sprite drawing, sprite_draw.cpp). Nothing without a
+// texture.
+void DrawImageRounded(vrk::VertexBatch& batch, const vrk::TexturePtr& texture, const Rect& destination,
+                      const FrameWindow& region, uint32_t color);

@@ -1,5 +1,6 @@
 // The drawing and set-up-by-name operations of SpriteAnim: straight (whole pixels),
-// exact and scaled-and-rotated drawing of the current frame into a vertex batch.
+// exact and scaled-and-rotated drawing of the current frame into a vertex batch, and
+// the whole-pixel drawing of any texture region (DrawImageRounded).
 #include <cmath>
 
 #include "engine/render/render.h"
@@ -17,24 +18,28 @@ void DrawCurrentFrame(const SpriteAnim& anim, vrk::VertexBatch& batch, float x, 
     if (!anim.info.texture) return;
     const int32_t frame = anim.play.frame;
     if (!anim.info.HasFrame(frame)) return;
-    const FrameWindow window = anim.info.Window(frame);
     const vec2 hotSpot = anim.info.HotSpot(frame);
     const vec2 size = anim.info.Size(frame);
-    float left = x - hotSpot.x;
-    float bottom = y - hotSpot.y;
-    float width = size.x;
-    float height = size.y;
+    const Rect destination{x - hotSpot.x, y - hotSpot.y, size.x, size.y};
+    const FrameWindow window = anim.info.Window(frame);
     if (wholePixels) {
-        left = std::floor(left);
-        bottom = std::floor(bottom);
-        width = std::floor(width);
-        height = std::floor(height);
+        DrawImageRounded(batch, anim.info.texture, destination, window, color);
+        return;
     }
-    vrk::cRender::AddQuad(batch, anim.info.texture, window.u, window.v, window.width, window.height, left,
-                          bottom, width, height, color);
+    vrk::cRender::AddQuad(batch, anim.info.texture, window.u, window.v, window.width, window.height,
+                          destination.x, destination.y, destination.width, destination.height, color);
 }
 
 }  // namespace
+
+void DrawImageRounded(vrk::VertexBatch& batch, const vrk::TexturePtr& texture, const Rect& destination,
+                      const FrameWindow& region, uint32_t color)
+{
+    if (!texture) return;
+    vrk::cRender::AddQuad(batch, texture, region.u, region.v, region.width, region.height,
+                          std::floor(destination.x), std::floor(destination.y), std::floor(destination.width),
+                          std::floor(destination.height), color);
+}
 
 void SpriteAnim::Draw(vrk::VertexBatch& batch, float x, float y, uint32_t color) const
 {

@@ -60,7 +60,9 @@ LockResult InstanceLock::Acquire(const std::string& folder)
     if (!MakeFolders(folder, error_))
         return LockResult::kUnavailable;
     const std::string path = folder + "/" + kFileName;
-    const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, kFileMode);
+    // A link planted at the lock's place would make the game create or lock a file
+    // elsewhere: it is refused, and the game runs without the lock.
+    const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, kFileMode);
     if (descriptor < 0) {
         error_ = "cannot open " + path + ": " + std::strerror(errno);
         return LockResult::kUnavailable;

@@ -123,7 +123,9 @@ TEST_F(BuildTest, House_IsBuiltAndUpgradedTwiceUpToItsMaximum)
         EXPECT_EQ(house->GetState(), kStateWorkDone);
         EXPECT_EQ(level.builds, 1) << "only the first completion counts";
         EXPECT_EQ(ReadySounds(), step + 1);
-        // The worker type has no class yet: the house makes none but still recounts.
+        // Every finished step of a house adds a worker and recounts.
+        ObjectList workers;
+        EXPECT_EQ(level.FindObjectsOfKind(workers, kTypeWorker, -1), static_cast<uint32_t>(step + 1));
         EXPECT_EQ(level.PostedCodes(), (std::vector<uint32_t>{kEventRecount, kEventRecount}));
         EXPECT_EQ(level.postedEvents[0].param, static_cast<uintptr_t>(kTypeWorker));
         EXPECT_EQ(level.postedEvents[1].param, static_cast<uintptr_t>(kTypeBuild));

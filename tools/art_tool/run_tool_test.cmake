@@ -9,7 +9,8 @@ endif()
 foreach(required system/cursor_pointer.png system/gui_system.png system/gui_system.lua
                  system/loading_base.png system/loading_progress.png system/loading_image0.png
                  system/icon_error.png splash/splash_title.png
-                 objects/sources.png objects/fields.png objects/barriers.png objects/buildings.png)
+                 objects/sources.png objects/fields.png objects/barriers.png objects/buildings.png
+                 objects/workers.png objects/workers_extra.png)
   if(NOT EXISTS ${OUTPUT}/${required})
     message(FATAL_ERROR "art_tool did not write ${required}")
   endif()

@@ -97,6 +97,113 @@ local function buildReady()
 end
 sound{ path = "sound/build_ready", voices = buildReady() }
 
+-- Workers ------------------------------------------------------------------
+
+-- Through the home's door: a wooden knock, then two soft notes going down (in)
+-- or up (out).
+local function door(first, second, seed)
+  return {
+    { wave = "noise", attack = 0.001, release = 0.04, level = 0.45, cutoff = 1400, seed = seed },
+    { wave = "sine", freq = 180, freq_end = 110, attack = 0.001, release = 0.07, level = 0.5 },
+    { wave = "triangle", at = 0.06, freq = note(first), attack = 0.004, release = 0.1, level = 0.3 },
+    { wave = "triangle", at = 0.14, freq = note(second), attack = 0.004, release = 0.16, level = 0.3 },
+  }
+end
+sound{ path = "sound/worker_in", peak = 0.6, voices = door("E5", "B4", 51) }
+sound{ path = "sound/worker_out", peak = 0.6, voices = door("B4", "E5", 52) }
+
+-- A cheer: a quick rising "hooray" of three bright notes with a wobble.
+local function cheer()
+  local voices = {}
+  for i, name in ipairs({ "G5", "C6", "E6" }) do
+    local at = (i - 1) * 0.09
+    voices[#voices + 1] = { wave = "square", duty = 0.25, at = at, freq = note(name), freq_end = note(name) * 1.03, attack = 0.005,
+                            hold = i == 3 and 0.12 or 0.04, release = i == 3 and 0.25 or 0.06, level = 0.22, cutoff = 3500,
+                            vibrato_rate = 9, vibrato_depth = 0.02 }
+  end
+  voices[#voices + 1] = { wave = "sine", at = 0.18, freq = note("E7"), attack = 0.002, release = 0.3, level = 0.1 }
+  return voices
+end
+sound{ path = "sound/worker_joy", voices = cheer() }
+
+-- A frightened squeal falling away, trembling.
+sound{ path = "sound/worker_fear", peak = 0.6, voices = {
+  { wave = "triangle", freq = 1500, freq_end = 650, attack = 0.01, hold = 0.12, release = 0.15, level = 0.45,
+    vibrato_rate = 22, vibrato_depth = 0.05 },
+  { wave = "sine", freq = 750, freq_end = 330, attack = 0.01, hold = 0.12, release = 0.15, level = 0.25, vibrato_rate = 22, vibrato_depth = 0.05 },
+} }
+
+-- A blast: a deep thump under a long roar of low noise, then falling bits.
+local function blast()
+  local voices = {
+    { wave = "sine", freq = 85, freq_end = 28, attack = 0.002, release = 0.6, level = 0.9 },
+    { wave = "noise", attack = 0.003, hold = 0.05, release = 0.8, level = 0.8, cutoff = 700, seed = 61 },
+    { wave = "noise", attack = 0.001, release = 0.15, level = 0.5, cutoff = 4000, seed = 62 },
+  }
+  for i = 0, 5 do
+    voices[#voices + 1] = { wave = "noise", at = 0.3 + i * 0.07 + (i % 2) * 0.02, attack = 0.001, release = 0.03,
+                            level = 0.25 - i * 0.03, cutoff = 3000, seed = 63 + i }
+  end
+  return voices
+end
+sound{ path = "sound/explosion", voices = blast() }
+
+-- A shell striking: a metallic clang with clashing partials over a thud.
+sound{ path = "sound/tank_hit", voices = {
+  { wave = "sine", freq = 110, freq_end = 45, attack = 0.001, release = 0.3, level = 0.7 },
+  { wave = "noise", attack = 0.001, release = 0.1, level = 0.6, cutoff = 2500, seed = 71 },
+  { wave = "sine", freq = 820, attack = 0.001, release = 0.5, level = 0.25 },
+  { wave = "sine", freq = 1130, attack = 0.001, release = 0.4, level = 0.2 },
+  { wave = "sine", freq = 1790, attack = 0.001, release = 0.3, level = 0.15 },
+  { wave = "square", duty = 0.3, freq = 260, freq_end = 200, attack = 0.001, release = 0.12, level = 0.15, cutoff = 2000 },
+} }
+
+-- Work blows, repeated while a worker works: a hammer on a beam, a pick on
+-- stone, an axe in wood.
+sound{ path = "sound/build", peak = 0.6, voices = {
+  { wave = "noise", attack = 0.0005, release = 0.035, level = 0.5, cutoff = 2600, seed = 81 },
+  { wave = "sine", freq = 330, freq_end = 190, attack = 0.001, release = 0.09, level = 0.55 },
+  { wave = "triangle", freq = 1250, attack = 0.001, release = 0.05, level = 0.12 },
+} }
+sound{ path = "sound/bar_stone", peak = 0.6, voices = {
+  { wave = "noise", attack = 0.0005, release = 0.03, level = 0.55, cutoff = 7000, seed = 82 },
+  { wave = "triangle", freq = 2100, freq_end = 1900, attack = 0.0005, release = 0.12, level = 0.25 },
+  { wave = "sine", freq = 2950, attack = 0.0005, release = 0.08, level = 0.12 },
+  { wave = "sine", freq = 140, freq_end = 90, attack = 0.001, release = 0.06, level = 0.35 },
+} }
+sound{ path = "sound/bar_tree", peak = 0.6, voices = {
+  { wave = "noise", attack = 0.001, release = 0.06, level = 0.6, cutoff = 1500, seed = 83 },
+  { wave = "sine", freq = 210, freq_end = 120, attack = 0.001, release = 0.1, level = 0.55 },
+  { wave = "noise", at = 0.03, attack = 0.002, release = 0.05, level = 0.2, cutoff = 600, seed = 84 },
+} }
+
+-- Drawing water: a splash and a few rising bubbles.
+local function splash()
+  local voices = {
+    { wave = "noise", attack = 0.01, release = 0.25, level = 0.45, cutoff = 1800, seed = 91 },
+  }
+  local bubbles = { { 0.05, 420 }, { 0.13, 560 }, { 0.2, 380 }, { 0.29, 640 } }
+  for i, b in ipairs(bubbles) do
+    voices[#voices + 1] = { wave = "sine", at = b[1], freq = b[2], freq_end = b[2] * 2, attack = 0.003, release = 0.05,
+                            level = 0.35 - i * 0.04 }
+  end
+  return voices
+end
+sound{ path = "sound/well", peak = 0.6, voices = splash() }
+
+-- A load handed in: coins dropping and a bright two-note ring.
+local function income()
+  local voices = {}
+  for i = 0, 2 do
+    voices[#voices + 1] = { wave = "noise", at = i * 0.05, attack = 0.0005, release = 0.02, level = 0.25, cutoff = 8000, seed = 95 + i }
+  end
+  voices[#voices + 1] = { wave = "sine", at = 0.04, freq = note("B5"), attack = 0.002, release = 0.25, level = 0.35 }
+  voices[#voices + 1] = { wave = "sine", at = 0.12, freq = note("E6"), attack = 0.002, release = 0.45, level = 0.35 }
+  voices[#voices + 1] = { wave = "sine", at = 0.12, freq = note("E6") * 2.4, attack = 0.001, release = 0.15, level = 0.08 }
+  return voices
+end
+sound{ path = "sound/res_income", voices = income() }
+
 -- Music loops --------------------------------------------------------------
 
 -- A loop of chords: each bar holds one chord as a soft pad, an arpeggio over it

@@ -1,6 +1,9 @@
 // cByteStream: encodings, reads past the end, and whole-file load and save.
 #include "engine/files/byte_stream.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -148,14 +151,37 @@ TEST_F(ByteStreamFileTest, SaveToFile_FailuresReturn2AndKeepThePreviousFile)
     EXPECT_TRUE(log.Contains("inside a ZIP file"));
 }
 
-TEST_F(ByteStreamFileTest, SaveToFile_WhenTheTemporaryCannotBeMadeKeepsThePreviousFile)
+TEST_F(ByteStreamFileTest, SaveToFile_NeverWritesThroughPlantedLinks)
 {
-    const std::string path = folder_.Write("middle.dat", "previous");
-    std::filesystem::create_directories(path + ".tmp");
+    test::TempFolder outside;
+    const std::string victim = outside.Write("victim.txt", "victim");
     vrk::cByteStream stream;
     stream.WriteInt32(1);
-    EXPECT_EQ(stream.SaveToFile(path), 2);
-    EXPECT_EQ(test::TempFolder::Read(path), "previous");
+
+    // A link at the fixed temporary name older versions used: the save takes a
+    // fresh name of its own and the link's target stays as it was.
+    const std::string path = folder_.Str() + "/middle.dat";
+    ASSERT_EQ(symlink(victim.c_str(), (path + ".tmp").c_str()), 0);
+    ASSERT_EQ(stream.SaveToFile(path), 0);
+    EXPECT_EQ(test::TempFolder::Read(path), std::string("\x01\0\0\0", 4));
+    struct stat info {};
+    ASSERT_EQ(lstat(path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISREG(info.st_mode));
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
+
+    // A link where the save goes is refused with a line, not written through.
+    const std::string linked = folder_.Str() + "/info.dat";
+    ASSERT_EQ(symlink(victim.c_str(), linked.c_str()), 0);
+    test::LogRecorder log;
+    EXPECT_EQ(stream.SaveToFile(linked), 2);
+    EXPECT_TRUE(std::filesystem::is_symlink(linked));
+    EXPECT_TRUE(log.Contains("is a link"));
+
+    EXPECT_EQ(test::TempFolder::Read(victim), "victim");
+    // Nothing but the three names: no temporary file is left behind.
+    const auto entries = std::distance(std::filesystem::directory_iterator(folder_.Path()),
+                                       std::filesystem::directory_iterator());
+    EXPECT_EQ(entries, 3);
 }
 
 }  // namespace

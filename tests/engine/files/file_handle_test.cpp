@@ -3,9 +3,14 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
+#include "engine/files/byte_stream.h"
+#include "engine/files/text_file.h"
 #include "tests/engine/files/files_test_support.h"
+#include "tests/engine/files/image_test_writers.h"
 
 namespace {
 
@@ -158,12 +163,54 @@ TEST_F(ZipEntryTest, Failures_GiveTheirCodesAndLogLines)
     EXPECT_EQ(ReadAll(handle), "print(1)");
 }
 
-TEST_F(ZipEntryTest, ZipPath_IsNeverLookedForOnDisk)
+TEST_F(ZipEntryTest, ClaimedSize_IsNotTrustedByAnyReader)
 {
-    // A real folder named like the archive's entry path does not count.
-    folder_.Write("fake.zip/a.txt", "disk");
+    // A tiny archive whose one entry claims 4 GiB: every reader takes the bytes
+    // that are really there and allocates nothing near the claim.
+    const std::string archive = folder_.Str() + "/claims.zip";
+    ASSERT_TRUE(test::WriteZip(archive, {{"a.lvl", std::string("\x02\x00hi", 4)}}));
+    ASSERT_TRUE(test::ClaimUncompressedSize(archive, 0xFFFFFFFFu));
+    EXPECT_LT(std::filesystem::file_size(archive), 200u);
+    const std::size_t peakBefore = test::PeakResidentBytes();
+
     FileHandlePtr handle;
-    EXPECT_EQ(vrk::FileOpen(handle, PathRecord(folder_.Str() + "/fake.zip/a.txt"), "rb"), vrk::kArchiveNotFound);
+    ASSERT_EQ(vrk::FileOpen(handle, PathRecord(archive + "/a.lvl"), "rb"), vrk::kFileOpened);
+    EXPECT_EQ(vrk::FileSize(handle.get()), 4);
+    std::vector<unsigned char> bytes;
+    EXPECT_TRUE(vrk::FileReadAll(handle.get(), bytes));
+    EXPECT_EQ(bytes.size(), 4u);
+    vrk::cByteStream stream;
+    ASSERT_EQ(stream.LoadFromFile(archive + "/a.lvl"), 0);
+    EXPECT_EQ(stream.ReadString(), "hi");
+    std::string text;
+    ASSERT_EQ(vrk::ReadTextFile(text, archive + "/a.lvl"), 0);
+    EXPECT_EQ(text, std::string("\x02", 1));  // up to the first NUL
+
+    EXPECT_LT(test::PeakResidentBytes() - peakBefore, std::size_t(64) << 20);
+}
+
+TEST_F(ZipEntryTest, FolderNamedLikeAnArchive_IsAFolderForReadsAndWrites)
+{
+    // Also as a part of the data folder's own path (a home below "saves.zip/").
+    test::MacroScope macros{{{"{AppPath}", folder_.Str() + "/saves.zip/Kelvara2"}}};
+    folder_.Write("saves.zip/Kelvara2/profile/a.txt", "disk");
+    const PathRecord path("{AppPath}/profile/a.txt");
+    EXPECT_FALSE(path.IsInArchive());
+    FileHandlePtr handle;
+    ASSERT_EQ(vrk::FileOpen(handle, path, "rb"), vrk::kFileOpened);
+    EXPECT_EQ(ReadAll(handle), "disk");
+    vrk::FileClose(handle);
+    ASSERT_EQ(vrk::WriteTextFile("saved", "{AppPath}/profile/b.txt"), 0);
+    std::string back;
+    ASSERT_EQ(vrk::ReadTextFile(back, "{AppPath}/profile/b.txt"), 0);
+    EXPECT_EQ(back, "saved");
+
+    // A real archive below such a folder is still an archive.
+    ASSERT_TRUE(test::WriteZip(folder_.Str() + "/saves.zip/pack.zip", {{"in.txt", "zipped"}}));
+    const PathRecord entry(folder_.Str() + "/saves.zip/pack.zip/in.txt");
+    EXPECT_EQ(entry.archive, folder_.Str() + "/saves.zip/pack.zip");
+    ASSERT_EQ(vrk::FileOpen(handle, entry, "rb"), vrk::kFileOpened);
+    EXPECT_EQ(ReadAll(handle), "zipped");
 }
 
 }  // namespace

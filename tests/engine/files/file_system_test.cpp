@@ -94,6 +94,19 @@ TEST_F(FileSystemTest, RemoveFolderTree_RemovesDotFilesAndLinksButNotLinkTargets
     EXPECT_EQ(test::TempFolder::Read(kept), "keep");
 }
 
+TEST_F(FileSystemTest, RemoveFolderTree_TopLinkIsRemovedItselfWithOrWithoutSeparators)
+{
+    test::TempFolder outside;
+    const std::string kept = outside.Write("target/precious.txt", "keep");
+    for (const std::string suffix : {"", "/", "//"}) {
+        const fs::path link = folder_.Path() / "plr001";
+        ASSERT_EQ(symlink((outside.Path() / "target").c_str(), link.c_str()), 0);
+        EXPECT_TRUE(vrk::RemoveFolderTree(vrk::PathRecord("{AppPath}/plr001" + suffix))) << suffix;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(link))) << suffix;
+        EXPECT_EQ(test::TempFolder::Read(kept), "keep") << suffix;
+    }
+}
+
 TEST_F(FileSystemTest, RemoveFolderTree_StopsWithFailureAtAnUndeletableEntry)
 {
     if (geteuid() == 0) GTEST_SKIP() << "root ignores permission bits";

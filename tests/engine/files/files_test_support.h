@@ -3,6 +3,7 @@
 #pragma once
 #include <minizip/zip.h>
 
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
@@ -48,6 +49,25 @@ inline bool WriteZip(const std::string& archivePath, const std::map<std::string,
         ok = ok && zipCloseFileInZip(zip) == ZIP_OK;
     }
     return zipClose(zip, nullptr) == ZIP_OK && ok;
+}
+
+// Rewrites the uncompressed size every entry of the archive claims, in its local
+// and its central header alike (so the library sees a consistent lie); true when
+// both were found.
+inline bool ClaimUncompressedSize(const std::string& archivePath, uint32_t claimed)
+{
+    std::string bytes = TempFolder::Read(archivePath);
+    const std::pair<std::string, size_t> headers[] = {{std::string("PK\x03\x04", 4), 22},
+                                                      {std::string("PK\x01\x02", 4), 24}};
+    for (const auto& [signature, sizeOffset] : headers) {
+        const size_t at = bytes.find(signature);
+        if (at == std::string::npos || at + sizeOffset + 4 > bytes.size()) return false;
+        for (size_t i = 0; i < 4; ++i) bytes[at + sizeOffset + i] = static_cast<char>(claimed >> (8 * i));
+    }
+    std::FILE* out = std::fopen(archivePath.c_str(), "wb");
+    if (!out) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    return std::fclose(out) == 0 && written;
 }
 
 // A logger whose console keeps every entry as one formatted text. The HTML log

@@ -215,4 +215,19 @@ TEST_F(PngFailures, HeaderPromisingMoreThanTheFileHoldsAllocatesNothing)
     EXPECT_LT(test::PeakResidentBytes() - peakBefore, std::size_t(64) << 20);
 }
 
+TEST_F(PngFailures, ZipEntryClaimingMoreThanItHoldsIsMeasuredByItsRealBytes)
+{
+    // The same lying header inside an archive whose entry also claims 4 GiB: the
+    // check against the picture's size uses the bytes the entry really holds.
+    const std::string archive = folder.Str() + "/pack.zip";
+    ASSERT_TRUE(test::WriteZip(archive, {{"big.png", Header(kMaxImageSide, kMaxImageSide, PNG_COLOR_TYPE_RGB_ALPHA) +
+                                                         Chunk("IDAT", "x")}}));
+    ASSERT_TRUE(test::ClaimUncompressedSize(archive, 0xFFFFFFFFu));
+    const std::size_t peakBefore = test::PeakResidentBytes();
+    test::LogRecorder log;
+    EXPECT_EQ(ReadPng(image, PathRecord(archive + "/big.png")), kImageDataRefused);
+    EXPECT_TRUE(log.Contains("file shorter than its picture"));
+    EXPECT_LT(test::PeakResidentBytes() - peakBefore, std::size_t(64) << 20);
+}
+
 }  // namespace

@@ -2,6 +2,9 @@
 #include "engine/log/html_log.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -133,6 +136,31 @@ TEST(HtmlLog, UnwritableFolderDisablesFileOutput)
     log.WriteLine("error", "cGame", "dropped", FormatArg::Empty(), FormatArg::Empty());
     log.WriteEscaped("dropped");
     log.Close();
+}
+
+TEST(HtmlLog, PlantedLinkOrPipeAtTheLogIsReportedAndNeverWritten)
+{
+    test::TempAppPath app;
+    test::TempFolder outside;
+    const std::string victim = outside.Write("victim.txt", "victim");
+    std::filesystem::create_directories(std::filesystem::path(app.LogFile()).parent_path());
+    ASSERT_EQ(::symlink(victim.c_str(), app.LogFile().c_str()), 0);
+
+    testing::internal::CaptureStderr();
+    {
+        vrk::HtmlLog log;
+        EXPECT_FALSE(log.IsOpen());
+        log.WriteLine("error", "cGame", "dropped", FormatArg::Empty(), FormatArg::Empty());
+    }
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("is a link"), std::string::npos);
+    EXPECT_EQ(test::TempFolder::Read(victim), "victim");
+    EXPECT_TRUE(std::filesystem::is_symlink(app.LogFile()));
+
+    // A pipe in its place would block an open that waits for a reader.
+    ASSERT_EQ(::unlink(app.LogFile().c_str()), 0);
+    ASSERT_EQ(::mkfifo(app.LogFile().c_str(), 0644), 0);
+    vrk::HtmlLog log;
+    EXPECT_FALSE(log.IsOpen());
 }
 
 TEST(HtmlLog, NoApplicationFolderWritesNothing)

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "engine/files/path_macros.h"
 #include "engine/script/script.h"
@@ -51,6 +52,7 @@ TEST_F(MiddleTest, Init_MakesTheFoldersAndTheEmptyLevelStreams)
     EXPECT_EQ(app.GetLevelFiles().GetLevelCount(), cMiddle::kDefaultLevelCount);
     EXPECT_NE(app.GetLevelFiles().GetComicsStream(), nullptr);
     EXPECT_TRUE(Logged("Start game initialization..."));
+    EXPECT_FALSE(Logged("cannot be written"));
 }
 
 TEST_F(MiddleTest, Init_LeavesAnExistingConfFolderAlone)
@@ -62,6 +64,38 @@ TEST_F(MiddleTest, Init_LeavesAnExistingConfFolderAlone)
     struct stat info {};
     ASSERT_EQ(::stat(AppFile("conf").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
+}
+
+TEST_F(MiddleTest, UnwritableDataFolder_IsReportedOnceAndTheGameGoesOn)
+{
+    // A plain file where the data folder should be: nothing below it can ever be
+    // made, whoever runs the test (root ignores mode bits, not this).
+    test::TempFolder blocker;
+    vrk::SetPathMacro("{AppPath}", blocker.Write("blocked", "x") + "/Kelvara2");
+    test::PlainMiddle app;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(app.Init(), 0);
+    app.FinishInit();
+    app.SaveSettings();
+    const std::string errors = testing::internal::GetCapturedStderr();
+    const std::string expected = "the folder " + vrk::GetPathMacro("{AppPath}") + " cannot be written";
+    EXPECT_NE(errors.find(expected), std::string::npos) << errors;
+    EXPECT_EQ(errors.find(expected), errors.rfind(expected));
+    EXPECT_EQ(CountLogged("cannot be written: nothing is saved"), 1);
+    ASSERT_NE(app.GetPlayerList().GetActivePlayer(), nullptr);
+}
+
+TEST_F(MiddleTest, ReadOnlyDataFolder_IsReported)
+{
+    if (geteuid() == 0) GTEST_SKIP() << "root ignores permission bits";
+    std::filesystem::create_directories(AppFile("conf"));
+    std::filesystem::create_directories(AppFile("profile"));
+    ::chmod(vrk::GetPathMacro("{AppPath}").c_str(), 0555);
+    test::PlainMiddle app;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(app.Init(), 0);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot be written"), std::string::npos);
+    ::chmod(vrk::GetPathMacro("{AppPath}").c_str(), 0755);
 }
 
 TEST_F(MiddleTest, FirstStart_LogsNoProfilesAndLogsOnANewEmptyProfile)

@@ -285,6 +285,37 @@ TEST_F(PlayerListTest, DeletePlayer_RemovesFolderAndEntry)
     EXPECT_TRUE(log_.Contains("Player '" + id + "' is deleted"));
 }
 
+TEST_F(PlayerListTest, DataFolderBelowAFolderNamedZip_SavesAndListsProfiles)
+{
+    test::TempFolder home;
+    const std::filesystem::path app = home.Path() / "saves.zip" / "Kelvara2";
+    std::filesystem::create_directories(app / "profile");
+    test::MacroScope macros{{{"{AppPath}", app.string()}}};
+    list_.LogonPlayer("");
+    const std::string id = list_.AddPlayer("Zed");
+    EXPECT_TRUE(std::filesystem::exists(app / "profile" / id / "middle.dat"));
+
+    PlayerList again([&again](const std::string& playerId) { return std::make_unique<cPlayer>(again, playerId); },
+                     [this] { return counts_; });
+    std::string active;
+    ASSERT_TRUE(again.ReadPlayerList(active));
+    EXPECT_EQ(again.GetPlayers().at(id), "Zed");
+    EXPECT_EQ(again.LogonPlayer(id), kPlayerLoggedOn);
+    EXPECT_EQ(again.GetActivePlayer()->GetName(), "Zed");
+}
+
+TEST_F(PlayerListTest, DeletePlayer_OfALinkedFolderRemovesTheLinkAndKeepsItsTarget)
+{
+    test::TempFolder outside;
+    const std::string kept = outside.Write("elsewhere/middle.dat", "precious");
+    std::filesystem::create_directory_symlink(outside.Path() / "elsewhere", ProfileFolder() / "plr004");
+    list_.LogonPlayer("");
+    list_.SetPlayerName("plr004", "Linked");
+    EXPECT_EQ(list_.DeletePlayer("plr004"), kPlayerDeleted);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(ProfileFolder() / "plr004")));
+    EXPECT_EQ(ReadFile(kept), "precious");
+}
+
 class RefusedDelete : public PlayerListTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(RefusedDelete, DeletePlayer_RefusesUnlistedOrMalformedIds)

@@ -94,3 +94,26 @@ TEST_F(SpriteDrawTest, SetSprite_StartsThePlayStateInTheMode)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DrawImageRoundedTest, RoundsTheDestinationDownAndKeepsTheRegion)
+{
+    test::RegistryCleaner cleaner;
+    vrk::VertexBatch batch;
+    const vrk::TexturePtr texture = test::RegisterTestTexture("picture");
+    DrawImageRounded(batch, texture, Rect{10.7f, -3.2f, 20.9f, 8.5f}, FrameWindow{0.25f, 0.5f, 0.25f, 0.5f},
+                     0x80FFFFFFu);
+    ASSERT_EQ(batch.UsedVertices(), 6u);
+    EXPECT_FLOAT_EQ(batch.vertices[0].x, 10.0f);
+    EXPECT_FLOAT_EQ(batch.vertices[0].y, -4.0f);
+    EXPECT_FLOAT_EQ(batch.vertices[5].x, 30.0f);
+    EXPECT_FLOAT_EQ(batch.vertices[5].y, 4.0f);
+    EXPECT_FLOAT_EQ(batch.vertices[5].u, 0.5f);
+    EXPECT_FLOAT_EQ(batch.vertices[5].v, 1.0f);
+    EXPECT_EQ(batch.vertices[0].color, 0x80FFFFFFu);
+    DrawImageRounded(batch, nullptr, Rect{0.0f, 0.0f, 1.0f, 1.0f}, FrameWindow{}, 0xFFFFFFFFu);
+    EXPECT_EQ(batch.UsedVertices(), 6u) << "nothing without a texture";
+}
+
+}  // namespace

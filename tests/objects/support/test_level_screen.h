@@ -7,18 +7,27 @@
 // the walks it is asked to plan (granting each), and lets the test set the cursor.
 // It runs no level start of its own: tests mark zones and call LinkObjects(). Of
 // the level screen's play events it handles the seat freeing of 5507.
+//
+// For the workers it plans walks (SendWorker) on the grid without the game's stop
+// points, so its paths and arrival ticks are its own, and it hands out the yield
+// when a worker's work is finished (7002): the load goes into the stock at the
+// home, elsewhere the worker takes the target's yield and the others there stop.
 #pragma once
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/sound/sound_play.h"
 #include "framework/objects/game_object.h"
+#include "framework/objects/small_math.h"
 #include "framework/objects/man.h"
 #include "framework/widgets/caption_list.h"
 #include "objects/level_contract.h"
+#include "objects/build.h"
 #include "objects/level_screen.h"
 #include "objects/plant.h"
+#include "objects/worker.h"
 #include "tests/framework/objects/fake_owner.h"
 
 namespace test {
@@ -66,6 +75,9 @@ public:
     {
         playEvents.push_back(Copy(kind, param));
         if (kind == kMessageTargetChanged && param != 0) FreeSeatOf(*reinterpret_cast<const WalkEvent*>(param));
+        if (kind == kEventWorkFinished && param != 0) {
+            WorkFinished(*reinterpret_cast<const WorkFinishedRecord*>(param));
+        }
         return LevelScreen::OnPlayEvent(kind, param);
     }
     void PostEvent(uint32_t code, uintptr_t param) override
@@ -74,9 +86,52 @@ public:
         LevelScreen::PostEvent(code, param);
     }
 
+    // The walk to a target: the target's linked points (a worker's route, whose
+    // random spot is the goal), a smoothed cell path from the walker's cell (or from
+    // the home's door when it stands in the home), the last point pulled back by the
+    // target's radius, the way in or out of the home, and the walk itself.
     bool SendWorker(cMan* walker, cGameObject* target, int32_t kind) override
     {
         sendWorkerCalls.push_back(WalkEvent{walker, target, kind});
+        if (failSends || walker == nullptr || target == nullptr) return false;
+        std::vector<vec2> linked;
+        target->GetLinkedPoints(linked);
+        if (linked.empty()) return false;
+        cGameObject* homeBase = static_cast<cGameObject*>(home);
+        GridCell start = ObjectToCell(walker);
+        const bool fromHome = homeBase != nullptr && IsCellOnObject(homeBase, start);
+        if (fromHome) {
+            std::vector<vec2> door;
+            homeBase->GetLinkedPoints(door);
+            if (!door.empty()) start = PointToCell(door.front());
+        }
+        vec2 goal = linked.front();
+        if (auto* worker = dynamic_cast<cWorker*>(walker)) {
+            worker->SetRoute(linked);
+            goal = worker->GetRoutePoint();
+        }
+        std::vector<GridCell> cells;
+        if (!SearchGrid(start, PointToCell(goal), true, cells)) return false;
+        std::vector<vec2> points;
+        CellsToPoints(cells, points);
+        const float radius = target->GetRadius();
+        if (points.size() < 2 || radius <= 0.0f) {
+            if (points.empty()) points.push_back(goal);
+            points.back() = goal;
+        } else {
+            const vec2 previous = points[points.size() - 2];
+            vec2 back = previous - goal;
+            const float room = back.Length();
+            Normalize(back);
+            points.back() = goal + back * (radius < room ? radius : room);
+        }
+        if (fromHome) {
+            points.insert(points.begin(), walker->GetPosition());
+        } else if (target == homeBase) {
+            points.push_back(homeBase->GetPosition());
+        }
+        points.front() = walker->GetPosition();
+        walker->WalkPath(points, target, kind);
         return true;
     }
     void PassTargetOn(cMan* walker) override { passTargetOnCalls.push_back(walker); }
@@ -105,6 +160,8 @@ public:
     }
 
     bool skewed = false;
+    // SendWorker refuses every walk while set.
+    bool failSends = false;
     vec2 mouseWorld{-1000.0f, -1000.0f};
     std::vector<Event> playEvents;
     std::vector<Event> postedEvents;
@@ -126,6 +183,36 @@ private:
         const int32_t kind = changed.man->GetTargetKind();
         if (kind < cPlant::kFirstSeatPart || changed.man->GetState() == cPlant::kWorkerInsideState) return;
         plant->FreeSeat(kind - cPlant::kFirstSeatPart);
+    }
+
+    // Work finished: at the home the load goes into the stock; elsewhere a worker
+    // with nothing in hand takes the yield, and every other worker there stops
+    // (except at a bell, where all of them stay).
+    void WorkFinished(const WorkFinishedRecord& record)
+    {
+        auto* worker = dynamic_cast<cWorker*>(record.worker);
+        cGameObject* target = record.target;
+        if (worker == nullptr || target == nullptr) return;
+        if (target == static_cast<cGameObject*>(home)) {
+            if (worker->Load().IsEmpty()) return;
+            AddResources(worker->Load());
+            vrk::PlaySound("res_income");
+            std::string amounts;
+            worker->Load().FormatResourceAmounts(amounts, false);
+            AddEffect(amounts, worker->GetPosition() + vec2{0.0f, 110.0f});
+            worker->Load().Clear();
+            return;
+        }
+        if (worker->Load().IsEmpty()) worker->AssignTask(target->GetYield(), target);
+        if (target->GetTypeId() == kTypeBell) return;
+        ObjectList workers;
+        FindObjectsOfKind(workers, kTypeWorker, -1);
+        for (cObject* object : workers) {
+            auto* other = dynamic_cast<cWorker*>(object);
+            if (other == nullptr || other == worker || other->GetTarget() != target) continue;
+            other->SetTarget(nullptr, 0);
+            other->SetState(cWorker::kStateIdle);
+        }
     }
 
     static Event Copy(uint32_t code, uintptr_t param)

@@ -2,6 +2,7 @@
 #include "port/window/instance_lock.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,18 @@ TEST(InstanceLock, UnusableFolderIsReportedNotMistakenForAnotherInstance)
     EXPECT_EQ(lock.Acquire(blocker + "/sub"), port::LockResult::kUnavailable);
     EXPECT_FALSE(lock.Error().empty());
     EXPECT_EQ(lock.Acquire(""), port::LockResult::kUnavailable);
+}
+
+TEST(InstanceLock, PlantedLinkAtTheLockFileIsRefusedAndItsTargetNeverMade)
+{
+    test::TempFolder folder;
+    test::TempFolder outside;
+    const std::string target = outside.Str() + "/made-elsewhere";
+    const std::string file = folder.Str() + "/" + port::InstanceLock::kFileName;
+    ASSERT_EQ(::symlink(target.c_str(), file.c_str()), 0);
+    port::InstanceLock lock;
+    EXPECT_EQ(lock.Acquire(folder.Str()), port::LockResult::kUnavailable);
+    EXPECT_FALSE(std::filesystem::exists(target));
 }
 
 struct FolderRow {

@@ -1,0 +1,119 @@
+// test::WorkerTest: the fixture of the workers' tests: the stand-in level screen
+// with every worker sprite registered (two frames at 10 frames a second, so each
+// one-shot ends after 0.2 s), a home base, the log heard for sounds, and helpers
+// that make workers and targets and run ticks.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/log/logger.h"
+#include "engine/text/text_table.h"
+#include "framework/objects/node.h"
+#include "objects/build.h"
+#include "objects/level_contract.h"
+#include "objects/worker.h"
+#include "tests/engine/log/log_test_support.h"
+#include "tests/framework/objects/fake_owner.h"
+#include "tests/objects/support/test_level_screen.h"
+
+namespace test {
+
+class WorkerTest : public ::testing::Test {
+protected:
+    static constexpr float kTick = cObject::kTickSeconds;
+    static constexpr uint32_t kSeed = 2024u;
+
+    void SetUp() override
+    {
+        // Without a sound manager every sound played logs that its buffer is
+        // missing: that is how the tests hear them.
+        logger = std::make_unique<vrk::Logger>();
+        logger->SetConsole(std::make_unique<RecordingConsole>(&lines));
+        app.random.seed = kSeed;
+        for (const char* base : {"stand", "run", "walk", "build", "pick", "hack", "bag", "tied", "kontuz",
+                                 "scared"}) {
+            for (char digit = '0'; digit <= '3'; ++digit) {
+                RegisterTestSprite(std::string("worker_") + base + digit, 2, 10.0f, 32.0f, 48.0f, 16.0f, 0.0f);
+            }
+        }
+        for (const char* name : {"worker_collect0", "worker_water0", "worker_sit0", "worker_alert0", "worker_eat0",
+                                 "worker_drink0", "worker_jump0", "effect_explosion", "effect_shield",
+                                 "worker_ice", "man_shadow"}) {
+            RegisterTestSprite(name, 2, 10.0f, 32.0f, 48.0f, 16.0f, 0.0f);
+        }
+        RegisterTestSprite("base00", 1, 1.0f, 144.0f, 144.0f, 72.0f, 72.0f);
+    }
+    void TearDown() override
+    {
+        logger.reset();
+        for (const char* key : {"Unfreeze", "FreeWorker"}) vrk::TextTable().erase(key);
+    }
+
+    cWorker* MakeWorker(const GridCell& cell)
+    {
+        auto* worker = dynamic_cast<cWorker*>(level.CreateObject(kTypeWorker, 0));
+        if (worker == nullptr) return nullptr;
+        worker->SetPositionV(level.CellToPoint(cell));
+        worker->SetSprite(std::string());
+        return worker;
+    }
+    // The home base (3 x 3 cells, blocked) with its door two cells below its centre,
+    // just outside the footprint.
+    cBuild* MakeHome(const GridCell& cell)
+    {
+        auto* home = dynamic_cast<cBuild*>(level.CreateObject(kTypeBuild, 0));
+        if (home == nullptr) return nullptr;
+        home->SetPositionV(level.CellToPoint(cell));
+        home->SetSprite("base00");
+        home->MarkZone(1);
+        if (auto* door = dynamic_cast<cNode*>(level.CreateObject(kTypeNode, 0))) {
+            door->SetPositionV(level.CellToPoint({cell.x, cell.y - 2}));
+            home->Attach(door);
+        }
+        return home;
+    }
+    // A plain game object on the level whose work lasts the given seconds.
+    cGameObject* MakeSite(const GridCell& cell, float seconds)
+    {
+        auto* site = new cGameObject(&level);
+        level.AddObject(site, 0);
+        site->SetPositionV(level.CellToPoint(cell));
+        site->SetTimerRemaining(seconds);
+        return site;
+    }
+    // Ticks of the whole screen (updates and queued events).
+    void Ticks(int count)
+    {
+        for (int i = 0; i < count; ++i) level.Tick();
+    }
+    // Ticks until the condition holds; the number of ticks, or -1 after the limit.
+    template <typename Condition>
+    int TicksUntil(Condition condition, int limit = 10000)
+    {
+        for (int i = 1; i <= limit; ++i) {
+            level.Tick();
+            if (condition()) return i;
+        }
+        return -1;
+    }
+    int Sounds(const std::string& name) const
+    {
+        const std::string text = "sound buffer not found '" + name + "'";
+        return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.find(text) != std::string::npos;
+        }));
+    }
+
+    TempAppPath appPath;
+    std::vector<std::string> lines;
+    std::unique_ptr<vrk::Logger> logger;
+    FakeAppServices app;
+    RegistryCleaner cleaner;
+    TestLevelScreen level;
+};
+
+}  // namespace test
