@@ -2,10 +2,15 @@
 #include "objects/level_object_factory.h"
 
 #include "framework/objects/object.h"
+#include "objects/altar.h"
+#include "objects/altar_enemy.h"
 #include "objects/barrier.h"
+#include "objects/bell.h"
+#include "objects/bonfire.h"
 #include "objects/build.h"
 #include "objects/field.h"
 #include "objects/item.h"
+#include "objects/lake.h"
 #include "objects/level_contract.h"
 #include "objects/plant.h"
 #include "objects/prison.h"
@@ -27,9 +32,9 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypePlant: return std::make_unique<cPlant>(owner);
     case kTypeItem: return std::make_unique<cItem>(owner);
     case kTypeHero: return nullptr;
-    case kTypeAltar: return nullptr;
+    case kTypeAltar: return std::make_unique<cAltar>(owner);
     case kTypeField: return std::make_unique<cField>(owner);
-    case kTypeLake: return nullptr;
+    case kTypeLake: return std::make_unique<cLake>(owner);
     case kTypeBaseEnemy: return nullptr;
     case kTypeSkeleton: return nullptr;
     case kTypeTower: return nullptr;
@@ -39,12 +44,12 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypePrison: return std::make_unique<cPrison>(owner);
     case kTypeWitch: return nullptr;
     case kTypeWife: return nullptr;
-    case kTypeBell: return nullptr;
-    case kTypeBonfire: return nullptr;
+    case kTypeBell: return std::make_unique<cBell>(owner);
+    case kTypeBonfire: return std::make_unique<cBonfire>(owner);
     case kTypeSuccub: return nullptr;
     case kTypeTunnelBuild: return std::make_unique<cTunnelBuild>(owner);
     case kTypeSkeletonWizard: return nullptr;
-    case kTypeAltarEnemy: return nullptr;
+    case kTypeAltarEnemy: return std::make_unique<cAltarEnemy>(owner);
     case kTypeTank: return nullptr;
     case kTypeWorkerCloud: return std::make_unique<cWorkerCloud>(owner);
     // 103 and 105 name no class; cEnemy (116) is only the base of the walking

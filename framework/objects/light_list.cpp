@@ -47,6 +47,12 @@ int32_t LightList::Add(const std::string& textureName, const vec2& center, float
     return static_cast<int32_t>(lights.size()) - 1;
 }
 
+void LightList::SetActive(int32_t index, bool on)
+{
+    if (index < 0 || static_cast<size_t>(index) >= lights.size()) return;
+    lights[static_cast<size_t>(index)].active = on ? 1 : 0;
+}
+
 void LightList::Draw(vrk::VertexBatch& batch, float alpha) const
 {
     batch.Clear();

@@ -33,6 +33,9 @@ public:
     // Empties the batch, appends every active textured light with its channels
     // scaled by alpha (0..1), and draws the batch.
     void Draw(vrk::VertexBatch& batch, float alpha) const;
+    // Switches the light at the index on or off; an index out of range changes
+    // nothing (its owner may outlive a cleared list).
+    void SetActive(int32_t index, bool on);
     void Clear() { lights.clear(); }
 
     std::vector<LightRecord> lights;

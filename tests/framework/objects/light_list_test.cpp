@@ -69,4 +69,23 @@ TEST(LightListTest, Draw_SquareSwingsWithTheAngle)
     EXPECT_FLOAT_EQ(batch.vertices[0].y, 80.0f);
 }
 
+TEST(LightListTest, SetActive_SwitchesOneLightAndIgnoresIndicesOutOfRange)
+{
+    test::RegistryCleaner cleaner;
+    test::RegisterTestTexture("light_fire");
+    LightList lights;
+    lights.Add("light_fire", vec2(0.0f, 0.0f), 10.0f, 0xFFFFFFu);
+    lights.Add("light_fire", vec2(0.0f, 0.0f), 10.0f, 0xFFFFFFu);
+    EXPECT_EQ(lights.lights[1].active, 1) << "a light starts switched on";
+    lights.SetActive(1, false);
+    EXPECT_EQ(lights.lights[0].active, 1);
+    EXPECT_EQ(lights.lights[1].active, 0);
+    lights.SetActive(1, true);
+    EXPECT_EQ(lights.lights[1].active, 1);
+    lights.SetActive(-1, false);
+    lights.SetActive(2, false);
+    EXPECT_EQ(lights.lights[0].active, 1);
+    EXPECT_EQ(lights.lights[1].active, 1);
+}
+
 }  // namespace

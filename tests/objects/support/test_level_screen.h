@@ -4,7 +4,8 @@
 // queue and the level classes' factory; it starts in play mode with a list of rising
 // texts, records the events it is handed and posted (with copies of their data, which
 // lives on the sender's stack), the column and hint operations, the achievements and
-// the walks it is asked to plan (granting each), and lets the test set the cursor.
+// the walks it is asked to plan (granting each) and the bars it draws, draws the
+// level's lights after layer 8, and lets the test set the cursor.
 // It runs no level start of its own: tests mark zones and call LinkObjects(). Of
 // the level screen's play events it handles the seat freeing of 5507.
 //
@@ -69,6 +70,19 @@ public:
     }
 
     void ForceMode(int32_t mode) { mode_ = mode; }
+    // The level's lights are drawn over the scene after layer kLightLayer, once the
+    // level screen has drawn that layer's own additions.
+    void OnDrawLayer(vrk::VertexBatch& batch, int32_t layer) override
+    {
+        LevelScreen::OnDrawLayer(batch, layer);
+        if (layer == kLightLayer) lightList.Draw(batch, 1.0f);
+    }
+    // Records each bar asked for, then draws it.
+    void DrawProgress(const vec2& point, float fraction) override
+    {
+        progressCalls.push_back(ProgressCall{point, fraction});
+        LevelScreen::DrawProgress(point, fraction);
+    }
     vec2 GetMouseWorldPos() override { return mouseWorld; }
 
     uint32_t OnPlayEvent(uint32_t kind, uintptr_t param) override
@@ -159,9 +173,16 @@ public:
         return count;
     }
 
+    struct ProgressCall {
+        vec2 point;
+        float fraction = 0.0f;
+    };
+    static constexpr int32_t kLightLayer = 8;
+
     bool skewed = false;
     // SendWorker refuses every walk while set.
     bool failSends = false;
+    std::vector<ProgressCall> progressCalls;
     vec2 mouseWorld{-1000.0f, -1000.0f};
     std::vector<Event> playEvents;
     std::vector<Event> postedEvents;
