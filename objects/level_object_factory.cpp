@@ -13,6 +13,7 @@
 #include "objects/skeleton.h"
 #include "objects/skeleton_wizard.h"
 #include "objects/source.h"
+#include "objects/tower.h"
 #include "objects/worker.h"
 #include "objects/worker_cloud.h"
 
@@ -34,7 +35,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeLake: return nullptr;
     case kTypeBaseEnemy: return std::make_unique<cBaseEnemy>(owner);
     case kTypeSkeleton: return std::make_unique<cSkeleton>(owner);
-    case kTypeTower: return nullptr;
+    case kTypeTower: return std::make_unique<cTower>(owner);
     case kTypeGoblin: return std::make_unique<cGoblin>(owner);
     case kTypeBandit: return nullptr;
     case kTypeWayPoint: return nullptr;
