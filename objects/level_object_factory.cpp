@@ -13,6 +13,7 @@
 #include "objects/skeleton.h"
 #include "objects/skeleton_wizard.h"
 #include "objects/source.h"
+#include "objects/tank.h"
 #include "objects/tower.h"
 #include "objects/worker.h"
 #include "objects/worker_cloud.h"
@@ -48,7 +49,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeTunnelBuild: return nullptr;
     case kTypeSkeletonWizard: return std::make_unique<cSkeletonWizard>(owner);
     case kTypeAltarEnemy: return nullptr;
-    case kTypeTank: return nullptr;
+    case kTypeTank: return std::make_unique<cTank>(owner);
     case kTypeWorkerCloud: return std::make_unique<cWorkerCloud>(owner);
     // 103 and 105 name no class; cEnemy (116) is only the base of the walking
     // enemies and never comes from a level file.
