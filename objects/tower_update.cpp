@@ -32,6 +32,12 @@ uint32_t NextRandomValue()
     return services != nullptr ? services->GetRandomGen().NextValue() : 0u;
 }
 
+// A fraction in [0, 1) from the generator's low 15 bits.
+float RandomFraction()
+{
+    return static_cast<float>(NextRandomValue() & RandomGen::kValueMask) / RandomGen::kValueRange;
+}
+
 }  // namespace
 
 void cTower::StartDestruction(float seconds)
@@ -156,10 +162,8 @@ void cTower::Explode()
         GetFrameRect(frame, -1);
         const float half = std::min(frame.width, frame.height) * 0.5f - kExplosionMargin;
         vec2& offset = flashOffsets_[static_cast<size_t>(idle - flashes_.begin())];
-        offset.x = static_cast<float>(NextRandomValue() & RandomGen::kValueMask) / RandomGen::kValueRange * 2.0f * half -
-                   half;
-        offset.y = static_cast<float>(NextRandomValue() & RandomGen::kValueMask) / RandomGen::kValueRange * 2.0f * half -
-                   half;
+        offset.x = RandomFraction() * 2.0f * half - half;
+        offset.y = RandomFraction() * 2.0f * half - half;
         idle->play.mode = kPlayOnceForward;
         idle->SetPlayMode(true, kPlayOnceForward);
     }
