@@ -21,6 +21,8 @@
 #include "objects/skeleton.h"
 #include "objects/skeleton_wizard.h"
 #include "objects/source.h"
+#include "objects/tank.h"
+#include "objects/tower.h"
 #include "objects/tunnel_build.h"
 #include "objects/way_point.h"
 #include "objects/worker.h"
@@ -44,7 +46,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeLake: return std::make_unique<cLake>(owner);
     case kTypeBaseEnemy: return std::make_unique<cBaseEnemy>(owner);
     case kTypeSkeleton: return std::make_unique<cSkeleton>(owner);
-    case kTypeTower: return nullptr;
+    case kTypeTower: return std::make_unique<cTower>(owner);
     case kTypeGoblin: return std::make_unique<cGoblin>(owner);
     case kTypeBandit: return std::make_unique<cBandit>(owner);
     case kTypeWayPoint: return std::make_unique<cWayPoint>(owner);
@@ -57,7 +59,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeTunnelBuild: return std::make_unique<cTunnelBuild>(owner);
     case kTypeSkeletonWizard: return std::make_unique<cSkeletonWizard>(owner);
     case kTypeAltarEnemy: return std::make_unique<cAltarEnemy>(owner);
-    case kTypeTank: return nullptr;
+    case kTypeTank: return std::make_unique<cTank>(owner);
     case kTypeWorkerCloud: return std::make_unique<cWorkerCloud>(owner);
     // 103 and 105 name no class; cEnemy (116) is only the base of the walking
     // enemies and never comes from a level file.
