@@ -115,11 +115,11 @@ TEST_F(TankTest, Look_ShootsTheFirstWorkingWorkerInLineAndPausesForTheRecoil)
     // Along the barrel's next direction: a little more than the tolerance aside.
     const vec2 aside = vec2{69.0f, -70.0f} * (1.0f / std::hypot(69.0f, 70.0f));
     StillWorker* walking = MakeWorker(150.0f, 2, line);
-    StillWorker* besideLine = MakeWorker(200.0f, cWorker::kStateWorking, aside);
-    StillWorker* atDoor = MakeWorker(250.0f, cWorker::kStateWorking, line);
+    StillWorker* besideLine = MakeWorker(200.0f, cWorker::kStateAtWork, aside);
+    StillWorker* atDoor = MakeWorker(250.0f, cWorker::kStateAtWork, line);
     atDoor->SetDoorState(cWorker::kDoorIn);
-    StillWorker* first = MakeWorker(300.0f, cWorker::kStateWorking, line);
-    StillWorker* second = MakeWorker(350.0f, cWorker::kStateWorking, line);
+    StillWorker* first = MakeWorker(300.0f, cWorker::kStateAtWork, line);
+    StillWorker* second = MakeWorker(350.0f, cWorker::kStateAtWork, line);
 
     const int fired = TicksUntil([&] { return !tank->GetShells().empty(); }, 30);
     EXPECT_EQ(fired, FloatTicks(cTank::kScanSeconds));
