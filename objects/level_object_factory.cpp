@@ -5,14 +5,18 @@
 #include "objects/altar.h"
 #include "objects/altar_enemy.h"
 #include "objects/barrier.h"
+#include "objects/base_enemy.h"
 #include "objects/bell.h"
 #include "objects/bonfire.h"
 #include "objects/build.h"
 #include "objects/field.h"
+#include "objects/goblin.h"
 #include "objects/item.h"
 #include "objects/lake.h"
 #include "objects/level_contract.h"
 #include "objects/prison.h"
+#include "objects/skeleton.h"
+#include "objects/skeleton_wizard.h"
 #include "objects/source.h"
 #include "objects/worker.h"
 #include "objects/worker_cloud.h"
@@ -33,10 +37,10 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeAltar: return std::make_unique<cAltar>(owner);
     case kTypeField: return std::make_unique<cField>(owner);
     case kTypeLake: return std::make_unique<cLake>(owner);
-    case kTypeBaseEnemy: return nullptr;
-    case kTypeSkeleton: return nullptr;
+    case kTypeBaseEnemy: return std::make_unique<cBaseEnemy>(owner);
+    case kTypeSkeleton: return std::make_unique<cSkeleton>(owner);
     case kTypeTower: return nullptr;
-    case kTypeGoblin: return nullptr;
+    case kTypeGoblin: return std::make_unique<cGoblin>(owner);
     case kTypeBandit: return nullptr;
     case kTypeWayPoint: return nullptr;
     case kTypePrison: return std::make_unique<cPrison>(owner);
@@ -46,7 +50,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeBonfire: return std::make_unique<cBonfire>(owner);
     case kTypeSuccub: return nullptr;
     case kTypeTunnelBuild: return nullptr;
-    case kTypeSkeletonWizard: return nullptr;
+    case kTypeSkeletonWizard: return std::make_unique<cSkeletonWizard>(owner);
     case kTypeAltarEnemy: return std::make_unique<cAltarEnemy>(owner);
     case kTypeTank: return nullptr;
     case kTypeWorkerCloud: return std::make_unique<cWorkerCloud>(owner);
