@@ -11,6 +11,7 @@
 #include "objects/build.h"
 #include "objects/field.h"
 #include "objects/goblin.h"
+#include "objects/hero.h"
 #include "objects/item.h"
 #include "objects/lake.h"
 #include "objects/level_contract.h"
@@ -18,6 +19,7 @@
 #include "objects/skeleton.h"
 #include "objects/skeleton_wizard.h"
 #include "objects/source.h"
+#include "objects/way_point.h"
 #include "objects/worker.h"
 #include "objects/worker_cloud.h"
 
@@ -33,7 +35,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeSource: return std::make_unique<cSource>(owner);
     case kTypePlant: return nullptr;
     case kTypeItem: return std::make_unique<cItem>(owner);
-    case kTypeHero: return nullptr;
+    case kTypeHero: return std::make_unique<cHero>(owner);
     case kTypeAltar: return std::make_unique<cAltar>(owner);
     case kTypeField: return std::make_unique<cField>(owner);
     case kTypeLake: return std::make_unique<cLake>(owner);
@@ -42,7 +44,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeTower: return nullptr;
     case kTypeGoblin: return std::make_unique<cGoblin>(owner);
     case kTypeBandit: return nullptr;
-    case kTypeWayPoint: return nullptr;
+    case kTypeWayPoint: return std::make_unique<cWayPoint>(owner);
     case kTypePrison: return std::make_unique<cPrison>(owner);
     case kTypeWitch: return nullptr;
     case kTypeWife: return nullptr;
