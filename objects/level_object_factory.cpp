@@ -19,7 +19,10 @@
 #include "objects/skeleton.h"
 #include "objects/skeleton_wizard.h"
 #include "objects/source.h"
+#include "objects/succub.h"
 #include "objects/way_point.h"
+#include "objects/wife.h"
+#include "objects/witch.h"
 #include "objects/worker.h"
 #include "objects/worker_cloud.h"
 
@@ -46,11 +49,11 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeBandit: return nullptr;
     case kTypeWayPoint: return std::make_unique<cWayPoint>(owner);
     case kTypePrison: return std::make_unique<cPrison>(owner);
-    case kTypeWitch: return nullptr;
-    case kTypeWife: return nullptr;
+    case kTypeWitch: return std::make_unique<cWitch>(owner);
+    case kTypeWife: return std::make_unique<cWife>(owner);
     case kTypeBell: return std::make_unique<cBell>(owner);
     case kTypeBonfire: return std::make_unique<cBonfire>(owner);
-    case kTypeSuccub: return nullptr;
+    case kTypeSuccub: return std::make_unique<cSuccub>(owner);
     case kTypeTunnelBuild: return nullptr;
     case kTypeSkeletonWizard: return std::make_unique<cSkeletonWizard>(owner);
     case kTypeAltarEnemy: return std::make_unique<cAltarEnemy>(owner);
