@@ -29,14 +29,6 @@ const vec2 kBarOffset{12.0f, -5.0f};
 
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
-vec2 Toward(const cObject& from, const cObject* to)
-{
-    if (to == nullptr) return {};
-    const vec2 direction = to->GetPosition() - from.GetPosition();
-    const float length = direction.Length();
-    return length > kFloatEpsilon ? direction / length : vec2{};
-}
-
 // Steps a repeating pulse; true when it completes in this step.
 bool StepPulse(TimedValue<float>& pulse, float seconds)
 {
@@ -45,6 +37,17 @@ bool StepPulse(TimedValue<float>& pulse, float seconds)
 }
 
 }  // namespace
+
+vec2 CasterFacing(cMan& caster, const cObject* target)
+{
+    vec2 direction = target != nullptr ? target->GetPosition() - caster.GetPosition() : vec2{};
+    float length = direction.Length();
+    if (!(length > kFloatEpsilon)) {
+        caster.GetMoveDirection(direction);
+        length = direction.Length();
+    }
+    return length > kFloatEpsilon ? direction / length : vec2{1.0f, 0.0f};
+}
 
 float EnemyCasterMoveSpeed(const std::string& animationKey)
 {
@@ -198,7 +201,7 @@ void cSuccub::EndMagicRound()
         SetState(kStateChoose);
         return;
     }
-    PlayDirected("magic", Toward(*this, target_), kPlayOnceForward);
+    PlayDirected("magic", CasterFacing(*this, target_), kPlayOnceForward);
 }
 
 int32_t cSuccub::OnMessage(uint32_t code, uintptr_t data)
@@ -244,13 +247,13 @@ int32_t cSuccub::OnStateChange(int32_t oldState, int32_t newState)
         }
     } else if (newState == kStateMagic) {
         magicCount_ = kMagicRounds;
-        PlayDirected("magic", Toward(*this, target_), kPlayOnceForward);
+        PlayDirected("magic", CasterFacing(*this, target_), kPlayOnceForward);
         vrk::PlaySound(kMagicSound);
     } else if (newState == kStateVanish) {
         if (target_ == nullptr) {
             PlayAnimation(kDeathKey, kPlayOnceForward);
         } else {
-            PlayDirected("death", Toward(*this, target_), kPlayOnceForward);
+            PlayDirected("death", CasterFacing(*this, target_), kPlayOnceForward);
         }
         vrk::PlaySound(kDeathSound);
         LevelScreen* screen = CurrentLevelScreen();

@@ -24,14 +24,6 @@ constexpr const char* kAchievementLevel = "006";
 constexpr const char* kAchievement = "achieve_witch";
 const vec2 kBarOffset{12.0f, -5.0f};
 
-vec2 Toward(const cObject& from, const cObject* to)
-{
-    if (to == nullptr) return {};
-    const vec2 direction = to->GetPosition() - from.GetPosition();
-    const float length = direction.Length();
-    return length > kFloatEpsilon ? direction / length : vec2{};
-}
-
 }  // namespace
 
 cWitch::cWitch(cObjectOwner* owner) : cEnemy(owner) {}
@@ -195,12 +187,11 @@ int32_t cWitch::OnStateChange(int32_t oldState, int32_t newState)
             PlayDirected("walk", direction, kPlayLoopForward);
         }
     } else if (newState == kStateMagic) {
-        PlayDirected("magic", Toward(*this, target_), kPlayOnceForward);
+        PlayDirected("magic", CasterFacing(*this, target_), kPlayOnceForward);
         vrk::PlaySound(kMagicSound);
     } else if (newState == kStateVanish) {
-        vec2 direction;
-        GetMoveDirection(direction);
-        PlayDirected("death", direction, kPlayOnceForward);
+        // The way she last walked; one who never walked faces the first direction.
+        PlayDirected("death", CasterFacing(*this, nullptr), kPlayOnceForward);
         vrk::PlaySound(kDeathSound);
     }
     return cEnemy::OnStateChange(oldState, newState);
