@@ -4,6 +4,7 @@
 #include "framework/objects/object.h"
 #include "objects/altar.h"
 #include "objects/altar_enemy.h"
+#include "objects/bandit.h"
 #include "objects/barrier.h"
 #include "objects/base_enemy.h"
 #include "objects/bell.h"
@@ -46,7 +47,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeSkeleton: return std::make_unique<cSkeleton>(owner);
     case kTypeTower: return nullptr;
     case kTypeGoblin: return std::make_unique<cGoblin>(owner);
-    case kTypeBandit: return nullptr;
+    case kTypeBandit: return std::make_unique<cBandit>(owner);
     case kTypeWayPoint: return std::make_unique<cWayPoint>(owner);
     case kTypePrison: return std::make_unique<cPrison>(owner);
     case kTypeWitch: return std::make_unique<cWitch>(owner);

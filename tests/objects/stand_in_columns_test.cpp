@@ -60,6 +60,8 @@ TEST_F(StandInColumnsTest, NextEntryAfter_WrapsAndAnswersNullOutsideTheList)
 
 TEST_F(StandInColumnsTest, Columns_LeadJoinAndPassTargetsOnThroughSendWorker)
 {
+    // Only the walks asked for count here: the stand-in's planner walks none.
+    level.failSends = true;
     ColumnWalker* leader = AddWalker(100.0f, 100.0f);
     ColumnWalker* follower = AddWalker(150.0f, 100.0f);
     level.LeadColumn(kColumnType);

@@ -256,6 +256,19 @@ public:
     std::vector<std::string> achievements;
 
 private:
+    // The walkers of exactly this type, on every layer in scene order.
+    std::vector<cMan*> WalkersOfType(int32_t typeId)
+    {
+        ObjectList objects;
+        FindObjectsOfKind(objects, typeId, -1);
+        std::vector<cMan*> walkers;
+        for (cObject* object : objects) {
+            auto* walker = dynamic_cast<cMan*>(object);
+            if (walker != nullptr && walker->GetTypeId() == typeId) walkers.push_back(walker);
+        }
+        return walkers;
+    }
+
     // Work finished: at the home the load goes into the stock; elsewhere a worker
     // with nothing in hand takes the yield, and every other worker there stops
     // (except at a bell, where all of them stay).
@@ -284,19 +297,6 @@ private:
             other->SetTarget(nullptr, 0);
             other->SetState(cWorker::kStateIdle);
         }
-    }
-
-    // The walkers of exactly this type, on every layer in scene order.
-    std::vector<cMan*> WalkersOfType(int32_t typeId)
-    {
-        ObjectList objects;
-        FindObjectsOfKind(objects, typeId, -1);
-        std::vector<cMan*> walkers;
-        for (cObject* object : objects) {
-            auto* walker = dynamic_cast<cMan*>(object);
-            if (walker != nullptr && walker->GetTypeId() == typeId) walkers.push_back(walker);
-        }
-        return walkers;
     }
 
     static Event Copy(uint32_t code, uintptr_t param)
