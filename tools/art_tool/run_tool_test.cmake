@@ -10,7 +10,9 @@ foreach(required system/cursor_pointer.png system/gui_system.png system/gui_syst
                  system/loading_base.png system/loading_progress.png system/loading_image0.png
                  system/icon_error.png splash/splash_title.png
                  objects/sources.png objects/fields.png objects/barriers.png objects/buildings.png
-                 objects/workers.png objects/workers_extra.png)
+                 objects/workers.png objects/workers_extra.png
+                 objects/plants.png objects/plants_gold.png objects/specials.png objects/specials_big.png
+                 objects/altars.png particles/effect_fire.png)
   if(NOT EXISTS ${OUTPUT}/${required})
     message(FATAL_ERROR "art_tool did not write ${required}")
   endif()

@@ -204,6 +204,80 @@ local function income()
 end
 sound{ path = "sound/res_income", voices = income() }
 
+-- Plants, altars and the bell -----------------------------------------------
+
+-- The plants at work: a sawmill's rasping blade, a mill's grinding rumble with
+-- a creak of the sails, a gold mill's stamping with a ring of metal.
+sound{ path = "sound/sawmill", peak = 0.6, voices = {
+  { wave = "saw", freq = 180, freq_end = 240, attack = 0.02, hold = 0.35, release = 0.1, level = 0.3, cutoff = 2200,
+    vibrato_rate = 14, vibrato_depth = 0.06 },
+  { wave = "noise", attack = 0.02, hold = 0.35, release = 0.1, level = 0.35, cutoff = 4500, seed = 101 },
+} }
+sound{ path = "sound/mill", peak = 0.6, voices = {
+  { wave = "noise", attack = 0.05, hold = 0.3, release = 0.2, level = 0.5, cutoff = 500, seed = 102 },
+  { wave = "sine", freq = 70, freq_end = 62, attack = 0.05, hold = 0.3, release = 0.2, level = 0.5, vibrato_rate = 6, vibrato_depth = 0.05 },
+  { wave = "triangle", at = 0.15, freq = 420, freq_end = 340, attack = 0.02, release = 0.15, level = 0.12 },
+} }
+local function stamps()
+  local voices = {}
+  for i = 0, 2 do
+    local at = i * 0.16
+    voices[#voices + 1] = { wave = "sine", at = at, freq = 150, freq_end = 70, attack = 0.001, release = 0.08, level = 0.5 }
+    voices[#voices + 1] = { wave = "noise", at = at, attack = 0.001, release = 0.03, level = 0.3, cutoff = 2500, seed = 103 + i }
+  end
+  voices[#voices + 1] = { wave = "sine", at = 0.36, freq = note("A6"), attack = 0.001, release = 0.35, level = 0.18 }
+  voices[#voices + 1] = { wave = "sine", at = 0.36, freq = note("A6") * 2.7, attack = 0.001, release = 0.15, level = 0.06 }
+  return voices
+end
+sound{ path = "sound/goldmill", peak = 0.6, voices = stamps() }
+
+-- A pick-up back in its place: a soft upward sparkle.
+local function sparkle()
+  local voices = {}
+  for i, name in ipairs({ "G5", "B5", "D6", "G6" }) do
+    voices[#voices + 1] = { wave = "sine", at = (i - 1) * 0.05, freq = note(name), attack = 0.003, release = 0.2, level = 0.25 }
+  end
+  voices[#voices + 1] = { wave = "noise", attack = 0.05, release = 0.2, level = 0.08, cutoff = 9000, seed = 107 }
+  return voices
+end
+sound{ path = "sound/respawn", peak = 0.55, voices = sparkle() }
+
+-- An altar ready to cast: a humming swell under a glassy two-note call.
+sound{ path = "sound/altar_ready", peak = 0.6, voices = {
+  { wave = "sine", freq = note("A3"), attack = 0.15, hold = 0.2, release = 0.4, level = 0.3, vibrato_rate = 5, vibrato_depth = 0.01 },
+  { wave = "triangle", at = 0.1, freq = note("E6"), attack = 0.01, release = 0.4, level = 0.22 },
+  { wave = "triangle", at = 0.25, freq = note("A6"), attack = 0.01, release = 0.5, level = 0.2 },
+  { wave = "sine", at = 0.25, freq = note("A6") * 2.01, attack = 0.01, release = 0.3, level = 0.06 },
+} }
+
+-- The alarm bell: three strokes of a bronze bell with clashing partials.
+local function bell()
+  local voices = {}
+  for i = 0, 2 do
+    local at = i * 0.35
+    voices[#voices + 1] = { wave = "noise", at = at, attack = 0.001, release = 0.02, level = 0.2, cutoff = 3000, seed = 111 + i }
+    for k, p in ipairs({ { 1, 0.4, 0.9 }, { 2.4, 0.2, 0.6 }, { 3.0, 0.15, 0.4 }, { 4.2, 0.08, 0.25 } }) do
+      voices[#voices + 1] = { wave = "sine", at = at, freq = 440 * p[1], attack = 0.001, release = p[3], level = p[2] }
+    end
+  end
+  return voices
+end
+sound{ path = "sound/alarm", voices = bell() }
+
+-- A bonus or an enemy spell setting off: a rising sweep into a bright chord.
+local function bonusStart()
+  local voices = {
+    { wave = "saw", freq = 220, freq_end = 880, attack = 0.01, hold = 0.18, release = 0.05, level = 0.2, cutoff = 3000 },
+    { wave = "noise", attack = 0.1, hold = 0.1, release = 0.1, level = 0.1, cutoff = 6000, seed = 115 },
+  }
+  for _, name in ipairs({ "A5", "C#6", "E6" }) do
+    voices[#voices + 1] = { wave = "square", duty = 0.3, at = 0.22, freq = note(name), attack = 0.004, hold = 0.1, release = 0.35,
+                            level = 0.15, cutoff = 4000 }
+  end
+  return voices
+end
+sound{ path = "sound/bonus_start", voices = bonusStart() }
+
 -- Music loops --------------------------------------------------------------
 
 -- A loop of chords: each bar holds one chord as a soft pad, an arpeggio over it

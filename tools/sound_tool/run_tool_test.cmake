@@ -6,7 +6,8 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "sound_tool exited with ${result}")
 endif()
 foreach(name click mouse_in typing start_game salute00 salute01 take build_ready worker_in worker_out worker_joy
-             worker_fear explosion tank_hit build bar_stone bar_tree well res_income)
+             worker_fear explosion tank_hit build bar_stone bar_tree well res_income
+             sawmill mill goldmill respawn altar_ready alarm bonus_start)
   if(NOT EXISTS ${OUTPUT}/sound/${name}.ogg)
     message(FATAL_ERROR "sound_tool did not write sound/${name}.ogg")
   endif()
