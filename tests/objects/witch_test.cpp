@@ -6,6 +6,9 @@
 
 #include <string>
 
+#include "framework/widgets/level_file.h"
+#include "objects/level_object_factory.h"
+#include "objects/succub.h"
 #include "objects/witch.h"
 #include "objects/worker.h"
 #include "tests/objects/support/enemy_fixture.h"
@@ -138,4 +141,47 @@ TEST_F(WitchTest, Choose_NearestFreeWorkerThenHomeToVanishOrOffWhenFresh)
     EXPECT_TRUE(IsRemoved(fresh));
 }
 
+TEST_F(WitchTest, Casters_TellNoWorkerWhoLeftTheLevelDuringTheirMagic)
+{
+    cWitch* witch = MakeWitch({300.0f, 300.0f});
+    cWorker* worker = MakeWorker({340.0f, 300.0f});
+    witch->SetState(cWitch::kStateMagic);
+    ASSERT_GT(TicksUntil([&] { return witch->GetTarget() == worker; }, 100), 0);
+    level.RemoveObject(worker);
+    ASSERT_GT(TicksUntil([&] { return witch->GetState() != cWitch::kStateMagic; }, 100), 0);
+    EXPECT_FALSE(worker->IsFrozen());
+    EXPECT_EQ(level.frozenWorkers, 0);
+    level.RemoveObject(witch);
+
+    for (char digit = '0'; digit <= '3'; ++digit) {
+        test::RegisterTestSprite(std::string("succub_magic") + digit, 2, 10.0f);
+    }
+    auto* succub = dynamic_cast<cSuccub*>(level.CreateObject(kTypeSuccub, 0));
+    succub->SetPosition(300.0f, 500.0f);
+    succub->SetSprite("succub");
+    cWorker* charmed = MakeWorker({340.0f, 500.0f});
+    succub->SetState(cEnemy::kStateHeld);
+    ASSERT_GT(TicksUntil([&] { return succub->GetState() == cSuccub::kStateMagic; }, 100), 0);
+    level.RemoveObject(charmed);
+    Ticks(20 * 6 + 10);
+    EXPECT_FALSE(charmed->IsInLove());
+    EXPECT_EQ(level.workersInLove, 0);
+}
+
 }  // namespace
+
+// The level tool reads and writes levels under a level file, with no level screen.
+TEST(CastersSetUp, SetUpAndTicksUnderALevelFileWithoutAScreenOrApplication)
+{
+    for (int32_t type : {kTypeWife, kTypeSuccub, kTypeWitch}) {
+        SCOPED_TRACE(type);
+        cLevelFile file;
+        const std::unique_ptr<cObject> object = NewLevelObject(type, &file);
+        ASSERT_NE(object, nullptr);
+        object->SetSprite("x");
+        for (int tick = 0; tick < 400; ++tick) object->Update();
+        object->Draw();
+        object->OnMessage(kMessageAnimationEnded, 0);
+        object->OnMessage(kMessagePathFinished, 0);
+    }
+}
