@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "objects/base_enemy.h"
 #include "objects/succub.h"
 #include "objects/worker.h"
 #include "tests/objects/support/enemy_fixture.h"
@@ -200,6 +201,27 @@ TEST_F(SuccubTest, CannotBeClickedAndCountsAsDeadForTowers)
     EXPECT_TRUE(succub->IsDead());
     EXPECT_TRUE(succub->IsKindOf(kTypeEnemy) && succub->IsKindOf(kTypeSuccub));
     EXPECT_EQ(succub->GetOrderState(), kOrderAllowed);
+}
+
+TEST_F(SuccubTest, Camp_StaysQuietAtNightAndResumesWhereItsTimerStood)
+{
+    MakeWorker({700.0f, 500.0f});
+    auto* camp = dynamic_cast<cBaseEnemy*>(level.CreateObject(kTypeBaseEnemy, 0));
+    ASSERT_NE(camp, nullptr);
+    camp->SetPosition(200.0f, 200.0f);
+    camp->SetText("2;3");
+    camp->SetSprite("succub");
+    ASSERT_EQ(camp->GetWalkerType(), kTypeSuccub);
+    Ticks(20);
+    const float elapsed = camp->GetReleaseTimer().elapsed;
+    const uint32_t lastId = level.GetLastObjectId();
+    level.night = true;
+    Ticks(200);
+    EXPECT_FLOAT_EQ(camp->GetReleaseTimer().elapsed, elapsed);
+    EXPECT_EQ(level.GetLastObjectId(), lastId) << "nobody released at night";
+    level.night = false;
+    ASSERT_GT(TicksUntil([&] { return level.GetLastObjectId() != lastId; }, 200), 0);
+    EXPECT_NE(dynamic_cast<cSuccub*>(level.FindObjectById(level.GetLastObjectId(), -1)), nullptr);
 }
 
 }  // namespace
