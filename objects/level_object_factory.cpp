@@ -21,18 +21,19 @@
 #include "objects/skeleton.h"
 #include "objects/skeleton_wizard.h"
 #include "objects/source.h"
+#include "objects/succub.h"
 #include "objects/tank.h"
 #include "objects/tower.h"
 #include "objects/tunnel_build.h"
 #include "objects/way_point.h"
+#include "objects/wife.h"
+#include "objects/witch.h"
 #include "objects/worker.h"
 #include "objects/worker_cloud.h"
 
 std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObjectOwner* owner)
 {
-    // One line per class: each class replaces its `return nullptr` with
-    // `return std::make_unique<cClass>(owner);` when it is added. Until then its id
-    // makes nothing, as an unknown id does.
+    // One line per class of the level; any other id makes nothing.
     switch (typeId) {
     case kTypeBuild: return std::make_unique<cBuild>(owner);
     case kTypeBarrier: return std::make_unique<cBarrier>(owner);
@@ -51,11 +52,11 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeBandit: return std::make_unique<cBandit>(owner);
     case kTypeWayPoint: return std::make_unique<cWayPoint>(owner);
     case kTypePrison: return std::make_unique<cPrison>(owner);
-    case kTypeWitch: return nullptr;
-    case kTypeWife: return nullptr;
+    case kTypeWitch: return std::make_unique<cWitch>(owner);
+    case kTypeWife: return std::make_unique<cWife>(owner);
     case kTypeBell: return std::make_unique<cBell>(owner);
     case kTypeBonfire: return std::make_unique<cBonfire>(owner);
-    case kTypeSuccub: return nullptr;
+    case kTypeSuccub: return std::make_unique<cSuccub>(owner);
     case kTypeTunnelBuild: return std::make_unique<cTunnelBuild>(owner);
     case kTypeSkeletonWizard: return std::make_unique<cSkeletonWizard>(owner);
     case kTypeAltarEnemy: return std::make_unique<cAltarEnemy>(owner);

@@ -71,6 +71,13 @@ public:
     }
 
     void ForceMode(int32_t mode) { mode_ = mode; }
+    // The game's level screen sets the succubus counter back to 0 every
+    // kSuccubusWindowTicks ticks of play, after the objects' updates.
+    void TickPlay() override
+    {
+        LevelScreen::TickPlay();
+        if (++playTicks % kSuccubusWindowTicks == 0) succubi = 0;
+    }
     // The level's lights are drawn over the scene after layer kLightLayer, once the
     // level screen has drawn that layer's own additions.
     void OnDrawLayer(vrk::VertexBatch& batch, int32_t layer) override
@@ -233,6 +240,8 @@ public:
     };
     static constexpr int32_t kLightLayer = 8;
 
+    static constexpr int32_t kSuccubusWindowTicks = 15;
+    int32_t playTicks = 0;
     bool skewed = false;
     // SendWorker refuses every walk while set.
     bool failSends = false;
