@@ -12,8 +12,10 @@
 #include "objects/item.h"
 #include "objects/lake.h"
 #include "objects/level_contract.h"
+#include "objects/plant.h"
 #include "objects/prison.h"
 #include "objects/source.h"
+#include "objects/tunnel_build.h"
 #include "objects/worker.h"
 #include "objects/worker_cloud.h"
 
@@ -27,7 +29,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeBarrier: return std::make_unique<cBarrier>(owner);
     case kTypeWorker: return std::make_unique<cWorker>(owner);
     case kTypeSource: return std::make_unique<cSource>(owner);
-    case kTypePlant: return nullptr;
+    case kTypePlant: return std::make_unique<cPlant>(owner);
     case kTypeItem: return std::make_unique<cItem>(owner);
     case kTypeHero: return nullptr;
     case kTypeAltar: return std::make_unique<cAltar>(owner);
@@ -45,7 +47,7 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeBell: return std::make_unique<cBell>(owner);
     case kTypeBonfire: return std::make_unique<cBonfire>(owner);
     case kTypeSuccub: return nullptr;
-    case kTypeTunnelBuild: return nullptr;
+    case kTypeTunnelBuild: return std::make_unique<cTunnelBuild>(owner);
     case kTypeSkeletonWizard: return nullptr;
     case kTypeAltarEnemy: return std::make_unique<cAltarEnemy>(owner);
     case kTypeTank: return nullptr;

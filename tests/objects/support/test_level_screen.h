@@ -6,7 +6,8 @@
 // lives on the sender's stack), the column and hint operations, the achievements and
 // the walks it is asked to plan (granting each) and the bars it draws, draws the
 // level's lights after layer 8, and lets the test set the cursor.
-// It runs no level start of its own: tests mark zones and call LinkObjects().
+// It runs no level start of its own: tests mark zones and call LinkObjects(). Of
+// the level screen's play events it handles the seat freeing of 5507.
 //
 // For the workers it plans walks (SendWorker) on the grid without the game's stop
 // points, so its paths and arrival ticks are its own, and it hands out the yield
@@ -26,6 +27,7 @@
 #include "objects/level_contract.h"
 #include "objects/build.h"
 #include "objects/level_screen.h"
+#include "objects/plant.h"
 #include "objects/worker.h"
 #include "tests/framework/objects/fake_owner.h"
 
@@ -86,6 +88,7 @@ public:
     uint32_t OnPlayEvent(uint32_t kind, uintptr_t param) override
     {
         playEvents.push_back(Copy(kind, param));
+        if (kind == kMessageTargetChanged && param != 0) FreeSeatOf(*reinterpret_cast<const WalkEvent*>(param));
         if (kind == kEventWorkFinished && param != 0) {
             WorkFinished(*reinterpret_cast<const WorkFinishedRecord*>(param));
         }
@@ -192,6 +195,17 @@ public:
     std::vector<std::string> achievements;
 
 private:
+    // A walker whose target changes on his way to a plant's seat gives the seat back;
+    // one seated inside (state 9) keeps it. The walker's kind is still the old one.
+    static void FreeSeatOf(const WalkEvent& changed)
+    {
+        auto* plant = dynamic_cast<cPlant*>(changed.target);
+        if (plant == nullptr || changed.man == nullptr) return;
+        const int32_t kind = changed.man->GetTargetKind();
+        if (kind < cPlant::kFirstSeatPart || changed.man->GetState() == cPlant::kWorkerInsideState) return;
+        plant->FreeSeat(kind - cPlant::kFirstSeatPart);
+    }
+
     // Work finished: at the home the load goes into the stock; elsewhere a worker
     // with nothing in hand takes the yield, and every other worker there stops
     // (except at a bell, where all of them stay).
