@@ -120,4 +120,37 @@ TEST_F(MagicWidgetStartTest, ClearingLeavesEveryCellImpassableAndUnbuiltIdsCreat
     EXPECT_TRUE(screen.GetWayPoints().empty());
 }
 
+TEST_F(MagicWidgetStartTest, Columns_PassOnJoinTheTailOrTheNearestWayPointAndCycleTheWayPoints)
+{
+    Load();
+    const std::vector<cGameObject*>& points = screen.GetWayPoints();
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(screen.NextEntryAfter(points[0]), points[1]);
+    EXPECT_EQ(screen.NextEntryAfter(points[2]), points[0]);
+    EXPECT_EQ(screen.NextEntryAfter(static_cast<cGameObject*>(screen.home)), nullptr);
+    EXPECT_EQ(screen.NextEntryAfter(nullptr), nullptr);
+
+    auto* leader = Find<cBandit>("bandit_a");
+    auto* follower = Find<cBandit>("bandit_b");
+    // The leader hands his way point on to the one behind him.
+    screen.PassTargetOn(leader);
+    EXPECT_EQ(follower->GetTarget(), points[0]);
+
+    // A newcomer joins behind the one nobody follows.
+    leader->SetTarget(follower, 0);
+    follower->SetTarget(points[0], 0);
+    auto* newcomer = dynamic_cast<cBandit*>(screen.CreateObject(kTypeBandit, 0));
+    ASSERT_NE(newcomer, nullptr);
+    newcomer->SetPositionV(points[2]->GetPosition() + vec2{10.0f, 0.0f});
+    screen.JoinColumn(newcomer);
+    EXPECT_EQ(newcomer->GetTarget(), leader);
+    // When everyone is followed, the nearest way point.
+    follower->SetTarget(newcomer, 0);
+    screen.JoinColumn(newcomer);
+    EXPECT_EQ(newcomer->GetTarget(), points[2]);
+
+    screen.ClearLevel();
+    EXPECT_EQ(screen.NextEntryAfter(nullptr), nullptr);
+}
+
 }  // namespace
