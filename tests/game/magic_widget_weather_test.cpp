@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/render/vertex_batch.h"
 #include "framework/objects/particle_store.h"
 #include "objects/enemy_tuning.h"
 #include "tests/framework/widgets/screen_fixtures.h"
@@ -81,6 +82,25 @@ TEST_F(MagicWidgetWeatherTest, EnemyTuningIsResetAndDayNightLengthsStored)
     EXPECT_EQ(screen.nightLength, 60.0f);
     screen.ClearLevel();
     EXPECT_EQ(screen.nightLength, 0.0f);
+}
+
+TEST_F(MagicWidgetWeatherTest, LightsAreDrawnAfterLayerEightWithTheNightStrength)
+{
+    test::RegisterTestTexture("light_fire");
+    test::TestMagicWidget screen;
+    screen.lightList.Add("light_fire", vec2(100.0f, 100.0f), 20.0f, 0xFFFFFFu);
+    screen.nightStrength.current = 0.5f;
+    vrk::VertexBatch other;
+    const size_t untouched = other.vertices.size();
+    for (int32_t layer : {6, 9}) screen.OnDrawLayer(other, layer);
+    EXPECT_EQ(other.UsedVertices(), 0u);
+    EXPECT_TRUE(other.vertices.size() == untouched && (untouched == 0 || other.vertices[0].color == 0u));
+
+    vrk::VertexBatch batch;
+    screen.OnDrawLayer(batch, cMagicWidget::kLightLayer);
+    ASSERT_FALSE(batch.vertices.empty());
+    // A light at rest glows 2 % over its colour.
+    EXPECT_EQ(batch.vertices[0].color & 0xFFu, static_cast<uint32_t>(1.02f * 0.5f * 255.0f));
 }
 
 }  // namespace
