@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/files/byte_stream.h"
+#include "engine/render/font.h"
 #include "framework/app/player_base.h"
 #include "game/level/train.h"
 #include "objects/build.h"
@@ -74,6 +75,24 @@ TEST_F(MagicWidgetPlayTest, TheScreenOwnsItsTutorialStepAndForgetsItsTarget)
         screen.SetHint(std::make_unique<CountedTrain>(&deleted));
     }
     EXPECT_EQ(deleted, 2);
+}
+
+TEST_F(MagicWidgetPlayTest, RisingTextsUseTheCaptionsFontWhenThereIsOne)
+{
+    {
+        test::TestMagicWidget screen;
+        EXPECT_EQ(screen.GetEffectFont(), screen.GetCaptionFont());
+        ASSERT_NE(screen.GetEffectList(), nullptr);
+        EXPECT_EQ(screen.GetSpellTable().size(), 6u);
+        EXPECT_EQ(screen.GetSpellTable()[5].name, "spell_shield");
+    }
+    const auto font = std::make_shared<vrk::cFont>();
+    vrk::GetFontMap()["TimesNewRomanItalic22"] = font;
+    {
+        test::TestMagicWidget screen;
+        EXPECT_EQ(screen.GetEffectFont(), font);
+    }
+    vrk::GetFontMap().erase("TimesNewRomanItalic22");
 }
 
 }  // namespace
