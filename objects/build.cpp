@@ -160,15 +160,21 @@ void cBuild::SetupLevel()
 int32_t cBuild::HitTest(const vec2& point)
 {
     // Clicks pass through while a worker is inside.
-    if (GetUsedPlaces() != 0 || owner_ == nullptr) return 0;
-    // The footprint's cells, as the level screen lays them; a point off the grid
-    // (no cell) never hits, even a footprint that reaches over the grid's edge.
+    if (GetUsedPlaces() != 0) return 0;
+    return HitsFootprint(point) ? 1 : 0;
+}
+
+bool cBuild::HitsFootprint(const vec2& point) const
+{
+    if (owner_ == nullptr) return false;
+    // A point off the grid (no cell) never hits, even a footprint that reaches over
+    // the grid's edge.
     GridCell first;
     GridCell last;
-    if (!owner_->GetObjectCells(this, first, last)) return 0;
+    if (!owner_->GetObjectCells(this, first, last)) return false;
     const GridCell cell = owner_->PointToCell(point);
-    if (cell.x < 0 || cell.y < 0) return 0;
-    return first.x <= cell.x && cell.x <= last.x && first.y <= cell.y && cell.y <= last.y ? 1 : 0;
+    if (cell.x < 0 || cell.y < 0) return false;
+    return first.x <= cell.x && cell.x <= last.x && first.y <= cell.y && cell.y <= last.y;
 }
 
 int32_t cBuild::OnStateChange(int32_t /*oldState*/, int32_t newState)

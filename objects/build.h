@@ -68,10 +68,14 @@ protected:
     EffectHolder smoke_;
     float smokeIdle_ = 0.0f;
 
+    // The "build_smoke" effect over the current frame, off (the set-up's last step).
+    void SetUpSmoke();
+    // Whether the point lies on the footprint's cells as the level screen lays them.
+    bool HitsFootprint(const vec2& point) const;
+
 private:
     // The levels of the level-file text: "max" or "max;level" (then built).
     void ReadLevelText();
-    void SetUpSmoke();
     // What a finished step sets off (build_work.cpp).
     void OnWorkDone();
     void SpawnWorker();

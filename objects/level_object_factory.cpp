@@ -4,16 +4,24 @@
 #include "framework/objects/object.h"
 #include "objects/altar.h"
 #include "objects/altar_enemy.h"
+#include "objects/bandit.h"
 #include "objects/barrier.h"
+#include "objects/base_enemy.h"
 #include "objects/bell.h"
 #include "objects/bonfire.h"
 #include "objects/build.h"
 #include "objects/field.h"
+#include "objects/goblin.h"
+#include "objects/hero.h"
 #include "objects/item.h"
 #include "objects/lake.h"
 #include "objects/level_contract.h"
+#include "objects/plant.h"
 #include "objects/prison.h"
+#include "objects/skeleton_wizard.h"
 #include "objects/source.h"
+#include "objects/tunnel_build.h"
+#include "objects/way_point.h"
 #include "objects/worker.h"
 #include "objects/worker_cloud.h"
 
@@ -27,26 +35,26 @@ std::unique_ptr<cObject> NewLevelObject(int32_t typeId, [[maybe_unused]] cObject
     case kTypeBarrier: return std::make_unique<cBarrier>(owner);
     case kTypeWorker: return std::make_unique<cWorker>(owner);
     case kTypeSource: return std::make_unique<cSource>(owner);
-    case kTypePlant: return nullptr;
+    case kTypePlant: return std::make_unique<cPlant>(owner);
     case kTypeItem: return std::make_unique<cItem>(owner);
-    case kTypeHero: return nullptr;
+    case kTypeHero: return std::make_unique<cHero>(owner);
     case kTypeAltar: return std::make_unique<cAltar>(owner);
     case kTypeField: return std::make_unique<cField>(owner);
     case kTypeLake: return std::make_unique<cLake>(owner);
-    case kTypeBaseEnemy: return nullptr;
+    case kTypeBaseEnemy: return std::make_unique<cBaseEnemy>(owner);
     case kTypeSkeleton: return nullptr;
     case kTypeTower: return nullptr;
-    case kTypeGoblin: return nullptr;
-    case kTypeBandit: return nullptr;
-    case kTypeWayPoint: return nullptr;
+    case kTypeGoblin: return std::make_unique<cGoblin>(owner);
+    case kTypeBandit: return std::make_unique<cBandit>(owner);
+    case kTypeWayPoint: return std::make_unique<cWayPoint>(owner);
     case kTypePrison: return std::make_unique<cPrison>(owner);
     case kTypeWitch: return nullptr;
     case kTypeWife: return nullptr;
     case kTypeBell: return std::make_unique<cBell>(owner);
     case kTypeBonfire: return std::make_unique<cBonfire>(owner);
     case kTypeSuccub: return nullptr;
-    case kTypeTunnelBuild: return nullptr;
-    case kTypeSkeletonWizard: return nullptr;
+    case kTypeTunnelBuild: return std::make_unique<cTunnelBuild>(owner);
+    case kTypeSkeletonWizard: return std::make_unique<cSkeletonWizard>(owner);
     case kTypeAltarEnemy: return std::make_unique<cAltarEnemy>(owner);
     case kTypeTank: return nullptr;
     case kTypeWorkerCloud: return std::make_unique<cWorkerCloud>(owner);

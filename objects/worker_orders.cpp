@@ -1,16 +1,32 @@
 // cWorker's orders: the route of an order and its random work spot, the load and
 // its delivery, whether the dispatcher may use the worker, and the price and text
 // the player sees over a frozen worker.
+#include <utility>
+
 #include "engine/text/text_table.h"
 #include "framework/objects/app_services.h"
 #include "objects/build.h"
 #include "objects/level_contract.h"
 #include "objects/level_screen.h"
+#include "objects/plant.h"
 #include "objects/worker.h"
 
 namespace {
 constexpr size_t kMana = 3;
+
+// The plant of the load's first resource in the order food, wood, money, while
+// someone sits in it; null sends the load home.
+cPlant* PlantFor(const LevelScreen& screen, const ResourceVector& load)
+{
+    const std::pair<size_t, cPlant*> plants[] = {{1, screen.mill}, {0, screen.sawmill}, {2, screen.goldMill}};
+    for (const auto& [kind, plant] : plants) {
+        if (load.At(kind) == 0) continue;
+        return plant != nullptr && plant->CountTakenSeats() > 0 ? plant : nullptr;
+    }
+    return nullptr;
 }
+
+}  // namespace
 
 void cWorker::SetRoute(const std::vector<vec2>& points) { route_ = points; }
 
@@ -36,10 +52,10 @@ bool cWorker::StartDelivery()
     LevelScreen* screen = CurrentLevelScreen();
     if (load_.IsEmpty() || screen == nullptr || screen->home == nullptr) return false;
     // Food goes to the mill, wood to the sawmill, money to the gold mill, each only
-    // while a worker is seated there; pick-ups, mana and the rest go home. The
-    // plants take loads once they can tell their seats apart; until then every
-    // load goes home.
+    // while a worker is seated there; pick-ups, mana and the rest go home.
     cGameObject* destination = screen->home;
+    const bool fromItem = load_.source != nullptr && load_.source->IsKindOf(kTypeItem);
+    if (cPlant* plant = fromItem ? nullptr : PlantFor(*screen, load_)) destination = plant;
     if (!screen->SendWorker(this, destination, 0)) SetState(kStateCutOff);
     return true;
 }

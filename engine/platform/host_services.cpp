@@ -71,8 +71,28 @@ const char* GetUserLanguage()
 
 bool IsControlKeyDown() { return port::IsKeyDown(port::vk::kLeftControl); }
 
+namespace {
+bool cursorOverridden = false;
+int32_t cursorOverrideX = 0;
+int32_t cursorOverrideY = 0;
+}  // namespace
+
+void SetCursorOverride(int32_t x, int32_t y)
+{
+    cursorOverridden = true;
+    cursorOverrideX = x;
+    cursorOverrideY = y;
+}
+
+void ClearCursorOverride() { cursorOverridden = false; }
+
 void GetCursorClientPos(int32_t& x, int32_t& y)
 {
+    if (cursorOverridden) {
+        x = cursorOverrideX;
+        y = cursorOverrideY;
+        return;
+    }
     int cursorX = 0;
     int cursorY = 0;
     port::CursorClientPosition(Shell().mainWindow.get(), cursorX, cursorY);

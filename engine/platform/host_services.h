@@ -19,6 +19,10 @@ const char* GetUserLanguage();
 bool IsControlKeyDown();
 // The mouse position in client pixels of the main window (0, 0 without a window).
 void GetCursorClientPos(int32_t& x, int32_t& y);
+// For tests that drive the game without a real mouse: while set, the cursor
+// position above is this point instead of the window's.
+void SetCursorOverride(int32_t x, int32_t y);
+void ClearCursorOverride();
 // The About box with the credits; returns when the user closes it.
 void ShowAboutBox();
 

@@ -259,6 +259,9 @@ public:
     CaptionList* GetEffectList() const { return effectList_.get(); }
     // The level screen gives the base its list of rising texts.
     void SetEffectList(std::unique_ptr<CaptionList> list) { effectList_ = std::move(list); }
+    // The font of the rising texts: the one set for them, else the caption font.
+    std::shared_ptr<vrk::cFont> GetEffectFont() const { return effectFont_ ? effectFont_ : GetCaptionFont(); }
+    void SetEffectFont(std::shared_ptr<vrk::cFont> font) { effectFont_ = std::move(font); }
 
 protected:
     // --- What the screen asks of the application (base_widget_app.cpp) ---
@@ -342,6 +345,7 @@ protected:
     float letterboxHeight_ = 0.0f;
     float letterboxSpeed_ = 0.0f;
     std::unique_ptr<CaptionList> effectList_;
+    std::shared_ptr<vrk::cFont> effectFont_;
     std::vector<std::pair<uint32_t, uintptr_t>> postedEvents_;
     // Left, right, top, bottom, virtual-screen units.
     std::array<float, 4> edgeMargins_{kEdgeMargin, kEdgeMargin, kEdgeMargin, kEdgeMargin};

@@ -57,7 +57,7 @@ void cBaseWidget::DrawSystemText(const std::string& text, float x, float y)
 void cBaseWidget::AddEffect(const std::string& name, const vec2& position)
 {
     if (!effectList_) return;
-    const std::shared_ptr<vrk::cFont> font = GetCaptionFont();
+    const std::shared_ptr<vrk::cFont> font = GetEffectFont();
     effectList_->Add(font.get(), name, position);
 }
 

@@ -93,7 +93,7 @@ void cBaseWidget::DrawPlay(vrk::VertexBatch& batch)
     render->DrawVertexBatch(batch);
 
     if (effectList_) {
-        const std::shared_ptr<vrk::cFont> font = GetCaptionFont();
+        const std::shared_ptr<vrk::cFont> font = GetEffectFont();
         effectList_->Draw(batch, font.get(), view_);
     }
 

@@ -20,6 +20,7 @@
 
 #include "framework/objects/anim_effect_list.h"
 #include "framework/objects/grid_cell.h"
+#include "framework/objects/grid_geometry.h"
 #include "framework/objects/path_finder.h"
 #include "framework/objects/render_area.h"
 #include "framework/objects/resource_vector.h"
@@ -219,6 +220,8 @@ protected:
     void WriteGridTail(vrk::cByteStream& stream) const;
     // point - origin as s * axisX + t * axisY; false when the axes are parallel.
     bool Decompose(const vec2& point, float& s, float& t) const;
+    // The basis and cell size the grid has now.
+    GridGeometry CurrentGeometry() const;
     // The grid search between two cells with the end cells opened for it.
     bool SearchGrid(const GridCell& start, const GridCell& goal, bool smooth, std::vector<GridCell>& cells);
     // True when "talk" has both portraits (without logging a missing one).

@@ -7,33 +7,12 @@
 #include <limits>
 
 #include "framework/objects/game_object.h"
+#include "framework/objects/grid_geometry.h"
 #include "framework/widgets/level_widget.h"
 
 namespace {
 
 constexpr GridCell kNoCell{-1, -1};
-
-float Cross(const vec2& a, const vec2& b) { return a.x * b.y - a.y * b.x; }
-
-// The point where the line through p along d1 meets the line through q along d2;
-// false when the lines are parallel.
-bool Intersect(const vec2& p, const vec2& d1, const vec2& q, const vec2& d2, vec2& point)
-{
-    const float divisor = Cross(d1, d2);
-    if (std::fabs(divisor) < cLevelWidget::kCostEpsilon) return false;
-    const float s = Cross(q - p, d2) / divisor;
-    point = p + d1 * s;
-    return true;
-}
-
-// A non-negative cell coordinate from a distance in cells; points far beyond the
-// grid stay far beyond it instead of wrapping into it.
-int32_t CellIndex(float cells)
-{
-    constexpr auto kLargest = static_cast<float>(std::numeric_limits<int32_t>::max() / 2);
-    if (!(cells < kLargest)) return static_cast<int32_t>(kLargest);
-    return static_cast<int32_t>(std::trunc(cells));
-}
 
 int32_t ClampToInt(int64_t value)
 {
@@ -48,11 +27,11 @@ void FootprintRange(float d, float cellSize, int32_t n, int32_t& first, int32_t&
 {
     const int64_t half = n / 2;
     if (n % 2 == 0) {
-        const int64_t middle = CellIndex(d / cellSize + 0.5f);
+        const int64_t middle = GridCellIndex(d / cellSize + 0.5f);
         first = ClampToInt(middle - half);
         last = ClampToInt(middle + half - 1);
     } else {
-        const int64_t middle = CellIndex(d / cellSize);
+        const int64_t middle = GridCellIndex(d / cellSize);
         first = ClampToInt(middle - half);
         last = ClampToInt(middle + half);
     }
@@ -141,61 +120,34 @@ void cLevelWidget::GetGridBasis(vec2& origin, vec2& axisX, vec2& axisY) const
 
 bool cLevelWidget::Decompose(const vec2& point, float& s, float& t) const
 {
-    vec2 origin;
-    vec2 axisX;
-    vec2 axisY;
-    GetGridBasis(origin, axisX, axisY);
-    const float divisor = Cross(axisX, axisY);
-    if (std::fabs(divisor) < kCostEpsilon) return false;
-    const vec2 d = point - origin;
-    s = Cross(d, axisY) / divisor;
-    t = Cross(axisX, d) / divisor;
-    return true;
+    return DecomposeOnGrid(CurrentGeometry(), point, s, t);
+}
+
+GridGeometry cLevelWidget::CurrentGeometry() const
+{
+    GridGeometry grid;
+    GetGridBasis(grid.origin, grid.axisX, grid.axisY);
+    grid.cellSize = GetCellSize();
+    return grid;
 }
 
 void cLevelWidget::ResizeGrid()
 {
-    const vec2 cell = GetCellSize();
     vec2 origin;
     vec2 axisX;
     vec2 axisY;
     GetGridBasis(origin, axisX, axisY);
-    const float width = levelWidth_;
-    const float height = levelHeight_;
-
-    // The corner from which both axes sweep over the whole area.
-    const vec2 start{axisX.y > 0.0f ? width : 0.0f, axisY.x > 0.0f ? height : 0.0f};
-    vec2 newOrigin;
-    // Parallel axes span no grid: the origin and the size stay as they were.
-    if (!Intersect(vec2{start.x, 0.0f}, axisX, vec2{0.0f, start.y}, axisY, newOrigin)) return;
-    gridOrigin_ = newOrigin;
-    vec2 farX;
-    vec2 farY;
-    if (!Intersect(newOrigin, axisX, vec2{width, 0.0f}, axisY, farX)) return;
-    if (!Intersect(newOrigin, axisY, vec2{width, height}, axisX, farY)) return;
-    const float columns = std::ceil((farX - newOrigin).Length() / cell.x);
-    const float rows = std::ceil((farY - newOrigin).Length() / cell.y);
-    // SetSize refuses sizes below 1 and grids too large to hold.
-    if (!(columns >= 1.0f && rows >= 1.0f)) return;
-    pathFinder_.SetSize(CellIndex(columns), CellIndex(rows));
+    int32_t columns = 0;
+    int32_t rows = 0;
+    // Parallel axes span no grid: the origin and the size stay as they were. SetSize
+    // refuses grids too large to hold.
+    if (FitGridToArea(axisX, axisY, GetCellSize(), levelWidth_, levelHeight_, gridOrigin_, columns, rows))
+        pathFinder_.SetSize(columns, rows);
 }
 
 bool cLevelWidget::GetCellCorners(int32_t x, int32_t y, vec2* c00, vec2* c01, vec2* c11, vec2* c10) const
 {
-    const vec2 cell = GetCellSize();
-    vec2 origin;
-    vec2 axisX;
-    vec2 axisY;
-    GetGridBasis(origin, axisX, axisY);
-    const vec2 stepX = axisX * cell.x;
-    const vec2 stepY = axisY * cell.y;
-    const auto fx = static_cast<float>(x);
-    const auto fy = static_cast<float>(y);
-    const vec2 corner = origin + stepX * fx + stepY * fy;
-    if (c00 != nullptr) *c00 = corner;
-    if (c01 != nullptr) *c01 = corner + stepY;
-    if (c11 != nullptr) *c11 = corner + stepX + stepY;
-    if (c10 != nullptr) *c10 = corner + stepX;
+    GridCellCorners(CurrentGeometry(), x, y, c00, c01, c11, c10);
     return true;
 }
 
@@ -207,18 +159,7 @@ vec2 cLevelWidget::CellToPoint(const GridCell& cell) const
     return (low + high) * 0.5f;
 }
 
-GridCell cLevelWidget::PointToCell(const vec2& point) const
-{
-    float s = 0.0f;
-    float t = 0.0f;
-    if (!Decompose(point, s, t) || !(s >= 0.0f) || !(t >= 0.0f)) return kNoCell;
-    const vec2 cell = GetCellSize();
-    vec2 origin;
-    vec2 axisX;
-    vec2 axisY;
-    GetGridBasis(origin, axisX, axisY);
-    return GridCell{CellIndex((axisX * s).Length() / cell.x), CellIndex((axisY * t).Length() / cell.y)};
-}
+GridCell cLevelWidget::PointToCell(const vec2& point) const { return GridPointToCell(CurrentGeometry(), point); }
 
 bool cLevelWidget::IsPointOnObject(const cObject* object, const vec2& point) const
 {

@@ -8,9 +8,11 @@
 #include <type_traits>
 
 #include "framework/objects/fly_decor.h"
+#include "framework/objects/grid_geometry.h"
 #include "framework/objects/object.h"
 #include "framework/widgets/level_file.h"
 #include "object_type_names.h"
+#include "objects/level_grid.h"
 
 namespace {
 
@@ -174,6 +176,41 @@ int GridCall(lua_State* state)
     return 0;
 }
 
+// The path grid of the game's levels: the skewed axes fitted to the level area.
+GridGeometry GameGrid()
+{
+    GridGeometry grid;
+    LevelGridAxes(grid.axisX, grid.axisY);
+    grid.cellSize = vec2{kLevelGridCellSize, kLevelGridCellSize};
+    int32_t columns = 0;
+    int32_t rows = 0;
+    FitGridToArea(grid.axisX, grid.axisY, grid.cellSize, kLevelAreaWidth, kLevelAreaHeight, grid.origin, columns,
+                  rows);
+    return grid;
+}
+
+// cell_centre(x, y) -> x, y: the world point in the middle of a cell of the game grid.
+int CellCentreCall(lua_State* state)
+{
+    const GridCell cell{static_cast<int32_t>(luaL_checkinteger(state, 1)),
+                        static_cast<int32_t>(luaL_checkinteger(state, 2))};
+    const vec2 centre = GridCellCentre(GameGrid(), cell);
+    lua_pushnumber(state, centre.x);
+    lua_pushnumber(state, centre.y);
+    return 2;
+}
+
+// point_to_cell(x, y) -> x, y: the game grid's cell of a world point; -1, -1 before
+// the grid's axis lines.
+int PointToCellCall(lua_State* state)
+{
+    const vec2 point{static_cast<float>(luaL_checknumber(state, 1)), static_cast<float>(luaL_checknumber(state, 2))};
+    const GridCell cell = GridPointToCell(GameGrid(), point);
+    lua_pushinteger(state, cell.x);
+    lua_pushinteger(state, cell.y);
+    return 2;
+}
+
 void Register(lua_State* state, LevelSource& source, const char* name, lua_CFunction function)
 {
     lua_pushlightuserdata(state, &source);
@@ -194,6 +231,8 @@ bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& 
     Register(state.get(), source, "level", &LevelCall);
     Register(state.get(), source, "object", &ObjectCall);
     Register(state.get(), source, "grid", &GridCall);
+    lua_register(state.get(), "cell_centre", &CellCentreCall);
+    lua_register(state.get(), "point_to_cell", &PointToCellCall);
     if (luaL_loadfile(state.get(), path.c_str()) != 0 || lua_pcall(state.get(), 0, 0, 0) != 0) {
         const char* message = lua_tostring(state.get(), -1);
         error = message != nullptr ? message : "unknown Lua error";

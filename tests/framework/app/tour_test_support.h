@@ -63,9 +63,14 @@ protected:
         game->focused->Update(kTick);
     }
 
+    // Fills the application's registry before it starts; the game's own tours put
+    // the game's screens in.
+    virtual void AddEntries(GameRegistry& /*registry*/) {}
+
     void Start()
     {
         app = std::make_unique<cGarden>();
+        AddEntries(app->GetRegistry());
         ASSERT_EQ(app->Init(), 0);
         ASSERT_TRUE(RunUntilFocused("menu", kStartTicks)) << "stuck at " << Focused();
         Run(kSceneTicks);

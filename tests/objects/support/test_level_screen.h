@@ -6,7 +6,9 @@
 // lives on the sender's stack), the column and hint operations, the achievements and
 // the walks it is asked to plan (granting each) and the bars it draws, draws the
 // level's lights after layer 8, and lets the test set the cursor.
-// It runs no level start of its own: tests mark zones and call LinkObjects().
+// It runs no level start of its own: tests mark zones and call LinkObjects(). Of
+// the level screen's play events it handles the seat freeing of 5507.
+// It keeps a way-point list and walks the enemies' columns over it.
 //
 // For the workers it plans walks (SendWorker) on the grid without the game's stop
 // points, so its paths and arrival ticks are its own, and it hands out the yield
@@ -26,6 +28,7 @@
 #include "objects/level_contract.h"
 #include "objects/build.h"
 #include "objects/level_screen.h"
+#include "objects/plant.h"
 #include "objects/worker.h"
 #include "tests/framework/objects/fake_owner.h"
 
@@ -86,6 +89,7 @@ public:
     uint32_t OnPlayEvent(uint32_t kind, uintptr_t param) override
     {
         playEvents.push_back(Copy(kind, param));
+        if (kind == kMessageTargetChanged && param != 0) FreeSeatOf(*reinterpret_cast<const WalkEvent*>(param));
         if (kind == kEventWorkFinished && param != 0) {
             WorkFinished(*reinterpret_cast<const WorkFinishedRecord*>(param));
         }
@@ -145,12 +149,65 @@ public:
         walker->WalkPath(points, target, kind);
         return true;
     }
-    void PassTargetOn(cMan* walker) override { passTargetOnCalls.push_back(walker); }
-    void JoinColumn(cMan* walker) override { joinColumnCalls.push_back(walker); }
+    // The columns of walking enemies, the least the enemies' tests need; every walk
+    // goes through SendWorker with kind 0.
+    // The first walker of the type walks to the first way point, every further one
+    // behind the one before it; nothing without way points.
+    void LeadColumn(int32_t typeId)
+    {
+        if (wayPoints.empty()) return;
+        cGameObject* ahead = wayPoints.front();
+        for (cMan* walker : WalkersOfType(typeId)) {
+            SendWorker(walker, ahead, 0);
+            ahead = walker;
+        }
+    }
+    // The first walker of the walker's type that follows it walks to its target.
+    void PassTargetOn(cMan* walker) override
+    {
+        passTargetOnCalls.push_back(walker);
+        if (walker == nullptr) return;
+        for (cMan* other : WalkersOfType(walker->GetTypeId())) {
+            if (other->GetTarget() != walker) continue;
+            SendWorker(other, walker->GetTarget(), 0);
+            return;
+        }
+    }
+    // Behind the first other walker of its type that nobody of that type follows;
+    // when each is followed (or it is alone), to the nearest way point.
+    void JoinColumn(cMan* walker) override
+    {
+        joinColumnCalls.push_back(walker);
+        if (walker == nullptr) return;
+        const std::vector<cMan*> walkers = WalkersOfType(walker->GetTypeId());
+        for (cMan* tail : walkers) {
+            if (tail == walker) continue;
+            bool followed = false;
+            for (cMan* other : walkers) followed = followed || other->GetTarget() == tail;
+            if (followed) continue;
+            SendWorker(walker, tail, 0);
+            return;
+        }
+        cGameObject* nearest = nullptr;
+        float best = 100000.0f;
+        for (cGameObject* point : wayPoints) {
+            const float distance = (point->GetPosition() - walker->GetPosition()).Length();
+            if (distance < best) {
+                best = distance;
+                nearest = point;
+            }
+        }
+        if (nearest != nullptr) SendWorker(walker, nearest, 0);
+    }
+    // The next way point in the list, the first after the last; null for an empty
+    // list or a point not in it.
     cGameObject* NextEntryAfter(cGameObject* wayPoint) override
     {
         nextEntryAfterCalls.push_back(wayPoint);
-        return nextEntryAnswer;
+        for (size_t index = 0; index < wayPoints.size(); ++index) {
+            if (wayPoints[index] == wayPoint) return wayPoints[(index + 1) % wayPoints.size()];
+        }
+        return nullptr;
     }
     void ClearHintTarget(cObject* object) override { clearHintTargetCalls.push_back(object); }
     void UnlockAchievement(const std::string& name) override { achievements.push_back(name); }
@@ -187,11 +244,36 @@ public:
     std::vector<cMan*> passTargetOnCalls;
     std::vector<cMan*> joinColumnCalls;
     std::vector<cGameObject*> nextEntryAfterCalls;
-    cGameObject* nextEntryAnswer = nullptr;
+    // The level's way points in scene order; a test fills it as the level start would.
+    std::vector<cGameObject*> wayPoints;
     std::vector<cObject*> clearHintTargetCalls;
     std::vector<std::string> achievements;
 
 private:
+    // A walker whose target changes on his way to a plant's seat gives the seat back;
+    // one seated inside (state 9) keeps it. The walker's kind is still the old one.
+    static void FreeSeatOf(const WalkEvent& changed)
+    {
+        auto* plant = dynamic_cast<cPlant*>(changed.target);
+        if (plant == nullptr || changed.man == nullptr) return;
+        const int32_t kind = changed.man->GetTargetKind();
+        if (kind < cPlant::kFirstSeatPart || changed.man->GetState() == cPlant::kWorkerInsideState) return;
+        plant->FreeSeat(kind - cPlant::kFirstSeatPart);
+    }
+
+    // The walkers of exactly this type, on every layer in scene order.
+    std::vector<cMan*> WalkersOfType(int32_t typeId)
+    {
+        ObjectList objects;
+        FindObjectsOfKind(objects, typeId, -1);
+        std::vector<cMan*> walkers;
+        for (cObject* object : objects) {
+            auto* walker = dynamic_cast<cMan*>(object);
+            if (walker != nullptr && walker->GetTypeId() == typeId) walkers.push_back(walker);
+        }
+        return walkers;
+    }
+
     // Work finished: at the home the load goes into the stock; elsewhere a worker
     // with nothing in hand takes the yield, and every other worker there stops
     // (except at a bell, where all of them stay).

@@ -1,0 +1,131 @@
+// cMagicWidget: construction, clearing, the per-level set-up hook, the focus and
+// the start of play, the lights and the tutorial step's ownership.
+#include "game/level/magic_widget.h"
+
+#include <utility>
+
+#include "engine/render/font.h"
+#include "engine/sound/sound_play.h"
+#include "framework/app/garden.h"
+#include "framework/app/player_base.h"
+#include "framework/widgets/caption_list.h"
+#include "game/level/level_setup.h"
+#include "game/level/train.h"
+#include "objects/level_contract.h"
+#include "objects/spell_table.h"
+
+namespace {
+
+constexpr const char* kCaptionFont = "TimesNewRomanItalic22";
+constexpr const char* kStartSound = "start_game";
+
+}  // namespace
+
+cMagicWidget* CurrentMagicWidget() { return dynamic_cast<cMagicWidget*>(CurrentLevelScreen()); }
+
+cMagicWidget::cMagicWidget()
+{
+    // LevelScreen has already sized the grid on the level's skewed axes, which this
+    // screen keeps.
+    dayNightPhase.speed = 1.0f;
+    tint.speed = kFadeSpeed;
+    nightStrength.speed = kFadeSpeed;
+    for (TimedValue<float>* timer : {&ambienceTimer, &killWorkersTimer, &killTowersTimer, &checkTimer})
+        timer->speed = 1.0f;
+    ResetMagicState();
+    chosenAdvisorId = 0;
+    for (const SpellRecord& spell : kSpellTable)
+        spellTable_.push_back(SpellEntry{static_cast<uint32_t>(spell.id), spell.name});
+    SetEffectList(std::make_unique<CaptionList>());
+    // Without the font the rising texts use the caption font.
+    SetEffectFont(vrk::FindFont(kCaptionFont));
+}
+
+cMagicWidget::~cMagicWidget() { cMagicWidget::ClearLevel(); }
+
+void cMagicWidget::InitLevel(const std::string& name)
+{
+    LevelScreen::InitLevel(name);
+    ResetEnemyTuning();
+    ApplyLevelSetup(*this, name);
+}
+
+void cMagicWidget::ClearLevel()
+{
+    LevelScreen::ClearLevel();
+    // Only the grid tail makes cells walkable: a level without one walks nowhere.
+    for (int32_t x = 0; x < GetGridWidth(); ++x) {
+        for (int32_t y = 0; y < GetGridHeight(); ++y) SetCellCost(x, y, kTerrainImpassable);
+    }
+    ResetMagicState();
+}
+
+void cMagicWidget::ResetMagicState()
+{
+    wayPoints_.clear();
+    baseStage = -1;
+    levelTime = 0.0f;
+    timeLimit = 0.0f;
+    limitWarned = false;
+    timeOver = false;
+    dayNightPhase.start = dayNightPhase.target = dayNightPhase.current = 0.0f;
+    dayNightPhase.elapsed = dayNightPhase.duration = 0.0f;
+    nightCount = -1;
+    dayLength = 0.0f;
+    nightLength = 0.0f;
+    // The scene fades back to day from wherever the last level left it.
+    tint.SetTarget(SceneTint::kWhite);
+    nightStrength.SetTarget(0.0f);
+    hint_.reset();
+    StopRainSound();
+    freedWorkers = 0;
+    resourceTotal = 0;
+    succubusTicks = 0;
+    tomatoFoodSum = 0;
+    wheatFoodSum = 0;
+    manaSum = 0;
+}
+
+void cMagicWidget::StopRainSound()
+{
+    vrk::StopAndDeleteSound(rainSound_);
+    rainSound_ = nullptr;
+}
+
+void cMagicWidget::SetHint(std::unique_ptr<cTrain> hint) { hint_ = std::move(hint); }
+
+void cMagicWidget::ClearHintTarget(cObject* object)
+{
+    if (hint_ != nullptr && object != nullptr && hint_->target == object) hint_->target = nullptr;
+}
+
+void cMagicWidget::OnDrawLayer(vrk::VertexBatch& batch, int32_t layer)
+{
+    LevelScreen::OnDrawLayer(batch, layer);
+    if (layer == kLightLayer) lightList.Draw(batch, nightStrength.current);
+}
+
+void cMagicWidget::OnFocus()
+{
+    StartGame();
+    vrk::SwitchMusic(music);
+    SetMode(kModeLoading);
+}
+
+bool cMagicWidget::StartGame()
+{
+    cGarden* garden = GetGarden();
+    cPlayerBase* player = garden != nullptr ? garden->GetActivePlayer() : nullptr;
+    if (player == nullptr) return false;
+    const uint32_t count = garden->GetLevelCount();
+    const uint32_t index = player->currentLevel;
+    if (count == 0 || index >= count) return false;
+    vrk::cByteStream* stream = garden->GetLevelFiles().GetLevelStream(index);
+    if (stream == nullptr) return false;
+    LoadLevel(*stream, garden->GetLimit43());
+    LinkObjects();
+    OnPlayEvent(kEventRecount, 0);
+    vrk::PlaySound(kStartSound);
+    // The level's first tutorial step comes with the tutorial's chains.
+    return true;
+}

@@ -1,0 +1,174 @@
+// cMagicWidget: the game's level screen, the one screen that holds a level in play.
+// On top of LevelScreen (what the level objects see) it keeps the level's clock and
+// time limit, the day and night cycle with its tint, the weather, the way points and
+// the enemy columns, the sums that score a level and unlock its resource
+// achievements, and the tutorial step on screen; it loads the active player's
+// current level when it gets the focus and starts it (zones, reachability, cut-off
+// workers, items in their plants, columns).
+//
+// Where the members live: construction, clearing, focus and the start of play in
+// magic_widget.cpp; the level start in magic_widget_start.cpp; walks, cell paths,
+// stop points and reachability in magic_widget_walk.cpp; columns and way points in
+// magic_widget_columns.cpp; weather, day and night and the enemy tuning in
+// magic_widget_weather.cpp; income, medals and scores in magic_widget_rating.cpp.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/objects/timed_value.h"
+#include "game/level/scene_tint.h"
+#include "objects/level_screen.h"
+
+class cTrain;
+class cTrainWF;
+namespace vrk {
+class cSound;
+}
+
+class cMagicWidget : public LevelScreen {
+public:
+    // One spell as the screen lists it (ids 0-5, in id order).
+    struct SpellEntry {
+        uint32_t id = 0;
+        std::string name;
+    };
+
+    // The lights are drawn over this layer's objects.
+    static constexpr int32_t kLightLayer = 8;
+    static constexpr float kViewWidth = 1024.0f;
+    static constexpr float kViewHeight = 768.0f;
+    // Medals: no limit, over the limit, within it, within two thirds of it.
+    static constexpr int32_t kMedalNoLimit = 1;
+    static constexpr int32_t kMedalLate = 2;
+    static constexpr int32_t kMedalInTime = 3;
+    static constexpr int32_t kMedalFast = 4;
+    // Night colours and the speed of the tint and the night strength (per second).
+    static constexpr SceneTint::Colour kNightTint{0.376f, 0.376f, 0.753f};
+    static constexpr float kFadeSpeed = 0.2f;
+
+    cMagicWidget();
+    // Clears the level while this is still a cMagicWidget: the hint and the rain
+    // sound go with the objects.
+    ~cMagicWidget() override;
+
+    // --- Overrides of the framework's screens ---
+    // Starts the active player's current level, plays its music and enters loading.
+    void OnFocus() override;
+    // The base's set-up, then the level's own (ApplyLevelSetup).
+    void InitLevel(const std::string& name) override;
+    // The base's linking, then the level start.
+    void LinkObjects() override;
+    // LevelScreen's clearing, then this screen's level state; every cell becomes
+    // impassable, so a level walks only where its grid tail says.
+    void ClearLevel() override;
+    // LevelScreen's layers, then the lights with the night strength after layer 8.
+    void OnDrawLayer(vrk::VertexBatch& batch, int32_t layer) override;
+    // Plans and starts a walker's walk to a target (a worker takes a random spot of
+    // the target's route). False without walker, target, linked points or path.
+    bool SendWorker(cMan* walker, cGameObject* target, int32_t kind) override;
+    // The base's spending, then the tasks are recounted.
+    bool SpendResources(const ResourceVector& amounts) override;
+    // Income: the base's adding, the recount, the level's sums and the resource
+    // achievements. A refund goes through RefundResources instead.
+    void AddResources(const ResourceVector& amounts) override;
+
+    // --- LevelScreen's columns and hints ---
+    void PassTargetOn(cMan* walker) override;
+    void JoinColumn(cMan* walker) override;
+    cGameObject* NextEntryAfter(cGameObject* wayPoint) override;
+    void ClearHintTarget(cObject* object) override;
+
+    // --- Play ---
+    // Loads, links and counts the active player's current level and plays
+    // "start_game"; false (nothing changed) without a player, without levels or
+    // with an index outside them.
+    virtual bool StartGame();
+    // Marks on the objects whether a path from the home reaches them: 3 all, 1 only
+    // the unmarked (each from the nearest reached object), 2 only the marked.
+    virtual void UpdateReachability(int32_t mode);
+    // The smoothed cell path between two cells; blocked end cells are opened for the
+    // search only. False outside the grid or without a path.
+    virtual bool FindCellPath(std::vector<GridCell>& cells, const GridCell& start, const GridCell& goal);
+    // Where a walker coming from the point stops by the target: of the four free
+    // neighbours at the target's radius along the grid axes, the one nearest the
+    // aim point; the target's position when none is free or it has no radius.
+    virtual vec2 GetStopPoint(cGameObject* target, const vec2& from);
+
+    // --- Columns, enemy tuning, weather, day and night ---
+    // The objects of the type walk in a column: the first to the first way point,
+    // each further one after the one before it.
+    virtual void LeadColumn(int32_t typeId);
+    // Goblin work rate 0.2, bandit speed and tank gun speed factors 1.0.
+    virtual void ResetEnemyTuning();
+    // "snow", "rain", "shine", "night"; anything else only whitens the scene.
+    virtual void SetWeather(const std::string& name);
+    // Seconds of day and of night; a night length of 0 keeps it day.
+    virtual void SetDayNightLengths(float dayLength, float nightLength);
+
+    // --- Ratings ---
+    // 1 without a limit; 4 within two thirds of it, 3 within it, 2 over it.
+    virtual int32_t GetMedal() const;
+    // Ten points per resource unit earned, plus 1000 for medal 3, 10000 for medal 4.
+    virtual int32_t GetScore() const;
+    virtual float GetLevelTime() const { return levelTime; }
+    virtual int32_t GetFreedWorkers() const { return freedWorkers; }
+    virtual int32_t GetBuildCount() const { return builds; }
+    virtual int32_t GetResourceTotal() const { return resourceTotal; }
+
+    // --- Plain access ---
+    const std::vector<SpellEntry>& GetSpellTable() const { return spellTable_; }
+    const std::vector<cGameObject*>& GetWayPoints() const { return wayPoints_; }
+    cTrain* GetHint() const { return hint_.get(); }
+    void SetHint(std::unique_ptr<cTrain> hint);
+    vrk::cSound* GetRainSound() const { return rainSound_; }
+
+    // --- The level state the set-up and the play loop work with ---
+    std::string music;
+    int32_t baseStage = -1;
+    float levelTime = 0.0f;
+    // Seconds allowed; 0 or less: no limit.
+    float timeLimit = 0.0f;
+    bool limitWarned = false;
+    bool timeOver = false;
+    TimedValue<float> dayNightPhase;
+    SceneTint tint;
+    // 0 by day, 1 at night: the alpha of the lights.
+    TimedValue<float> nightStrength;
+    int32_t nightCount = -1;
+    float dayLength = 0.0f;
+    float nightLength = 0.0f;
+    TimedValue<float> ambienceTimer;
+    TimedValue<float> killWorkersTimer;
+    TimedValue<float> killTowersTimer;
+    TimedValue<float> checkTimer;
+    // The handler of the tutorial window; set when the game registers that window.
+    cTrainWF* trainWindow = nullptr;
+    int32_t freedWorkers = 0;
+    int32_t resourceTotal = 0;
+    int32_t succubusTicks = 0;
+    int32_t tomatoFoodSum = 0;
+    int32_t wheatFoodSum = 0;
+    int32_t manaSum = 0;
+
+private:
+    // This screen's share of the clearing (and of the constructor's start values).
+    void ResetMagicState();
+    // Level start steps (magic_widget_start.cpp).
+    void MarkZones();
+    void CutOffUnreachableWorkers();
+    void LinkItemsToPlants();
+    void ListWayPoints();
+    void MoveFountainDown();
+    void StopRainSound();
+    void StartRainSound(vrk::cSound* sound) { rainSound_ = sound; }
+
+    std::vector<SpellEntry> spellTable_;
+    std::vector<cGameObject*> wayPoints_;
+    std::unique_ptr<cTrain> hint_;
+    vrk::cSound* rainSound_ = nullptr;
+};
+
+// The level screen as the game's own, null while there is none.
+cMagicWidget* CurrentMagicWidget();

@@ -1,0 +1,77 @@
+// cEnemy: the common base of the walking enemies (goblins, bandits, skeletons and
+// the rest). It keeps the damage taken and the health in the work timer's fields,
+// holds the enemy for a while after the hero or a tower engages or hits it, draws
+// its health bar and the hero's target marker, and removes a walker that has come
+// home to its camp. It is never made from a level file.
+#pragma once
+#include <cstdint>
+
+#include "framework/objects/man.h"
+#include "framework/objects/timed_value.h"
+
+class cEnemy : public cMan {
+public:
+    // States every walking enemy shares; the derived classes add theirs from 6 on.
+    enum EnemyState : int32_t {
+        kStateChoose = 4,
+        kStateHeld = 5,
+    };
+    static constexpr int32_t kEnemyLayer = 6;
+    static constexpr int32_t kAttackerPlaces = 100;
+    static constexpr float kEnemyRadius = 50.0f;
+    // A hit holds the enemy this long (the hold timer runs 0 to this at speed 1).
+    static constexpr float kHoldSeconds = 4.0f;
+
+    explicit cEnemy(cObjectOwner* owner);
+    ~cEnemy() override;
+
+    // --- Overrides ---
+    void Update() override;
+    void DrawOverlay() override;
+    int32_t OnMessage(uint32_t code, uintptr_t data) override;
+    int32_t GetTypeId() const override;
+    bool IsKindOf(int32_t id) const override;
+    int32_t HitTest(const vec2& point) override;
+    // A click on an enemy may always send the hero.
+    int32_t GetOrderState() override;
+    float GetRadius() override;
+
+    // --- Its own operations ---
+    virtual bool IsDead() const;
+    // True when another walking enemy already has the object as its target.
+    virtual bool IsTargetTaken(cObject* object);
+
+    // --- Plain access ---
+    float GetDamage() const { return timerRemaining_; }
+    float GetHealth() const { return timerPeriod_; }
+    // 1 until the walker first sets out for a target of its own; towers spare it.
+    uint8_t GetSetOutFlag() const { return setOut_; }
+    void SetSetOutFlag(uint8_t flag) { setOut_ = flag; }
+    // The camp that released the walker; null for one placed by the level file.
+    cGameObject* GetHome() const { return home_; }
+    void SetHome(cGameObject* home) { home_ = home; }
+    const TimedValue<float>& GetHoldTimer() const { return holdTimer_; }
+    // The bar is drawn while held or hurt and still alive (and only with a health).
+    bool ShowsHealthBar() const;
+    // The marker shows the enemy the hero is after, until it is held or dead.
+    bool ShowsTargetMarker() const;
+
+    // The hero as a walker, or null on a level without one.
+    static cMan* FindHero();
+    // A target has gone when it is null, taken out (-2) or queued for removal this
+    // tick (it then still keeps its state and layer place).
+    static bool HasGone(const cObject* object);
+    // A one-shot animation that never steps (missing, fewer than 2 frames, no
+    // positive frame rate) would never end the state waiting for it.
+    bool IsOneShotStuck() const;
+
+protected:
+    // Asks the level to walk the walker back to its camp; false without a camp.
+    bool SendHome();
+    // Queues the walker for removal from the level.
+    void RemoveFromLevel();
+
+    uint8_t setOut_ = 1;
+    cGameObject* home_ = nullptr;
+    TimedValue<float> holdTimer_;
+};

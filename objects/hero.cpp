@@ -1,0 +1,216 @@
+// cHero: construction, the set-up, the messages (the blow at a strike's end, the
+// arrival, the bell), the state changes, the drawing and the way home.
+#include "objects/hero.h"
+
+#include "engine/sound/sound_play.h"
+#include "framework/objects/object_owner.h"
+#include "framework/objects/small_math.h"
+#include "objects/build.h"
+#include "objects/enemy.h"
+#include "objects/hero_gait.h"
+#include "objects/level_contract.h"
+#include "objects/level_screen.h"
+
+namespace {
+
+constexpr const char* kStandKey = "shawl0";
+constexpr const char* kRunName = "run";
+constexpr const char* kWalkName = "walk";
+constexpr const char* kStrikeName = "strike";
+constexpr const char* kPortalSprite = "succub_portal";
+constexpr const char* kPortalSound = "bonus_start";
+constexpr int32_t kDirections = 4;
+
+// The unit vector toward the target. A target on the walker's own spot gives no
+// direction, and the plain key without a direction digit names no animation: the
+// walker then keeps facing the way it came, or the first direction.
+vec2 FacingToward(cMan& walker, const cObject* target)
+{
+    vec2 direction = target != nullptr ? target->GetPosition() - walker.GetPosition() : vec2{};
+    float length = direction.Length();
+    if (!(length > kFloatEpsilon)) {
+        walker.GetMoveDirection(direction);
+        length = direction.Length();
+    }
+    return length > kFloatEpsilon ? direction / length : vec2{1.0f, 0.0f};
+}
+
+}  // namespace
+
+void cHero::Restart(TimedValue<float>& timer, float target)
+{
+    timer.start = 0.0f;
+    timer.current = 0.0f;
+    timer.target = target;
+    timer.elapsed = 0.0f;
+    timer.duration = target;
+}
+
+cHero::cHero(cObjectOwner* owner) : cMan(owner)
+{
+    layer_ = kHeroLayer;
+    Restart(homeTimer_, kHomeSeconds);
+    strikeTimer_.target = kStrikeSoundSeconds;
+    if (LevelScreen* screen = CurrentLevelScreen()) screen->hero = this;
+}
+
+cHero::~cHero()
+{
+    LevelScreen* screen = CurrentLevelScreen();
+    if (screen != nullptr && screen->hero == this) screen->hero = nullptr;
+}
+
+int32_t cHero::GetTypeId() const { return kTypeHero; }
+
+bool cHero::IsKindOf(int32_t id) const { return IsLevelKindOf(kTypeHero, id); }
+
+void cHero::SetSprite(const std::string& sprite)
+{
+    cMan::SetSprite(sprite);
+    AddAnimation(kStandKey, "hero_wait0");
+    for (int32_t direction = 0; direction < kDirections; ++direction) {
+        const std::string digit(1, static_cast<char>('0' + direction));
+        AddAnimation(kRunName + digit, "hero_run" + digit);
+        AddAnimation(kWalkName + digit, "hero_walk" + digit);
+        AddAnimation(kStrikeName + digit, "hero_strike" + digit);
+    }
+    portal_.SetSprite(kPortalSprite, kPlayStopped, false);
+    SetState(kStateStand);
+}
+
+float cHero::GetAnimationSpeed() const { return HeroAnimationSpeed(*this); }
+
+void cHero::StartMove() { StartMoveAtSpeed(HeroMoveSpeed(GetAnimationKey())); }
+
+void cHero::SetTarget(cGameObject* target, int32_t kind) { SetHeroTarget(*this, target, kind); }
+
+void cHero::LeaveBlockedCell()
+{
+    if (doorState_ == kDoorOutside) cMan::LeaveBlockedCell();
+}
+
+void cHero::CheckPathAhead()
+{
+    if (doorState_ == kDoorOutside) cMan::CheckPathAhead();
+}
+
+void cHero::ReturnHome()
+{
+    if (GetState() == kStateInside || doorState_ != kDoorOutside) return;
+    LevelScreen* screen = CurrentLevelScreen();
+    if (screen == nullptr) return;
+    std::vector<vec2> points;
+    if (screen->home != nullptr && screen->FindPath(points, this, screen->home, true)) return;
+    SetState(kStatePortal);
+}
+
+int32_t cHero::OnStateChange(int32_t /*oldState*/, int32_t newState)
+{
+    switch (newState) {
+    case kStateWalking: {
+        const bool toEnemy = target_ != nullptr && !IsHomeBuilding(target_);
+        vec2 direction;
+        GetMoveDirection(direction);
+        PlayDirected(toEnemy ? kRunName : kWalkName, direction, kPlayLoopForward);
+        break;
+    }
+    case kStateStand: PlayAnimation(kStandKey, kPlayOnceForward); break;
+    case kStateStriking: {
+        PlayDirected(kStrikeName, FacingToward(*this, target_), kPlayOnceForward);
+        Restart(strikeTimer_, kStrikeSoundSeconds);
+        break;
+    }
+    case kStatePortal:
+        vrk::PlaySound(kPortalSound);
+        portal_.play.mode = kPlayOnceForward;
+        portal_.SetPlayMode(true, kPlayOnceForward);
+        portalTime_ = kPortalSeconds;
+        break;
+    default: break;
+    }
+    return 0;
+}
+
+int32_t cHero::OnMessage(uint32_t code, uintptr_t data)
+{
+    switch (code) {
+    case kMessageAnimationEnded:
+        if (GetState() == kStateStand) {
+            SetState(kStateWander);
+        } else if (GetState() == kStateStriking) {
+            Strike();
+        }
+        break;
+    case kMessagePathFinished:
+        if (target_ == nullptr) {
+            SetState(kStateWander);
+            return 0;
+        }
+        OnPathFinished();
+        break;
+    case kEventBellAlarm:
+        if (GetState() != kStateInside) {
+            auto* bell = dynamic_cast<cGameObject*>(reinterpret_cast<cObject*>(data));
+            if (LevelScreen* screen = CurrentLevelScreen(); screen != nullptr && bell != nullptr) {
+                screen->SendWorker(this, bell, 0);
+            }
+        }
+        break;
+    default: break;
+    }
+    return cMan::OnMessage(code, data);
+}
+
+void cHero::OnPathFinished()
+{
+    if (target_->IsKindOf(kTypeEnemy)) {
+        // An enemy that left the level while he ran there is no one to strike.
+        if (cEnemy::HasGone(target_)) {
+            SetState(kStateStand);
+            return;
+        }
+        target_->OnMessage(kEventShot, reinterpret_cast<uintptr_t>(static_cast<cObject*>(this)));
+        SetState(kStateStriking);
+    } else if (IsHomeBuilding(target_)) {
+        SetState(kStateInside);
+    } else {
+        SetState(kStateWander);
+    }
+}
+
+void cHero::Strike()
+{
+    // An enemy that has left the level takes no blow: he stands.
+    if (cEnemy::HasGone(target_)) {
+        SetState(kStateStand);
+        return;
+    }
+    HitRecord hit{this, kStrikeDamage};
+    target_->OnMessage(kEventHit, reinterpret_cast<uintptr_t>(&hit));
+    const auto* enemy = dynamic_cast<const cEnemy*>(target_);
+    if (enemy == nullptr || enemy->IsDead()) {
+        SetState(kStateStand);
+        return;
+    }
+    SetState(kStateNone);
+    SetState(kStateStriking);
+}
+
+bool cHero::IsSpeedSpellOn() const
+{
+    const LevelScreen* screen = CurrentLevelScreen();
+    return screen != nullptr && screen->spellTimers[0] >= 0.0f;
+}
+
+void cHero::Draw()
+{
+    if (GetState() == kStateInside || doorState_ != kDoorOutside) return;
+    if (portal_.play.mode != kPlayStopped) {
+        if (vrk::VertexBatch* batch = OwnerBatch()) {
+            const vec2 position = GetPosition();
+            portal_.Draw(*batch, position.x, position.y, GetColor());
+        }
+        return;
+    }
+    cMan::Draw();
+}

@@ -1,0 +1,31 @@
+// The gait of the player's walking characters, the hero and his wife: how fast
+// they move under an animation, how fast their animation (and so their walk) runs,
+// and how a change of target books their arrival at it. Both classes call these
+// with themselves, so the two walk alike.
+#pragma once
+#include <cstdint>
+#include <string>
+
+class cGameObject;
+class cMan;
+
+// Ground speed for the animation key: walking, running, or 1.0 for anything else.
+float HeroMoveSpeed(const std::string& animationKey);
+
+// The walker's animation time scale: 1.0, or on a walk home the rate that makes
+// the walk cover kHomeWalkSpeed units a second; in state 2 under the speed spell
+// (spell 0) 1.8 times that.
+float HeroAnimationSpeed(const cMan& walker);
+
+// The walker's new target: the old one (unless it is the home building) loses the
+// walker's reservation, the walker's own target change follows (cMan's, with its
+// notice and places), and the new one (unless it is the home building) gains one.
+void SetHeroTarget(cMan& walker, cGameObject* target, int32_t kind);
+
+// True for the level's home building (false without a level or a home building).
+bool IsHomeBuilding(const cGameObject* object);
+
+constexpr float kHeroWalkSpeed = 30.0f;
+constexpr float kHeroRunSpeed = 180.0f;
+constexpr float kHomeWalkSpeed = 50.0f;
+constexpr float kSpeedSpellFactor = 1.8f;

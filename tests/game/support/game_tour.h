@@ -1,0 +1,87 @@
+// test::GameTour: the real game (the game's screens registered, as main.cpp does)
+// started in-process on the data tree, driven the way a player's run drives it: one
+// frame at a time through the engine core's frame update (GUI updates and the pause
+// counter included), a 1024 x 768 window so screen and GUI coordinates agree, a
+// cursor the test places and input sent through the core's event entries. "No
+// warning" means no complaint about the data tree and no "^5" line in the log.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/platform/fixed_step.h"
+#include "engine/platform/host_services.h"
+#include "framework/app/game_registry.h"
+#include "game/game_entries.h"
+#include "tests/framework/app/tour_test_support.h"
+
+namespace test {
+
+class GameTour : public GameTourTest {
+protected:
+    static constexpr int32_t kWindowWidth = 1024;
+    static constexpr int32_t kWindowHeight = 768;
+
+    void TearDown() override
+    {
+        vrk::ClearCursorOverride();
+        GameTourTest::TearDown();
+    }
+    void AddEntries(GameRegistry& registry) override { RegisterGameEntries(registry); }
+
+    // The game up to the main menu, in a window of the virtual screen's size.
+    void StartGame()
+    {
+        Start();
+        game->Resize(kWindowWidth, kWindowHeight);
+    }
+
+    // One frame of the game loop.
+    void Frame() { game->UpdateFrame(vrk::kFixedTick); }
+    void Frames(int count)
+    {
+        for (int i = 0; i < count; ++i) Frame();
+    }
+
+    // Input as the window would send it, with the cursor where the event says.
+    void MoveMouse(int32_t x, int32_t y)
+    {
+        vrk::SetCursorOverride(x, y);
+        game->OnMouseMove(x, y);
+    }
+    void PressMouse(int32_t button, int32_t x, int32_t y)
+    {
+        vrk::SetCursorOverride(x, y);
+        game->OnMouseDown(button, x, y);
+    }
+    void ReleaseMouse(int32_t button, int32_t x, int32_t y)
+    {
+        vrk::SetCursorOverride(x, y);
+        game->OnMouseUp(button, x, y);
+    }
+    void Click(int32_t x, int32_t y, int32_t button = 0)
+    {
+        MoveMouse(x, y);
+        PressMouse(button, x, y);
+        ReleaseMouse(button, x, y);
+    }
+    void PressKey(int32_t key) { game->OnKeyDown(key); }
+    void TypeChar(int32_t character) { game->OnChar(character); }
+
+    // Every warning line of the log.
+    std::vector<std::string> Warnings() const
+    {
+        std::vector<std::string> found;
+        for (const std::string& line : lines) {
+            if (line.find("^5") != std::string::npos) found.push_back(line);
+        }
+        return found;
+    }
+    // The game's tests' "no warning": nothing the data tree lacks, no warning line.
+    bool NoWarning() const { return Complaints().empty() && Warnings().empty(); }
+    std::string WarningText() const { return Joined(Complaints()) + Joined(Warnings()); }
+};
+
+}  // namespace test

@@ -1,0 +1,192 @@
+// Enemy camps on the stand-in level screen: the release rhythm with a fixed seed,
+// the count by kind, quiet camps (no ";", paused, in the editor), what a released
+// walker gets, the throwaway walker of the set-up, the accessors the level screen
+// drives and hostile texts.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/objects/random_gen.h"
+#include "objects/base_enemy.h"
+#include "objects/build.h"
+#include "objects/goblin.h"
+#include "tests/objects/support/enemy_fixture.h"
+
+namespace {
+
+class BaseEnemyTest : public test::EnemyTest {
+protected:
+    cBaseEnemy* MakeCamp(const std::string& sprite, const std::string& text, const GridCell& cell = {4, 4})
+    {
+        auto* camp = dynamic_cast<cBaseEnemy*>(level.CreateObject(kTypeBaseEnemy, 0));
+        if (camp == nullptr) return nullptr;
+        camp->SetPositionV(level.CellToPoint(cell));
+        camp->SetText(text);
+        camp->SetSprite(sprite);
+        return camp;
+    }
+    // Ticks until the level makes a new object; the number of ticks, or -1.
+    int UntilNewObject(int limit)
+    {
+        const uint32_t last = level.GetLastObjectId();
+        return TicksUntil([&] { return level.GetLastObjectId() != last; }, limit);
+    }
+    // The ticks of the camp's timer from its restart to the end of an interval.
+    static int TicksToRun(float interval)
+    {
+        float elapsed = 0.0f;
+        int ticks = 0;
+        while (elapsed < interval) {
+            elapsed += kTick;
+            ++ticks;
+        }
+        return ticks;
+    }
+    cGoblin* LastGoblin()
+    {
+        ObjectList goblins;
+        level.FindObjectsOfKind(goblins, kTypeGoblin, -1);
+        return goblins.empty() ? nullptr : dynamic_cast<cGoblin*>(goblins.back());
+    }
+};
+
+TEST_F(BaseEnemyTest, Releases_AtRandomIntervalsFromOneIntervalAfterTheStart)
+{
+    cBaseEnemy* camp = MakeCamp("goblin_money", "30;2");
+    ASSERT_NE(camp, nullptr);
+    EXPECT_EQ(camp->GetWalkerType(), kTypeGoblin);
+    EXPECT_FLOAT_EQ(camp->GetBaseInterval(), 30.0f);
+    EXPECT_EQ(camp->GetMaxWalkers(), 2u);
+    EXPECT_EQ(camp->GetLayer(), cBaseEnemy::kCampLayer);
+    RandomGen draws = app.random;
+    // The goblins find nothing to steal and vanish, so the camp never fills up. A
+    // tick draws the interval, the timer runs it out, the release comes in its last
+    // tick.
+    for (int release = 0; release < 4; ++release) {
+        const float interval = (0.8f + 0.7f * draws.NextFraction()) * 30.0f;
+        const int ticks = UntilNewObject(2000);
+        EXPECT_EQ(ticks, 1 + TicksToRun(interval)) << "release " << release;
+        EXPECT_GE(ticks, 24 * 30);
+        EXPECT_LE(ticks, 45 * 30 + 1);
+    }
+}
+
+TEST_F(BaseEnemyTest, Count_ByKindOverEveryLayerIncludingPlacedWalkers)
+{
+    cBaseEnemy* camp = MakeCamp("goblin_wood", "1;2", {4, 4});
+    camp->SetLinkId(7);
+    // Two placed goblins of either sprite, held (they choose nothing while held).
+    std::vector<cGoblin*> placed;
+    for (const char* sprite : {"goblin_money", "goblin_wood"}) {
+        auto* goblin = dynamic_cast<cGoblin*>(level.CreateObject(kTypeGoblin, 0));
+        goblin->SetPosition(600.0f, 400.0f);
+        goblin->SetSprite(sprite);
+        goblin->OnMessage(kEventShot, 0);
+        placed.push_back(goblin);
+    }
+    Ticks(1);
+    EXPECT_EQ(UntilNewObject(200), -1);
+
+    level.RemoveObject(placed[0]);
+    ASSERT_GT(UntilNewObject(200), 0);
+    cGoblin* released = LastGoblin();
+    ASSERT_NE(released, nullptr);
+    EXPECT_EQ(released->GetSprite(), "goblin_wood");
+    EXPECT_EQ(released->GetMode(), cGoblin::kModeWood);
+    EXPECT_EQ(released->GetHome(), camp);
+    EXPECT_EQ(released->GetPosition(), camp->GetPosition());
+    EXPECT_EQ(released->GetLinkId(), 7);
+    EXPECT_FALSE(released->IsInteractive()) << "no home base, no way to the goblin";
+
+    // With a home base and a way from it, the walker can be clicked.
+    test::RegisterTestSprite("base00", 1, 1.0f, 144.0f, 144.0f, 72.0f, 72.0f);
+    auto* home = dynamic_cast<cBuild*>(level.CreateObject(kTypeBuild, 0));
+    home->SetPositionV(level.CellToPoint({14, 10}));
+    home->SetSprite("base00");
+    ASSERT_EQ(level.home, home);
+    level.RemoveObject(placed[1]);
+    ASSERT_GT(UntilNewObject(200), 0);
+    EXPECT_TRUE(LastGoblin()->IsInteractive());
+}
+
+TEST_F(BaseEnemyTest, QuietCamps_NoSeparatorPausedEditorOrNoWalkerFromTheFactory)
+{
+    cBaseEnemy* noSeparator = MakeCamp("goblin_money", "30", {2, 2});
+    EXPECT_FLOAT_EQ(noSeparator->GetBaseInterval(), 0.0f);
+    EXPECT_EQ(noSeparator->GetMaxWalkers(), 0u);
+    cBaseEnemy* witches = MakeCamp("witch", "1;3", {6, 2});
+    EXPECT_EQ(witches->GetWalkerType(), kTypeWitch);
+    cBaseEnemy* unknown = MakeCamp("troll", "1;3", {8, 2});
+    EXPECT_EQ(unknown->GetWalkerType(), 0);
+    EXPECT_EQ(UntilNewObject(200), -1) << "no maximum, no witches made yet, no walker type";
+
+    cBaseEnemy* camp = MakeCamp("goblin_money", "1;3", {10, 2});
+    Ticks(3);
+    const float elapsed = camp->GetReleaseTimer().elapsed;
+    level.SetInputFlags(kInputCinematic);
+    Ticks(60);
+    EXPECT_FLOAT_EQ(camp->GetReleaseTimer().elapsed, elapsed) << "paused";
+    level.SetInputFlags(0);
+    const vec2 inPicture = camp->GetPosition() + vec2{0.0f, -20.0f};
+    EXPECT_EQ(camp->HitTest(inPicture), 0) << "in play a camp cannot be clicked";
+    level.ForceMode(kModeEditor);
+    Ticks(60);
+    EXPECT_FLOAT_EQ(camp->GetReleaseTimer().elapsed, elapsed) << "in the editor";
+    EXPECT_EQ(camp->HitTest(inPicture), 1) << "in the editor its picture can be picked";
+}
+
+TEST_F(BaseEnemyTest, SetUp_ThrowawayWalkerIsGoneAfterTheFirstLoadingTick)
+{
+    level.ForceMode(kModeLoading);
+    cBaseEnemy* camp = MakeCamp("goblin_wood", "30;2");
+    cGoblin* throwaway = LastGoblin();
+    ASSERT_NE(throwaway, nullptr);
+    EXPECT_EQ(throwaway->GetMode(), cGoblin::kModeWood) << "its set-up ran with the camp's name";
+    EXPECT_TRUE(IsRemoved(throwaway));
+    level.Tick();
+    EXPECT_EQ(throwaway->GetState(), kStateRemoved);
+    EXPECT_FALSE(IsOnLevel(throwaway));
+    EXPECT_EQ(throwaway->GetSetOutFlag(), 1) << "never updated";
+    EXPECT_EQ(Sounds("bandit_scream0"), 0);
+    (void)camp;
+}
+
+TEST_F(BaseEnemyTest, Accessors_ResetTheTimerKeepIntervalAndMaximumAndReleaseOneFreshIntervalLater)
+{
+    cBaseEnemy* camp = MakeCamp("goblin_money", "30;2");
+    Ticks(100);
+    camp->SetBaseInterval(camp->GetBaseInterval() * 0.5f);
+    camp->SetMaxWalkers(camp->GetMaxWalkers() + 4);
+    camp->ResetReleaseTimer();
+    const TimedValue<float>& timer = camp->GetReleaseTimer();
+    EXPECT_FLOAT_EQ(timer.start, 0.0f);
+    EXPECT_FLOAT_EQ(timer.target, 0.0f);
+    EXPECT_FLOAT_EQ(timer.current, 0.0f);
+    EXPECT_FLOAT_EQ(timer.elapsed, 0.0f);
+    EXPECT_FLOAT_EQ(timer.duration, 0.0f);
+    EXPECT_FLOAT_EQ(timer.speed, 1.0f);
+    EXPECT_FLOAT_EQ(camp->GetBaseInterval(), 15.0f);
+    EXPECT_EQ(camp->GetMaxWalkers(), 6u);
+    RandomGen draws = app.random;
+    const float interval = (0.8f + 0.7f * draws.NextFraction()) * 15.0f;
+    EXPECT_EQ(UntilNewObject(2000), 1 + TicksToRun(interval));
+}
+
+TEST_F(BaseEnemyTest, HostileTexts_ReadAsZeroWithAWarning)
+{
+    cBaseEnemy* negative = MakeCamp("goblin_money", "-1;-5");
+    EXPECT_FLOAT_EQ(negative->GetBaseInterval(), 0.0f);
+    EXPECT_EQ(negative->GetMaxWalkers(), 0u);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.find("Enemy camp") != std::string::npos; }),
+              1);
+    cBaseEnemy* word = MakeCamp("goblin_money", "x");
+    EXPECT_EQ(word->GetMaxWalkers(), 0u);
+    cBaseEnemy* fraction = MakeCamp("goblin_money", "12.5;3");
+    EXPECT_FLOAT_EQ(fraction->GetBaseInterval(), 12.5f);
+    EXPECT_EQ(fraction->GetMaxWalkers(), 3u);
+    EXPECT_EQ(UntilNewObject(300), -1) << "the zero maximum releases nothing";
+}
+
+}  // namespace

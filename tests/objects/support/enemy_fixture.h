@@ -1,0 +1,134 @@
+// test::EnemyTest: the fixture of the walking enemies' and camps' tests: the
+// stand-in level screen whose walks go straight to the target (so they do not
+// depend on any planner), a stand-in hero, every enemy sprite registered (two
+// frames at 10 frames a second, the pick animation eight), the log heard for
+// sounds, and helpers that run ticks.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/log/logger.h"
+#include "framework/objects/man.h"
+#include "objects/enemy_tuning.h"
+#include "objects/level_contract.h"
+#include "tests/engine/log/log_test_support.h"
+#include "tests/framework/objects/fake_owner.h"
+#include "tests/objects/support/test_level_screen.h"
+
+namespace test {
+
+// The stand-in screen whose granted walks are one straight leg toward the target.
+class EnemyLevelScreen : public TestLevelScreen {
+public:
+    bool SendWorker(cMan* walker, cGameObject* target, int32_t kind) override
+    {
+        sendWorkerCalls.push_back(WalkEvent{walker, target, kind});
+        if (walker == nullptr || target == nullptr || refuseWalks) return false;
+        // Like the game's planner it stops the target's radius short of it.
+        const vec2 from = walker->GetPosition();
+        vec2 back = from - target->GetPosition();
+        const float room = back.Length();
+        const float radius = target->GetRadius();
+        vec2 goal = target->GetPosition();
+        if (room > 0.0f && radius > 0.0f) goal = goal + back * ((radius < room ? radius : room) / room);
+        walker->WalkPath({from, goal}, target, kind);
+        return true;
+    }
+    // SendWorker refuses every walk while set.
+    bool refuseWalks = false;
+};
+
+// The hero as the enemies see him: a walker of his kind with a target.
+class StandInHero : public cMan {
+public:
+    explicit StandInHero(cObjectOwner* owner) : cMan(owner) { SetLayerField(6); }
+    int32_t GetTypeId() const override { return kTypeHero; }
+    bool IsKindOf(int32_t id) const override { return IsLevelKindOf(kTypeHero, id); }
+};
+
+class EnemyTest : public ::testing::Test {
+protected:
+    static constexpr float kTick = cObject::kTickSeconds;
+    static constexpr uint32_t kSeed = 4242u;
+
+    void SetUp() override
+    {
+        // Without a sound manager every sound played logs that its buffer is
+        // missing: that is how the tests hear them.
+        logger = std::make_unique<vrk::Logger>();
+        logger->SetConsole(std::make_unique<RecordingConsole>(&lines));
+        app.random.seed = kSeed;
+        EnemyTuningValues() = {};
+        for (const char* base : {"goblin_walk", "goblin_bag", "goblin_fear", "goblin_protect", "skeleton_walk",
+                                 "skeleton_lost_hand"}) {
+            for (char digit = '0'; digit <= '3'; ++digit) {
+                RegisterTestSprite(std::string(base) + digit, 2, 10.0f, 32.0f, 48.0f, 16.0f, 40.0f);
+            }
+        }
+        for (char digit = '0'; digit <= '3'; ++digit) {
+            RegisterTestSprite(std::string("goblin_pick") + digit, 8, 10.0f, 32.0f, 48.0f, 16.0f, 40.0f);
+        }
+        RegisterTestSprite("skeleton_death0", 2, 10.0f, 32.0f, 48.0f, 16.0f, 40.0f);
+    }
+    void TearDown() override
+    {
+        logger.reset();
+        EnemyTuningValues() = {};
+    }
+
+    // The level gets a hero (the screen knows him only by his pointer).
+    StandInHero* AddHero(const vec2& at)
+    {
+        auto* hero = new StandInHero(&level);
+        hero->SetPositionV(at);
+        level.AddObject(hero, 0);
+        // Only compared with null by the objects: the enemies find the hero by kind.
+        level.hero = reinterpret_cast<cHero*>(hero);
+        return hero;
+    }
+    void Ticks(int count)
+    {
+        for (int i = 0; i < count; ++i) level.Tick();
+    }
+    template <typename Condition>
+    int TicksUntil(Condition condition, int limit = 10000)
+    {
+        for (int i = 1; i <= limit; ++i) {
+            level.Tick();
+            if (condition()) return i;
+        }
+        return -1;
+    }
+    int Sounds(const std::string& name) const
+    {
+        const std::string text = "sound buffer not found '" + name + "'";
+        return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.find(text) != std::string::npos;
+        }));
+    }
+    bool IsRemoved(const cObject* object) const
+    {
+        const ObjectList& removed = level.GetRemovedObjects();
+        return std::find(removed.begin(), removed.end(), object) != removed.end();
+    }
+    bool IsOnLevel(const cObject* object) const
+    {
+        for (const ObjectList& layer : level.GetLayers()) {
+            if (std::find(layer.begin(), layer.end(), object) != layer.end()) return true;
+        }
+        return false;
+    }
+
+    TempAppPath appPath;
+    std::vector<std::string> lines;
+    std::unique_ptr<vrk::Logger> logger;
+    FakeAppServices app;
+    RegistryCleaner cleaner;
+    EnemyLevelScreen level;
+};
+
+}  // namespace test
