@@ -7,7 +7,7 @@ if(NOT result EQUAL 0)
 endif()
 foreach(name click mouse_in typing start_game salute00 salute01 take build_ready worker_in worker_out worker_joy
              worker_fear explosion tank_hit build bar_stone bar_tree well res_income
-             sawmill mill goldmill respawn altar_ready alarm bonus_start)
+             sawmill mill goldmill respawn altar_ready alarm bonus_start ambi_forest ambi_rain)
   if(NOT EXISTS ${OUTPUT}/sound/${name}.ogg)
     message(FATAL_ERROR "sound_tool did not write sound/${name}.ogg")
   endif()
@@ -18,6 +18,6 @@ foreach(name click mouse_in typing start_game salute00 salute01 take build_ready
 endforeach()
 file(GLOB music ${OUTPUT}/music/*.ogg)
 list(LENGTH music musicCount)
-if(musicCount LESS 2)
-  message(FATAL_ERROR "sound_tool wrote ${musicCount} music loops, expected at least 2")
+if(musicCount LESS 7)
+  message(FATAL_ERROR "sound_tool wrote ${musicCount} music loops, expected at least 7")
 endif()
