@@ -6,8 +6,9 @@
 
 #include "engine/render/font.h"
 #include "engine/sound/sound_play.h"
-#include "framework/app/garden.h"
+#include "framework/app/middle.h"
 #include "framework/app/player_base.h"
+#include "framework/app/player_list.h"
 #include "framework/widgets/caption_list.h"
 #include "game/level/level_setup.h"
 #include "game/level/train.h"
@@ -108,21 +109,23 @@ void cMagicWidget::OnDrawLayer(vrk::VertexBatch& batch, int32_t layer)
 void cMagicWidget::OnFocus()
 {
     StartGame();
-    vrk::SwitchMusic(music);
+    // A level without music of its own (one outside the level table) keeps what
+    // plays: there is no music without a name to switch to.
+    if (!music.empty()) vrk::SwitchMusic(music);
     SetMode(kModeLoading);
 }
 
 bool cMagicWidget::StartGame()
 {
-    cGarden* garden = GetGarden();
-    cPlayerBase* player = garden != nullptr ? garden->GetActivePlayer() : nullptr;
+    cMiddle* middle = GetMiddle();
+    cPlayerBase* player = middle != nullptr ? middle->GetPlayerList().GetActivePlayer() : nullptr;
     if (player == nullptr) return false;
-    const uint32_t count = garden->GetLevelCount();
+    const uint32_t count = middle->GetLevelCount();
     const uint32_t index = player->currentLevel;
     if (count == 0 || index >= count) return false;
-    vrk::cByteStream* stream = garden->GetLevelFiles().GetLevelStream(index);
+    vrk::cByteStream* stream = middle->GetLevelFiles().GetLevelStream(index);
     if (stream == nullptr) return false;
-    LoadLevel(*stream, garden->GetLimit43());
+    LoadLevel(*stream, middle->GetLimit43());
     LinkObjects();
     OnPlayEvent(kEventRecount, 0);
     vrk::PlaySound(kStartSound);

@@ -120,4 +120,67 @@ TEST_F(MagicWidgetStartTest, ClearingLeavesEveryCellImpassableAndUnbuiltIdsCreat
     EXPECT_TRUE(screen.GetWayPoints().empty());
 }
 
+TEST_F(MagicWidgetStartTest, SendWorker_LeavesTheHomeByItsDoorStopsByTheTargetAndGoesIntoTheHome)
+{
+    Load();
+    auto* home = static_cast<cGameObject*>(screen.home);
+    auto* mill = Find<cPlant>("mill");
+    auto* worker = Find<cWorker>("worker_a");
+    const vec2 door = screen.FindObject("home_door", -1)->GetPosition();
+    EXPECT_FALSE(screen.SendWorker(nullptr, mill, 1));
+    EXPECT_FALSE(screen.SendWorker(worker, nullptr, 1));
+
+    // Into the home: the walk ends at the home's own position.
+    ASSERT_TRUE(screen.SendWorker(worker, home, 0));
+    EXPECT_EQ(worker->GetTarget(), home);
+    ASSERT_GE(worker->GetPath().size(), 2u);
+    EXPECT_EQ(worker->GetPath().front(), worker->GetPosition());
+    EXPECT_EQ(worker->GetPath().back(), home->GetPosition());
+
+    // Out of the home: from where the worker stands to the door's cell, then on.
+    worker->SetPositionV(home->GetPosition());
+    ASSERT_TRUE(screen.SendWorker(worker, mill, 1));
+    const std::vector<vec2>& path = worker->GetPath();
+    ASSERT_GE(path.size(), 3u);
+    EXPECT_EQ(path[0], home->GetPosition());
+    EXPECT_EQ(screen.PointToCell(path[1]), screen.PointToCell(door));
+    EXPECT_EQ(worker->GetTarget(), mill);
+
+    // The island worker has no way anywhere.
+    EXPECT_FALSE(screen.SendWorker(Find<cWorker>("worker_island"), mill, 1));
+}
+
+TEST_F(MagicWidgetStartTest, Columns_PassOnJoinTheTailOrTheNearestWayPointAndCycleTheWayPoints)
+{
+    Load();
+    const std::vector<cGameObject*>& points = screen.GetWayPoints();
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(screen.NextEntryAfter(points[0]), points[1]);
+    EXPECT_EQ(screen.NextEntryAfter(points[2]), points[0]);
+    EXPECT_EQ(screen.NextEntryAfter(static_cast<cGameObject*>(screen.home)), nullptr);
+    EXPECT_EQ(screen.NextEntryAfter(nullptr), nullptr);
+
+    auto* leader = Find<cBandit>("bandit_a");
+    auto* follower = Find<cBandit>("bandit_b");
+    // The leader hands his way point on to the one behind him.
+    screen.PassTargetOn(leader);
+    EXPECT_EQ(follower->GetTarget(), points[0]);
+
+    // A newcomer joins behind the one nobody follows.
+    leader->SetTarget(follower, 0);
+    follower->SetTarget(points[0], 0);
+    auto* newcomer = dynamic_cast<cBandit*>(screen.CreateObject(kTypeBandit, 0));
+    ASSERT_NE(newcomer, nullptr);
+    newcomer->SetPositionV(points[2]->GetPosition() + vec2{10.0f, 0.0f});
+    screen.JoinColumn(newcomer);
+    EXPECT_EQ(newcomer->GetTarget(), leader);
+    // When everyone is followed, the nearest way point.
+    follower->SetTarget(newcomer, 0);
+    screen.JoinColumn(newcomer);
+    EXPECT_EQ(newcomer->GetTarget(), points[2]);
+
+    screen.ClearLevel();
+    EXPECT_EQ(screen.NextEntryAfter(nullptr), nullptr);
+}
+
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "engine/platform/fixed_step.h"
 #include "engine/platform/host_services.h"
+#include "engine/platform/widget.h"
 #include "framework/app/game_registry.h"
 #include "game/game_entries.h"
 #include "tests/framework/app/tour_test_support.h"
@@ -69,6 +70,16 @@ protected:
     }
     void PressKey(int32_t key) { game->OnKeyDown(key); }
     void TypeChar(int32_t character) { game->OnChar(character); }
+
+    // The screen of that name as its class; null when there is none or it is another.
+    template <class T>
+    T* Screen(const std::string& name) const
+    {
+        for (const auto& widget : game->Widgets()) {
+            if (widget->GetName() == name) return dynamic_cast<T*>(widget.get());
+        }
+        return nullptr;
+    }
 
     // Every warning line of the log.
     std::vector<std::string> Warnings() const
