@@ -29,6 +29,7 @@ enum class TalkSpeaker : uint8_t {
 constexpr size_t kLevelCount = 40;
 constexpr size_t kMaxLevelTasks = 3;
 constexpr size_t kMaxLevelTalks = 5;
+constexpr size_t kTaskCatalogueSize = 28;
 
 // A level's starting values. Unset tuning values keep the reset ones.
 struct LevelRow {
@@ -51,8 +52,8 @@ const std::array<LevelRow, kLevelCount>& LevelRows();
 // The index of the row whose id equals the name exactly; -1 for any other name.
 int32_t FindLevelIndex(const std::string& name);
 
-// The 28 task records every level draws from.
-const std::array<LevelTask, 28>& TaskCatalogue();
+// The task records every level draws from.
+const std::array<LevelTask, kTaskCatalogueSize>& TaskCatalogue();
 // The catalogue record of the key; null when the catalogue has none.
 const LevelTask* FindLevelTask(const std::string& key);
 // The text keys of the level's tasks in task-panel order, null after the last.

@@ -6,52 +6,49 @@ namespace {
 
 using Speakers = std::array<TalkSpeaker, kMaxLevelTalks>;
 
-constexpr TalkSpeaker H = TalkSpeaker::kHero;
-constexpr TalkSpeaker W = TalkSpeaker::kWife;
-constexpr TalkSpeaker T = TalkSpeaker::kTrader;
-constexpr TalkSpeaker G = TalkSpeaker::kGravik;
+using enum TalkSpeaker;
 
 const std::array<Speakers, kLevelCount> kLevelTalks = {{
-    {H, W, H},        // 000
-    {H, W, H, W, H},  // 001
-    {W, H},           // 002
-    {W, H, W},        // 003
-    {W, H, W},        // 004
-    {W, H},           // 005
-    {H, T, H, T, H},  // 006
-    {W, H, W},        // 007
-    {W, H},           // 008
-    {W, H, W, H},     // 009
-    {W, H},           // 010
-    {W, H, W, H},     // 011
-    {T, H, T, H},     // 012
-    {W, H},           // 013
-    {W, H, W},        // 014
-    {H, W},           // 015
-    {H, G, H},        // 016
-    {H, W},           // 017
-    {W, H, W},        // 018
-    {T, H, T},        // 019
-    {W, H, W, H},     // 020
-    {W, H},           // 021
-    {H, W, H, W, H},  // 022
-    {W, H, W, H},     // 023
-    {W, H},           // 024
-    {T, H, T},        // 025
-    {W, H, W},        // 026
-    {H},              // 027
-    {H, T, H, T},     // 028
-    {W, H, W, H},     // 029
-    {W, H, W, H},     // 030
-    {W, H, W},        // 031
-    {W, H},           // 032
-    {H, W, H},        // 033
-    {H, G, H},        // 034
-    {W, H, W},        // 035
-    {W, H, W, H, W},  // 036
-    {W, H},           // 037
-    {W, T, W},        // 038
-    {G, H},           // 039
+    {kHero, kWife, kHero},                    // 000
+    {kHero, kWife, kHero, kWife, kHero},      // 001
+    {kWife, kHero},                           // 002
+    {kWife, kHero, kWife},                    // 003
+    {kWife, kHero, kWife},                    // 004
+    {kWife, kHero},                           // 005
+    {kHero, kTrader, kHero, kTrader, kHero},  // 006
+    {kWife, kHero, kWife},                    // 007
+    {kWife, kHero},                           // 008
+    {kWife, kHero, kWife, kHero},             // 009
+    {kWife, kHero},                           // 010
+    {kWife, kHero, kWife, kHero},             // 011
+    {kTrader, kHero, kTrader, kHero},         // 012
+    {kWife, kHero},                           // 013
+    {kWife, kHero, kWife},                    // 014
+    {kHero, kWife},                           // 015
+    {kHero, kGravik, kHero},                  // 016
+    {kHero, kWife},                           // 017
+    {kWife, kHero, kWife},                    // 018
+    {kTrader, kHero, kTrader},                // 019
+    {kWife, kHero, kWife, kHero},             // 020
+    {kWife, kHero},                           // 021
+    {kHero, kWife, kHero, kWife, kHero},      // 022
+    {kWife, kHero, kWife, kHero},             // 023
+    {kWife, kHero},                           // 024
+    {kTrader, kHero, kTrader},                // 025
+    {kWife, kHero, kWife},                    // 026
+    {kHero},                                  // 027
+    {kHero, kTrader, kHero, kTrader},         // 028
+    {kWife, kHero, kWife, kHero},             // 029
+    {kWife, kHero, kWife, kHero},             // 030
+    {kWife, kHero, kWife},                    // 031
+    {kWife, kHero},                           // 032
+    {kHero, kWife, kHero},                    // 033
+    {kHero, kGravik, kHero},                  // 034
+    {kWife, kHero, kWife},                    // 035
+    {kWife, kHero, kWife, kHero, kWife},      // 036
+    {kWife, kHero},                           // 037
+    {kWife, kTrader, kWife},                  // 038
+    {kGravik, kHero},                         // 039
 }};
 
 }  // namespace

@@ -10,7 +10,7 @@ constexpr uint32_t kBuilding = 101;
 constexpr uint32_t kTower = 115;
 constexpr uint32_t kTunnelBuilding = 126;
 
-const std::array<LevelTask, 28> kCatalogue = {{
+const std::array<LevelTask, kTaskCatalogueSize> kCatalogue = {{
     {"Population_5", kPopulation, "", 5, "task_worker"},
     {"Population_6", kPopulation, "", 6, "task_worker"},
     {"Population_7", kPopulation, "", 7, "task_worker"},
@@ -90,7 +90,7 @@ const std::array<Keys, kLevelCount> kLevelTasks = {{
 
 }  // namespace
 
-const std::array<LevelTask, 28>& TaskCatalogue() { return kCatalogue; }
+const std::array<LevelTask, kTaskCatalogueSize>& TaskCatalogue() { return kCatalogue; }
 
 const LevelTask* FindLevelTask(const std::string& key)
 {
