@@ -171,7 +171,7 @@ TEST_F(LevelSetupTest, EveryLevelStartsAsItsTableRowSays)
         screen.Load(level.id);
         EXPECT_EQ(screen.Stock().amounts, (std::vector<int32_t>(level.stock.begin(), level.stock.end())));
         EXPECT_EQ(screen.music, level.music);
-        EXPECT_FLOAT_EQ(screen.timeLimit, level.ratingTime * 1.5f);
+        EXPECT_EQ(screen.timeLimit, level.ratingTime * 1.5f);
         const std::vector<std::string> weather =
             std::string(level.weather).empty() ? std::vector<std::string>{} : std::vector<std::string>{level.weather};
         EXPECT_EQ(screen.weatherCalls, weather);
