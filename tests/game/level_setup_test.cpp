@@ -3,8 +3,8 @@
 // names outside the table; the advisor draw of "023"; the tuning reset.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
