@@ -278,6 +278,49 @@ local function bonusStart()
 end
 sound{ path = "sound/bonus_start", voices = bonusStart() }
 
+-- Ambience loops -----------------------------------------------------------
+
+-- Overlapping swells of filtered noise, each as long as the gap to the second one
+-- after it: the wash never dips, and the swells that ring past the end wrap to the
+-- start, so the loop has no seam.
+local function wash(length, step, cutoff, level, seed)
+  local voices = {}
+  for i = 0, math.floor(length / step) - 1 do
+    voices[#voices + 1] = { wave = "noise", at = i * step, attack = step, hold = 0, release = step, level = level,
+                            cutoff = cutoff, seed = seed + i }
+  end
+  return voices
+end
+
+-- The forest: a soft breeze with a bird calling now and then.
+local function forest()
+  local length = 8
+  local voices = wash(length, 1.0, 500, 0.25, 400)
+  local calls = { { 0.6, "E6", "G6" }, { 0.85, "G6", "E6" }, { 3.2, "D6", "A6" }, { 5.4, "C6", "E6" },
+                  { 5.6, "E6", "C6" }, { 7.1, "A5", "D6" } }
+  for _, call in ipairs(calls) do
+    voices[#voices + 1] = { wave = "sine", at = call[1], freq = note(call[2]), freq_end = note(call[3]),
+                            attack = 0.01, hold = 0.05, release = 0.08, level = 0.18, vibrato_rate = 30,
+                            vibrato_depth = 0.02 }
+  end
+  return voices, length
+end
+local forestVoices, forestLength = forest()
+sound{ path = "sound/ambi_forest", loop = true, length = forestLength, peak = 0.5, voices = forestVoices }
+
+-- Rain: a steady hiss with drops ticking on leaves.
+local function rain()
+  local length = 4
+  local voices = wash(length, 0.5, 3000, 0.5, 500)
+  for i = 0, 23 do
+    voices[#voices + 1] = { wave = "noise", at = (i * 0.167 + (i % 5) * 0.031) % length, attack = 0.001,
+                            release = 0.02, level = 0.25, cutoff = 6000, seed = 600 + i }
+  end
+  return voices, length
+end
+local rainVoices, rainLength = rain()
+sound{ path = "sound/ambi_rain", loop = true, length = rainLength, peak = 0.5, voices = rainVoices }
+
 -- Music loops --------------------------------------------------------------
 
 -- A loop of chords: each bar holds one chord as a soft pad, an arpeggio over it
@@ -438,3 +481,12 @@ end
 sound{ path = "sound/explosion00", voices = boom(90, 0.55, 181) }
 sound{ path = "sound/explosion01", voices = boom(70, 0.7, 185) }
 sound{ path = "sound/explosion02", voices = boom(110, 0.45, 189) }
+-- More level loops: a lively one, a wintry one, a pastoral one and a tense one.
+music("music3", 120, { { "D4", "F#4", "A4" }, { "B3", "D4", "F#4" }, { "G3", "B3", "D4" }, { "A3", "C#4", "E4" } },
+      "square", 400)
+music("music4", 76, { { "E3", "G3", "B3" }, { "C4", "E4", "G4" }, { "A3", "C4", "E4" }, { "B3", "D#4", "F#4" } },
+      "sine", 500)
+music("music5", 100, { { "F3", "A3", "C4" }, { "D4", "F4", "A4" }, { "A#3", "D4", "F4" }, { "C4", "E4", "G4" } },
+      "triangle", 600)
+music("music6", 104, { { "D4", "F4", "A4" }, { "A#3", "D4", "F4" }, { "G3", "A#3", "D4" }, { "A3", "C#4", "E4" } },
+      "saw", 700)

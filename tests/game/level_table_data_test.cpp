@@ -1,0 +1,57 @@
+// The level table against the shipped data tree, in the started game: every music
+// name, ambience sound, task text and talk text that a level's set-up queues is
+// there (a missing one only shows when that level is played).
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "engine/sound/sound_manager.h"
+#include "engine/text/text_table.h"
+#include "game/level/level_table.h"
+#include "tests/game/support/game_tour.h"
+
+namespace {
+
+using LevelTableData = test::GameTour;
+
+bool HasText(const std::string& key)
+{
+    const auto found = vrk::TextTable().find(key);
+    return found != vrk::TextTable().end() && !found->second.empty();
+}
+
+TEST_F(LevelTableData, EveryNameALevelSetUpUsesIsInTheDataTree)
+{
+    StartGame();
+    vrk::cSoundManager* sounds = vrk::GetSoundManager();
+    ASSERT_NE(sounds, nullptr);
+    for (const char* name : {"ambi_forest", "ambi_rain", "start_game"}) {
+        EXPECT_NE(sounds->FindSoundBuffer(name), 0) << "sound " << name;
+    }
+
+    std::set<std::string> taskKeys;
+    size_t talkLines = 0;
+    for (size_t level = 0; level < kLevelCount; ++level) {
+        const LevelRow& row = LevelRows()[level];
+        SCOPED_TRACE(row.id);
+        EXPECT_NE(sounds->FindMusic(row.music), 0) << "music " << row.music;
+        for (const char* key : LevelTaskKeys(level)) {
+            if (key == nullptr) break;
+            EXPECT_NE(FindLevelTask(key), nullptr) << key;
+            taskKeys.insert(key);
+        }
+        const auto& speakers = LevelTalkSpeakers(level);
+        for (size_t line = 0; line < speakers.size() && speakers[line] != TalkSpeaker::kNone; ++line, ++talkLines) {
+            const std::string key = TalkTextKey(row.id, line);
+            EXPECT_TRUE(HasText(key)) << "text " << key;
+        }
+    }
+    // Every catalogue task is set by some level, and each has its text.
+    EXPECT_EQ(taskKeys.size(), TaskCatalogue().size());
+    for (const LevelTask& task : TaskCatalogue()) EXPECT_TRUE(HasText(task.key)) << "text " << task.key;
+    EXPECT_EQ(talkLines, 122u);
+    EXPECT_TRUE(Complaints().empty()) << Joined(Complaints());
+}
+
+}  // namespace
