@@ -193,6 +193,7 @@ size_t FileRead(FileHandle* handle, void* buffer, size_t itemSize, size_t itemCo
     const size_t left = handle->entryBytes.size() - handle->entryCursor;
     // Whole items only, as fread counts them; a partial item is still consumed.
     const size_t taken = std::min(wanted, left);
+    if (taken == 0) return 0;  // an empty entry has no bytes to point at
     std::memcpy(buffer, handle->entryBytes.data() + handle->entryCursor, taken);
     handle->entryCursor += taken;
     return taken / itemSize;
