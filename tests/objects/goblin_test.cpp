@@ -138,7 +138,9 @@ TEST_F(GoblinTest, Picking_BlowsSoundAndShakeTheWorkRateRunsAndTheBagFills)
         EXPECT_FLOAT_EQ(source->GetTimerRemaining(), period) << "the first tick starts the work";
         Ticks(24);
         EXPECT_EQ(Sounds(c.sound), c.expectedSounds);
-        if (tree) EXPECT_NE(source->GetShake().speed, 0.0f) << "the blow shakes the tree";
+        if (tree) {
+            EXPECT_NE(source->GetShake().speed, 0.0f) << "the blow shakes the tree";
+        }
         EXPECT_NEAR(source->GetTimerRemaining(), period - 24 * 0.2f / 30.0f, 1e-4f);
 
         EnemyTuningValues().goblinWorkRate = 0.04f;
@@ -170,7 +172,9 @@ TEST_F(GoblinTest, GoblinTrees_TheFifthOnLevel012UnlocksTheAchievementOnce)
         EXPECT_EQ(level.goblinTrees, 4 + goblinIndex);
         const size_t expected = level.goblinTrees >= cGoblin::kAchievementTrees ? 1u : 0u;
         ASSERT_EQ(level.achievements.size(), expected);
-        if (expected == 1u) EXPECT_EQ(level.achievements[0], "achieve_goblin");
+        if (expected == 1u) {
+            EXPECT_EQ(level.achievements[0], "achieve_goblin");
+        }
     }
 }
 
