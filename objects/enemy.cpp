@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/objects/small_math.h"
+#include "objects/hero.h"
 #include "objects/level_contract.h"
 #include "objects/level_screen.h"
 
@@ -16,17 +17,10 @@ cEnemy::cEnemy(cObjectOwner* owner) : cMan(owner)
 
 cEnemy::~cEnemy() = default;
 
-cMan* cEnemy::FindHero()
+cHero* cEnemy::FindHero()
 {
-    LevelScreen* screen = CurrentLevelScreen();
-    if (screen == nullptr || screen->hero == nullptr) return nullptr;
-    // The screen names the hero without his class; he is the one walker of his kind.
-    ObjectList heroes;
-    screen->FindObjectsOfKind(heroes, kTypeHero, -1);
-    for (cObject* object : heroes) {
-        if (auto* hero = dynamic_cast<cMan*>(object)) return hero;
-    }
-    return nullptr;
+    const LevelScreen* screen = CurrentLevelScreen();
+    return screen != nullptr ? screen->hero : nullptr;
 }
 
 bool cEnemy::HasGone(const cObject* object)

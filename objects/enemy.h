@@ -9,6 +9,8 @@
 #include "framework/objects/man.h"
 #include "framework/objects/timed_value.h"
 
+class cHero;
+
 class cEnemy : public cMan {
 public:
     // States every walking enemy shares; the derived classes add theirs from 6 on.
@@ -56,8 +58,8 @@ public:
     // The marker shows the enemy the hero is after, until it is held or dead.
     bool ShowsTargetMarker() const;
 
-    // The hero as a walker, or null on a level without one.
-    static cMan* FindHero();
+    // The level's hero, or null on a level without one.
+    static cHero* FindHero();
     // A target has gone when it is null, taken out (-2) or queued for removal this
     // tick (it then still keeps its state and layer place).
     static bool HasGone(const cObject* object);

@@ -13,6 +13,7 @@
 #include "engine/render/texture.h"
 #include "engine/render/vertex_batch.h"
 #include "objects/goblin.h"
+#include "objects/hero.h"
 #include "objects/skeleton.h"
 #include "objects/source.h"
 #include "tests/engine/files/image_test_writers.h"
@@ -156,10 +157,11 @@ TEST_F(EnemiesScreenshotTest, Screenshot_ShowsPickingGoblinHeldSkeletonWithBarAn
     hunted->SetPosition(800.0f, 300.0f);
     hunted->SetSprite("skeleton");
     hunted->PlayAnimation("walk0", kPlayLoopForward);
-    auto* hero = new test::StandInHero(&screen);
+    // The hero waits at home: only his target counts here.
+    auto* hero = dynamic_cast<cHero*>(screen.CreateObject(kTypeHero, 0));
+    ASSERT_NE(hero, nullptr);
     hero->SetPosition(900.0f, 600.0f);
-    screen.AddObject(hero, 0);
-    screen.hero = reinterpret_cast<cHero*>(hero);
+    hero->SetState(cHero::kStateInside);
     hero->SetTarget(hunted, 0);
     held->OnMessage(kEventShot, 0);
     HitRecord hit{nullptr, 2.0f};

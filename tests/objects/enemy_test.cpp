@@ -64,7 +64,7 @@ TEST_F(EnemyBaseTest, HeldByTheHero_FreeTheMomentHeTurnsElsewhere)
 {
     cEnemy* enemy = MakeEnemy(10.0f);
     cEnemy* other = MakeEnemy(10.0f);
-    test::StandInHero* hero = AddHero({100.0f, 100.0f});
+    cHero* hero = AddHero({100.0f, 100.0f});
     hero->SetTarget(enemy, 0);
     Ticks(1);
     Engage(enemy, hero);
@@ -120,7 +120,7 @@ TEST_F(EnemyBaseTest, BarMarkerAndHitTest_FollowDamageHoldAndTheHero)
     EXPECT_EQ(target->HitTest(inside), 1);
     EXPECT_EQ(target->HitTest(target->GetPosition() + vec2{0.0f, -48.0f}), 0) << "the frame's edge is outside";
     EXPECT_FALSE(target->ShowsTargetMarker());
-    test::StandInHero* hero = AddHero({100.0f, 100.0f});
+    cHero* hero = AddHero({100.0f, 100.0f});
     hero->SetTarget(target, 0);
     EXPECT_TRUE(target->ShowsTargetMarker());
     EXPECT_EQ(target->HitTest(inside), 0) << "no second click while the hero is on his way";

@@ -70,7 +70,7 @@ TEST_F(GoblinTest, Choose_NearestFreeReachableSourceOfItsKindAndLink)
     cSource* stump = MakeSource("tree00_0", {4, 8}, 3);      // exhausted
     stump->SetState(cSource::kStateExhausted);
     cSource* taken = MakeSource("tree00_0", {5, 8}, 3);      // another figure's target
-    test::StandInHero* figure = AddHero(level.CellToPoint({10, 2}));
+    cHero* figure = AddHero(level.CellToPoint({10, 2}));
     figure->SetTarget(taken, 0);
     cSource* walledIn = MakeSource("tree00_0", {2, 5}, 3);   // no path
     for (int x = 1; x <= 3; ++x) {
@@ -93,7 +93,7 @@ TEST_F(GoblinTest, Choose_NearestFreeReachableSourceOfItsKindAndLink)
     EXPECT_FLOAT_EQ(goblin->Mover().speed, cGoblin::kWalkSpeed);
 
     // A worker taking the source makes the goblin give it up and look again.
-    auto* worker = new test::StandInHero(&level);
+    auto* worker = new test::StandInFigure(&level);
     level.AddObject(worker, 0);
     worker->SetTarget(chosen, 0);
     Ticks(1);
@@ -138,7 +138,9 @@ TEST_F(GoblinTest, Picking_BlowsSoundAndShakeTheWorkRateRunsAndTheBagFills)
         EXPECT_FLOAT_EQ(source->GetTimerRemaining(), period) << "the first tick starts the work";
         Ticks(24);
         EXPECT_EQ(Sounds(c.sound), c.expectedSounds);
-        if (tree) EXPECT_NE(source->GetShake().speed, 0.0f) << "the blow shakes the tree";
+        if (tree) {
+            EXPECT_NE(source->GetShake().speed, 0.0f) << "the blow shakes the tree";
+        }
         EXPECT_NEAR(source->GetTimerRemaining(), period - 24 * 0.2f / 30.0f, 1e-4f);
 
         EnemyTuningValues().goblinWorkRate = 0.04f;
@@ -170,7 +172,9 @@ TEST_F(GoblinTest, GoblinTrees_TheFifthOnLevel012UnlocksTheAchievementOnce)
         EXPECT_EQ(level.goblinTrees, 4 + goblinIndex);
         const size_t expected = level.goblinTrees >= cGoblin::kAchievementTrees ? 1u : 0u;
         ASSERT_EQ(level.achievements.size(), expected);
-        if (expected == 1u) EXPECT_EQ(level.achievements[0], "achieve_goblin");
+        if (expected == 1u) {
+            EXPECT_EQ(level.achievements[0], "achieve_goblin");
+        }
     }
 }
 
@@ -208,7 +212,7 @@ TEST_F(GoblinTest, Beaten_RunsHomeInFearWithOneOfThreeScreams)
     cBaseEnemy* camp = MakeCamp({2, 2});
     MakeSource("nugget00", {12, 2});
     cGoblin* goblin = MakeGoblin("goblin_money", {8, 8}, camp);
-    test::StandInHero* hero = AddHero(level.CellToPoint({10, 8}));
+    cHero* hero = AddHero(level.CellToPoint({10, 8}));
     Ticks(1);
     hero->SetTarget(goblin, 0);
     goblin->OnMessage(kEventShot, reinterpret_cast<uintptr_t>(hero));

@@ -22,10 +22,12 @@
 
 namespace {
 
-// A level class and every type name its set-up recognises.
+// A level class and every type name its set-up recognises; the level-file text it is
+// given first when its set-up reads sprite names from it.
 struct LevelClassNames {
     int32_t typeId;
     std::vector<const char*> typeNames;
+    const char* text = "";
 };
 
 const std::vector<LevelClassNames>& LevelClasses()
@@ -37,6 +39,31 @@ const std::vector<LevelClassNames>& LevelClasses()
         {kTypeItem, {"food", "wood", "money", "mana"}},
         {kTypeBarrier, {"log00", "stone00", "stone_big00", "bridge00", "bridge01", "bridge_big00", "bridge_big01"}},
         {kTypeBuild, {"house00", "base00"}},
+        // Workers, their cloud and the prison; the editor palette gives workers and
+        // prisons an empty name.
+        {kTypeWorker, {""}},
+        {kTypeWorkerCloud, {"worker_cloud"}},
+        {kTypePrison, {""}},
+        // Plants, special buildings, lake, bonfire, altars and bell. Altars are set up
+        // under their spell's name ("altar00" names no spell and warns by design).
+        {kTypePlant, {"mill00", "sawmill00", "goldmill00"}},
+        {kTypeTunnelBuild, {"lighthouse00", "ruins00", "castle_ice", "tower_advisor", "source_life_water"}},
+        {kTypeLake, {"lake00"}},
+        {kTypeBonfire, {"bonfire00"}},
+        {kTypeAltar,
+         {"spell_fast_workers", "spell_fast_food", "spell_restore_tree", "spell_freeze_water", "spell_kill_enemies",
+          "spell_shield"}},
+        {kTypeBell, {"", "bell00"}},
+        {kTypeAltarEnemy, {""}, "enemy_spell_kill_workers;30"},
+        {kTypeAltarEnemy, {""}, "enemy_spell_kill_towers;30"},
+        // Enemies, their camps, way points and the hero.
+        {kTypeBaseEnemy, {"skeleton", "goblin_money", "goblin_wood", "witch", "succub"}},
+        {kTypeGoblin, {"goblin_money", "goblin_wood"}},
+        {kTypeBandit, {"bandit"}},
+        {kTypeWayPoint, {""}},
+        {kTypeSkeleton, {"skeleton"}},
+        {kTypeSkeletonWizard, {"skeleton_wizard"}},
+        {kTypeHero, {""}},
     };
     return table;
 }
@@ -45,7 +72,16 @@ const std::vector<LevelClassNames>& LevelClasses()
 // they run and light textures they show.
 const std::vector<const char*>& Sounds()
 {
-    static const std::vector<const char*> table = {"take", "build_ready"};
+    static const std::vector<const char*> table = {
+        "take", "build_ready",
+        // Workers and the prison.
+        "worker_in", "worker_out", "worker_joy", "worker_fear", "explosion", "tank_hit", "build", "bar_stone",
+        "bar_tree", "well", "res_income",
+        // Plants, altars, the enemy altar and the bell.
+        "sawmill", "mill", "goldmill", "respawn", "altar_ready", "alarm", "bonus_start",
+        // Enemies and the hero.
+        "bandit_scream0", "bandit_scream1", "bandit_scream2", "spirit_death", "spirit_scream", "strike",
+    };
     return table;
 }
 
@@ -55,41 +91,100 @@ const std::vector<const char*>& TextKeys()
         "tree", "nugget00", "well00", "field00", "field01", "food", "wood", "money", "mana",
         "log00", "stone00", "stone_big00", "bridge00", "bridge01", "bridge_big00", "bridge_big01",
         "house00", "house00_up", "FinishWork", "Price", "Profit", "GameOver_011",
+        // Workers and the prison.
+        "Unfreeze", "FreeWorker", "prison00", "OpenPrison",
+        // Plants, special buildings, bonfire, bell and altars.
+        "mill00", "mill00_up", "sawmill00", "sawmill00_up", "goldmill00", "goldmill00_up", "AddWorker", "PriceLeft",
+        "PerSec", "lighthouse00", "ruins00", "castle_ice", "tower_advisor", "source_life_water", "bonfire00", "bell00",
+        "spell_fast_workers", "spell_fast_food", "spell_restore_tree", "spell_freeze_water", "spell_kill_enemies",
+        "spell_shield", "enemy_spell_kill_workers", "enemy_spell_kill_towers",
     };
     return table;
 }
 
 const std::vector<const char*>& Effects()
 {
-    static const std::vector<const char*> table = {"leaves", "wood_spark", "build_smoke"};
+    static const std::vector<const char*> table = {"leaves", "wood_spark", "build_smoke", "hearts",
+                                                   "smoke",  "fire",       "snow=64"};
     return table;
 }
 
 const std::vector<const char*>& LightTextures()
 {
-    // None of the classes so far shows a light.
-    static const std::vector<const char*> table = {};
+    // The bonfire's light; decoded at once, and a missing one logs nothing.
+    static const std::vector<const char*> table = {"effect_fire"};
     return table;
 }
 
 // The frames the logic counts on: a frame per portion, per growth step, per step of
-// the work; the build icon's two frames (0 too dear, 1 affordable). No upper bound
-// when atMost is 0.
+// the work or of the paid share; the build icon's two frames (0 too dear, 1
+// affordable); the frames the editor palette shows; two at least for a one-shot,
+// whose end is what ends its state. Every other sprite a class looks up only when it
+// draws needs one frame. No upper bound when atMost is 0.
 struct FrameNeed {
-    const char* sprite;
+    std::string sprite;
     uint32_t atLeast;
     uint32_t atMost;
 };
 
-const std::vector<FrameNeed>& FrameNeeds()
+// The sprite in each of the four directions (base + "0" ... "3").
+void AddDirections(std::vector<FrameNeed>& table, const std::string& base, uint32_t atLeast)
 {
-    static const std::vector<FrameNeed> table = {
+    for (char digit = '0'; digit <= '3'; ++digit) table.push_back({base + digit, atLeast, 0});
+}
+
+std::vector<FrameNeed> MakeFrameNeeds()
+{
+    std::vector<FrameNeed> table = {
         {"nugget00", 6, 0},     {"field00", 4, 0},      {"field01", 4, 0},      {"log00", 4, 0},
         {"stone00", 4, 0},      {"stone_big00", 4, 0},  {"bridge00", 4, 0},     {"bridge01", 4, 0},
         {"bridge_big00", 4, 0}, {"bridge_big01", 4, 0}, {"house00", 5, 0},      {"house00_up1", 4, 0},
         {"house00_up2", 4, 0},  {"icon_build", 2, 2},   {"well00_water", 2, 0}, {"well00_effect", 2, 0},
         {"base00_flag", 2, 0},
+        // Workers, their cloud and the prison (whose shadow goes by its empty name).
+        {"worker_collect0", 1, 0}, {"worker_water0", 1, 0}, {"worker_sit0", 2, 0}, {"worker_alert0", 2, 0},
+        {"worker_eat0", 2, 0}, {"worker_drink0", 2, 0}, {"worker_jump0", 2, 0}, {"effect_explosion", 2, 0},
+        {"effect_shield", 1, 0}, {"worker_ice", 1, 0}, {"cloud", 1, 0}, {"exclamation", 1, 0}, {"prison", 1, 0},
+        {"_sh", 1, 0}, {"icon_head", 1, 0}, {"effect_laser", 2, 0}, {"man_shadow", 1, 0},
+        // Plants: the palette shows frame 4 of the sawmill and the gold mill.
+        {"zone2x2", 1, 0}, {"mill00", 4, 0}, {"mill00_up1", 4, 0}, {"mill00_up2", 4, 0}, {"sawmill00", 5, 0},
+        {"sawmill00_up1", 4, 0}, {"sawmill00_up2", 4, 0}, {"goldmill00", 5, 0}, {"goldmill00_up1", 4, 0},
+        {"goldmill00_up2", 4, 0}, {"mill00_sh", 1, 0}, {"sawmill00_sh", 1, 0}, {"goldmill00_sh", 1, 0},
+        {"icon_head_circle", 1, 0}, {"mill00_fan", 1, 0}, {"goldmill00_seat", 1, 0},
+        // Special buildings show their paid share frame by frame; the palette shows
+        // the ruins' frame 4.
+        {"lighthouse00", 4, 0}, {"ruins00", 5, 0}, {"castle_ice", 4, 0}, {"tower_advisor", 4, 0},
+        {"source_life_water", 4, 0}, {"lighthouse00_sh", 1, 0}, {"ruins00_sh", 1, 0}, {"castle_ice_sh", 1, 0},
+        {"tower_advisor_sh", 1, 0}, {"source_life_water_sh", 1, 0}, {"source_fountain", 1, 0},
+        // Lake, bonfire, altars and bell: the clapper rests on frame 5.
+        {"ice", 1, 0}, {"bonfire", 1, 0}, {"altar00", 1, 0}, {"bell00", 1, 0}, {"bell00_bell", 6, 0},
+        // Enemies: the goblin's blow falls between frames 6 and 7.
+        {"skeleton_death0", 2, 0}, {"witch_walk0", 1, 0}, {"succub_walk0", 1, 0},
+        // The hero: his stand and strikes are one-shots; his portal.
+        {"hero_wait0", 2, 0}, {"succub_portal", 2, 0},
+        // The tank gun's frames are its nine aims.
+        {"tank_gun", 9, 9},
     };
+    for (const char* base : {"worker_stand", "worker_run", "worker_walk", "worker_build", "worker_pick", "worker_hack",
+                             "worker_bag", "worker_tied", "worker_kontuz", "worker_scared", "goblin_walk", "goblin_bag",
+                             "goblin_fear", "goblin_protect", "skeleton_walk", "hero_run", "hero_walk"}) {
+        AddDirections(table, base, 1);
+    }
+    AddDirections(table, "goblin_pick", 8);
+    AddDirections(table, "skeleton_lost_hand", 2);
+    AddDirections(table, "hero_strike", 2);
+    for (const char* spell : {"spell_fast_workers", "spell_fast_food", "spell_restore_tree", "spell_freeze_water",
+                              "spell_kill_enemies", "spell_shield", "enemy_spell_kill_workers",
+                              "enemy_spell_kill_towers"}) {
+        table.push_back({std::string(spell) + "_off", 1, 0});
+        table.push_back({std::string(spell) + "_on", 1, 0});
+    }
+    return table;
+}
+
+const std::vector<FrameNeed>& FrameNeeds()
+{
+    static const std::vector<FrameNeed> table = MakeFrameNeeds();
     return table;
 }
 
@@ -106,6 +201,7 @@ TEST_F(LevelDataTest, LevelClasses_FindEverythingTheyUseInTheDataTree)
             ASSERT_NE(made, nullptr) << entry.typeId;
             cObject* object = made.release();
             screen->AddObject(object, 0);
+            object->SetText(entry.text);
             object->SetSprite(name);
             if (auto* game = dynamic_cast<cGameObject*>(object)) game->GetHintText();
         }

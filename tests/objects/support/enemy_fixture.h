@@ -1,6 +1,6 @@
 // test::EnemyTest: the fixture of the walking enemies' and camps' tests: the
 // stand-in level screen whose walks go straight to the target (so they do not
-// depend on any planner), a stand-in hero, every enemy sprite registered (two
+// depend on any planner), the hero waiting at home, every enemy sprite registered (two
 // frames at 10 frames a second, the pick animation eight), the log heard for
 // sounds, and helpers that run ticks.
 #pragma once
@@ -14,6 +14,7 @@
 #include "engine/log/logger.h"
 #include "framework/objects/man.h"
 #include "objects/enemy_tuning.h"
+#include "objects/hero.h"
 #include "objects/level_contract.h"
 #include "tests/engine/log/log_test_support.h"
 #include "tests/framework/objects/fake_owner.h"
@@ -42,12 +43,11 @@ public:
     bool refuseWalks = false;
 };
 
-// The hero as the enemies see him: a walker of his kind with a target.
-class StandInHero : public cMan {
+// A walker on the figures' layer that only holds a target, as a worker on its way
+// does: the goblins give up a source such a figure is after.
+class StandInFigure : public cMan {
 public:
-    explicit StandInHero(cObjectOwner* owner) : cMan(owner) { SetLayerField(6); }
-    int32_t GetTypeId() const override { return kTypeHero; }
-    bool IsKindOf(int32_t id) const override { return IsLevelKindOf(kTypeHero, id); }
+    explicit StandInFigure(cObjectOwner* owner) : cMan(owner) { SetLayerField(6); }
 };
 
 class EnemyTest : public ::testing::Test {
@@ -80,14 +80,15 @@ protected:
         EnemyTuningValues() = {};
     }
 
-    // The level gets a hero (the screen knows him only by his pointer).
-    StandInHero* AddHero(const vec2& at)
+    // The level gets its hero (his construction makes him the level's). He waits in
+    // the home building, where his own update does nothing, so that only the tests
+    // turn him toward an enemy.
+    cHero* AddHero(const vec2& at)
     {
-        auto* hero = new StandInHero(&level);
+        auto* hero = new cHero(&level);
         hero->SetPositionV(at);
         level.AddObject(hero, 0);
-        // Only compared with null by the objects: the enemies find the hero by kind.
-        level.hero = reinterpret_cast<cHero*>(hero);
+        hero->SetState(cHero::kStateInside);
         return hero;
     }
     void Ticks(int count)
