@@ -11,6 +11,7 @@
 
 #include "engine/log/logger.h"
 #include "engine/text/text_table.h"
+#include "objects/hero.h"
 #include "objects/level_contract.h"
 #include "objects/wife.h"
 #include "objects/worker.h"
@@ -37,6 +38,27 @@ public:
     ResourceVector GetCost() override { return cost; }
     int32_t code = kOrderAllowed;
     ResourceVector cost;
+};
+
+// A foe of the hero's, and an object with a sub-part under the mouse that takes
+// (or passes on) the sub-part's click itself.
+class Foe : public Site {
+public:
+    using Site::Site;
+    bool IsKindOf(int32_t id) const override { return id == kTypeEnemy || Site::IsKindOf(id); }
+};
+class Seated : public Site {
+public:
+    using Site::Site;
+    int32_t HitTest(const vec2& /*point*/) override { return 2; }
+    int32_t OnMessage(uint32_t code, uintptr_t data) override
+    {
+        if (code != kEventPartClick) return Site::OnMessage(code, data);
+        partsClicked.push_back(static_cast<int32_t>(data));
+        return takesSeat ? 1 : 0;
+    }
+    std::vector<int32_t> partsClicked;
+    bool takesSeat = true;
 };
 
 // The screen with the texts it shows at objects recorded.
@@ -92,9 +114,10 @@ protected:
         return worker;
     }
     // A site walked to at its own position.
-    Site* MakeSite(const GridCell& cell)
+    template <typename T = Site>
+    T* MakeSite(const GridCell& cell)
     {
-        auto* site = new Site(&screen);
+        auto* site = new T(&screen);
         screen.AddObject(site, 0);
         site->SetPositionV(screen.CellToPoint(cell));
         return site;
@@ -258,6 +281,47 @@ TEST_F(MagicWidgetOrdersTest, Dispatch_DropsFailedOrdersAndPaysOnlyWhatTheWalkRe
     EXPECT_EQ(screen.Orders().back().worker, other);
     EXPECT_EQ(screen.Stock().At(0), 40);
     EXPECT_EQ(other->PaidCost().At(0), 10);
+}
+
+TEST_F(MagicWidgetOrdersTest, Click_SendsTheHeroAtFoesRingsBellsAndOffersSubPartsFirst)
+{
+    auto* foe = MakeSite<Foe>({15, 12});
+    // Without a hero: no crash, nobody goes, nothing queued.
+    EXPECT_EQ(screen.OnObjectClick(foe), 0u);
+    EXPECT_EQ(Sounds("worker_out"), 0);
+    EXPECT_TRUE(screen.Orders().empty());
+
+    auto* hero = dynamic_cast<cHero*>(screen.CreateObject(kTypeHero, 0));
+    ASSERT_NE(hero, nullptr);
+    hero->SetPositionV(screen.CellToPoint({8, 12}));
+    screen.hero = hero;
+    RandomGen draw = app.random;
+    const std::string cry = "hero_out" + std::to_string(draw.Next(1));
+    EXPECT_EQ(screen.OnObjectClick(foe), 0u);
+    EXPECT_EQ(hero->GetTarget(), foe);
+    EXPECT_EQ(Sounds(cry), 1);
+    EXPECT_EQ(Sounds("worker_out"), 1);
+    EXPECT_TRUE(screen.Orders().empty());
+
+    // A seat is the object's own click first; passed on, it is an order of its part
+    // that takes no mark.
+    auto* seated = MakeSite<Seated>({12, 12});
+    screen.OnObjectClick(seated);
+    EXPECT_EQ(seated->partsClicked, std::vector<int32_t>{2});
+    EXPECT_TRUE(screen.Orders().empty());
+    seated->takesSeat = false;
+    screen.OnObjectClick(seated);
+    ASSERT_EQ(screen.Orders().size(), 1u);
+    EXPECT_EQ(screen.Orders().front().part, 2);
+    EXPECT_EQ(seated->GetReservations(), 0);
+
+    // The bell rings at once and the waiting orders go.
+    auto* bell = screen.CreateObject(kTypeBell, 0);
+    ASSERT_NE(bell, nullptr);
+    screen.OnObjectClick(bell);
+    EXPECT_EQ(Sounds("alarm"), 1);
+    EXPECT_FALSE(screen.bellNotRungFlag);
+    EXPECT_TRUE(screen.Orders().empty());
 }
 
 TEST_F(MagicWidgetOrdersTest, LeavingPlay_IsAllowed)
