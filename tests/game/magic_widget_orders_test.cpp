@@ -17,6 +17,7 @@
 #include "objects/worker.h"
 #include "tests/engine/log/log_test_support.h"
 #include "tests/framework/objects/fake_owner.h"
+#include "tests/framework/widgets/screen_fixtures.h"
 #include "tests/game/support/test_magic_widget.h"
 
 namespace {
@@ -324,9 +325,19 @@ TEST_F(MagicWidgetOrdersTest, Click_SendsTheHeroAtFoesRingsBellsAndOffersSubPart
     EXPECT_TRUE(screen.Orders().empty());
 }
 
-TEST_F(MagicWidgetOrdersTest, LeavingPlay_IsAllowed)
+// An application that counts how often the open windows are asked to close.
+class ClosingMiddle : public test::ScreenMiddle {
+public:
+    void HideAchievePopup() override { ++closings; }
+    int closings = 0;
+};
+
+TEST_F(MagicWidgetOrdersTest, LeavingPlay_ClosesTheWindowsAndIsAllowed)
 {
-    EXPECT_EQ(screen.OnLeavePlay(), 0u);
+    EXPECT_EQ(screen.OnPlayEvent(kEventLeaveMode, 0), 0u) << "no application: still allowed";
+    ClosingMiddle middle;
+    EXPECT_EQ(screen.OnPlayEvent(kEventLeaveMode, 0), 0u);
+    EXPECT_EQ(middle.closings, 1);
 }
 
 }  // namespace
