@@ -75,8 +75,14 @@ public:
     {
         return !refuseWalks && TestMagicWidget::SendWorker(walker, target, kind);
     }
+    // Every walk this long, when set.
+    float GetPathLength(const std::vector<vec2>& points) const override
+    {
+        return walkLength > 0.0f ? walkLength : TestMagicWidget::GetPathLength(points);
+    }
     std::vector<std::string> shown;
     bool refuseWalks = false;
+    float walkLength = 0.0f;
 };
 
 class MagicWidgetOrdersTest : public ::testing::Test {
@@ -242,6 +248,17 @@ TEST_F(MagicWidgetOrdersTest, Dispatch_SendsTheNearestFreeWorkerFirstInSceneOrde
     screen.DispatchOrders();
     EXPECT_EQ(screen.Orders().size(), 2u);
     EXPECT_EQ(Sounds("worker_out"), 2);
+
+    // A walk of 10000 is out of reach; just below it is not.
+    cWorker* third = MakeWorker({20, 8});
+    Site* far = MakeSite({20, 10});
+    screen.QueueOrder(far, 0);
+    screen.walkLength = 10000.0f;
+    screen.DispatchOrders();
+    EXPECT_EQ(screen.Orders().back().worker, nullptr);
+    screen.walkLength = 9999.0f;
+    screen.DispatchOrders();
+    EXPECT_EQ(screen.Orders().back().worker, third);
 }
 
 TEST_F(MagicWidgetOrdersTest, Dispatch_DropsFailedOrdersAndPaysOnlyWhatTheWalkReallyCosts)
