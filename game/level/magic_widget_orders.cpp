@@ -86,6 +86,9 @@ uint32_t cMagicWidget::OnObjectClick(cObject* object)
         // Paid only once the walk is on its way: a walk that cannot be planned
         // costs nothing.
         if (!SendWorker(wife, target, 0)) return 0;
+        // Called off an order she was paid for: that order is given up, so its
+        // price comes back before the new one is paid (else it would be lost).
+        wife->RefundCost();
         SpendResources(cost);
         wife->PaidCost() = cost;
         PlayVariant(kWifeOutSound);

@@ -226,6 +226,15 @@ TEST_F(MagicWidgetOrdersTest, WifeOrder_IsPaidAtTheClickOnlyWhenHerWalkStarts)
     EXPECT_EQ(wife->GetTarget(), frozen);
     EXPECT_EQ(Sounds("wife_out"), 1);
     EXPECT_TRUE(screen.Orders().empty());
+
+    // Sent elsewhere on her way, the first order is given up and its price comes
+    // back: only the new one is paid.
+    cWorker* another = MakeWorker({18, 14});
+    another->SetFrozen(true);
+    screen.OnObjectClick(another);
+    EXPECT_EQ(wife->GetTarget(), another);
+    EXPECT_EQ(screen.Stock().At(kMana), 100 - price.At(kMana));
+    EXPECT_EQ(wife->PaidCost().amounts, price.amounts);
 }
 
 TEST_F(MagicWidgetOrdersTest, Dispatch_SendsTheNearestFreeWorkerFirstInSceneOrderOnATie)
