@@ -106,6 +106,12 @@ setLocale("Price", "Price")
 setLocale("Profit", "Gain")
 setLocale("GameOver_011", "The marked tree was felled before the stone was cleared!")
 
+-- Refused orders, shown at the clicked object ("NeedMore" is followed by ": " and
+-- the missing amounts).
+setLocale("PathIsBlocked", "The way there is blocked")
+setLocale("NeedMore", "Not enough")
+setLocale("NoHero", "Only a hero can fight this foe")
+
 -- Workers and the prison: a frozen worker's hint, then ": " and the thawing
 -- price; a busy worker's (and a taken plant seat's) hint; the prison's info
 -- text, and the line that the opening price follows after ":".

@@ -10,7 +10,8 @@
 // magic_widget.cpp; the level start in magic_widget_start.cpp; walks, cell paths,
 // stop points and reachability in magic_widget_walk.cpp; columns and way points in
 // magic_widget_columns.cpp; weather, day and night and the enemy tuning in
-// magic_widget_weather.cpp; income, medals and scores in magic_widget_rating.cpp.
+// magic_widget_weather.cpp; income, medals and scores in magic_widget_rating.cpp;
+// the player's orders and leaving play in magic_widget_orders.cpp.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -23,6 +24,7 @@
 
 class cTrain;
 class cTrainWF;
+class cWorker;
 namespace vrk {
 class cSound;
 }
@@ -73,6 +75,11 @@ public:
     // Income: the base's adding, the recount, the level's sums and the resource
     // achievements. A refund goes through RefundResources instead.
     void AddResources(const ResourceVector& amounts) override;
+    // A left click on a level object (5503): 1 when the order check refused it.
+    uint32_t OnObjectClick(cObject* object) override;
+    // Leaving play (a restart, the editor): the open windows close; the change is
+    // allowed (0).
+    uint32_t OnLeavePlay() override;
 
     // --- LevelScreen's columns and hints ---
     void PassTargetOn(cMan* walker) override;
@@ -95,6 +102,15 @@ public:
     // neighbours at the target's radius along the grid axes, the one nearest the
     // aim point; the target's position when none is free or it has no radius.
     virtual vec2 GetStopPoint(cGameObject* target, const vec2& from);
+
+    // --- Orders ---
+    // Whether the order may stand; with show a refusal's text appears at the object.
+    // Without show a waiting order on a busy target stays (negative codes).
+    virtual bool CheckOrder(cGameObject* object, int32_t part, bool show);
+    // Gives the waiting orders, in order, to the free workers nearest by path.
+    virtual void DispatchOrders();
+    // A talk or the level's end holds the level (input bit 0).
+    bool IsPaused() const;
 
     // --- Columns, enemy tuning, weather, day and night ---
     // The objects of the type walk in a column: the first to the first way point,
@@ -163,6 +179,9 @@ private:
     void MoveFountainDown();
     void StopRainSound();
     void StartRainSound(vrk::cSound* sound) { rainSound_ = sound; }
+    // Order helpers (magic_widget_orders.cpp).
+    bool HasWorkerOn(const cGameObject* object) const;
+    std::vector<cWorker*> FreeWorkers();
 
     std::vector<SpellEntry> spellTable_;
     std::vector<cGameObject*> wayPoints_;

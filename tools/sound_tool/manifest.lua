@@ -490,3 +490,26 @@ music("music5", 100, { { "F3", "A3", "C4" }, { "D4", "F4", "A4" }, { "A#3", "D4"
       "triangle", 600)
 music("music6", 104, { { "D4", "F4", "A4" }, { "A#3", "D4", "F4" }, { "G3", "A#3", "D4" }, { "A3", "C#4", "E4" } },
       "saw", 700)
+
+-- Sent out on an order: the hero's battle cry (a brassy rising call) and the
+-- wife's answer (a soft two-note chime), two of each so that repeats differ.
+local function battleCry(first, second, seed)
+  return {
+    { wave = "saw", freq = note(first), freq_end = note(second), attack = 0.02, hold = 0.12, release = 0.2, level = 0.35,
+      cutoff = 2200, vibrato_rate = 7, vibrato_depth = 0.02 },
+    { wave = "square", duty = 0.3, at = 0.05, freq = note(second), attack = 0.01, hold = 0.1, release = 0.2, level = 0.2,
+      cutoff = 2600 },
+    { wave = "noise", attack = 0.005, release = 0.06, level = 0.15, cutoff = 2000, seed = seed },
+  }
+end
+sound{ path = "sound/hero_out0", peak = 0.6, voices = battleCry("G3", "D4", 201) }
+sound{ path = "sound/hero_out1", peak = 0.6, voices = battleCry("A3", "E4", 203) }
+local function answer(first, second)
+  return {
+    { wave = "sine", freq = note(first), attack = 0.005, release = 0.2, level = 0.35 },
+    { wave = "sine", at = 0.1, freq = note(second), attack = 0.005, release = 0.35, level = 0.35 },
+    { wave = "sine", at = 0.1, freq = note(second) * 2, attack = 0.003, release = 0.15, level = 0.08 },
+  }
+end
+sound{ path = "sound/wife_out0", peak = 0.55, voices = answer("E5", "A5") }
+sound{ path = "sound/wife_out1", peak = 0.55, voices = answer("G5", "C6") }
