@@ -160,7 +160,8 @@ bool cGoblin::ChooseSource()
     std::list<cSource*> candidates;
     for (cObject* object : objects) {
         auto* source = dynamic_cast<cSource*>(object);
-        if (source == nullptr || source->GetKind() != wanted) continue;
+        // A source queued for removal this tick is still listed but has gone.
+        if (source == nullptr || source->GetKind() != wanted || HasGone(source)) continue;
         if (source->GetState() == cSource::kStateExhausted || FindManTargeting(source) != nullptr) continue;
         if (GetLinkId() != 0 && source->GetLinkId() != GetLinkId()) continue;
         candidates.push_back(source);

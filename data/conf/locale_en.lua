@@ -141,6 +141,10 @@ setLocale("spell_kill_enemies", "Lightning\nStrikes down the enemies.")
 setLocale("spell_shield", "Shield\nGuards the workers from harm for a while.")
 setLocale("enemy_spell_kill_workers", "Dark altar\nWhen charged, it strikes at your workers.")
 setLocale("enemy_spell_kill_towers", "Dark altar\nWhen charged, it stops your towers.")
+-- Towers: the player's tower (built, then upgraded) and the enemy's.
+setLocale("tower00", "Tower\nFires cannonballs at enemies in its range.")
+setLocale("tower00_up", "Tower\nUpgrade it to hit harder and reload faster.")
+setLocale("tower_enemy00", "Enemy tower\nIt fires at workers who come near.")
 
 -- Level tasks (the task panel) and the opening talk of each level.
 setLocale("Population_5", "Have 5 workers")

@@ -127,6 +127,13 @@ TEST_F(EnemyBaseTest, BarMarkerAndHitTest_FollowDamageHoldAndTheHero)
     Engage(target, hero);
     EXPECT_FALSE(target->ShowsTargetMarker()) << "held";
     EXPECT_EQ(target->GetOrderState(), kOrderAllowed);
+
+    // Another enemy's target is taken; the hero's or its own is not.
+    cEnemy* hunter = MakeEnemy(10.0f);
+    hunter->SetTarget(enemy, 0);
+    EXPECT_TRUE(target->IsTargetTaken(enemy));
+    EXPECT_FALSE(hunter->IsTargetTaken(enemy));
+    EXPECT_FALSE(hunter->IsTargetTaken(target));
     EXPECT_FLOAT_EQ(target->GetRadius(), 50.0f);
 }
 

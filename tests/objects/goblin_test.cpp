@@ -189,6 +189,20 @@ TEST_F(GoblinTest, NothingToSteal_AFreshGoblinVanishesOneThatSetOutGoesHome)
     EXPECT_GT(TicksUntil([&] { return returning->GetState() == kStateRemoved; }, 3000), 0);
 }
 
+TEST_F(GoblinTest, Picking_ATargetThatHasGoneIsDroppedForAnotherChoice)
+{
+    cBaseEnemy* camp = MakeCamp({2, 2});
+    cSource* first = MakeSource("nugget00", {5, 2});
+    cSource* second = MakeSource("nugget00", {12, 2});
+    cGoblin* goblin = MakeGoblin("goblin_money", {3, 2}, camp);
+    ASSERT_GT(UntilPicking(goblin), 0);
+    ASSERT_EQ(goblin->GetTarget(), first);
+    level.RemoveObject(first);
+    Ticks(1);
+    EXPECT_EQ(goblin->GetTarget(), second) << "removed in this very tick, the source has gone all the same";
+    EXPECT_EQ(goblin->GetState(), kStateWalking);
+}
+
 TEST_F(GoblinTest, Beaten_RunsHomeInFearWithOneOfThreeScreams)
 {
     cBaseEnemy* camp = MakeCamp({2, 2});

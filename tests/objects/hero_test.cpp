@@ -8,11 +8,13 @@
 #include <string>
 
 #include "engine/render/vertex_batch.h"
+#include "framework/widgets/level_file.h"
 #include "objects/build.h"
 #include "objects/enemy.h"
 #include "objects/hero.h"
 #include "objects/hero_gait.h"
 #include "objects/level_contract.h"
+#include "objects/level_object_factory.h"
 #include "objects/way_point.h"
 #include "tests/objects/support/enemy_fixture.h"
 
@@ -312,6 +314,24 @@ TEST(WayPoint, IsAnInvisibleMarkerSeenOnlyInTheEditor)
     ASSERT_GT(batch.UsedVertices(), 0u);
     EXPECT_EQ(batch.vertices[0].color, 0xFFFF0000u);
     app.batch = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// The level tool reads and writes levels under a level file, with no level screen.
+TEST(HeroBanditSetUp, SetUpAndTicksUnderALevelFileWithoutAScreenOrApplication)
+{
+    for (int32_t type : {kTypeHero, kTypeBandit, kTypeWayPoint}) {
+        SCOPED_TRACE(type);
+        cLevelFile file;
+        const std::unique_ptr<cObject> object = NewLevelObject(type, &file);
+        ASSERT_NE(object, nullptr);
+        object->SetSprite("x");
+        for (int tick = 0; tick < 400; ++tick) object->Update();
+        object->Draw();
+    }
 }
 
 }  // namespace

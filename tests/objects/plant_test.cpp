@@ -386,37 +386,6 @@ TEST_F(PlantTest, Heads_AreClickablePartsWithTheirOwnHint)
     }
 }
 
-TEST_F(PlantTest, Draw_ShowsTakenHeadsSolidAndTheOthersTranslucent)
-{
-    vrk::VertexBatch batch;
-    app.batch = &batch;
-    cPlant* mill = Make("mill00", "2;2");
-    mill->SetSeat(0, cPlant::kSeatTaken);
-    mill->OnMessage(kEventPartClick, 3);
-    mill->Draw();
-    std::vector<uint32_t> headColors;
-    bool fan = false;
-    for (uint32_t run = 0; run < batch.runCount; ++run) {
-        const std::string name = batch.runs[run].key != nullptr ? batch.runs[run].key->name : std::string();
-        fan = fan || name == "mill00_fan_tex";
-        if (name == "icon_head_tex") headColors.push_back(batch.vertices[batch.runs[run].first].color);
-    }
-    EXPECT_TRUE(fan);
-    ASSERT_EQ(headColors.size(), 3u);
-    EXPECT_NE(headColors[0], headColors[1]);
-    EXPECT_EQ(headColors[1], headColors[2]);
-
-    // Not built yet: no heads, no fan.
-    batch.Clear();
-    Make("mill00", "2", {14, 8})->Draw();
-    for (uint32_t run = 0; run < batch.runCount; ++run) {
-        const std::string name = batch.runs[run].key != nullptr ? batch.runs[run].key->name : std::string();
-        EXPECT_NE(name, "icon_head_tex");
-        EXPECT_NE(name, "mill00_fan_tex");
-    }
-    app.batch = nullptr;
-}
-
 TEST_F(PlantTest, MissingHeadIcon_DrawsNoHeadsAndClicksHitTheFootprint)
 {
     GetTextureInfoExMap().erase("icon_head");

@@ -12,7 +12,8 @@ foreach(required system/cursor_pointer.png system/gui_system.png system/gui_syst
                  objects/sources.png objects/fields.png objects/barriers.png objects/buildings.png
                  objects/workers.png objects/workers_extra.png
                  objects/plants.png objects/plants_gold.png objects/specials.png objects/specials_big.png
-                 objects/altars.png particles/effect_fire.png)
+                 objects/altars.png particles/effect_fire.png
+                 objects/enemies.png objects/enemies_magic.png objects/heroes.png objects/towers.png)
   if(NOT EXISTS ${OUTPUT}/${required})
     message(FATAL_ERROR "art_tool did not write ${required}")
   endif()

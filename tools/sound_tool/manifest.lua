@@ -374,3 +374,119 @@ music("music5", 100, { { "F3", "A3", "C4" }, { "D4", "F4", "A4" }, { "A#3", "D4"
       "triangle", 600)
 music("music6", 104, { { "D4", "F4", "A4" }, { "A#3", "D4", "F4" }, { "G3", "A#3", "D4" }, { "A3", "C#4", "E4" } },
       "saw", 700)
+
+-- Enemies, the hero and his wife, towers and the tank -----------------------
+
+-- A goblin's or bandit's screech: a nasal squeal that wobbles and drops, in three
+-- pitches so that a crowd does not sound as one.
+local function screech(from, to, seed)
+  return {
+    { wave = "saw", freq = from, freq_end = to, attack = 0.01, hold = 0.12, release = 0.18, level = 0.35, cutoff = 2600,
+      vibrato_rate = 16, vibrato_depth = 0.06 },
+    { wave = "square", duty = 0.2, freq = from * 1.5, freq_end = to * 1.4, attack = 0.01, hold = 0.08, release = 0.14, level = 0.15,
+      cutoff = 3200, vibrato_rate = 16, vibrato_depth = 0.06 },
+    { wave = "noise", attack = 0.005, release = 0.08, level = 0.15, cutoff = 2500, seed = seed },
+  }
+end
+sound{ path = "sound/bandit_scream0", peak = 0.6, voices = screech(900, 520, 101) }
+sound{ path = "sound/bandit_scream1", peak = 0.6, voices = screech(1150, 640, 102) }
+sound{ path = "sound/bandit_scream2", peak = 0.6, voices = screech(720, 380, 103) }
+
+-- The skeleton: a hollow wail (setting out) and a rattle of falling bones.
+sound{ path = "sound/spirit_scream", peak = 0.55, voices = {
+  { wave = "sine", freq = 330, freq_end = 620, attack = 0.15, hold = 0.2, release = 0.35, level = 0.5, vibrato_rate = 6, vibrato_depth = 0.04 },
+  { wave = "triangle", freq = 495, freq_end = 930, attack = 0.15, hold = 0.2, release = 0.3, level = 0.2, vibrato_rate = 6, vibrato_depth = 0.04 },
+  { wave = "noise", attack = 0.2, release = 0.4, level = 0.15, cutoff = 900, seed = 111 },
+} }
+local function rattle()
+  local voices = { { wave = "sine", freq = 420, freq_end = 110, attack = 0.02, release = 0.45, level = 0.3, vibrato_rate = 9, vibrato_depth = 0.05 } }
+  for i = 0, 7 do
+    voices[#voices + 1] = { wave = "noise", at = 0.05 + i * 0.045 + (i % 3) * 0.012, attack = 0.001, release = 0.03,
+                            level = 0.4 - i * 0.03, cutoff = 3500, seed = 120 + i }
+    voices[#voices + 1] = { wave = "sine", at = 0.05 + i * 0.045, freq = 900 + (i % 4) * 170, attack = 0.001, release = 0.04, level = 0.12 }
+  end
+  return voices
+end
+sound{ path = "sound/spirit_death", peak = 0.6, voices = rattle() }
+
+-- The hero's blow: a swish of the blade and a ringing hit.
+sound{ path = "sound/strike", peak = 0.65, voices = {
+  { wave = "noise", attack = 0.04, release = 0.08, level = 0.45, cutoff = 3500, seed = 131 },
+  { wave = "noise", at = 0.1, attack = 0.001, release = 0.08, level = 0.5, cutoff = 2000, seed = 132 },
+  { wave = "sine", at = 0.1, freq = 160, freq_end = 70, attack = 0.001, release = 0.12, level = 0.5 },
+  { wave = "sine", at = 0.1, freq = 1760, attack = 0.001, release = 0.3, level = 0.18 },
+  { wave = "sine", at = 0.1, freq = 2490, attack = 0.001, release = 0.2, level = 0.1 },
+} }
+
+-- Spells: sparkling arpeggios, each caster in its own colour.
+local function sparkle(notes, wave, step, tail, seed)
+  local voices = { { wave = "noise", attack = 0.05, release = 0.3, level = 0.12, cutoff = 7000, seed = seed } }
+  for i, name in ipairs(notes) do
+    voices[#voices + 1] = { wave = wave, at = (i - 1) * step, freq = note(name), attack = 0.003, release = i == #notes and tail or 0.15,
+                            level = 0.3 }
+    voices[#voices + 1] = { wave = "sine", at = (i - 1) * step, freq = note(name) * 2, attack = 0.002, release = 0.1, level = 0.08 }
+  end
+  return voices
+end
+-- The wife: a bright rising major arpeggio.
+sound{ path = "sound/wife_magic", peak = 0.6, voices = sparkle({ "C6", "E6", "G6", "C7", "E7" }, "sine", 0.07, 0.5, 141) }
+-- The succubus: a sultry falling glide for her charm, a portal whoosh for her
+-- coming and a sigh with a falling chime for her going.
+sound{ path = "sound/succub_magic", peak = 0.55, voices = {
+  { wave = "sine", freq = note("A5"), freq_end = note("E5"), attack = 0.05, hold = 0.15, release = 0.3, level = 0.4, vibrato_rate = 7, vibrato_depth = 0.02 },
+  { wave = "triangle", at = 0.12, freq = note("C6"), freq_end = note("G5"), attack = 0.05, hold = 0.1, release = 0.3, level = 0.25, vibrato_rate = 7, vibrato_depth = 0.02 },
+  { wave = "sine", at = 0.05, freq = note("E7"), attack = 0.002, release = 0.2, level = 0.06 },
+} }
+sound{ path = "sound/succub_appear", peak = 0.6, voices = {
+  { wave = "noise", attack = 0.2, release = 0.3, level = 0.4, cutoff = 1500, seed = 151 },
+  { wave = "sine", freq = 110, freq_end = 330, attack = 0.1, hold = 0.1, release = 0.25, level = 0.4 },
+  { wave = "sine", at = 0.3, freq = note("E6"), attack = 0.003, release = 0.35, level = 0.25 },
+  { wave = "sine", at = 0.36, freq = note("B6"), attack = 0.003, release = 0.35, level = 0.15 },
+} }
+sound{ path = "sound/succub_death", peak = 0.6, voices = {
+  { wave = "sine", freq = note("E6"), freq_end = note("E4"), attack = 0.02, hold = 0.1, release = 0.45, level = 0.35, vibrato_rate = 8, vibrato_depth = 0.03 },
+  { wave = "noise", at = 0.05, attack = 0.1, release = 0.35, level = 0.3, cutoff = 2200, seed = 152 },
+  { wave = "triangle", at = 0.1, freq = note("B5"), attack = 0.003, release = 0.2, level = 0.15 },
+  { wave = "triangle", at = 0.2, freq = note("G5"), attack = 0.003, release = 0.2, level = 0.15 },
+  { wave = "triangle", at = 0.3, freq = note("E5"), attack = 0.003, release = 0.3, level = 0.15 },
+} }
+-- The witch: a puff and a cackle, an icy shimmer, a melting gurgle.
+local function cackle()
+  local voices = { { wave = "noise", attack = 0.005, release = 0.25, level = 0.45, cutoff = 1800, seed = 161 } }
+  for i = 0, 4 do
+    voices[#voices + 1] = { wave = "square", duty = 0.3, at = 0.15 + i * 0.08, freq = 720 - i * 25, freq_end = 560 - i * 25, attack = 0.005,
+                            release = 0.06, level = 0.25, cutoff = 2400 }
+  end
+  return voices
+end
+sound{ path = "sound/witch_appear", peak = 0.6, voices = cackle() }
+local iceNotes = sparkle({ "B6", "F#6", "D7", "A6", "F#7" }, "triangle", 0.05, 0.4, 162)
+iceNotes[#iceNotes + 1] = { wave = "noise", attack = 0.01, hold = 0.15, release = 0.2, level = 0.2, cutoff = 9000, seed = 163 }
+sound{ path = "sound/witch_magic", peak = 0.55, voices = iceNotes }
+local function melt()
+  local voices = { { wave = "triangle", freq = 700, freq_end = 180, attack = 0.02, hold = 0.2, release = 0.3, level = 0.35, vibrato_rate = 11, vibrato_depth = 0.06 } }
+  for i = 0, 5 do
+    voices[#voices + 1] = { wave = "sine", at = 0.15 + i * 0.07, freq = 260 + (i % 3) * 90, freq_end = 520 + (i % 3) * 120, attack = 0.003,
+                            release = 0.05, level = 0.2 }
+  end
+  return voices
+end
+sound{ path = "sound/witch_death", peak = 0.6, voices = melt() }
+
+-- The guns: a short cannon report, and three blasts of a tower being destroyed.
+sound{ path = "sound/shot", peak = 0.7, voices = {
+  { wave = "sine", freq = 120, freq_end = 45, attack = 0.001, release = 0.25, level = 0.8 },
+  { wave = "noise", attack = 0.001, release = 0.2, level = 0.7, cutoff = 1600, seed = 171 },
+  { wave = "noise", attack = 0.001, release = 0.04, level = 0.4, cutoff = 6000, seed = 172 },
+} }
+local function boom(low, rumble, seed)
+  return {
+    { wave = "sine", freq = low, freq_end = low * 0.35, attack = 0.002, release = 0.5, level = 0.9 },
+    { wave = "noise", attack = 0.002, hold = 0.03, release = rumble, level = 0.8, cutoff = 800, seed = seed },
+    { wave = "noise", attack = 0.001, release = 0.1, level = 0.45, cutoff = 3500, seed = seed + 1 },
+    { wave = "noise", at = 0.18, attack = 0.001, release = 0.04, level = 0.2, cutoff = 3000, seed = seed + 2 },
+  }
+end
+sound{ path = "sound/explosion00", voices = boom(90, 0.55, 181) }
+sound{ path = "sound/explosion01", voices = boom(70, 0.7, 185) }
+sound{ path = "sound/explosion02", voices = boom(110, 0.45, 189) }

@@ -7,7 +7,10 @@ if(NOT result EQUAL 0)
 endif()
 foreach(name click mouse_in typing start_game salute00 salute01 take build_ready worker_in worker_out worker_joy
              worker_fear explosion tank_hit build bar_stone bar_tree well res_income
-             sawmill mill goldmill respawn altar_ready alarm bonus_start ambi_forest ambi_rain)
+             sawmill mill goldmill respawn altar_ready alarm bonus_start
+             bandit_scream0 bandit_scream1 bandit_scream2 spirit_death spirit_scream strike wife_magic
+             succub_appear succub_magic succub_death witch_appear witch_magic witch_death shot
+             explosion00 explosion01 explosion02 ambi_forest ambi_rain)
   if(NOT EXISTS ${OUTPUT}/sound/${name}.ogg)
     message(FATAL_ERROR "sound_tool did not write sound/${name}.ogg")
   endif()

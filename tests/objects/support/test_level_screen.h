@@ -6,9 +6,9 @@
 // lives on the sender's stack), the column and hint operations, the achievements and
 // the walks it is asked to plan (granting each) and the bars it draws, draws the
 // level's lights after layer 8, and lets the test set the cursor.
+// It keeps a way-point list and walks the enemies' columns over it.
 // It runs no level start of its own: tests mark zones and call LinkObjects(). Of
 // the level screen's play events it handles the seat freeing of 5507.
-// It keeps a way-point list and walks the enemies' columns over it.
 //
 // For the workers it plans walks (SendWorker) on the grid without the game's stop
 // points, so its paths and arrival ticks are its own, and it hands out the yield
@@ -71,6 +71,13 @@ public:
     }
 
     void ForceMode(int32_t mode) { mode_ = mode; }
+    // The game's level screen sets the succubus counter back to 0 every
+    // kSuccubusWindowTicks ticks of play, after the objects' updates.
+    void TickPlay() override
+    {
+        LevelScreen::TickPlay();
+        if (++playTicks % kSuccubusWindowTicks == 0) succubi = 0;
+    }
     // The level's lights are drawn over the scene after layer kLightLayer, once the
     // level screen has drawn that layer's own additions.
     void OnDrawLayer(vrk::VertexBatch& batch, int32_t layer) override
@@ -233,6 +240,8 @@ public:
     };
     static constexpr int32_t kLightLayer = 8;
 
+    static constexpr int32_t kSuccubusWindowTicks = 15;
+    int32_t playTicks = 0;
     bool skewed = false;
     // SendWorker refuses every walk while set.
     bool failSends = false;
@@ -250,17 +259,6 @@ public:
     std::vector<std::string> achievements;
 
 private:
-    // A walker whose target changes on his way to a plant's seat gives the seat back;
-    // one seated inside (state 9) keeps it. The walker's kind is still the old one.
-    static void FreeSeatOf(const WalkEvent& changed)
-    {
-        auto* plant = dynamic_cast<cPlant*>(changed.target);
-        if (plant == nullptr || changed.man == nullptr) return;
-        const int32_t kind = changed.man->GetTargetKind();
-        if (kind < cPlant::kFirstSeatPart || changed.man->GetState() == cPlant::kWorkerInsideState) return;
-        plant->FreeSeat(kind - cPlant::kFirstSeatPart);
-    }
-
     // The walkers of exactly this type, on every layer in scene order.
     std::vector<cMan*> WalkersOfType(int32_t typeId)
     {
@@ -272,6 +270,17 @@ private:
             if (walker != nullptr && walker->GetTypeId() == typeId) walkers.push_back(walker);
         }
         return walkers;
+    }
+
+    // A walker whose target changes on his way to a plant's seat gives the seat back;
+    // one seated inside (state 9) keeps it. The walker's kind is still the old one.
+    static void FreeSeatOf(const WalkEvent& changed)
+    {
+        auto* plant = dynamic_cast<cPlant*>(changed.target);
+        if (plant == nullptr || changed.man == nullptr) return;
+        const int32_t kind = changed.man->GetTargetKind();
+        if (kind < cPlant::kFirstSeatPart || changed.man->GetState() == cPlant::kWorkerInsideState) return;
+        plant->FreeSeat(kind - cPlant::kFirstSeatPart);
     }
 
     // Work finished: at the home the load goes into the stock; elsewhere a worker

@@ -1,0 +1,223 @@
+// cWife: construction, the set-up, the messages (the magic's end, the arrival, the
+// bell), the state changes, the drawing, the way home and the refund of her price.
+#include "objects/wife.h"
+
+#include "engine/sound/sound_play.h"
+#include "framework/objects/app_services.h"
+#include "framework/objects/object_owner.h"
+#include "framework/objects/random_gen.h"
+#include "framework/objects/small_math.h"
+#include "objects/build.h"
+#include "objects/enemy.h"
+#include "objects/hero_gait.h"
+#include "objects/level_contract.h"
+#include "objects/level_screen.h"
+#include "objects/worker.h"
+
+namespace {
+
+constexpr const char* kRunName = "run";
+constexpr const char* kWalkName = "walk";
+constexpr const char* kMagicName = "magic";
+constexpr const char* kMagicSound = "wife_magic";
+constexpr const char* kPortalSprite = "succub_portal";
+constexpr const char* kPortalSound = "bonus_start";
+constexpr int32_t kDirections = 4;
+// The idle animations, one drawn at random each time she stands.
+constexpr const char* kStandKeys[] = {"stand0", "hair0", "skovoroda0"};
+constexpr uint32_t kRandomMask = 0x7FFFu;
+
+// The unit vector toward the target; on her own spot she keeps facing the way she
+// came (or the first direction), as the plain key names no animation.
+vec2 FacingToward(cMan& walker, const cObject* target)
+{
+    vec2 direction = target != nullptr ? target->GetPosition() - walker.GetPosition() : vec2{};
+    float length = direction.Length();
+    if (!(length > kFloatEpsilon)) {
+        walker.GetMoveDirection(direction);
+        length = direction.Length();
+    }
+    return length > kFloatEpsilon ? direction / length : vec2{1.0f, 0.0f};
+}
+
+// Whether her magic works on the target: an altar, the prison or a frozen worker.
+bool TakesMagic(cGameObject* target)
+{
+    const int32_t type = target->GetTypeId();
+    if (type == kTypeAltar || type == kTypePrison) return true;
+    auto* worker = dynamic_cast<cWorker*>(target);
+    return type == kTypeWorker && worker != nullptr && worker->IsFrozen();
+}
+
+}  // namespace
+
+void cWife::Restart(TimedValue<float>& timer, float target)
+{
+    timer.start = 0.0f;
+    timer.current = 0.0f;
+    timer.target = target;
+    timer.elapsed = 0.0f;
+    timer.duration = target;
+}
+
+cWife::cWife(cObjectOwner* owner) : cMan(owner)
+{
+    layer_ = kWifeLayer;
+    Restart(homeTimer_, kHomeSeconds);
+    if (LevelScreen* screen = CurrentLevelScreen()) screen->wife = this;
+}
+
+cWife::~cWife()
+{
+    LevelScreen* screen = CurrentLevelScreen();
+    if (screen != nullptr && screen->wife == this) screen->wife = nullptr;
+}
+
+int32_t cWife::GetTypeId() const { return kTypeWife; }
+
+bool cWife::IsKindOf(int32_t id) const { return IsLevelKindOf(kTypeWife, id); }
+
+void cWife::SetSprite(const std::string& sprite)
+{
+    cMan::SetSprite(sprite);
+    for (int32_t direction = 0; direction < kDirections; ++direction) {
+        const std::string digit(1, static_cast<char>('0' + direction));
+        AddAnimation(kRunName + digit, "wife_run" + digit);
+        AddAnimation(kWalkName + digit, "wife_walk" + digit);
+        AddAnimation(kMagicName + digit, "wife_magic" + digit);
+    }
+    for (const char* key : kStandKeys) AddAnimation(key, std::string("wife_") + key);
+    portal_.SetSprite(kPortalSprite, kPlayStopped, false);
+    SetState(kStateStand);
+}
+
+float cWife::GetAnimationSpeed() const { return HeroAnimationSpeed(*this); }
+
+void cWife::StartMove() { StartMoveAtSpeed(HeroMoveSpeed(GetAnimationKey())); }
+
+void cWife::SetTarget(cGameObject* target, int32_t kind) { SetHeroTarget(*this, target, kind); }
+
+void cWife::LeaveBlockedCell()
+{
+    if (doorState_ == kDoorOutside) cMan::LeaveBlockedCell();
+}
+
+void cWife::CheckPathAhead()
+{
+    if (doorState_ == kDoorOutside) cMan::CheckPathAhead();
+}
+
+void cWife::ReturnHome()
+{
+    if (GetState() == kStateInside || doorState_ != kDoorOutside) return;
+    LevelScreen* screen = CurrentLevelScreen();
+    if (screen == nullptr) return;
+    std::vector<vec2> points;
+    if (screen->home != nullptr && screen->FindPath(points, this, screen->home, true)) return;
+    SetState(kStatePortal);
+}
+
+void cWife::RefundCost()
+{
+    if (paidCost_.IsZero()) return;
+    if (LevelScreen* screen = CurrentLevelScreen()) screen->RefundResources(paidCost_);
+    paidCost_.Clear();
+}
+
+int32_t cWife::OnStateChange(int32_t /*oldState*/, int32_t newState)
+{
+    switch (newState) {
+    case kStateWalking: {
+        const bool toTarget = target_ != nullptr && !IsHomeBuilding(target_);
+        vec2 direction;
+        GetMoveDirection(direction);
+        PlayDirected(toTarget ? kRunName : kWalkName, direction, kPlayLoopForward);
+        break;
+    }
+    case kStateStand: {
+        cAppServices* services = GetAppServices();
+        const uint32_t draw = services != nullptr ? services->GetRandomGen().NextValue() & kRandomMask : 0;
+        PlayAnimation(kStandKeys[draw % 3], kPlayOnceForward);
+        break;
+    }
+    case kStateMagic:
+        PlayDirected(kMagicName, FacingToward(*this, target_), kPlayOnceForward);
+        vrk::PlaySound(kMagicSound);
+        break;
+    case kStatePortal:
+        vrk::PlaySound(kPortalSound);
+        portal_.play.mode = kPlayOnceForward;
+        portal_.SetPlayMode(true, kPlayOnceForward);
+        portalTime_ = kPortalSeconds;
+        break;
+    default: break;
+    }
+    return 0;
+}
+
+int32_t cWife::OnMessage(uint32_t code, uintptr_t data)
+{
+    switch (code) {
+    case kMessageAnimationEnded:
+        if (GetState() == kStateStand) {
+            SetState(kStateWander);
+        } else if (GetState() == kStateMagic) {
+            EndMagic();
+        }
+        break;
+    case kMessagePathFinished:
+        if (target_ == nullptr) {
+            SetState(kStateWander);
+            return 0;
+        }
+        OnPathFinished();
+        break;
+    case kEventBellAlarm:
+        if (GetState() != kStateInside) {
+            auto* bell = dynamic_cast<cGameObject*>(reinterpret_cast<cObject*>(data));
+            if (LevelScreen* screen = CurrentLevelScreen(); screen != nullptr && bell != nullptr) {
+                screen->SendWorker(this, bell, 0);
+            }
+        }
+        break;
+    default: break;
+    }
+    return cMan::OnMessage(code, data);
+}
+
+void cWife::OnPathFinished()
+{
+    // She has arrived: what she was paid for is spent, whatever she finds there.
+    paidCost_.Clear();
+    if (IsHomeBuilding(target_)) {
+        SetState(kStateInside);
+    } else if (!cEnemy::HasGone(target_) && TakesMagic(target_)) {
+        SetState(kStateMagic);
+    } else {
+        SetState(kStateWander);
+    }
+}
+
+void cWife::EndMagic()
+{
+    // A target that left the level while she cast (removed objects stay allocated
+    // until the level is cleared) hears nothing: a removed worker would otherwise
+    // be counted again.
+    if (!cEnemy::HasGone(target_)) {
+        target_->OnMessage(kEventMagicReached, reinterpret_cast<uintptr_t>(static_cast<cObject*>(this)));
+    }
+    SetState(kStateWander);
+}
+
+void cWife::Draw()
+{
+    if (GetState() == kStateInside || doorState_ != kDoorOutside) return;
+    if (portal_.play.mode != kPlayStopped) {
+        if (vrk::VertexBatch* batch = OwnerBatch()) {
+            const vec2 position = GetPosition();
+            portal_.Draw(*batch, position.x, position.y, GetColor());
+        }
+        return;
+    }
+    cMan::Draw();
+}
