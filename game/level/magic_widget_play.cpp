@@ -1,7 +1,7 @@
 // cMagicWidget: the play tick. The level clock with its time warnings, the day and
 // night cycle, the blocked-workers check, the spell timers, the lights' flicker,
 // the camps' script, the ambience and the two enemy spells.
-#include <cmath>
+#include <string>
 
 #include "engine/sound/sound_play.h"
 #include "engine/text/text_table.h"
@@ -25,6 +25,14 @@ constexpr const char* kAmbienceSound = "ambi_forest";
 constexpr const char* kBlockedText = "GameOver_WorkersBlocked";
 constexpr const char* kKillWorkersText = "GameOver_009";
 constexpr const char* kKillWorkersLevel = "009";
+
+// The loss's text; a text table without it still gives a loss (the key), never an
+// empty text, which would count as a win.
+std::string LossText(const char* key)
+{
+    std::string text = vrk::FindText(key);
+    return text.empty() ? std::string(key) : text;
+}
 
 // Restarts a timer from 0 toward the target it had.
 void Rearm(TimedValue<float>& timer)
@@ -103,7 +111,7 @@ void cMagicWidget::CheckBlockedWorkers()
         if (state != cWorker::kStateCutOff && state != cWorker::kStateImprisoned) return;
     }
     if (Stock().At(kManaIndex) >= GetSpellPrice(kBlockedCheckSpell).At(kManaIndex)) return;
-    gameOverText = vrk::FindText(kBlockedText);
+    gameOverText = LossText(kBlockedText);
     PostEvent(kEventLevelEnd, 0);
 }
 
@@ -137,7 +145,7 @@ void cMagicWidget::StepEnemySpells()
         if (struck) {
             Rearm(killWorkersTimer);
         } else if (GetLevelName() == kKillWorkersLevel) {
-            gameOverText = vrk::FindText(kKillWorkersText);
+            gameOverText = LossText(kKillWorkersText);
             PostEvent(kEventLevelEnd, 0);
         }
     }

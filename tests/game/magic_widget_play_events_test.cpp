@@ -1,0 +1,260 @@
+// The level screen's play tick and events: the time warnings, the level's end with
+// the player's record, the spells' start and end, the blocked-workers loss, the
+// camps' scripts and the day and night switch.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/app/player_base.h"
+#include "game/level/magic_widget.h"
+#include "objects/base_enemy.h"
+#include "objects/lake.h"
+#include "objects/level_contract.h"
+#include "objects/worker.h"
+#include "tests/framework/widgets/screen_fixtures.h"
+#include "tests/game/support/test_magic_widget.h"
+
+namespace {
+
+// Records every play event the screen handles.
+class RecordingWidget : public test::TestMagicWidget {
+public:
+    uint32_t OnPlayEvent(uint32_t kind, uintptr_t param) override
+    {
+        events.emplace_back(kind, param);
+        return test::TestMagicWidget::OnPlayEvent(kind, param);
+    }
+    int Count(uint32_t kind, uintptr_t param) const
+    {
+        int count = 0;
+        for (const auto& [k, p] : events) count += (k == kind && p == param) ? 1 : 0;
+        return count;
+    }
+    void Ticks(int count)
+    {
+        for (int i = 0; i < count; ++i) Tick();
+    }
+
+    std::vector<std::pair<uint32_t, uintptr_t>> events;
+};
+
+class MagicWidgetPlayEventsTest : public test::ScreenTest {
+protected:
+    // A screen in play with the pause bits clear.
+    void Play(RecordingWidget& screen)
+    {
+        screen.SetMode(kModePlay);
+        screen.SetInputFlags(0);
+    }
+};
+
+TEST_F(MagicWidgetPlayEventsTest, TimeLimit_WarnsOnceAtTwoThirdsAndPostsTimeOverOnEveryLaterTick)
+{
+    RecordingWidget screen;
+    Play(screen);
+    screen.timeLimit = 300.0f;
+    screen.levelTime = 199.95f;
+    screen.Ticks(3);
+    EXPECT_EQ(screen.Count(kEventTimeAlarm, kTimeWarning), 1);
+    EXPECT_TRUE(screen.limitWarned);
+    screen.levelTime = 299.99f;
+    screen.Ticks(4);
+    EXPECT_EQ(screen.Count(kEventTimeAlarm, kTimeWarning), 1);
+    // A posted event is handled in the next tick.
+    EXPECT_EQ(screen.Count(kEventTimeAlarm, kTimeOver), 3);
+    EXPECT_TRUE(screen.timeOver);
+    // Paused, the clock stands and posts nothing more.
+    screen.SetInputFlags(kInputCinematic);
+    const float stopped = screen.levelTime;
+    screen.Ticks(5);
+    EXPECT_EQ(screen.levelTime, stopped);
+    EXPECT_EQ(screen.Count(kEventTimeAlarm, kTimeOver), 4);
+}
+
+TEST_F(MagicWidgetPlayEventsTest, LevelEnd_ActsOnceAndWritesTheWinsAndLossesIntoTheRecord)
+{
+    StartGame();
+    cPlayerBase* player = Player();
+    player->levelRecords.resize(3);
+    player->currentLevel = 1;
+    PlayerLevelRecord& record = player->levelRecords[1];
+    record.state = kLevelOpen;
+
+    RecordingWidget screen;
+    Play(screen);
+    screen.timeLimit = 300.0f;
+    screen.levelTime = 100.0f;
+    screen.OnPlayEvent(kEventLevelEnd, 0);
+    screen.OnPlayEvent(kEventLevelEnd, 0);
+    EXPECT_EQ(record.plays, 1u);
+    EXPECT_EQ(record.state, static_cast<uint32_t>(kLevelGold));
+    EXPECT_FLOAT_EQ(record.bestTime, 100.0f);
+    const uint32_t firstScore = record.bestScore;
+    EXPECT_EQ(record.totalScore, firstScore);
+    EXPECT_NE(screen.GetInputFlags() & kInputCinematic, 0u);
+
+    // A worse second win keeps the best time and adds to the total.
+    Play(screen);
+    screen.levelTime = 250.0f;
+    screen.OnPlayEvent(kEventLevelEnd, 0);
+    EXPECT_EQ(record.plays, 2u);
+    EXPECT_FLOAT_EQ(record.bestTime, 100.0f);
+    EXPECT_FLOAT_EQ(record.lastTime, 250.0f);
+    EXPECT_EQ(record.state, static_cast<uint32_t>(kLevelGold));
+    EXPECT_EQ(record.totalScore, firstScore + record.lastScore);
+
+    // A loss counts the play only.
+    Play(screen);
+    const PlayerLevelRecord before = record;
+    screen.gameOverText = "lost";
+    screen.levelTime = 10.0f;
+    screen.OnPlayEvent(kEventLevelEnd, 0);
+    EXPECT_EQ(record.plays, 3u);
+    EXPECT_FLOAT_EQ(record.lastTime, before.lastTime);
+    EXPECT_EQ(record.totalScore, before.totalScore);
+
+    // Outside the records the level still ends, and nothing is written.
+    Play(screen);
+    player->currentLevel = 7;
+    screen.OnPlayEvent(kEventLevelEnd, 0);
+    EXPECT_NE(screen.GetInputFlags() & kInputCinematic, 0u);
+}
+
+TEST_F(MagicWidgetPlayEventsTest, LevelEnd_UnlocksTheLevelsAchievementWhileItsWatchFlagHolds)
+{
+    StartGame();
+    RecordingWidget screen;
+    screen.SetLevelName("003");
+    Play(screen);
+    screen.OnPlayEvent(kEventLevelEnd, 0);
+    EXPECT_EQ(screen.achievements, std::vector<std::string>{"achieve_no_mill"});
+
+    RecordingWidget broken;
+    broken.SetLevelName("003");
+    broken.noMillFlag = false;
+    Play(broken);
+    broken.OnPlayEvent(kEventLevelEnd, 0);
+    EXPECT_TRUE(broken.achievements.empty());
+}
+
+// Without an application the stock holds the game's four resources, mana last.
+TEST(MagicWidgetPlayEvents, BlockedWorkers_LoseTheLevelBelowTheFreezePriceOnly)
+{
+    for (const int32_t mana : {79, 80}) {
+        RecordingWidget screen;
+        screen.SetMode(kModePlay);
+        screen.SetInputFlags(0);
+        cObject* worker = screen.CreateObject(kTypeWorker, 0);
+        ASSERT_NE(worker, nullptr);
+        screen.SetObjectLayer(worker, cWorker::kWorkerLayer);
+        worker->SetState(cWorker::kStateImprisoned);
+        ASSERT_EQ(screen.Stock().Size(), 4u);
+        screen.Stock().amounts[3] = mana;
+        screen.Ticks(2 * 30 * 4 + 2);
+        EXPECT_EQ(worker->GetState(), cWorker::kStateImprisoned);
+        EXPECT_EQ(screen.Count(kEventLevelEnd, 0), mana == 79 ? 1 : 0) << mana;
+        EXPECT_EQ(screen.gameOverText.empty(), mana != 79) << mana;
+    }
+}
+
+TEST_F(MagicWidgetPlayEventsTest, Spells_FreezeLastsFortySecondsAndInstantSpellsEndOnTheNextTick)
+{
+    RecordingWidget screen;
+    Play(screen);
+    auto* lake = dynamic_cast<cLake*>(screen.CreateObject(kTypeLake, 0));
+    ASSERT_NE(lake, nullptr);
+    screen.OnPlayEvent(kEventSpellCast, 3);
+    EXPECT_EQ(lake->GetState(), cLake::kStateFrozen);
+    EXPECT_FLOAT_EQ(screen.spellTimers[3], 40.0f);
+    screen.Ticks(30 * 40 - 1);
+    EXPECT_EQ(lake->GetState(), cLake::kStateFrozen);
+    EXPECT_EQ(screen.Count(kEventSpellEnded, 3), 0);
+    screen.Ticks(2);
+    EXPECT_EQ(screen.Count(kEventSpellEnded, 3), 1);
+    EXPECT_NE(lake->GetState(), cLake::kStateFrozen);
+    EXPECT_EQ(screen.spellTimers[3], LevelScreen::kSpellOff);
+    // Recounted at both ends.
+    EXPECT_GE(screen.Count(kEventRecount, kTypeWorker), 2);
+
+    screen.OnPlayEvent(kEventSpellCast, 2);
+    screen.Tick();
+    EXPECT_EQ(screen.Count(kEventSpellEnded, 2), 1);
+    // The fast-workers spell loses the level's no-speed achievement.
+    screen.OnPlayEvent(kEventSpellCast, 0);
+    EXPECT_FALSE(screen.noSpeedFlag);
+    // A recast restarts the timer.
+    screen.Ticks(30);
+    screen.OnPlayEvent(kEventSpellCast, 0);
+    EXPECT_FLOAT_EQ(screen.spellTimers[0], 30.0f);
+}
+
+TEST_F(MagicWidgetPlayEventsTest, KillEnemies_StartsEachCampsReleaseTimerAfreshAndKeepsItsSettings)
+{
+    RecordingWidget screen;
+    Play(screen);
+    auto* camp = dynamic_cast<cBaseEnemy*>(screen.CreateObject(kTypeBaseEnemy, 0));
+    ASSERT_NE(camp, nullptr);
+    camp->SetBaseInterval(6.0f);
+    camp->SetMaxWalkers(3);
+    screen.OnPlayEvent(kEventSpellCast, 4);
+    EXPECT_FLOAT_EQ(camp->GetBaseInterval(), 6.0f);
+    EXPECT_EQ(camp->GetMaxWalkers(), 3u);
+    screen.Tick();
+    EXPECT_EQ(screen.Count(kEventSpellEnded, 4), 1);
+}
+
+TEST_F(MagicWidgetPlayEventsTest, Script006_WakesTwoCampsTheFirstNightAndThreeLaterNights)
+{
+    RecordingWidget screen;
+    screen.SetLevelName("006");
+    Play(screen);
+    std::vector<cBaseEnemy*> camps;
+    // Camp 2 is missing at first: the stage still advances.
+    for (int i = 0; i < 3; ++i) {
+        auto* camp = dynamic_cast<cBaseEnemy*>(screen.CreateObject(kTypeBaseEnemy, 0));
+        ASSERT_NE(camp, nullptr);
+        camp->SetName("base_enemy" + std::to_string(i));
+        camps.push_back(camp);
+    }
+    screen.baseStage = 0;
+    screen.SetDayNightLengths(1.0f, 1.0f);
+    // The phase timer takes a tick to start each half of the day.
+    screen.Ticks(31);
+    EXPECT_TRUE(screen.night);
+    EXPECT_EQ(screen.baseStage, 1);
+    EXPECT_FLOAT_EQ(camps[0]->GetBaseInterval(), 7.0f);
+    EXPECT_EQ(camps[1]->GetMaxWalkers(), 5u);
+    EXPECT_EQ(camps[2]->GetMaxWalkers(), 0u);
+    screen.Ticks(31);
+    EXPECT_FALSE(screen.night);
+    EXPECT_EQ(screen.baseStage, 2);
+    EXPECT_EQ(camps[0]->GetMaxWalkers(), 0u);
+    screen.Ticks(31);
+    EXPECT_TRUE(screen.night);
+    EXPECT_EQ(screen.baseStage, 3);
+    EXPECT_FLOAT_EQ(camps[2]->GetBaseInterval(), 8.0f);
+    EXPECT_EQ(camps[2]->GetMaxWalkers(), 5u);
+}
+
+TEST_F(MagicWidgetPlayEventsTest, Night_TintsTheSceneAndRaisesTheLightsOverFiveSeconds)
+{
+    RecordingWidget screen;
+    Play(screen);
+    screen.SetNight(true);
+    EXPECT_EQ(screen.nightCount, 0);
+    screen.Ticks(75);
+    EXPECT_NEAR(screen.nightStrength.current, 0.5f, 0.02f);
+    screen.Ticks(80);
+    EXPECT_FLOAT_EQ(screen.nightStrength.current, 1.0f);
+    EXPECT_EQ(screen.GetSceneColor(), 0xFF5F5FC0u);
+
+    // A night length of 0 keeps the day for good.
+    RecordingWidget day;
+    Play(day);
+    day.SetDayNightLengths(1.0f, 0.0f);
+    day.Ticks(120);
+    EXPECT_FALSE(day.night);
+}
+
+}  // namespace
