@@ -9,8 +9,11 @@
 #include "framework/app/player_base.h"
 #include "game/level/magic_widget.h"
 #include "objects/base_enemy.h"
+#include "engine/platform/widget.h"
+#include "framework/objects/man.h"
 #include "objects/lake.h"
 #include "objects/level_contract.h"
+#include "objects/tower.h"
 #include "objects/worker.h"
 #include "tests/framework/widgets/screen_fixtures.h"
 #include "tests/game/support/test_magic_widget.h"
@@ -258,3 +261,110 @@ TEST_F(MagicWidgetPlayEventsTest, Night_TintsTheSceneAndRaisesTheLightsOverFiveS
 }
 
 }  // namespace
+
+namespace {
+
+cWorker* AddWorker(RecordingWidget& screen, int32_t state)
+{
+    auto* worker = dynamic_cast<cWorker*>(screen.CreateObject(kTypeWorker, 0));
+    if (worker == nullptr) return nullptr;
+    screen.SetObjectLayer(worker, cWorker::kWorkerLayer);
+    worker->SetState(state);
+    return worker;
+}
+
+}  // namespace
+
+TEST(MagicWidgetPlayEvents, Recount_CountsWorkersNotCutOffButNothingWhileTheKillWorkersSpellRuns)
+{
+    RecordingWidget screen;
+    screen.SetMode(kModePlay);
+    screen.SetInputFlags(0);
+    screen.Tasks().Add(kTypeWorker, "", 5, "task_worker", "Population_5");
+    screen.Tasks().Add(0, "money", 100, "task_money", "Money_100");
+    ASSERT_NE(AddWorker(screen, cWorker::kStateIdle), nullptr);
+    ASSERT_NE(AddWorker(screen, cWorker::kStateCutOff), nullptr);
+    screen.Stock().amounts[2] = 40;
+    screen.OnPlayEvent(kEventRecount, 0);
+    EXPECT_EQ(screen.Tasks().records[0].current, 1u);
+    EXPECT_EQ(screen.Tasks().records[1].current, 40u);
+
+    screen.OnPlayEvent(kEventEnemyKillWorkers, 0);
+    screen.Stock().amounts[2] = 100;
+    screen.OnPlayEvent(kEventRecount, 0);
+    EXPECT_EQ(screen.Tasks().records[1].current, 40u);
+}
+
+TEST(MagicWidgetPlayEvents, KillWorkers_StrikesOneWorkerEachHalfSecondAndLosesOnlyLevel009)
+{
+    for (const char* level : {"009", "010"}) {
+        RecordingWidget screen;
+        screen.SetLevelName(level);
+        screen.SetMode(kModePlay);
+        screen.SetInputFlags(0);
+        cWorker* first = AddWorker(screen, cWorker::kStateIdle);
+        cWorker* second = AddWorker(screen, cWorker::kStateIdle);
+        ASSERT_NE(second, nullptr);
+        screen.OnPlayEvent(kEventEnemyKillWorkers, 0);
+        screen.Ticks(15);
+        EXPECT_EQ(first->GetState(), cWorker::kStateExploding) << level;
+        EXPECT_NE(second->GetState(), cWorker::kStateExploding) << level;
+        // The exploded workers are gone (or at least out of reach) before the next.
+        first->SetState(-2);
+        screen.Ticks(15);
+        EXPECT_EQ(second->GetState(), cWorker::kStateExploding) << level;
+        second->SetState(-2);
+        screen.Ticks(17);
+        EXPECT_EQ(screen.Count(kEventLevelEnd, 0), std::string(level) == "009" ? 1 : 0) << level;
+        EXPECT_EQ(screen.gameOverText.empty(), std::string(level) != "009") << level;
+        // The spell is over: the tasks count again.
+        EXPECT_EQ(screen.killWorkersTimer.current, screen.killWorkersTimer.target) << level;
+    }
+}
+
+TEST(MagicWidgetPlayEvents, KillTowers_MarksTheFirstStandingTowerOnly)
+{
+    RecordingWidget screen;
+    screen.SetMode(kModePlay);
+    screen.SetInputFlags(0);
+    std::vector<cTower*> towers;
+    for (const int32_t state : {-1, 0, 1}) {
+        auto* tower = dynamic_cast<cTower*>(screen.CreateObject(kTypeTower, 0));
+        ASSERT_NE(tower, nullptr);
+        tower->SetState(state);
+        towers.push_back(tower);
+    }
+    screen.OnPlayEvent(kEventEnemyKillTowers, 0);
+    // The second run finds no other standing tower and the spell is over.
+    screen.Ticks(31);
+    EXPECT_LE(towers[0]->GetDestructionTimer(), 0.0f);
+    EXPECT_LE(towers[1]->GetDestructionTimer(), 0.0f);
+    EXPECT_GT(towers[2]->GetDestructionTimer(), 0.0f);
+    // A site built after the run is not destroyed.
+    towers[1]->SetState(1);
+    screen.Ticks(60);
+    EXPECT_LE(towers[1]->GetDestructionTimer(), 0.0f);
+}
+
+TEST(MagicWidgetPlayEvents, RightClick_StopsWalkersAndPausedInputIsHeld)
+{
+    RecordingWidget screen;
+    screen.SetMode(kModePlay);
+    screen.SetInputFlags(0);
+    cWorker* walker = AddWorker(screen, cWorker::kStateIdle);
+    cWorker* worker = AddWorker(screen, cWorker::kStateAtWork);
+    ASSERT_NE(worker, nullptr);
+    auto* target = dynamic_cast<cGameObject*>(screen.CreateObject(kTypeSource, 0));
+    walker->SetTarget(target, 0);
+    walker->SetState(kStateWalking);
+    // No hero, no wife on this level: nothing to call back, no crash.
+    screen.OnPlayEvent(vrk::kWidgetButtonDown, 2);
+    EXPECT_EQ(walker->GetState(), cWorker::kStateIdle);
+    EXPECT_EQ(worker->GetState(), cWorker::kStateAtWork);
+    screen.OnPlayEvent(kEventZoneMarked, 0);
+
+    walker->SetState(kStateWalking);
+    screen.SetInputFlags(kInputCinematic);
+    screen.OnPlayEvent(vrk::kWidgetButtonDown, 2);
+    EXPECT_EQ(walker->GetState(), kStateWalking);
+}
