@@ -9,6 +9,8 @@
 #include "framework/app/player_base.h"
 #include "game/level/magic_widget.h"
 #include "objects/base_enemy.h"
+#include "objects/build.h"
+#include "objects/enemy_tuning.h"
 #include "engine/platform/widget.h"
 #include "framework/objects/man.h"
 #include "objects/lake.h"
@@ -367,4 +369,111 @@ TEST(MagicWidgetPlayEvents, RightClick_StopsWalkersAndPausedInputIsHeld)
     screen.SetInputFlags(kInputCinematic);
     screen.OnPlayEvent(vrk::kWidgetButtonDown, 2);
     EXPECT_EQ(walker->GetState(), kStateWalking);
+}
+
+TEST(MagicWidgetPlayEvents, WorkFinished_DeliversAtHomeAndTakesTheYieldElsewhere)
+{
+    RecordingWidget screen;
+    screen.SetMode(kModePlay);
+    screen.SetInputFlags(0);
+    screen.home = dynamic_cast<cBuild*>(screen.CreateObject(kTypeBuild, 0));
+    ASSERT_NE(screen.home, nullptr);
+    auto* tree = dynamic_cast<cGameObject*>(screen.CreateObject(kTypeSource, 0));
+    cWorker* carrier = AddWorker(screen, cWorker::kStateAtWork);
+    const int32_t load[] = {3, 0, 5, 0};
+    carrier->Load().Assign(ResourceVector(load, 4), tree);
+    WorkFinishedRecord delivery{screen.home, carrier};
+    screen.OnPlayEvent(kEventWorkFinished, reinterpret_cast<uintptr_t>(&delivery));
+    EXPECT_EQ(screen.Stock().amounts, (std::vector<int32_t>{3, 0, 5, 0}));
+    EXPECT_TRUE(carrier->Load().IsEmpty());
+    // An empty bag brings nothing.
+    screen.OnPlayEvent(kEventWorkFinished, reinterpret_cast<uintptr_t>(&delivery));
+    EXPECT_EQ(screen.Stock().amounts, (std::vector<int32_t>{3, 0, 5, 0}));
+
+    // Elsewhere the others heading for the same target give it up.
+    cWorker* other = AddWorker(screen, cWorker::kStateIdle);
+    other->SetTarget(tree, 0);
+    other->SetState(kStateWalking);
+    WorkFinishedRecord felled{tree, carrier};
+    screen.OnPlayEvent(kEventWorkFinished, reinterpret_cast<uintptr_t>(&felled));
+    EXPECT_EQ(other->GetTarget(), nullptr);
+    EXPECT_EQ(other->GetState(), cWorker::kStateIdle);
+    // A record without a worker or target is ignored.
+    WorkFinishedRecord empty{};
+    screen.OnPlayEvent(kEventWorkFinished, reinterpret_cast<uintptr_t>(&empty));
+}
+
+TEST_F(MagicWidgetPlayEventsTest, Nightfall015_WakesTwoDifferentCampsAndDaybreakSilencesAll)
+{
+    StartGame();
+    for (const uint32_t seed : {1u, 2u, 3u, 4u}) {
+        middle_.randomGen.seed = seed;
+        RecordingWidget screen;
+        screen.SetLevelName("015");
+        std::vector<cBaseEnemy*> camps;
+        for (int i = 0; i < 4; ++i) {
+            auto* camp = dynamic_cast<cBaseEnemy*>(screen.CreateObject(kTypeBaseEnemy, 0));
+            ASSERT_NE(camp, nullptr);
+            camp->SetName("base_enemy" + std::to_string(i));
+            camps.push_back(camp);
+        }
+        screen.SetNight(true);
+        int woken = 0;
+        for (const cBaseEnemy* camp : camps) {
+            if (camp->GetMaxWalkers() == 4u && camp->GetBaseInterval() == 8.0f) ++woken;
+        }
+        EXPECT_EQ(woken, 2) << seed;
+        screen.SetNight(false);
+        for (const cBaseEnemy* camp : camps) EXPECT_EQ(camp->GetMaxWalkers(), 0u) << seed;
+    }
+}
+
+TEST(MagicWidgetPlayEvents, Scripts_RaiseTheCampsAndBanditsByTheLevelClock)
+{
+    {
+        RecordingWidget screen;
+        screen.SetLevelName("012");
+        auto* camp = dynamic_cast<cBaseEnemy*>(screen.CreateObject(kTypeBaseEnemy, 0));
+        camp->SetBaseInterval(10.0f);
+        camp->SetMaxWalkers(2);
+        screen.baseStage = 0;
+        screen.levelTime = 89.0f;
+        screen.UpdateEnemyBases();
+        EXPECT_EQ(camp->GetMaxWalkers(), 2u);
+        screen.levelTime = 90.0f;
+        screen.UpdateEnemyBases();
+        screen.UpdateEnemyBases();
+        EXPECT_EQ(camp->GetMaxWalkers(), 3u);
+        EXPECT_FLOAT_EQ(camp->GetBaseInterval(), 7.0f);
+        screen.levelTime = 180.0f;
+        screen.UpdateEnemyBases();
+        screen.UpdateEnemyBases();
+        EXPECT_EQ(camp->GetMaxWalkers(), 4u);
+        EXPECT_EQ(screen.baseStage, -1);
+    }
+    {
+        RecordingWidget screen;
+        screen.SetLevelName("008");
+        screen.ResetEnemyTuning();
+        screen.baseStage = 0;
+        screen.levelTime = 100.0f;
+        screen.UpdateEnemyBases();
+        EXPECT_FLOAT_EQ(EnemyTuningValues().banditSpeedFactor, 1.35f);
+        screen.ResetEnemyTuning();
+    }
+    {
+        // "027" without its second camp still finishes its script.
+        RecordingWidget screen;
+        screen.SetLevelName("027");
+        auto* camp = dynamic_cast<cBaseEnemy*>(screen.CreateObject(kTypeBaseEnemy, 0));
+        camp->SetName("base_enemy0");
+        screen.baseStage = 0;
+        screen.levelTime = 50.0f;
+        screen.UpdateEnemyBases();
+        EXPECT_EQ(camp->GetMaxWalkers(), 2u);
+        screen.levelTime = 100.0f;
+        screen.UpdateEnemyBases();
+        EXPECT_EQ(camp->GetMaxWalkers(), 5u);
+        EXPECT_EQ(screen.baseStage, -1);
+    }
 }
