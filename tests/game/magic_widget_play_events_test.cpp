@@ -215,7 +215,6 @@ TEST_F(MagicWidgetPlayEventsTest, Script006_WakesTwoCampsTheFirstNightAndThreeLa
     screen.SetLevelName("006");
     Play(screen);
     std::vector<cBaseEnemy*> camps;
-    // Camp 2 is missing at first: the stage still advances.
     for (int i = 0; i < 3; ++i) {
         auto* camp = dynamic_cast<cBaseEnemy*>(screen.CreateObject(kTypeBaseEnemy, 0));
         ASSERT_NE(camp, nullptr);
@@ -476,4 +475,47 @@ TEST(MagicWidgetPlayEvents, Scripts_RaiseTheCampsAndBanditsByTheLevelClock)
         EXPECT_EQ(camp->GetMaxWalkers(), 5u);
         EXPECT_EQ(screen.baseStage, -1);
     }
+}
+
+TEST_F(MagicWidgetPlayEventsTest, Escape_OpensTheEscapeWindowOnlyWhileTheLevelRuns)
+{
+    StartGame();
+    RecordingWidget screen;
+    Play(screen);
+    middle_.windows.clear();
+    screen.SetInputFlags(kInputCinematic | kInputNoHover);
+    screen.OnPlayEvent(vrk::kWidgetKeyDown, 27);
+    EXPECT_TRUE(middle_.windows.empty());
+    screen.SetInputFlags(0);
+    EXPECT_EQ(screen.OnPlayEvent(vrk::kWidgetKeyDown, 27), 0u);
+    ASSERT_EQ(middle_.windows.size(), 1u);
+    EXPECT_EQ(middle_.windows[0].first, "escape");
+    EXPECT_EQ(middle_.windows[0].second, cLevelWidget::kWindowContext);
+
+    // The level's end opens "finish" once, however often it is asked.
+    middle_.windows.clear();
+    screen.OnPlayEvent(kEventLevelEnd, 0);
+    screen.OnPlayEvent(kEventLevelEnd, 0);
+    ASSERT_EQ(middle_.windows.size(), 1u);
+    EXPECT_EQ(middle_.windows[0].first, "finish");
+}
+
+TEST(MagicWidgetPlayEvents, Recount_EndsTheLevelOnceEveryTaskIsDone)
+{
+    RecordingWidget screen;
+    screen.SetMode(kModePlay);
+    screen.SetInputFlags(0);
+    screen.Tasks().Add(0, "wood", 10, "task_wood", "Wood_10");
+    screen.Tasks().Add(0, "mana", 5, "task_mana", "Mana_5");
+    screen.Stock().amounts[0] = 10;
+    screen.OnPlayEvent(kEventRecount, kTypeItem);
+    EXPECT_EQ(screen.Count(kEventTaskDone, 0), 1);
+    screen.Tick();
+    EXPECT_EQ(screen.Count(kEventLevelEnd, 0), 0);
+    screen.Stock().amounts[3] = 5;
+    screen.OnPlayEvent(kEventRecount, 0);
+    EXPECT_EQ(screen.Count(kEventTaskDone, 1), 1);
+    screen.Tick();
+    EXPECT_EQ(screen.Count(kEventLevelEnd, 0), 1);
+    EXPECT_NE(screen.GetInputFlags() & kInputCinematic, 0u);
 }
