@@ -519,3 +519,32 @@ TEST(MagicWidgetPlayEvents, Recount_EndsTheLevelOnceEveryTaskIsDone)
     EXPECT_EQ(screen.Count(kEventLevelEnd, 0), 1);
     EXPECT_NE(screen.GetInputFlags() & kInputCinematic, 0u);
 }
+
+TEST_F(MagicWidgetPlayEventsTest, Nightfall028_CalmsTheSuccubiAndDaybreakSilencesTheWitchCamps)
+{
+    StartGame();
+    middle_.randomGen.seed = 7;
+    RecordingWidget screen;
+    screen.SetLevelName("028");
+    cObject* succubus = screen.CreateObject(kTypeSuccub, 0);
+    ASSERT_NE(succubus, nullptr);
+    std::vector<cBaseEnemy*> camps;
+    for (int i = 0; i < 4; ++i) {
+        auto* camp = dynamic_cast<cBaseEnemy*>(screen.CreateObject(kTypeBaseEnemy, 0));
+        ASSERT_NE(camp, nullptr);
+        camp->SetName("base_enemy" + std::to_string(i));
+        camp->SetSprite(i < 2 ? "witch" : "goblin");
+        camps.push_back(camp);
+    }
+    screen.SetNight(true);
+    EXPECT_EQ(succubus->GetState(), 7);
+    int woken = 0;
+    for (const cBaseEnemy* camp : camps) woken += camp->GetMaxWalkers() == 4u ? 1 : 0;
+    EXPECT_GE(woken, 1);
+    EXPECT_LE(woken, 2);
+    for (cBaseEnemy* camp : camps) camp->SetMaxWalkers(4);
+    screen.SetNight(false);
+    EXPECT_EQ(camps[0]->GetMaxWalkers(), 0u);
+    EXPECT_EQ(camps[1]->GetMaxWalkers(), 0u);
+    EXPECT_EQ(camps[2]->GetMaxWalkers(), 4u);
+}
