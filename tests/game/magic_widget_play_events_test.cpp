@@ -320,6 +320,11 @@ TEST(MagicWidgetPlayEvents, KillWorkers_StrikesOneWorkerEachHalfSecondAndLosesOn
         EXPECT_EQ(screen.gameOverText.empty(), std::string(level) != "009") << level;
         // The spell is over: the tasks count again.
         EXPECT_EQ(screen.killWorkersTimer.current, screen.killWorkersTimer.target) << level;
+        // A spell still running when the level is cleared stops with it.
+        screen.OnPlayEvent(kEventEnemyKillWorkers, 0);
+        screen.ClearLevel();
+        EXPECT_EQ(screen.killWorkersTimer.duration, 0.0f) << level;
+        EXPECT_EQ(screen.killWorkersTimer.current, screen.killWorkersTimer.target) << level;
     }
 }
 
