@@ -553,3 +553,27 @@ TEST_F(MagicWidgetPlayEventsTest, Nightfall028_CalmsTheSuccubiAndDaybreakSilence
     EXPECT_EQ(camps[1]->GetMaxWalkers(), 0u);
     EXPECT_EQ(camps[2]->GetMaxWalkers(), 4u);
 }
+
+TEST(MagicWidgetPlayEvents, ZoneFreed_ReleasesCutOffWorkersWithAWayHomeAndCountsThem)
+{
+    RecordingWidget screen;
+    screen.SetMode(kModePlay);
+    screen.SetInputFlags(0);
+    for (int32_t x = 0; x < screen.GetGridWidth(); ++x) {
+        for (int32_t y = 0; y < screen.GetGridHeight(); ++y) screen.SetCellCost(x, y, kTerrainFree);
+    }
+    screen.home = dynamic_cast<cBuild*>(screen.CreateObject(kTypeBuild, 0));
+    ASSERT_NE(screen.home, nullptr);
+    screen.home->SetPosition(300.0f, 300.0f);
+    cWorker* cutOff = AddWorker(screen, cWorker::kStateCutOff);
+    cutOff->SetPosition(500.0f, 300.0f);
+    cWorker* idle = AddWorker(screen, cWorker::kStateIdle);
+    idle->SetPosition(500.0f, 400.0f);
+    screen.OnPlayEvent(kEventZoneFreed, 0);
+    EXPECT_EQ(cutOff->GetState(), cWorker::kStateCheering);
+    EXPECT_EQ(idle->GetState(), cWorker::kStateIdle);
+    EXPECT_EQ(screen.GetFreedWorkers(), 1);
+    // The workers recount themselves on leaving state 10 too; the screen adds one.
+    screen.Tick();
+    EXPECT_GE(screen.Count(kEventRecount, kTypeWorker), 1);
+}
