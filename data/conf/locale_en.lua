@@ -104,6 +104,8 @@ setLocale("house00_up", "House\nEnlarge it for one more worker.")
 setLocale("FinishWork", "Work in progress...")
 setLocale("Price", "Price")
 setLocale("Profit", "Gain")
+setLocale("GameOver_WorkersBlocked", "Every worker is trapped, and there is not enough mana to free them!")
+setLocale("GameOver_009", "The dark altar's spell took every worker!")
 setLocale("GameOver_011", "The marked tree was felled before the stone was cleared!")
 
 -- Refused orders, shown at the clicked object ("NeedMore" is followed by ": " and

@@ -72,6 +72,11 @@ void cMagicWidget::ResetMagicState()
     dayNightPhase.start = dayNightPhase.target = dayNightPhase.current = 0.0f;
     dayNightPhase.elapsed = dayNightPhase.duration = 0.0f;
     nightCount = -1;
+    // An enemy spell running at a restart must not strike the next level.
+    for (TimedValue<float>* timer : {&killWorkersTimer, &killTowersTimer, &checkTimer}) {
+        timer->start = timer->target = timer->current = 0.0f;
+        timer->elapsed = timer->duration = 0.0f;
+    }
     dayLength = 0.0f;
     nightLength = 0.0f;
     // The scene fades back to day from wherever the last level left it.

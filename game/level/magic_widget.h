@@ -11,9 +11,14 @@
 // stop points and reachability in magic_widget_walk.cpp; columns and way points in
 // magic_widget_columns.cpp; weather, day and night and the enemy tuning in
 // magic_widget_weather.cpp; income, medals and scores in magic_widget_rating.cpp;
-// the player's orders and leaving play in magic_widget_orders.cpp.
+// the player's orders and leaving play in magic_widget_orders.cpp;
+// the play tick in magic_widget_play.cpp; the play events, task recount and work
+// deliveries in magic_widget_play_events.cpp; the level's end in
+// magic_widget_level_end.cpp; spells in magic_widget_spells.cpp; the camps'
+// scripts, nightfall and daybreak in magic_widget_enemies.cpp.
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,9 +27,12 @@
 #include "game/level/scene_tint.h"
 #include "objects/level_screen.h"
 
+class cBaseEnemy;
 class cTrain;
 class cTrainWF;
 class cWorker;
+struct PlayerLevelRecord;
+struct WorkFinishedRecord;
 namespace vrk {
 class cSound;
 }
@@ -81,6 +89,13 @@ public:
     // allowed (0).
     uint32_t OnLeavePlay() override;
 
+    // Input in play (held while the level is paused), then the screen's own events
+    // (5507-5510, 7000-7008); everything but Esc then goes to the base.
+    uint32_t OnPlayEvent(uint32_t kind, uintptr_t param) override;
+    // The base's tick, then the clock, day and night, the blocked-workers check,
+    // dispatch, spell timers, lights, camps, ambience and the enemy spells.
+    void TickPlay() override;
+
     // --- LevelScreen's columns and hints ---
     void PassTargetOn(cMan* walker) override;
     void JoinColumn(cMan* walker) override;
@@ -122,6 +137,18 @@ public:
     virtual void SetWeather(const std::string& name);
     // Seconds of day and of night; a night length of 0 keeps it day.
     virtual void SetDayNightLengths(float dayLength, float nightLength);
+
+    // The night flag, the tint and the night strength, then the level's camps.
+    virtual void SetNight(bool isNight);
+    virtual void OnNightStart();
+    virtual void OnDayStart();
+    // The level's camp script, once a tick while a stage runs.
+    virtual void UpdateEnemyBases();
+
+    // --- Spells ---
+    // The immediate effects of a cast spell, and the end of its lasting ones.
+    virtual void StartSpell(int32_t id);
+    virtual void StopSpell(int32_t id);
 
     // --- Ratings ---
     // 1 without a limit; 4 within two thirds of it, 3 within it, 2 over it.
@@ -182,6 +209,27 @@ private:
     // Order helpers (magic_widget_orders.cpp).
     bool HasWorkerOn(const cGameObject* object) const;
     std::vector<cWorker*> FreeWorkers();
+    // Play (magic_widget_play*.cpp, magic_widget_level_end.cpp).
+    bool HandleInput(uint32_t kind, uintptr_t param);
+    void ContinueHint();
+    void RecountTasks(uintptr_t kind);
+    void OnTaskDone(uintptr_t index);
+    void EndLevel();
+    void WriteWin(PlayerLevelRecord& record) const;
+    void UnlockLevelAchievements();
+    void FinishWork(const WorkFinishedRecord& record);
+    void FreeCutOffWorkers();
+    void CancelWalks();
+    void StepClock();
+    void CheckBlockedWorkers();
+    void StepSpellTimers();
+    void StepEnemySpells();
+    // Camps (magic_widget_enemies.cpp): "base_enemy%i" by index (null when missing).
+    std::vector<cBaseEnemy*> FindCamps(std::initializer_list<int32_t> indices);
+    // Sets the named camps' interval and maximum; allOrNone: only when all exist.
+    void SetCamps(std::initializer_list<int32_t> indices, float interval, uint32_t walkers, bool allOrNone);
+    // Every camp's interval times the factor and its maximum plus the extra.
+    void ScaleCamps(float factor, uint32_t extraWalkers);
 
     std::vector<SpellEntry> spellTable_;
     std::vector<cGameObject*> wayPoints_;

@@ -55,3 +55,16 @@ TEST_F(LevelTableData, EveryNameALevelSetUpUsesIsInTheDataTree)
 }
 
 }  // namespace
+
+TEST_F(LevelTableData, EverySoundAndLossTextThePlayLoopUsesIsInTheDataTree)
+{
+    StartGame();
+    vrk::cSoundManager* sounds = vrk::GetSoundManager();
+    ASSERT_NE(sounds, nullptr);
+    for (const char* name : {"task_done", "res_income", "alarm", "bonus_start", "bonus_stop", "ambi_forest"}) {
+        EXPECT_NE(sounds->FindSoundBuffer(name), 0) << "sound " << name;
+    }
+    for (const char* key : {"GameOver_WorkersBlocked", "GameOver_009", "GameOver_011"}) {
+        EXPECT_TRUE(HasText(key)) << "text " << key;
+    }
+}

@@ -277,6 +277,13 @@ local function bonusStart()
   return voices
 end
 sound{ path = "sound/bonus_start", voices = bonusStart() }
+-- A spell running out: the chord again, falling away into a soft sweep down.
+sound{ path = "sound/bonus_stop", voices = {
+  { wave = "square", duty = 0.3, freq = note("E6"), attack = 0.004, hold = 0.08, release = 0.3, level = 0.14, cutoff = 4000 },
+  { wave = "square", duty = 0.3, at = 0.1, freq = note("C#6"), attack = 0.004, hold = 0.08, release = 0.3, level = 0.14, cutoff = 4000 },
+  { wave = "square", duty = 0.3, at = 0.2, freq = note("A5"), attack = 0.004, hold = 0.08, release = 0.35, level = 0.14, cutoff = 4000 },
+  { wave = "saw", at = 0.3, freq = 880, freq_end = 220, attack = 0.01, hold = 0.15, release = 0.1, level = 0.15, cutoff = 2500 },
+} }
 
 -- Ambience loops -----------------------------------------------------------
 

@@ -10,7 +10,7 @@ foreach(name click mouse_in typing start_game salute00 salute01 take build_ready
              sawmill mill goldmill respawn altar_ready alarm bonus_start ambi_forest ambi_rain
              bandit_scream0 bandit_scream1 bandit_scream2 spirit_death spirit_scream strike wife_magic
              succub_appear succub_magic succub_death witch_appear witch_magic witch_death shot
-             explosion00 explosion01 explosion02 hero_out0 hero_out1 wife_out0 wife_out1)
+             explosion00 explosion01 explosion02 hero_out0 hero_out1 wife_out0 wife_out1 bonus_stop)
   if(NOT EXISTS ${OUTPUT}/sound/${name}.ogg)
     message(FATAL_ERROR "sound_tool did not write sound/${name}.ogg")
   endif()
