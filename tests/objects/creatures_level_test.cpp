@@ -25,6 +25,8 @@ namespace {
 constexpr const char* kLevelFile = KELVARA_SOURCE_DIR "/tests/data/levels/creatures_test.lvl";
 constexpr int kTicks = 3000;
 constexpr int32_t kWifeMana = 5;
+// The play under this seed; under others the witch may freeze the worker on his way
+// to the fire before it burns, and the tank may look away while the woodcutter works.
 constexpr uint32_t kSeed = 2026;
 // Resource slots of the stock.
 constexpr size_t kWood = 0;
@@ -64,11 +66,13 @@ TEST_F(CreaturesLevelTest, EveryClassPlaysThreeThousandTicksWithoutAWarning)
     bool witchOut = false, froze = false, thawed = false, fireLit = false, witchGone = false;
     bool wifeSent = false, heroSent = false, goblinBeaten = false, stunned = false;
     cEnemy* goblin = nullptr;
+    cObject* firstWitch = nullptr;
     for (int tick = 0; tick < kTicks; ++tick) {
         screen->Tick();
         ObjectList witches;
         screen->FindObjectsOfKind(witches, kTypeWitch, -1);
-        witchOut = witchOut || !witches.empty();
+        if (firstWitch == nullptr && !witches.empty()) firstWitch = witches.front();
+        witchOut = firstWitch != nullptr;
         if (frozen->IsFrozen() && !froze) {
             froze = true;
             // The order as the level screen gives it: paid first, the price kept with her.
@@ -80,7 +84,8 @@ TEST_F(CreaturesLevelTest, EveryClassPlaysThreeThousandTicksWithoutAWarning)
         }
         thawed = thawed || (froze && !frozen->IsFrozen());
         fireLit = fireLit || bonfire->GetState() == cBonfire::kStateBurning;
-        witchGone = witchGone || (fireLit && witchOut && witches.empty());
+        // Removed objects stay allocated until the level is cleared.
+        witchGone = witchGone || (fireLit && witchOut && cEnemy::HasGone(firstWitch));
         if (goblin == nullptr) {
             for (const ShotRecord& shot : tower->GetShots()) {
                 if (shot.target != nullptr && shot.target->GetTypeId() == kTypeGoblin)

@@ -3,8 +3,9 @@
 -- north-west; a goblins' camp, a tree for them to steal from and the player's tower
 -- in the north-east; the tank above a tree in the middle; and the quiet rest (an
 -- altar, the prison, a lake, the bell, a field, a plant, pick-ups, a barrier, an
--- enemy altar, a tunnel, quiet camps, a succubus alone) around them. The end-to-end
--- test gives the orders.
+-- enemy altar, a tunnel, quiet camps, an enemy tower, a way point, a succubus
+-- alone, a skeleton, a skeleton wizard and a bandit far off) around them. The
+-- end-to-end test gives the orders.
 -- Compile: level_tool compile tests/data/levels/creatures_test.lua tests/data/levels/creatures_test.lvl
 
 level { name = "creatures_test", version = 100 }
@@ -40,6 +41,12 @@ place({ type = "cBarrier", id = 77, name = "log", sprite = "log00" }, 1, 7)
 place({ type = "cAltarEnemy", id = 78, name = "altar_enemy", sprite = "altar00", tag = "enemy_spell_kill_towers;0.5" }, 14, 15)
 place({ type = "cTunnelBuild", id = 79, name = "tunnel", sprite = "ruins00" }, 21, 1)
 place({ type = "cBaseEnemy", id = 80, name = "quiet_camp", sprite = "goblin_money", tag = "30" }, 0, 15)
+place({ type = "cBaseEnemy", id = 82, name = "skeleton_camp", sprite = "skeleton", tag = "30" }, 1, 15)
+place({ type = "cTower", id = 83, name = "enemy_tower", sprite = "tower_enemy00" }, 21, 6)
+place({ type = "cWayPoint", id = 84, name = "way_point" }, 10, 10)
+place({ type = "cSkeleton", id = 85, name = "skeleton", sprite = "skeleton" }, 21, 13)
+place({ type = "cSkeletonWizard", id = 86, name = "skeleton_wizard", sprite = "skeleton" }, 21, 12)
+place({ type = "cBandit", id = 87, name = "bandit", sprite = "bandit" }, 21, 9)
 place({ type = "cSuccub", id = 81, name = "succub", sprite = "succub" }, 21, 11)
 
 -- The south: the home base, its door, and the wife and the hero outside.
