@@ -37,6 +37,11 @@ const std::vector<LevelClassNames>& LevelClasses()
         {kTypeItem, {"food", "wood", "money", "mana"}},
         {kTypeBarrier, {"log00", "stone00", "stone_big00", "bridge00", "bridge01", "bridge_big00", "bridge_big01"}},
         {kTypeBuild, {"house00", "base00"}},
+        {kTypeWife, {"wife"}},
+        {kTypeSuccub, {"succub"}},
+        {kTypeWitch, {"witch"}},
+        {kTypeTower, {"tower00", "tower_enemy00"}},
+        {kTypeTank, {"tank"}},
     };
     return table;
 }
@@ -45,7 +50,11 @@ const std::vector<LevelClassNames>& LevelClasses()
 // they run and light textures they show.
 const std::vector<const char*>& Sounds()
 {
-    static const std::vector<const char*> table = {"take", "build_ready"};
+    static const std::vector<const char*> table = {
+        "take", "build_ready",
+        "wife_magic", "succub_appear", "succub_magic", "succub_death", "witch_appear", "witch_magic", "witch_death",
+        "shot", "explosion00", "explosion01", "explosion02",
+    };
     return table;
 }
 
@@ -55,13 +64,14 @@ const std::vector<const char*>& TextKeys()
         "tree", "nugget00", "well00", "field00", "field01", "food", "wood", "money", "mana",
         "log00", "stone00", "stone_big00", "bridge00", "bridge01", "bridge_big00", "bridge_big01",
         "house00", "house00_up", "FinishWork", "Price", "Profit", "GameOver_011",
+        "tower00", "tower00_up", "tower_enemy00",
     };
     return table;
 }
 
 const std::vector<const char*>& Effects()
 {
-    static const std::vector<const char*> table = {"leaves", "wood_spark", "build_smoke"};
+    static const std::vector<const char*> table = {"leaves", "wood_spark", "build_smoke", "build_smoke=32", "build_smoke=48"};
     return table;
 }
 
@@ -89,6 +99,21 @@ const std::vector<FrameNeed>& FrameNeeds()
         {"bridge_big00", 4, 0}, {"bridge_big01", 4, 0}, {"house00", 5, 0},      {"house00_up1", 4, 0},
         {"house00_up2", 4, 0},  {"icon_build", 2, 2},   {"well00_water", 2, 0}, {"well00_effect", 2, 0},
         {"base00_flag", 2, 0},
+        // The casters' one-shots end their states, so each needs two frames to end;
+        // a tower's levels rise over their frames; a barrel frame per direction.
+        {"wife_magic0", 2, 0},    {"wife_magic1", 2, 0},    {"wife_magic2", 2, 0},    {"wife_magic3", 2, 0},
+        {"wife_hair0", 2, 0},     {"wife_stand0", 2, 0},    {"wife_skovoroda0", 2, 0},
+        {"wife_run0", 1, 0},      {"wife_run1", 1, 0},      {"wife_run2", 1, 0},      {"wife_run3", 1, 0},
+        {"wife_walk0", 1, 0},     {"wife_walk1", 1, 0},     {"wife_walk2", 1, 0},     {"wife_walk3", 1, 0},
+        {"succub_appear0", 2, 0}, {"succub_magic0", 2, 0},  {"succub_magic1", 2, 0},  {"succub_magic2", 2, 0},
+        {"succub_magic3", 2, 0},  {"succub_death0", 2, 0},  {"succub_death1", 2, 0},  {"succub_death2", 2, 0},
+        {"succub_death3", 2, 0},  {"succub_walk1", 1, 0},   {"succub_walk2", 1, 0},   {"succub_walk3", 1, 0},
+        {"witch_appear0", 2, 0},  {"witch_magic0", 2, 0},   {"witch_magic1", 2, 0},   {"witch_magic2", 2, 0},
+        {"witch_magic3", 2, 0},   {"witch_death0", 2, 0},   {"witch_death1", 2, 0},   {"witch_death2", 2, 0},
+        {"witch_death3", 2, 0},   {"witch_walk1", 1, 0},    {"witch_walk2", 1, 0},    {"witch_walk3", 1, 0},
+        {"zone1x1", 4, 0},        {"tower00", 4, 0},        {"tower00_up1", 4, 0},    {"tower00_up2", 4, 0},
+        {"tower00_sh", 1, 0},     {"tower_enemy00", 1, 0},  {"cannon", 1, 0},         {"tank", 1, 0},
+        {"tank_gun", 9, 9},
     };
     return table;
 }
