@@ -64,6 +64,11 @@ const std::vector<LevelClassNames>& LevelClasses()
         {kTypeSkeleton, {"skeleton"}},
         {kTypeSkeletonWizard, {"skeleton_wizard"}},
         {kTypeHero, {""}},
+        {kTypeWife, {"wife"}},
+        {kTypeSuccub, {"succub"}},
+        {kTypeWitch, {"witch"}},
+        {kTypeTower, {"tower00", "tower_enemy00"}},
+        {kTypeTank, {"tank"}},
     };
     return table;
 }
@@ -81,6 +86,8 @@ const std::vector<const char*>& Sounds()
         "sawmill", "mill", "goldmill", "respawn", "altar_ready", "alarm", "bonus_start",
         // Enemies and the hero.
         "bandit_scream0", "bandit_scream1", "bandit_scream2", "spirit_death", "spirit_scream", "strike",
+        "wife_magic", "succub_appear", "succub_magic", "succub_death", "witch_appear", "witch_magic", "witch_death",
+        "shot", "explosion00", "explosion01", "explosion02",
     };
     return table;
 }
@@ -98,14 +105,15 @@ const std::vector<const char*>& TextKeys()
         "PerSec", "lighthouse00", "ruins00", "castle_ice", "tower_advisor", "source_life_water", "bonfire00", "bell00",
         "spell_fast_workers", "spell_fast_food", "spell_restore_tree", "spell_freeze_water", "spell_kill_enemies",
         "spell_shield", "enemy_spell_kill_workers", "enemy_spell_kill_towers",
+        "tower00", "tower00_up", "tower_enemy00",
     };
     return table;
 }
 
 const std::vector<const char*>& Effects()
 {
-    static const std::vector<const char*> table = {"leaves", "wood_spark", "build_smoke", "hearts",
-                                                   "smoke",  "fire",       "snow=64"};
+    static const std::vector<const char*> table = {"leaves", "wood_spark", "build_smoke", "build_smoke=32",
+                                                   "build_smoke=48", "hearts", "smoke", "fire", "snow=64"};
     return table;
 }
 
@@ -162,6 +170,20 @@ std::vector<FrameNeed> MakeFrameNeeds()
         {"skeleton_death0", 2, 0}, {"witch_walk0", 1, 0}, {"succub_walk0", 1, 0},
         // The hero: his stand and strikes are one-shots; his portal.
         {"hero_wait0", 2, 0}, {"succub_portal", 2, 0},
+        // The casters' one-shots end their states, so each needs two frames to end;
+        // a tower's levels rise over their frames; a barrel frame per direction.
+        {"wife_magic0", 2, 0},    {"wife_magic1", 2, 0},    {"wife_magic2", 2, 0},    {"wife_magic3", 2, 0},
+        {"wife_hair0", 2, 0},     {"wife_stand0", 2, 0},    {"wife_skovoroda0", 2, 0},
+        {"wife_run0", 1, 0},      {"wife_run1", 1, 0},      {"wife_run2", 1, 0},      {"wife_run3", 1, 0},
+        {"wife_walk0", 1, 0},     {"wife_walk1", 1, 0},     {"wife_walk2", 1, 0},     {"wife_walk3", 1, 0},
+        {"succub_appear0", 2, 0}, {"succub_magic0", 2, 0},  {"succub_magic1", 2, 0},  {"succub_magic2", 2, 0},
+        {"succub_magic3", 2, 0},  {"succub_death0", 2, 0},  {"succub_death1", 2, 0},  {"succub_death2", 2, 0},
+        {"succub_death3", 2, 0},  {"succub_walk1", 1, 0},   {"succub_walk2", 1, 0},   {"succub_walk3", 1, 0},
+        {"witch_appear0", 2, 0},  {"witch_magic0", 2, 0},   {"witch_magic1", 2, 0},   {"witch_magic2", 2, 0},
+        {"witch_magic3", 2, 0},   {"witch_death0", 2, 0},   {"witch_death1", 2, 0},   {"witch_death2", 2, 0},
+        {"witch_death3", 2, 0},   {"witch_walk1", 1, 0},    {"witch_walk2", 1, 0},    {"witch_walk3", 1, 0},
+        {"zone1x1", 4, 0},        {"tower00", 4, 0},        {"tower00_up1", 4, 0},    {"tower00_up2", 4, 0},
+        {"tower00_sh", 1, 0},     {"tower_enemy00", 1, 0},  {"cannon", 1, 0},         {"tank", 1, 0},
         // The tank gun's frames are its nine aims.
         {"tank_gun", 9, 9},
     };
