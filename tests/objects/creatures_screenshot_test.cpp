@@ -8,18 +8,11 @@
 // and the flash show on bare ground.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <set>
 #include <string>
 
 #include "engine/files/byte_stream.h"
 #include "engine/platform/game_core.h"
-#include "engine/render/render.h"
-#include "tests/engine/files/image_test_writers.h"
-#include "tests/framework/app/tour_test_support.h"
-#include "tests/objects/support/test_level_screen.h"
-#include "tests/support/headless_gl.h"
+#include "tests/objects/support/level_screenshot.h"
 #include "objects/altar.h"
 #include "objects/level_contract.h"
 #include "objects/succub.h"
@@ -31,128 +24,18 @@
 
 namespace {
 
-// The screen's own 1024 x 768: a level unit is a pixel.
-constexpr int kWidth = 1024;
-constexpr int kHeight = 768;
 constexpr int kLoadingTicks = 2000;
 constexpr size_t kMinColours = 64;
 // The share of its frame rectangle an object must cover.
 constexpr float kMinCovered = 0.1f;
 
-struct Rgb {
-    int r, g, b;
-};
+using Rgb = test::ShotRgb;
+using test::IsCovered;
+using test::ShotLevelScreen;
 
-int Difference(const Rgb& a, const Rgb& b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b); }
-// Meadow green under the level, so the shadows show.
-constexpr Rgb kGroundRgb{0x4A, 0x7A, 0x3A};
-constexpr uint32_t kGround = 0xFF000000u | kGroundRgb.r << 16 | kGroundRgb.g << 8 | kGroundRgb.b;
-// Summed RGB difference from which a pixel is not bare ground.
-constexpr int kChanged = 40;
-bool IsCovered(const Rgb& p) { return Difference(p, kGroundRgb) > kChanged; }
-
-// The stand-in with its play-mode drawing reachable, so the frame holds the level
-// alone, without the game's windows.
-class ShotLevelScreen : public test::TestLevelScreen {
-public:
-    using cBaseWidget::DrawPlay;
-};
-
-class CreaturesScreenshotTest : public test::GameTourTest {
+class CreaturesScreenshotTest : public test::LevelShotTest {
 protected:
-    void SetUp() override
-    {
-        GameTourTest::SetUp();
-        if (const std::string skip = gl_.Start("creatures screenshot", kWidth, kHeight); !skip.empty()) GTEST_SKIP() << skip;
-        device_ = gl_.Device();
-        vrk::cRender* render = vrk::GetRender();
-        ASSERT_NE(render, nullptr);
-        render->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
-        render->SetScreenRect(0, 0, kWidth, kHeight);
-        render->SetHardwareDefaults();
-    }
-    void TearDown() override
-    {
-        // The textures go with the game, before the device they live on.
-        GameTourTest::TearDown();
-        gl_.Stop();
-        device_ = nullptr;
-    }
-
-    void DrawFrame(ShotLevelScreen& screen)
-    {
-        vrk::cRender* render = vrk::GetRender();
-        ASSERT_EQ(device_->BeginScene(), port::kGpuOk);
-        render->clearColor = kGround;
-        render->ClearRenderTarget();
-        render->SetOrtho2D(true, cBaseWidget::kVirtualWidth, cBaseWidget::kVirtualHeight);
-        screen.DrawPlay(*screen.GetPrimitiveBatch());
-        device_->EndScene();
-        ASSERT_TRUE(device_->ReadBackBuffer(image_));
-        ASSERT_EQ(image_.width, static_cast<uint32_t>(kWidth));
-    }
-
-    // The picture at a level point (y up).
-    static Rgb At(const port::BackBufferImage& image, int x, int y)
-    {
-        const size_t at = (static_cast<size_t>(kHeight - 1 - y) * image.width + static_cast<size_t>(x)) * 4;
-        return {image.bgra[at + 2], image.bgra[at + 1], image.bgra[at]};
-    }
-    // How many points of the level rectangle (within the picture) pass the test.
-    template <class Test>
-    static int CountIn(const Rect& area, Test test)
-    {
-        const int x0 = std::max(static_cast<int>(area.x), 0);
-        const int y0 = std::max(static_cast<int>(area.y), 0);
-        const int x1 = std::min(static_cast<int>(area.x + area.width), kWidth);
-        const int y1 = std::min(static_cast<int>(area.y + area.height), kHeight);
-        int count = 0;
-        for (int y = y0; y < y1; ++y) {
-            for (int x = x0; x < x1; ++x) count += test(x, y) ? 1 : 0;
-        }
-        return count;
-    }
-    // How many pixels of the rectangle in the drawn picture have the colour.
-    template <class Colour>
-    int CountColour(const Rect& area, Colour colour) const
-    {
-        return CountIn(area, [&](int x, int y) { return colour(At(image_, x, y)); });
-    }
-    static Rect FrameOf(const cObject& object)
-    {
-        Rect frame;
-        object.GetFrameRect(frame, -1);
-        return frame;
-    }
-    size_t Colours() const
-    {
-        std::set<uint32_t> colours;
-        for (size_t at = 0; at + 3 < image_.bgra.size(); at += 4)
-            colours.insert(static_cast<uint32_t>(image_.bgra[at]) | static_cast<uint32_t>(image_.bgra[at + 1]) << 8 |
-                           static_cast<uint32_t>(image_.bgra[at + 2]) << 16);
-        return colours.size();
-    }
-    void SaveShot() const
-    {
-        test::PngPicture picture;
-        picture.width = kWidth;
-        picture.height = kHeight;
-        picture.pixels.resize(static_cast<size_t>(kWidth) * kHeight * 3);
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
-                const size_t from = (static_cast<size_t>(y) * image_.width + static_cast<size_t>(x)) * 4;
-                const size_t to = (static_cast<size_t>(y) * kWidth + static_cast<size_t>(x)) * 3;
-                picture.pixels[to] = image_.bgra[from + 2];
-                picture.pixels[to + 1] = image_.bgra[from + 1];
-                picture.pixels[to + 2] = image_.bgra[from];
-            }
-        }
-        test::WritePng(std::string(KELVARA_BINARY_DIR) + "/creatures_screenshot.png", picture);
-    }
-
-    test::HeadlessGl gl_;
-    port::GpuDevice* device_ = nullptr;
-    port::BackBufferImage image_;
+    CreaturesScreenshotTest() : LevelShotTest("creatures screenshot") {}
 };
 
 
@@ -207,7 +90,7 @@ TEST_F(CreaturesScreenshotTest, Frame_ShowsTheCastersTheTowersShotAndTheTanksFla
     EXPECT_EQ(wife->GetState(), cWife::kStateMagic);
 
     DrawFrame(*screen);
-    SaveShot();
+    SaveShot("creatures_screenshot.png");
     EXPECT_GE(Colours(), kMinColours) << "the frame is blank";
     for (const cObject* object : std::initializer_list<const cObject*>{
              altar, wife, succub, loverA, loverB, witch, frozen, tower, tank}) {

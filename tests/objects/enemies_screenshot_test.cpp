@@ -8,46 +8,26 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/render/image.h"
 #include "engine/render/render.h"
-#include "engine/render/texture.h"
 #include "engine/render/vertex_batch.h"
 #include "objects/goblin.h"
 #include "objects/hero.h"
 #include "objects/skeleton.h"
 #include "objects/source.h"
-#include "tests/engine/files/image_test_writers.h"
 #include "tests/objects/support/enemy_fixture.h"
-#include "tests/support/headless_gl.h"
+#include "tests/objects/support/level_screenshot.h"
 
 namespace {
 
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 
-struct Rgb {
-    int r, g, b;
-};
-
-// A 4 x 4 texture of one colour (ARGB), registered under the name.
-void SolidTexture(const std::string& name, uint32_t argb)
-{
-    constexpr uint32_t kSide = 4;
-    vrk::cImage picture(vrk::kFormatR8G8B8A8, kSide, kSide, 1);
-    uint8_t* bytes = picture.LevelData(0);
-    for (uint32_t i = 0; i < kSide * kSide; ++i) {
-        bytes[i * 4 + 0] = static_cast<uint8_t>(argb);
-        bytes[i * 4 + 1] = static_cast<uint8_t>(argb >> 8);
-        bytes[i * 4 + 2] = static_cast<uint8_t>(argb >> 16);
-        bytes[i * 4 + 3] = static_cast<uint8_t>(argb >> 24);
-    }
-    vrk::CreateTextureFromImage(name, &picture);
-}
+using Rgb = test::ShotRgb;
 
 // A sprite of solid frames: its texture first, so the test registry keeps it.
 void SolidSprite(const std::string& name, uint32_t argb, int frames, float width, float height)
 {
-    SolidTexture(name + "_tex", argb);
+    test::SolidTexture(name + "_tex", argb);
     test::RegisterTestSprite(name, frames, 10.0f, width, height, width * 0.5f, 0.0f);
 }
 
@@ -82,39 +62,13 @@ protected:
         EnemyTest::TearDown();
     }
 
-    Rgb At(int x, int y) const
-    {
-        const size_t at = (static_cast<size_t>(kHeight - 1 - y) * image_.width + static_cast<size_t>(x)) * 4;
-        return {image_.bgra[at + 2], image_.bgra[at + 1], image_.bgra[at]};
-    }
+    Rgb At(int x, int y) const { return test::PixelAt(image_, kHeight, x, y); }
     template <class Test>
-    int CountIn(const Rect& area, Test test) const
+    int CountIn(const Rect& area, Test pass) const
     {
-        int count = 0;
-        for (int y = std::max(static_cast<int>(area.y), 0); y < std::min(static_cast<int>(area.y + area.height), kHeight); ++y) {
-            for (int x = std::max(static_cast<int>(area.x), 0); x < std::min(static_cast<int>(area.x + area.width), kWidth); ++x) {
-                count += test(At(x, y)) ? 1 : 0;
-            }
-        }
-        return count;
+        return test::CountInRect(area, kWidth, kHeight, [&](int x, int y) { return pass(At(x, y)); });
     }
-    void SaveShot() const
-    {
-        test::PngPicture picture;
-        picture.width = kWidth;
-        picture.height = kHeight;
-        picture.pixels.resize(static_cast<size_t>(kWidth) * kHeight * 3);
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
-                const size_t from = (static_cast<size_t>(y) * image_.width + static_cast<size_t>(x)) * 4;
-                const size_t to = (static_cast<size_t>(y) * kWidth + static_cast<size_t>(x)) * 3;
-                picture.pixels[to] = image_.bgra[from + 2];
-                picture.pixels[to + 1] = image_.bgra[from + 1];
-                picture.pixels[to + 2] = image_.bgra[from];
-            }
-        }
-        test::WritePng(std::string(KELVARA_BINARY_DIR) + "/enemies_screenshot.png", picture);
-    }
+    void SaveShot() const { test::SaveShotPng(image_, kWidth, kHeight, "enemies_screenshot.png"); }
 
     test::HeadlessGl gl_;
     port::GpuDevice* device_ = nullptr;

@@ -4,79 +4,30 @@
 // The picture is written beside the build for a look and checked for each element.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "engine/render/image.h"
-#include "engine/render/render.h"
-#include "engine/render/texture.h"
-#include "engine/render/vertex_batch.h"
 #include "objects/bandit.h"
 #include "objects/enemy.h"
 #include "objects/hero.h"
 #include "objects/way_point.h"
-#include "tests/engine/files/image_test_writers.h"
 #include "tests/engine/log/log_test_support.h"
-#include "tests/engine/render/render_test_support.h"
 #include "tests/framework/objects/fake_owner.h"
-#include "tests/objects/support/test_level_screen.h"
-#include "tests/support/headless_gl.h"
+#include "tests/objects/support/level_screenshot.h"
 
 namespace {
 
-constexpr int kWidth = 320;
-constexpr int kHeight = 240;
-
-struct Rgb {
-    int r, g, b;
-};
-
-// A 4 x 4 texture of one colour (ARGB), registered under the name.
-void SolidTexture(const std::string& name, uint32_t argb)
-{
-    constexpr uint32_t kSide = 4;
-    vrk::cImage picture(vrk::kFormatR8G8B8A8, kSide, kSide, 1);
-    uint8_t* bytes = picture.LevelData(0);
-    for (uint32_t i = 0; i < kSide * kSide; ++i) {
-        bytes[i * 4 + 0] = static_cast<uint8_t>(argb);
-        bytes[i * 4 + 1] = static_cast<uint8_t>(argb >> 8);
-        bytes[i * 4 + 2] = static_cast<uint8_t>(argb >> 16);
-        bytes[i * 4 + 3] = static_cast<uint8_t>(argb >> 24);
-    }
-    vrk::CreateTextureFromImage(name, &picture);
-}
+using Rgb = test::ShotRgb;
 
 // A sprite of one frame in one colour, its hot spot at the bottom centre.
 void SolidSprite(const std::string& name, uint32_t argb, float width, float height)
 {
-    SolidTexture(name + "_tex", argb);
+    test::SolidTexture(name + "_tex", argb);
     test::RegisterTestSprite(name, 2, 10.0f, width, height, width * 0.5f, height);
 }
 
-class HeroBanditSceneTest : public ::testing::Test {
+class HeroBanditSceneTest : public test::SpriteShotTest {
 protected:
-    void SetUp() override
-    {
-        if (const std::string skip = gl_.Start("hero test", kWidth, kHeight); !skip.empty()) GTEST_SKIP() << skip;
-        device_ = gl_.Device();
-        render_ = vrk::CreateRender();
-        render_->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
-        render_->SetScreenRect(0, 0, kWidth, kHeight);
-        render_->SetHardwareDefaults();
-        render_->SetOrtho2D(false, kWidth, kHeight);
-        level_ = std::make_unique<test::TestLevelScreen>();
-        app_.batch = &batch_;
-    }
-    void TearDown() override
-    {
-        level_.reset();
-        app_.batch = nullptr;
-        GetTextureInfoExMap().clear();
-        vrk::GetTextureMap().clear();
-        if (render_ != nullptr) vrk::DestroyRender();
-        gl_.Stop();
-        device_ = nullptr;
-    }
+    HeroBanditSceneTest() : SpriteShotTest("hero test", kWidth, kHeight) {}
 
     void DrawScene()
     {
@@ -91,38 +42,6 @@ protected:
         }
         render_->SetBlendMode(0, 0.0f);
     }
-    Rgb At(int x, int y) const
-    {
-        const size_t row = static_cast<size_t>(kHeight - 1 - y);
-        const size_t at = (row * image_.width + static_cast<size_t>(x)) * 4;
-        return {image_.bgra[at + 2], image_.bgra[at + 1], image_.bgra[at]};
-    }
-    void SaveShot() const
-    {
-        test::PngPicture picture;
-        picture.width = kWidth;
-        picture.height = kHeight;
-        picture.pixels.resize(static_cast<size_t>(kWidth) * kHeight * 3);
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
-                const Rgb p = At(x, kHeight - 1 - y);
-                const size_t at = (static_cast<size_t>(y) * kWidth + static_cast<size_t>(x)) * 3;
-                picture.pixels[at] = static_cast<uint8_t>(p.r);
-                picture.pixels[at + 1] = static_cast<uint8_t>(p.g);
-                picture.pixels[at + 2] = static_cast<uint8_t>(p.b);
-            }
-        }
-        test::WritePng(std::string(KELVARA_BINARY_DIR) + "/hero_bandit_screenshot.png", picture);
-    }
-
-    test::LogCapture log_;
-    test::HeadlessGl gl_;
-    port::GpuDevice* device_ = nullptr;
-    vrk::cRender* render_ = nullptr;
-    port::BackBufferImage image_;
-    test::FakeAppServices app_;
-    vrk::VertexBatch batch_;
-    std::unique_ptr<test::TestLevelScreen> level_;
 };
 
 TEST_F(HeroBanditSceneTest, Screenshot_ShowsTheHeroStrikingAndABanditColumnOnItsWayPoints)
@@ -166,7 +85,7 @@ TEST_F(HeroBanditSceneTest, Screenshot_ShowsTheHeroStrikingAndABanditColumnOnIts
     device_->EndScene();
     ASSERT_TRUE(device_->ReadBackBuffer(image_));
     ASSERT_EQ(image_.width, static_cast<uint32_t>(kWidth));
-    SaveShot();
+    SaveShot("hero_bandit_screenshot.png");
 
     const auto isYellow = [](const Rgb& p) { return p.r > 200 && p.g > 180 && p.b < 60; };
     const auto isBlue = [](const Rgb& p) { return p.b > 200 && p.r < 80; };

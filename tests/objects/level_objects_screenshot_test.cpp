@@ -4,80 +4,32 @@
 // a look and checked for each element's colour where it must show.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "engine/render/image.h"
-#include "engine/render/render.h"
-#include "engine/render/texture.h"
-#include "engine/render/vertex_batch.h"
 #include "objects/altar.h"
 #include "objects/bell.h"
 #include "objects/bonfire.h"
 #include "objects/lake.h"
 #include "objects/level_contract.h"
-#include "tests/engine/files/image_test_writers.h"
-#include "tests/engine/render/render_test_support.h"
-#include "tests/objects/support/test_level_screen.h"
-#include "tests/support/headless_gl.h"
+#include "tests/objects/support/level_screenshot.h"
 
 namespace {
 
-constexpr int kWidth = 320;
-constexpr int kHeight = 240;
-// World units per pixel: the 1024 x 768 scene fills the window.
-constexpr float kUnitsPerPixel = 1024.0f / kWidth;
 constexpr int kTicks = 20;
 
-struct Rgb {
-    int r, g, b;
-};
-
-// A 4 x 4 texture of one colour (ARGB), registered under the name.
-void SolidTexture(const std::string& name, uint32_t argb)
-{
-    constexpr uint32_t kSide = 4;
-    vrk::cImage picture(vrk::kFormatR8G8B8A8, kSide, kSide, 1);
-    uint8_t* bytes = picture.LevelData(0);
-    for (uint32_t i = 0; i < kSide * kSide; ++i) {
-        bytes[i * 4 + 0] = static_cast<uint8_t>(argb);
-        bytes[i * 4 + 1] = static_cast<uint8_t>(argb >> 8);
-        bytes[i * 4 + 2] = static_cast<uint8_t>(argb >> 16);
-        bytes[i * 4 + 3] = static_cast<uint8_t>(argb >> 24);
-    }
-    vrk::CreateTextureFromImage(name, &picture);
-}
+using Rgb = test::ShotRgb;
+using test::SolidTexture;
 
 // A one-colour sprite of the size with its hot spot at its centre.
 void SolidSprite(const std::string& name, uint32_t argb, float width, float height, int frames = 1)
 {
-    SolidTexture(name + "_tex", argb);
+    test::SolidTexture(name + "_tex", argb);
     test::RegisterTestSprite(name, frames, 10.0f, width, height, width * 0.5f, height * 0.5f);
 }
 
-class LevelObjectsScreenshotTest : public ::testing::Test {
+class LevelObjectsScreenshotTest : public test::SpriteShotTest {
 protected:
-    void SetUp() override
-    {
-        if (const std::string skip = gl_.Start("level objects", kWidth, kHeight); !skip.empty()) GTEST_SKIP() << skip;
-        device_ = gl_.Device();
-        render_ = vrk::CreateRender();
-        render_->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
-        render_->SetScreenRect(0, 0, kWidth, kHeight);
-        render_->SetHardwareDefaults();
-        render_->SetOrtho2D(false, 1024, 768);
-        app_.batch = &batch_;
-        level_ = std::make_unique<test::TestLevelScreen>();
-    }
-    void TearDown() override
-    {
-        level_.reset();
-        GetTextureInfoExMap().clear();
-        vrk::GetTextureMap().clear();
-        if (render_ != nullptr) vrk::DestroyRender();
-        gl_.Stop();
-        device_ = nullptr;
-    }
+    LevelObjectsScreenshotTest() : SpriteShotTest("level objects", 1024, 768) {}
 
     template <class T>
     T* Place(int32_t type, const std::string& sprite, float x, float y)
@@ -89,35 +41,6 @@ protected:
         object->SetSprite(sprite);
         return object;
     }
-
-    // The colour of the pixel showing a world point.
-    Rgb AtWorld(float x, float y) const
-    {
-        const size_t column = static_cast<size_t>(x / kUnitsPerPixel);
-        const size_t row = static_cast<size_t>(kHeight - 1) - static_cast<size_t>(y / kUnitsPerPixel);
-        const size_t at = (row * image_.width + column) * 4;
-        return {image_.bgra[at + 2], image_.bgra[at + 1], image_.bgra[at]};
-    }
-    void SaveShot() const
-    {
-        test::PngPicture picture;
-        picture.width = kWidth;
-        picture.height = kHeight;
-        picture.pixels.resize(static_cast<size_t>(kWidth) * kHeight * 3);
-        for (size_t i = 0; i < static_cast<size_t>(kWidth) * kHeight; ++i) {
-            for (size_t c = 0; c < 3; ++c) picture.pixels[i * 3 + c] = image_.bgra[i * 4 + 2 - c];
-        }
-        test::WritePng(std::string(KELVARA_BINARY_DIR) + "/level_objects_screenshot.png", picture);
-    }
-
-    test::LogCapture log_;
-    test::HeadlessGl gl_;
-    port::GpuDevice* device_ = nullptr;
-    vrk::cRender* render_ = nullptr;
-    port::BackBufferImage image_;
-    vrk::VertexBatch batch_;
-    test::FakeAppServices app_;
-    std::unique_ptr<test::TestLevelScreen> level_;
 };
 
 TEST_F(LevelObjectsScreenshotTest, Screenshot_ShowsLakeBonfireWithLightAltarWithOrbAndBarAndBell)
@@ -160,7 +83,7 @@ TEST_F(LevelObjectsScreenshotTest, Screenshot_ShowsLakeBonfireWithLightAltarWith
     device_->EndScene();
     ASSERT_TRUE(device_->ReadBackBuffer(image_));
     ASSERT_EQ(image_.width, static_cast<uint32_t>(kWidth));
-    SaveShot();
+    SaveShot("level_objects_screenshot.png");
 
     const auto isIce = [](const Rgb& p) { return p.b > 200 && p.g > 180 && p.r > 120; };
     const auto isBlack = [](const Rgb& p) { return p.r + p.g + p.b < 30; };

@@ -5,103 +5,28 @@
 // element must show.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "engine/render/image.h"
-#include "engine/render/render.h"
-#include "engine/render/texture.h"
-#include "engine/render/vertex_batch.h"
 #include "objects/level_contract.h"
 #include "objects/plant.h"
 #include "objects/tunnel_build.h"
-#include "tests/engine/files/image_test_writers.h"
-#include "tests/engine/render/render_test_support.h"
-#include "tests/objects/support/test_level_screen.h"
-#include "tests/support/headless_gl.h"
+#include "tests/objects/support/level_screenshot.h"
 
 namespace {
 
-constexpr int kWidth = 320;
-constexpr int kHeight = 240;
-constexpr float kUnitsPerPixel = 1024.0f / kWidth;
 constexpr int kTicks = 20;
 
-struct Rgb {
-    int r, g, b;
-};
-
-void SolidTexture(const std::string& name, uint32_t argb)
-{
-    constexpr uint32_t kSide = 4;
-    vrk::cImage picture(vrk::kFormatR8G8B8A8, kSide, kSide, 1);
-    uint8_t* bytes = picture.LevelData(0);
-    for (uint32_t i = 0; i < kSide * kSide; ++i) {
-        bytes[i * 4 + 0] = static_cast<uint8_t>(argb);
-        bytes[i * 4 + 1] = static_cast<uint8_t>(argb >> 8);
-        bytes[i * 4 + 2] = static_cast<uint8_t>(argb >> 16);
-        bytes[i * 4 + 3] = static_cast<uint8_t>(argb >> 24);
-    }
-    vrk::CreateTextureFromImage(name, &picture);
-}
+using Rgb = test::ShotRgb;
 
 void SolidSprite(const std::string& name, uint32_t argb, float width, float height, int frames = 1)
 {
-    SolidTexture(name + "_tex", argb);
+    test::SolidTexture(name + "_tex", argb);
     test::RegisterTestSprite(name, frames, 10.0f, width, height, width * 0.5f, height * 0.5f);
 }
 
-class PlantsScreenshotTest : public ::testing::Test {
+class PlantsScreenshotTest : public test::SpriteShotTest {
 protected:
-    void SetUp() override
-    {
-        if (const std::string skip = gl_.Start("plants", kWidth, kHeight); !skip.empty()) GTEST_SKIP() << skip;
-        device_ = gl_.Device();
-        render_ = vrk::CreateRender();
-        render_->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
-        render_->SetScreenRect(0, 0, kWidth, kHeight);
-        render_->SetHardwareDefaults();
-        render_->SetOrtho2D(false, 1024, 768);
-        app_.batch = &batch_;
-        level_ = std::make_unique<test::TestLevelScreen>();
-    }
-    void TearDown() override
-    {
-        level_.reset();
-        GetTextureInfoExMap().clear();
-        vrk::GetTextureMap().clear();
-        if (render_ != nullptr) vrk::DestroyRender();
-        gl_.Stop();
-        device_ = nullptr;
-    }
-
-    Rgb AtWorld(float x, float y) const
-    {
-        const size_t column = static_cast<size_t>(x / kUnitsPerPixel);
-        const size_t row = static_cast<size_t>(kHeight - 1) - static_cast<size_t>(y / kUnitsPerPixel);
-        const size_t at = (row * image_.width + column) * 4;
-        return {image_.bgra[at + 2], image_.bgra[at + 1], image_.bgra[at]};
-    }
-    void SaveShot() const
-    {
-        test::PngPicture picture;
-        picture.width = kWidth;
-        picture.height = kHeight;
-        picture.pixels.resize(static_cast<size_t>(kWidth) * kHeight * 3);
-        for (size_t i = 0; i < static_cast<size_t>(kWidth) * kHeight; ++i) {
-            for (size_t c = 0; c < 3; ++c) picture.pixels[i * 3 + c] = image_.bgra[i * 4 + 2 - c];
-        }
-        test::WritePng(std::string(KELVARA_BINARY_DIR) + "/plants_screenshot.png", picture);
-    }
-
-    test::LogCapture log_;
-    test::HeadlessGl gl_;
-    port::GpuDevice* device_ = nullptr;
-    vrk::cRender* render_ = nullptr;
-    port::BackBufferImage image_;
-    vrk::VertexBatch batch_;
-    test::FakeAppServices app_;
-    std::unique_ptr<test::TestLevelScreen> level_;
+    PlantsScreenshotTest() : SpriteShotTest("plants", 1024, 768) {}
 };
 
 TEST_F(PlantsScreenshotTest, Screenshot_ShowsMillHeadsFanAndAHalfPaidRuin)
@@ -144,7 +69,7 @@ TEST_F(PlantsScreenshotTest, Screenshot_ShowsMillHeadsFanAndAHalfPaidRuin)
     device_->EndScene();
     ASSERT_TRUE(device_->ReadBackBuffer(image_));
     ASSERT_EQ(image_.width, static_cast<uint32_t>(kWidth));
-    SaveShot();
+    SaveShot("plants_screenshot.png");
 
     const auto isMill = [](const Rgb& p) { return p.r > 100 && p.r < 160 && p.g > 70 && p.b < 100; };
     const auto isFan = [](const Rgb& p) { return p.b > 200 && p.r < 80; };

@@ -7,22 +7,14 @@
 // build for a look and checked loosely where each element must show.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <string>
 
-#include "engine/render/render.h"
 #include "objects/level_contract.h"
 #include "objects/worker.h"
-#include "tests/engine/files/image_test_writers.h"
-#include "tests/framework/app/tour_test_support.h"
-#include "tests/objects/support/test_level_screen.h"
-#include "tests/support/headless_gl.h"
+#include "tests/objects/support/level_screenshot.h"
 
 namespace {
 
-constexpr int kWidth = 1024;
-constexpr int kHeight = 768;
 constexpr int kLoadingTicks = 2000;
 // Past the cloud's first showing (4 to 7 s) and its one-second fade in.
 constexpr int kPlayTicks = 300;
@@ -32,40 +24,13 @@ constexpr int32_t kFastWorkersSpell = 0;
 constexpr int32_t kShieldSpell = 5;
 constexpr float kSpellSeconds = 60.0f;
 
-struct Rgb {
-    int r, g, b;
-};
+using Rgb = test::ShotRgb;
+using test::IsCovered;
+using test::ShotLevelScreen;
 
-int Difference(const Rgb& a, const Rgb& b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b); }
-constexpr Rgb kGroundRgb{0x4A, 0x7A, 0x3A};
-constexpr uint32_t kGround = 0xFF000000u | kGroundRgb.r << 16 | kGroundRgb.g << 8 | kGroundRgb.b;
-constexpr int kChanged = 40;
-
-class ShotLevelScreen : public test::TestLevelScreen {
-public:
-    using cBaseWidget::DrawPlay;
-};
-
-class WorkersScreenshotTest : public test::GameTourTest {
+class WorkersScreenshotTest : public test::LevelShotTest {
 protected:
-    void SetUp() override
-    {
-        GameTourTest::SetUp();
-        if (const std::string skip = gl_.Start("workers screenshot", kWidth, kHeight); !skip.empty()) GTEST_SKIP() << skip;
-        device_ = gl_.Device();
-        vrk::cRender* render = vrk::GetRender();
-        ASSERT_NE(render, nullptr);
-        render->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
-        render->SetScreenRect(0, 0, kWidth, kHeight);
-        render->SetHardwareDefaults();
-    }
-    void TearDown() override
-    {
-        // The textures go with the game, before the device they live on.
-        GameTourTest::TearDown();
-        gl_.Stop();
-        device_ = nullptr;
-    }
+    WorkersScreenshotTest() : LevelShotTest("workers screenshot") {}
 
     static cWorker* MakeWorker(ShotLevelScreen& screen, const vec2& at)
     {
@@ -75,56 +40,7 @@ protected:
         worker->SetSprite(std::string());
         return worker;
     }
-    void DrawFrame(ShotLevelScreen& screen)
-    {
-        vrk::cRender* render = vrk::GetRender();
-        ASSERT_EQ(device_->BeginScene(), port::kGpuOk);
-        render->clearColor = kGround;
-        render->ClearRenderTarget();
-        render->SetOrtho2D(true, cBaseWidget::kVirtualWidth, cBaseWidget::kVirtualHeight);
-        screen.DrawPlay(*screen.GetPrimitiveBatch());
-        device_->EndScene();
-        ASSERT_TRUE(device_->ReadBackBuffer(image_));
-        ASSERT_EQ(image_.width, static_cast<uint32_t>(kWidth));
-    }
-    // The picture at a level point (y up).
-    Rgb At(int x, int y) const
-    {
-        const size_t at = (static_cast<size_t>(kHeight - 1 - y) * image_.width + static_cast<size_t>(x)) * 4;
-        return {image_.bgra[at + 2], image_.bgra[at + 1], image_.bgra[at]};
-    }
-    template <class Colour>
-    int CountColour(const Rect& area, Colour colour) const
-    {
-        const int x0 = std::max(static_cast<int>(area.x), 0);
-        const int y0 = std::max(static_cast<int>(area.y), 0);
-        const int x1 = std::min(static_cast<int>(area.x + area.width), kWidth);
-        const int y1 = std::min(static_cast<int>(area.y + area.height), kHeight);
-        int count = 0;
-        for (int y = y0; y < y1; ++y) {
-            for (int x = x0; x < x1; ++x) count += colour(At(x, y)) ? 1 : 0;
-        }
-        return count;
-    }
-    int CountChanged(const Rect& area) const
-    {
-        return CountColour(area, [](const Rgb& p) { return Difference(p, kGroundRgb) > kChanged; });
-    }
-    void SaveShot() const
-    {
-        test::PngPicture picture;
-        picture.width = kWidth;
-        picture.height = kHeight;
-        picture.pixels.resize(static_cast<size_t>(kWidth) * kHeight * 3);
-        for (size_t i = 0; i < static_cast<size_t>(kWidth) * kHeight; ++i) {
-            for (size_t c = 0; c < 3; ++c) picture.pixels[i * 3 + c] = image_.bgra[i * 4 + 2 - c];
-        }
-        test::WritePng(std::string(KELVARA_BINARY_DIR) + "/workers_screenshot.png", picture);
-    }
-
-    test::HeadlessGl gl_;
-    port::GpuDevice* device_ = nullptr;
-    port::BackBufferImage image_;
+    int CountChanged(const Rect& area) const { return CountColour(area, IsCovered); }
 };
 
 TEST_F(WorkersScreenshotTest, Screenshot_ShowsIceBlockShieldHeartsCloudAndTrail)
@@ -170,7 +86,7 @@ TEST_F(WorkersScreenshotTest, Screenshot_ShowsIceBlockShieldHeartsCloudAndTrail)
     ASSERT_EQ(runner->GetAnimationKey().rfind("run", 0), 0u);
 
     DrawFrame(*screen);
-    SaveShot();
+    SaveShot("workers_screenshot.png");
 
     // The ice block: pale blue over the frozen worker; its bar was asked for.
     const auto isIce = [](const Rgb& p) { return p.b > 180 && p.g > 160 && p.r > 100; };

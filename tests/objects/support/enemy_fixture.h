@@ -11,13 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/log/logger.h"
 #include "framework/objects/man.h"
 #include "objects/enemy_tuning.h"
 #include "objects/hero.h"
 #include "objects/level_contract.h"
-#include "tests/engine/log/log_test_support.h"
-#include "tests/framework/objects/fake_owner.h"
+#include "tests/objects/support/level_fixture.h"
 #include "tests/objects/support/test_level_screen.h"
 
 namespace test {
@@ -50,18 +48,13 @@ public:
     explicit StandInFigure(cObjectOwner* owner) : cMan(owner) { SetLayerField(6); }
 };
 
-class EnemyTest : public ::testing::Test {
+class EnemyTest : public LevelFixture<EnemyLevelScreen> {
 protected:
-    static constexpr float kTick = cObject::kTickSeconds;
     static constexpr uint32_t kSeed = 4242u;
 
     void SetUp() override
     {
-        // Without a sound manager every sound played logs that its buffer is
-        // missing: that is how the tests hear them.
-        logger = std::make_unique<vrk::Logger>();
-        logger->SetConsole(std::make_unique<RecordingConsole>(&lines));
-        app.random.seed = kSeed;
+        HearLog(kSeed);
         EnemyTuningValues() = {};
         for (const char* base : {"goblin_walk", "goblin_bag", "goblin_fear", "goblin_protect", "skeleton_walk",
                                  "skeleton_lost_hand"}) {
@@ -76,7 +69,7 @@ protected:
     }
     void TearDown() override
     {
-        logger.reset();
+        LevelFixture::TearDown();
         EnemyTuningValues() = {};
     }
 
@@ -91,26 +84,6 @@ protected:
         hero->SetState(cHero::kStateInside);
         return hero;
     }
-    void Ticks(int count)
-    {
-        for (int i = 0; i < count; ++i) level.Tick();
-    }
-    template <typename Condition>
-    int TicksUntil(Condition condition, int limit = 10000)
-    {
-        for (int i = 1; i <= limit; ++i) {
-            level.Tick();
-            if (condition()) return i;
-        }
-        return -1;
-    }
-    int Sounds(const std::string& name) const
-    {
-        const std::string text = "sound buffer not found '" + name + "'";
-        return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
-            return line.find(text) != std::string::npos;
-        }));
-    }
     bool IsRemoved(const cObject* object) const
     {
         const ObjectList& removed = level.GetRemovedObjects();
@@ -123,13 +96,6 @@ protected:
         }
         return false;
     }
-
-    TempAppPath appPath;
-    std::vector<std::string> lines;
-    std::unique_ptr<vrk::Logger> logger;
-    FakeAppServices app;
-    RegistryCleaner cleaner;
-    EnemyLevelScreen level;
 };
 
 }  // namespace test

@@ -5,35 +5,25 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "engine/log/logger.h"
 #include "engine/text/text_table.h"
 #include "framework/objects/node.h"
 #include "objects/build.h"
 #include "objects/level_contract.h"
 #include "objects/worker.h"
-#include "tests/engine/log/log_test_support.h"
-#include "tests/framework/objects/fake_owner.h"
+#include "tests/objects/support/level_fixture.h"
 #include "tests/objects/support/test_level_screen.h"
 
 namespace test {
 
-class WorkerTest : public ::testing::Test {
+class WorkerTest : public LevelFixture<TestLevelScreen> {
 protected:
-    static constexpr float kTick = cObject::kTickSeconds;
     static constexpr uint32_t kSeed = 2024u;
 
     void SetUp() override
     {
-        // Without a sound manager every sound played logs that its buffer is
-        // missing: that is how the tests hear them.
-        logger = std::make_unique<vrk::Logger>();
-        logger->SetConsole(std::make_unique<RecordingConsole>(&lines));
-        app.random.seed = kSeed;
+        HearLog(kSeed);
         for (const char* base : {"stand", "run", "walk", "build", "pick", "hack", "bag", "tied", "kontuz",
                                  "scared"}) {
             for (char digit = '0'; digit <= '3'; ++digit) {
@@ -49,7 +39,7 @@ protected:
     }
     void TearDown() override
     {
-        logger.reset();
+        LevelFixture::TearDown();
         for (const char* key : {"Unfreeze", "FreeWorker"}) vrk::TextTable().erase(key);
     }
 
@@ -85,35 +75,6 @@ protected:
         site->SetTimerRemaining(seconds);
         return site;
     }
-    // Ticks of the whole screen (updates and queued events).
-    void Ticks(int count)
-    {
-        for (int i = 0; i < count; ++i) level.Tick();
-    }
-    // Ticks until the condition holds; the number of ticks, or -1 after the limit.
-    template <typename Condition>
-    int TicksUntil(Condition condition, int limit = 10000)
-    {
-        for (int i = 1; i <= limit; ++i) {
-            level.Tick();
-            if (condition()) return i;
-        }
-        return -1;
-    }
-    int Sounds(const std::string& name) const
-    {
-        const std::string text = "sound buffer not found '" + name + "'";
-        return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
-            return line.find(text) != std::string::npos;
-        }));
-    }
-
-    TempAppPath appPath;
-    std::vector<std::string> lines;
-    std::unique_ptr<vrk::Logger> logger;
-    FakeAppServices app;
-    RegistryCleaner cleaner;
-    TestLevelScreen level;
 };
 
 }  // namespace test
