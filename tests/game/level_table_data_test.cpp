@@ -8,6 +8,7 @@
 
 #include "engine/sound/sound_manager.h"
 #include "engine/text/text_table.h"
+#include "framework/objects/texture_info_ex.h"
 #include "game/level/level_table.h"
 #include "tests/game/support/game_tour.h"
 
@@ -51,6 +52,14 @@ TEST_F(LevelTableData, EveryNameALevelSetUpUsesIsInTheDataTree)
     EXPECT_EQ(taskKeys.size(), TaskCatalogue().size());
     for (const LevelTask& task : TaskCatalogue()) EXPECT_TRUE(HasText(task.key)) << "text " << task.key;
     EXPECT_EQ(talkLines, 122u);
+    // The level display shows each catalogue task by its icon.
+    for (const char* icon : {"task_worker", "task_food", "task_wood", "task_money", "task_mana", "task_tower",
+                             "task_house", "task_lighthouse", "task_key_altar", "task_gravik", "task_advisor",
+                             "task_life_water"}) {
+        const auto found = GetTextureInfoExMap().find(icon);
+        EXPECT_TRUE(found != GetTextureInfoExMap().end() && found->second && found->second->GetFrameCount() == 1)
+            << "sprite " << icon;
+    }
     EXPECT_TRUE(Complaints().empty()) << Joined(Complaints());
 }
 

@@ -85,3 +85,57 @@ texture{
     }) }
   end } },
 }
+
+-- Task icons of the level display: one plain shape and colour per kind of task,
+-- on a round badge so they read at a glance.
+local function task_icon(name, ring_color, shapes)
+  picture("gui/" .. name, 64, 64, join({ circle{ cx = 32, cy = 32, r = 30, fill = palette.paper, outline = ring_color, width = 3 } }, shapes))
+end
+task_icon("task_worker", palette.blue_dark, {
+  circle{ cx = 32, cy = 20, r = 9, fill = palette.bronze, outline = palette.bronze_dark, width = 2 },
+  rect{ x = 20, y = 30, w = 24, h = 22, r = 8, fill = palette.blue, outline = palette.blue_dark, width = 2 },
+})
+task_icon("task_food", palette.green_dark, {
+  circle{ cx = 32, cy = 36, r = 16, fill = palette.red, outline = palette.red_dark, width = 2 },
+  ellipse{ cx = 38, cy = 16, rx = 8, ry = 4, fill = palette.green },
+})
+task_icon("task_wood", palette.brown, {
+  rect{ x = 12, y = 22, w = 40, h = 12, r = 5, fill = palette.brown, outline = palette.ink, width = 2 },
+  rect{ x = 12, y = 36, w = 40, h = 12, r = 5, fill = palette.brown, outline = palette.ink, width = 2 },
+})
+task_icon("task_money", palette.gold_dark, {
+  circle{ cx = 32, cy = 32, r = 18, fill = palette.gold, outline = palette.gold_dark, width = 3 },
+  label{ x = 32, y = 32, text = "$", scale = 2, align = "center", valign = "middle", color = palette.gold_dark },
+})
+task_icon("task_mana", palette.purple, {
+  poly{ points = { 32, 8, 48, 32, 32, 56, 16, 32 }, fill = palette.purple, outline = palette.blue_dark, width = 2 },
+})
+task_icon("task_tower", palette.stone, {
+  rect{ x = 22, y = 18, w = 20, h = 36, fill = palette.stone, outline = palette.ink, width = 2 },
+  rect{ x = 18, y = 10, w = 28, h = 10, fill = palette.stone, outline = palette.ink, width = 2 },
+})
+task_icon("task_house", palette.red_dark, {
+  rect{ x = 18, y = 30, w = 28, h = 22, fill = palette.orange, outline = palette.ink, width = 2 },
+  poly{ points = { 12, 32, 32, 12, 52, 32 }, fill = palette.red, outline = palette.red_dark, width = 2 },
+})
+task_icon("task_lighthouse", palette.yellow, {
+  poly{ points = { 26, 54, 28, 20, 36, 20, 38, 54 }, fill = palette.white, outline = palette.red, width = 2 },
+  circle{ cx = 32, cy = 14, r = 6, fill = palette.yellow, outline = palette.orange, width = 2 },
+})
+task_icon("task_key_altar", palette.teal, {
+  ring{ cx = 22, cy = 32, r = 8, width = 4, color = palette.teal },
+  rect{ x = 29, y = 30, w = 22, h = 5, fill = palette.teal },
+  rect{ x = 44, y = 34, w = 4, h = 8, fill = palette.teal },
+})
+task_icon("task_gravik", palette.green_dark, {
+  ellipse{ cx = 32, cy = 36, rx = 18, ry = 14, fill = palette.green, outline = palette.green_dark, width = 2 },
+  circle{ cx = 26, cy = 32, r = 3, fill = palette.ink }, circle{ cx = 38, cy = 32, r = 3, fill = palette.ink },
+})
+task_icon("task_advisor", palette.blue, {
+  poly{ points = { 32, 8, 46, 30, 18, 30 }, fill = palette.blue, outline = palette.blue_dark, width = 2 },
+  circle{ cx = 32, cy = 40, r = 10, fill = palette.bronze, outline = palette.bronze_dark, width = 2 },
+})
+task_icon("task_life_water", palette.sky, {
+  poly{ points = { 32, 10, 46, 36, 32, 54, 18, 36 }, fill = palette.sky, outline = palette.blue, width = 2 },
+  circle{ cx = 28, cy = 36, r = 4, fill = palette.white },
+})

@@ -13,7 +13,8 @@ foreach(required system/cursor_pointer.png system/gui_system.png system/gui_syst
                  objects/workers.png objects/workers_extra.png
                  objects/plants.png objects/plants_gold.png objects/specials.png objects/specials_big.png
                  objects/altars.png particles/effect_fire.png
-                 objects/enemies.png objects/enemies_magic.png objects/heroes.png objects/towers.png)
+                 objects/enemies.png objects/enemies_magic.png objects/heroes.png objects/towers.png
+                 gui/task_worker.png gui/task_life_water.png)
   if(NOT EXISTS ${OUTPUT}/${required})
     message(FATAL_ERROR "art_tool did not write ${required}")
   endif()
