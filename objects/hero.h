@@ -84,7 +84,6 @@ private:
     void StepHomeTimer();
     void UpdateTrail();
     void UpdateWalking();
-    void UpdateDoor();
     // False when he has just stopped next to the chased enemy.
     bool UpdateChase();
     void UpdatePortal();

@@ -1,7 +1,7 @@
 // The gait of the player's walking characters, the hero and his wife: how fast
 // they move under an animation, how fast their animation (and so their walk) runs,
-// and how a change of target books their arrival at it. Both classes call these
-// with themselves, so the two walk alike.
+// how a change of target books their arrival at it, and how they pass the home
+// building's door. Both classes call these with themselves, so the two walk alike.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -21,6 +21,13 @@ float HeroAnimationSpeed(const cMan& walker);
 // walker's reservation, the walker's own target change follows (cMan's, with its
 // notice and places), and the new one (unless it is the home building) gains one.
 void SetHeroTarget(cMan& walker, cGameObject* target, int32_t kind);
+
+// The walker's door state (cHero's and cWife's DoorState values) after this tick
+// of his walk: coming out turns to outside halfway along the leg from the door
+// (the "worker_out" sound), outside turns to going in halfway along the last leg
+// to the home building ("worker_in"), and going in turns back to coming out when
+// he is sent elsewhere before the door's halfway mark.
+int32_t NextHeroDoorState(const cMan& walker, int32_t doorState);
 
 // True for the level's home building (false without a level or a home building).
 bool IsHomeBuilding(const cGameObject* object);

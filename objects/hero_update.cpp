@@ -17,9 +17,6 @@
 namespace {
 
 constexpr const char* kStrikeSound = "strike";
-constexpr const char* kInSound = "worker_in";
-constexpr const char* kOutSound = "worker_out";
-constexpr float kHalfWay = 0.5f;
 
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
@@ -120,7 +117,7 @@ void cHero::UpdateTrail()
 
 void cHero::UpdateWalking()
 {
-    UpdateDoor();
+    doorState_ = NextHeroDoorState(*this, doorState_);
     if (target_ != nullptr && target_->IsKindOf(kTypeEnemy)) {
         UpdateChase();
         return;
@@ -130,27 +127,6 @@ void cHero::UpdateWalking()
     if (wanderTime_ > 0.0f) return;
     SetState(kStateStand);
     wanderTime_ = kWanderSeconds + kWanderSeconds * NextUnitRandom();
-}
-
-void cHero::UpdateDoor()
-{
-    const float legLength = (mover_.target - mover_.start).Length();
-    const float ratio = legLength > kFloatEpsilon ? (mover_.current - mover_.start).Length() / legLength : 1.0f;
-    const bool toHome = IsHomeBuilding(target_);
-    if (doorState_ == kDoorOut && !toHome) {
-        if (ratio >= kHalfWay) {
-            vrk::PlaySound(kOutSound);
-            doorState_ = kDoorOutside;
-        }
-    } else if (doorState_ == kDoorOutside && toHome) {
-        const auto lastLeg = static_cast<int64_t>(path_.size()) - 2;
-        if (path_.size() >= 2 && leg_ == lastLeg && mover_.IsMoving() && ratio >= kHalfWay) {
-            doorState_ = kDoorIn;
-            vrk::PlaySound(kInSound);
-        }
-    } else if (doorState_ == kDoorIn && !toHome && mover_.IsMoving() && ratio < kHalfWay) {
-        doorState_ = kDoorOut;
-    }
 }
 
 bool cHero::UpdateChase()

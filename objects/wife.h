@@ -88,7 +88,6 @@ private:
     void StepHomeTimer();
     void UpdateTrail();
     void UpdateWalking();
-    void UpdateDoor();
     void UpdatePortal();
     void EndStuckOneShot();
     void OnPathFinished();

@@ -3,7 +3,6 @@
 // portal and the path's end; one-shots that can never end end at once.
 #include <cmath>
 
-#include "engine/sound/sound_play.h"
 #include "framework/objects/app_services.h"
 #include "framework/objects/object_owner.h"
 #include "framework/objects/random_gen.h"
@@ -15,9 +14,6 @@
 
 namespace {
 
-constexpr const char* kInSound = "worker_in";
-constexpr const char* kOutSound = "worker_out";
-constexpr float kHalfWay = 0.5f;
 constexpr int32_t kSpeedSpell = 0;
 
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
@@ -94,33 +90,12 @@ void cWife::UpdateTrail()
 
 void cWife::UpdateWalking()
 {
-    UpdateDoor();
+    doorState_ = NextHeroDoorState(*this, doorState_);
     if (doorState_ != kDoorOutside || target_ != nullptr) return;
     wanderTime_ -= kTickSeconds;
     if (wanderTime_ > 0.0f) return;
     SetState(kStateStand);
     wanderTime_ = kWanderSeconds + kWanderSeconds * NextUnitRandom();
-}
-
-void cWife::UpdateDoor()
-{
-    const float legLength = (mover_.target - mover_.start).Length();
-    const float ratio = legLength > kFloatEpsilon ? (mover_.current - mover_.start).Length() / legLength : 1.0f;
-    const bool toHome = IsHomeBuilding(target_);
-    if (doorState_ == kDoorOut && !toHome) {
-        if (ratio >= kHalfWay) {
-            vrk::PlaySound(kOutSound);
-            doorState_ = kDoorOutside;
-        }
-    } else if (doorState_ == kDoorOutside && toHome) {
-        const auto lastLeg = static_cast<int64_t>(path_.size()) - 2;
-        if (path_.size() >= 2 && leg_ == lastLeg && mover_.IsMoving() && ratio >= kHalfWay) {
-            doorState_ = kDoorIn;
-            vrk::PlaySound(kInSound);
-        }
-    } else if (doorState_ == kDoorIn && !toHome && mover_.IsMoving() && ratio < kHalfWay) {
-        doorState_ = kDoorOut;
-    }
 }
 
 void cWife::UpdatePortal()
