@@ -149,12 +149,7 @@ int32_t cHero::OnMessage(uint32_t code, uintptr_t data)
         OnPathFinished();
         break;
     case kEventBellAlarm:
-        if (GetState() != kStateInside) {
-            auto* bell = dynamic_cast<cGameObject*>(reinterpret_cast<cObject*>(data));
-            if (LevelScreen* screen = CurrentLevelScreen(); screen != nullptr && bell != nullptr) {
-                screen->SendWorker(this, bell, 0);
-            }
-        }
+        if (GetState() != kStateInside) WalkToBell(*this, data);
         break;
     default: break;
     }

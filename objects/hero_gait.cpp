@@ -85,3 +85,11 @@ int32_t NextHeroDoorState(const cMan& walker, int32_t doorState)
     }
     return doorState;
 }
+
+void WalkToBell(cMan& walker, uintptr_t bellParam)
+{
+    auto* bell = dynamic_cast<cGameObject*>(reinterpret_cast<cObject*>(bellParam));
+    if (LevelScreen* screen = CurrentLevelScreen(); screen != nullptr && bell != nullptr) {
+        screen->SendWorker(&walker, bell, 0);
+    }
+}

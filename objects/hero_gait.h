@@ -29,6 +29,9 @@ void SetHeroTarget(cMan& walker, cGameObject* target, int32_t kind);
 // he is sent elsewhere before the door's halfway mark.
 int32_t NextHeroDoorState(const cMan& walker, int32_t doorState);
 
+// The bell's alarm (its parameter is the bell): the walker is sent to it.
+void WalkToBell(cMan& walker, uintptr_t bellParam);
+
 // True for the level's home building (false without a level or a home building).
 bool IsHomeBuilding(const cGameObject* object);
 
