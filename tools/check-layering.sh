@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fails when a file outside port/ (and the tools) includes SDL or OpenGL headers, or
-# when engine/ or framework/ reach up into the level objects.
+# Fails when a file outside port/ (and the tools) includes SDL or OpenGL headers,
+# when a layer above engine/ includes port/ past the engine, or when engine/ or
+# framework/ reach up into the level objects.
 set -u
 root=${1:-.}
 cd "$root" || exit 2
@@ -8,6 +9,12 @@ status=0
 hits=$(grep -rnE '#\s*include\s*[<"](SDL|GL/|GLES|KHR/)' engine framework objects game 2>/dev/null)
 if [ -n "$hits" ]; then
   echo "SDL or OpenGL included outside port/:"
+  echo "$hits"
+  status=1
+fi
+hits=$(grep -rnE '#\s*include\s*[<"]port/' framework objects game 2>/dev/null)
+if [ -n "$hits" ]; then
+  echo "port/ included above engine/:"
   echo "$hits"
   status=1
 fi

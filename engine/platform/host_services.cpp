@@ -71,6 +71,16 @@ const char* GetUserLanguage()
 
 bool IsControlKeyDown() { return port::IsKeyDown(port::vk::kLeftControl); }
 
+bool IsMouseButtonDown(int32_t button)
+{
+    switch (button) {
+    case kMouseButtonLeft: return port::IsKeyDown(port::vk::kLeftButton);
+    case kMouseButtonMiddle: return port::IsKeyDown(port::vk::kMiddleButton);
+    case kMouseButtonRight: return port::IsKeyDown(port::vk::kRightButton);
+    default: return false;
+    }
+}
+
 namespace {
 bool cursorOverridden = false;
 int32_t cursorOverrideX = 0;

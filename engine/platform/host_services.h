@@ -17,6 +17,15 @@ void SetFullScreen(uint8_t fullScreen);
 const char* GetUserLanguage();
 // True while the left Ctrl key is held.
 bool IsControlKeyDown();
+// Mouse buttons, numbered as the core's button events number them.
+enum MouseButton : int32_t {
+    kMouseButtonLeft = 0,
+    kMouseButtonMiddle = 1,
+    kMouseButtonRight = 2,
+};
+// True while that button is held, as the user sees it (after any swap); false for
+// any other number.
+bool IsMouseButtonDown(int32_t button);
 // The mouse position in client pixels of the main window (0, 0 without a window).
 void GetCursorClientPos(int32_t& x, int32_t& y);
 // For tests that drive the game without a real mouse: while set, the cursor
