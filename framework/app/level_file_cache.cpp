@@ -70,7 +70,17 @@ void LevelFileCache::LoadLevelFiles()
 
 void LevelFileCache::SaveLevelFiles()
 {
-    for (uint32_t i = 0; i < GetLevelCount(); ++i) Save(levels_[i].get(), LevelFileName(i));
+    for (uint32_t i = 0; i < GetLevelCount(); ++i) {
+        const vrk::cByteStream* stream = levels_[i].get();
+        // An empty stream is a level that never loaded (or was emptied): writing it
+        // would wipe the level's file.
+        if (stream != nullptr && stream->Bytes().empty()) {
+            vrk::LogWrite("cMiddle", "^5", "Level file %s kept: no level to save",
+                          FormatArg::FromString(LevelFileName(i)));
+            continue;
+        }
+        Save(stream, LevelFileName(i));
+    }
 }
 
 void LevelFileCache::SaveMapFile() { Save(map_.get(), ScreenFileName(kMapFormat)); }

@@ -25,6 +25,7 @@ public:
     // achievements, menu and comics. A missing or empty file leaves its stream empty.
     void LoadLevelFiles();
     // Each writes its stream's bytes unchanged; a failure is logged with the file.
+    // SaveLevelFiles skips (and logs) empty level streams, keeping their files.
     void SaveLevelFiles();
     void SaveMapFile();
     void SaveAchieveFile();

@@ -124,7 +124,7 @@ TEST_F(LevelFileCacheTest, MoveEntryDown_ThenSaveSwapsTheFiles)
     EXPECT_EQ(Bytes(*cache_.GetLevelStream(5)), "L5");
 }
 
-TEST_F(LevelFileCacheTest, ResetEntry_ThenSaveWritesAnEmptyFile)
+TEST_F(LevelFileCacheTest, ResetEntry_ThenSaveKeepsTheFileAndWarns)
 {
     WriteLevels();
     cache_.LoadLevelFiles();
@@ -135,8 +135,9 @@ TEST_F(LevelFileCacheTest, ResetEntry_ThenSaveWritesAnEmptyFile)
     EXPECT_TRUE(stream->Bytes().empty());
     EXPECT_EQ(stream->Cursor(), 0u);
     cache_.SaveLevelFiles();
-    EXPECT_TRUE(std::filesystem::exists(LevelFile(12)));
-    EXPECT_EQ(ReadFile(LevelFile(12)), "");
+    EXPECT_EQ(ReadFile(LevelFile(12)), "L12");
+    EXPECT_TRUE(log_.Contains("level012.lvl kept"));
+    EXPECT_EQ(ReadFile(LevelFile(13)), "L13");
 }
 
 TEST_F(LevelFileCacheTest, FailedSave_IsLoggedWithTheFile)
