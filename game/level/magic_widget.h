@@ -96,6 +96,30 @@ public:
     // dispatch, spell timers, lights, camps, ambience and the enemy spells.
     void TickPlay() override;
 
+    // --- The level editor (magic_widget_editor.cpp) ---
+    // One text of the editor's overlay, at its place on the virtual screen.
+    struct OverlayLine {
+        std::string text;
+        float x = 0.0f;
+        float y = 0.0f;
+    };
+    // The base's editor drawing, then the overlay.
+    void DrawEditor(vrk::VertexBatch& batch) override;
+    // Entering the editor shows the window "level" too; then the base's handler.
+    uint32_t OnEditorEvent(uint32_t kind, uintptr_t param) override;
+    // Tab stores the level and returns to play with it; R stores and reloads it in
+    // the editor; other keys go to the base.
+    uint32_t OnKeyDown(uint32_t key) override;
+    // The base's placing; an item dropped inside a plant's frame joins that plant.
+    uint32_t OnMouseDown(uint32_t button) override;
+    // The palette's menus and the level commands; object choices go to the base.
+    uint32_t OnGuiEvent(int32_t value, const std::string& name, int32_t index) override;
+    // The scene into the current level's in-memory stream (no file is written);
+    // false without a player or a stream.
+    virtual bool SaveCurrentLevel();
+    // The overlay's texts: level number, level name and the area tool's note.
+    std::vector<OverlayLine> ComposeEditorOverlay() const;
+
     // --- LevelScreen's columns and hints ---
     void PassTargetOn(cMan* walker) override;
     void JoinColumn(cMan* walker) override;
