@@ -1,7 +1,12 @@
 // RegisterGameEntries: the game's screens and window functions by name.
 #include "game/game_entries.h"
 
+#include <memory>
+
 #include "framework/app/game_registry.h"
+#include "game/editor/freeze_wf.h"
+#include "game/editor/name_wf.h"
+#include "game/editor/object_wf.h"
 #include "game/level/magic_widget.h"
 
 void RegisterGameEntries(GameRegistry& registry)
@@ -9,4 +14,7 @@ void RegisterGameEntries(GameRegistry& registry)
     // Construction hands the screen to the engine core; the application gives it
     // the hint style when it builds its screens.
     registry.SetScreen("level", []() -> vrk::cWidget* { return new cMagicWidget(); });
+    registry.SetWindowFunction("freeze", [] { return std::make_unique<cFreezeWF>(); });
+    registry.SetWindowFunction("object", [] { return std::make_unique<cObjectWF>(); });
+    registry.SetWindowFunction("name", [] { return std::make_unique<cNameWF>(); });
 }

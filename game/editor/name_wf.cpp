@@ -1,0 +1,71 @@
+// cNameWF: the level name in one edit field.
+#include "game/editor/name_wf.h"
+
+#include <string>
+
+#include "engine/gui/edit_ctrl.h"
+#include "engine/gui/gui.h"
+#include "engine/gui/gui_events.h"
+#include "engine/gui/window.h"
+#include "framework/widgets/base_wf.h"
+#include "framework/widgets/base_widget.h"
+#include "game/editor/focused_scene.h"
+
+namespace {
+
+constexpr int32_t kKeyEnter = 13;
+constexpr int32_t kKeyEscape = 27;
+constexpr int32_t kConsumed = 1;
+constexpr int32_t kDropped = 0;
+constexpr const char* kNameField = "name";
+
+void AskClose(vrk::cWindow* window)
+{
+    if (window != nullptr && window->GetGUI() != nullptr) window->GetGUI()->AskCloseWindow(window->GetName());
+}
+
+}  // namespace
+
+int32_t cNameWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second)
+{
+    switch (code) {
+    case vrk::kWndFilled: nameField_ = ControlByName(window, kNameField); break;
+    case vrk::kWndOpened:
+        if (const cBaseWidget* screen = FocusedSceneScreen(); screen != nullptr && nameField_ != nullptr) {
+            nameField_->SetText(screen->GetLevelName(), 0);
+        }
+        if (window != nullptr && nameField_ != nullptr) window->SetFocus(nameField_);
+        swallowNextChar_ = true;
+        break;
+    case vrk::kWndChar:
+        if (swallowNextChar_) {
+            swallowNextChar_ = false;
+            return kDropped;
+        }
+        break;
+    case vrk::kWndKeyDown:
+        if (first == kKeyEnter) {
+            Rename();
+            AskClose(window);
+            return kConsumed;
+        }
+        if (first == kKeyEscape) {
+            AskClose(window);
+            return kConsumed;
+        }
+        break;
+    default: break;
+    }
+    return vrk::cWindowFunction::OnEvent(window, code, first, second);
+}
+
+void cNameWF::Rename() const
+{
+    cBaseWidget* screen = FocusedSceneScreen();
+    const auto* field = dynamic_cast<const vrk::cEditCtrl*>(nameField_);
+    if (screen == nullptr || field == nullptr) return;
+    // The base's body on purpose: it stores the name and reloads the background. The
+    // level screen's own InitLevel would run the whole level set-up again on a level
+    // that is not cleared (tasks, talks, stock and weather twice over).
+    screen->cBaseWidget::InitLevel(field->GetText());
+}
