@@ -36,6 +36,10 @@ TEST_F(ScreensTourTest, MapAndAchievementsVisits_BuildTheirScenesFromTheDataWith
     EXPECT_EQ(wall->FindObjectsOfKind(plaques, kTypeAchieve, -1), app->GetAchievementCount());
     ObjectList pieces;
     EXPECT_GT(wall->FindObjectsOfKind(pieces, kTypeDecor, 0), 0u);
+    // The background lies under the wall, not over its lowest pieces.
+    ObjectList backs;
+    ASSERT_EQ(wall->FindObjectsOfKind(backs, kTypeBack, -1), 1u);
+    EXPECT_EQ(wall->GetLayers()[0].front(), backs.front());
     EXPECT_TRUE(wall->GetFront().info.IsSprite());
     EXPECT_NE(wall->GetValueFont(), nullptr);
     app->ShowComics("menu", "achieve");

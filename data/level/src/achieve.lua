@@ -5,4 +5,5 @@
 level { name = "achieve", version = 100 }
 
 -- The background pictures are found by the level name ("achieve_0" to "achieve_3").
-object { type = "cBack", id = 1, name = "back" }
+-- In the wall's layer and before it, so the wall stacked over it stays in front.
+object { type = "cBack", id = 1, layer = 0, name = "back" }

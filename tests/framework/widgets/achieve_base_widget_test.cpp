@@ -139,6 +139,8 @@ TEST(AchieveDataTest, CommittedSceneHoldsOnlyTheBackgroundSoTheScreenBuildsItsWa
     EXPECT_EQ(level.GetLevelName(), "achieve");
     ASSERT_EQ(level.Objects().size(), 1u);
     EXPECT_EQ(level.Objects().front()->GetTypeId(), kTypeBack);
+    // Under the wall pieces, which the screen adds to layer 0 after it.
+    EXPECT_EQ(level.Objects().front()->GetLayer(), 0);
 }
 
 }  // namespace
