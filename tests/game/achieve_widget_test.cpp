@@ -21,7 +21,6 @@
 #include "tests/engine/render/render_test_support.h"
 #include "tests/framework/objects/fake_owner.h"
 #include "tests/framework/widgets/screen_fixtures.h"
-#include "tests/game/support/palette_recorder.h"
 
 namespace {
 
@@ -62,7 +61,7 @@ protected:
     }
 
     test::LogCapture log_;
-    test::PaletteRecorder<cAchieveWidget> widget_;
+    cAchieveWidget widget_;
 };
 
 TEST_F(AchieveWidgetTest, SceneWithoutPlaques_GetsTheWallAndRowsOfThreePlaques)
@@ -197,14 +196,6 @@ TEST_F(AchieveWidgetTest, WallTexture_IsClampedAtSetUpAndAfterAReupload)
 
     vrk::GetTextureMap().clear();
     vrk::DestroyRender();
-}
-
-TEST_F(AchieveWidgetTest, PaletteEvent_EmptiesThePalette)
-{
-    Begin(1);
-    widget_.OnGuiEvent(0, "second", 0);
-    EXPECT_EQ(widget_.clears, 1);
-    EXPECT_TRUE(widget_.items.empty());
 }
 
 }  // namespace
