@@ -33,6 +33,7 @@ icon("editor_level_down", { poly{ points = { 14, 20, 50, 20, 32, 48 }, fill = pa
 icon("editor_level_up", { poly{ points = { 14, 44, 50, 44, 32, 16 }, fill = palette.green, outline = palette.green_dark, width = 2 } })
 icon("editor_level_del", { line{ x1 = 18, y1 = 18, x2 = 46, y2 = 46, width = 6, color = palette.red },
                            line{ x1 = 46, y1 = 18, x2 = 18, y2 = 46, width = 6, color = palette.red } })
+icon("editor_back", { poly{ points = { 14, 32, 34, 14, 34, 24, 50, 24, 50, 40, 34, 40, 34, 50 }, fill = palette.blue, outline = palette.blue_dark, width = 2 } })
 -- Comics panel: a paper frame with a dark border.
 picture("editor/comics_base", 256, 256, {
   rect{ x = 4, y = 4, w = 248, h = 248, r = 6, fill = "#fff8e8", outline = "#2a2018", width = 6 },
