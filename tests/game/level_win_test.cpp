@@ -81,9 +81,11 @@ TEST_F(LevelWinTest, Level002_TalkHudAndFinishAlongAWin)
     EXPECT_FALSE(Shown("talk", "left_frame"));
     EXPECT_TRUE(screen->IsPaused());
     // The click on the last line ends the talk and is not a press on the level.
-    Click(512, 384);
+    MoveMouse(512, 384);
+    PressMouse(0, 512, 384);
     EXPECT_FALSE(screen->IsPaused());
     EXPECT_EQ(screen->GetInputFlags() & kInputLeftHeld, 0u);
+    ReleaseMouse(0, 512, 384);
     Frames(3);
     EXPECT_FALSE(IsOpen("talk"));
     ASSERT_TRUE(IsOpen("level"));
