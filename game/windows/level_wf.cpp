@@ -153,6 +153,7 @@ void cLevelWF::RefreshTaskRows()
 
 void cLevelWF::ShowTaskTooltip(vrk::cWindow* window, int32_t code, intptr_t controlIndex)
 {
+    if (controlIndex < 0 || controlIndex >= window->GetCtrlCount()) return;
     const vrk::cCtrl* control = window->GetCtrl(static_cast<int32_t>(controlIndex));
     if (control == nullptr) return;
     const std::string& name = control->GetName();
