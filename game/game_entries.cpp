@@ -12,6 +12,12 @@
 #include "game/screens/comics_widget.h"
 #include "game/screens/map_widget.h"
 #include "game/screens/menu_widget.h"
+#include "game/windows/achieve_popup_wf.h"
+#include "game/windows/finish_wf.h"
+#include "game/windows/game_over_wf.h"
+#include "game/windows/level_wf.h"
+#include "game/windows/talk_wf.h"
+#include "game/windows/task_popup_wf.h"
 
 void RegisterGameEntries(GameRegistry& registry)
 {
@@ -25,4 +31,11 @@ void RegisterGameEntries(GameRegistry& registry)
     registry.SetWindowFunction("freeze", [] { return std::make_unique<cFreezeWF>(); });
     registry.SetWindowFunction("object", [] { return std::make_unique<cObjectWF>(); });
     registry.SetWindowFunction("name", [] { return std::make_unique<cNameWF>(); });
+    // The level's own windows; "hint" keeps the plain dialog handler.
+    registry.SetWindowFunction("level", [] { return std::make_unique<cLevelWF>(); });
+    registry.SetWindowFunction("finish", [] { return std::make_unique<cFinishWF>(); });
+    registry.SetWindowFunction("level_achieve", [] { return std::make_unique<cAchievePopupWF>(); });
+    registry.SetWindowFunction("level_task", [] { return std::make_unique<cTaskPopupWF>(); });
+    registry.SetWindowFunction("game_over", [] { return std::make_unique<cGameOverWF>(); });
+    registry.SetWindowFunction("talk", [] { return std::make_unique<cTalkWF>(); });
 }
