@@ -12,6 +12,7 @@ loadTextures("{StaticPath}/texture/editor", true)
 loadTextures("{StaticPath}/texture/achieve", true)
 loadTextures("{StaticPath}/texture/animals", true)
 loadTextures("{StaticPath}/texture/map", true)
+loadTextures("{StaticPath}/texture/menu", true)
 loadTextures("{StaticPath}/texture/back", true)
 loadTextures("{StaticPath}/texture/objects", true)
 

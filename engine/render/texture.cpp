@@ -97,6 +97,12 @@ port::GpuTexture* cTexture::GetDeviceTexture() const
     return deviceTexture ? deviceTexture->texture.get() : nullptr;
 }
 
+void cTexture::SetAddressMode(uint32_t mode)
+{
+    addressMode = mode;
+    if (deviceTexture) deviceTexture->addressMode = mode;
+}
+
 int cTexture::OnCreateContext()
 {
     if (deviceTexture) {
@@ -134,7 +140,7 @@ int cTexture::OnCreateContext()
         record->height = image->Height();
         record->levels = image->LevelCount();
         record->filterMode = filterMode;
-        record->addressMode = kTextureAddressWrap;
+        record->addressMode = addressMode;
         const uint32_t levels = std::min(image->LevelCount(), created->GetLevelCount());
         for (uint32_t level = 0; level < levels; ++level) {
             port::LockedRect locked;

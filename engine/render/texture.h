@@ -66,6 +66,10 @@ public:
     // Releases the device texture; image textures first read their pixels back.
     void OnDeleteContext();
 
+    // The address mode of this texture and of its device texture; every later
+    // upload takes it too.
+    void SetAddressMode(uint32_t mode);
+
     bool IsOnDevice() const { return deviceTexture != nullptr; }
     // The device object to bind, or null when not on the device.
     port::GpuTexture* GetDeviceTexture() const;
@@ -73,6 +77,7 @@ public:
     std::string name;
     std::unique_ptr<DeviceTexture> deviceTexture;
     uint32_t filterMode = kTextureFilterLinear;
+    uint32_t addressMode = kTextureAddressWrap;
     std::unique_ptr<cImage> image;
     PathRecord path;
     bool inUse = false;

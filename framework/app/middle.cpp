@@ -125,8 +125,8 @@ void cMiddle::FinishInit()
 
     vrk::TexturePtr& widescreen = vrk::GetTextureMap()[kWidescreenTexture];
     widescreenTexture = widescreen;
-    if (widescreenTexture && widescreenTexture->deviceTexture)
-        widescreenTexture->deviceTexture->addressMode = kClampToEdge;
+    // Kept on the texture, so a re-upload of the side borders clamps as well.
+    if (widescreenTexture) widescreenTexture->SetAddressMode(kClampToEdge);
 
     weather_->Bind(GetPrimitiveBatch());
 

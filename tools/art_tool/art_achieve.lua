@@ -81,3 +81,41 @@ for i, a in ipairs(achievements) do
     end }
 end
 texture{ path = "achieve/achieve_tiles", size = { 512, 512 }, strips = tileStrips }
+
+-- The achievements wall: one piece of stone wall that the screen stacks from the
+-- bottom of its scene up (texture "achieve1"; the hot spot is the bottom-left corner,
+-- and the rows of stones repeat at the top and bottom edges so the pieces meet).
+local function wall_piece()
+  local ops = { rect{ x = 0, y = 0, w = 1024, h = 512, fill = "#5a4a3a" } }
+  local stoneHeight, stoneWidth = 64, 128
+  for row = 0, 512 / stoneHeight - 1 do
+    local shift = (row % 2) * stoneWidth / 2
+    for column = -1, 1024 / stoneWidth do
+      local x = column * stoneWidth + shift
+      local shade = ({ "#8a7a66", "#948470", "#7e6e5c", "#9a8a74" })[(row * 3 + column) % 4 + 1]
+      ops[#ops + 1] = rect{ x = x + 3, y = row * stoneHeight + 3, w = stoneWidth - 6, h = stoneHeight - 6, r = 6, fill = shade }
+    end
+  end
+  ops[#ops + 1] = speckle{ x = 0, y = 0, w = 1024, h = 512, count = 400, size = 2, color = "#00000020", seed = 81 }
+  return ops
+end
+texture{
+  path = "achieve/achieve1", size = { 1024, 512 },
+  strips = { strip{ name = "achieve_wall", w = 1024, h = 512, hx = 0, hy = 512, draw = function() return wall_piece() end } },
+}
+
+-- The fixed frame over the wall: a carved border round the screen and a title board,
+-- open in the middle (hot spot at the bottom-left corner of the screen).
+texture{
+  path = "achieve/achieve_front", size = { 1024, 1024 },
+  strips = { strip{ name = "achieve_front", w = 1024, h = 768, hx = 0, hy = 768, draw = function()
+    return {
+      rect{ x = 0, y = 0, w = 1024, h = 30, fill = "#6a4420", outline = "#3a2410", width = 3 },
+      rect{ x = 0, y = 738, w = 1024, h = 30, fill = "#6a4420", outline = "#3a2410", width = 3 },
+      rect{ x = 0, y = 0, w = 30, h = 768, fill = "#6a4420", outline = "#3a2410", width = 3 },
+      rect{ x = 994, y = 0, w = 30, h = 768, fill = "#6a4420", outline = "#3a2410", width = 3 },
+      rect{ x = 312, y = 8, w = 400, h = 64, r = 14, fill = "#7a5028", outline = "#3a2410", width = 4 },
+      label{ x = 512, y = 40, text = "ACHIEVEMENTS", scale = 4, align = "center", valign = "middle", color = palette.gold, outline = "#3a2410" },
+    }
+  end } },
+}

@@ -18,6 +18,7 @@ end)())
 icon("editor_save", { rect{ x = 14, y = 14, w = 36, h = 36, r = 3, fill = "#3a4a6a" }, rect{ x = 21, y = 14, w = 22, h = 12, fill = palette.silver },
                       rect{ x = 19, y = 32, w = 26, h = 16, fill = palette.white } })
 icon("editor_text", { label{ x = 32, y = 33, text = "T", scale = 6, align = "center", valign = "middle", color = palette.ink } })
+icon("editor_back", { poly{ points = { 14, 32, 34, 14, 34, 24, 50, 24, 50, 40, 34, 40, 34, 50 }, fill = palette.blue, outline = palette.blue_dark, width = 2 } })
 -- Comics panel: a paper frame with a dark border.
 picture("editor/comics_base", 256, 256, {
   rect{ x = 4, y = 4, w = 248, h = 248, r = 6, fill = "#fff8e8", outline = "#2a2018", width = 6 },

@@ -105,6 +105,26 @@ TEST_F(TextureTest, ReleaseAndRestore_ImageTextureKeepsItsPixels)
     texture->GetDeviceTexture()->UnlockRect(0);
 }
 
+TEST_F(TextureTest, AddressMode_SetBeforeOrAfterUploadOutlastsReleaseAndRestore)
+{
+    vrk::cImage picture(vrk::kFormatR8G8B8A8, 2, 2, 1);
+    auto texture = vrk::CreateTextureFromImage("clamped", &picture);
+    ASSERT_TRUE(texture->IsOnDevice());
+    EXPECT_EQ(texture->deviceTexture->addressMode, static_cast<uint32_t>(vrk::kTextureAddressWrap));
+    texture->SetAddressMode(vrk::kTextureAddressClamp);
+    EXPECT_EQ(texture->deviceTexture->addressMode, static_cast<uint32_t>(vrk::kTextureAddressClamp));
+    vrk::ReleaseAllTextures();
+    vrk::RestoreAllTextures();
+    ASSERT_TRUE(texture->IsOnDevice());
+    EXPECT_EQ(texture->deviceTexture->addressMode, static_cast<uint32_t>(vrk::kTextureAddressClamp));
+
+    // Set while only the pixels are held: the first upload takes it.
+    vrk::ReleaseAllTextures();
+    texture->SetAddressMode(vrk::kTextureAddressMirror);
+    vrk::RestoreAllTextures();
+    EXPECT_EQ(texture->deviceTexture->addressMode, static_cast<uint32_t>(vrk::kTextureAddressMirror));
+}
+
 TEST_F(TextureTest, TwentyFourBitImage_IsExpandedBeforeUpload)
 {
     vrk::cImage picture(vrk::kFormatR8G8B8, 2, 1, 1);
