@@ -59,13 +59,23 @@ void cOptionsWF::ShowState()
     }
 }
 
+void cOptionsWF::PlayFeedback()
+{
+    // A playing feedback goes on untouched, so a quick slide plays it once.
+    if (!typing_ || typing_->Play()) return;
+    // The sample's other players (every typed character of an edit field) may have
+    // taken the kept channel over; a sound that has its sample takes a new one.
+    if (typing_->GetBufferIndex() == 0) return;
+    typing_ = std::make_unique<vrk::cSound>(kFeedbackSound);
+    typing_->Play();
+}
+
 void cOptionsWF::OnSlider(vrk::cWindow* window, intptr_t control)
 {
     // The event carries the position rounded to a whole number: the volume is read
     // from the slider itself.
     if (sound_ != nullptr && menus::IsControl(window, control, "slSound")) {
-        // A playing feedback goes on untouched, so a quick slide plays it once.
-        if (typing_) typing_->Play();
+        PlayFeedback();
         SetGroupVolume(vrk::kSoundGroup, sound_->GetValue());
     } else if (music_ != nullptr && menus::IsControl(window, control, "slMusic")) {
         SetGroupVolume(vrk::kMusicGroup, music_->GetValue());

@@ -27,6 +27,7 @@ public:
 private:
     void LookUpControls(vrk::cWindow* window);
     void ShowState();
+    void PlayFeedback();
     void OnSlider(vrk::cWindow* window, intptr_t control);
     void OnCheckBox(vrk::cWindow* window, intptr_t checked, intptr_t control);
     void OnButton(vrk::cWindow* window, intptr_t control);

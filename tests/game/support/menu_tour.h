@@ -11,6 +11,7 @@
 #include "engine/gui/edit_ctrl.h"
 #include "engine/gui/gui.h"
 #include "engine/gui/label_ctrl.h"
+#include "engine/gui/slider_ctrl.h"
 #include "engine/gui/window.h"
 #include "engine/platform/shell_state.h"
 #include "engine/text/text_table.h"
@@ -56,6 +57,28 @@ protected:
         const auto x = static_cast<int32_t>(rect.x + rect.width / 2.0f);
         const auto y = static_cast<int32_t>(rect.y + rect.height / 2.0f);
         Click(x, kWindowHeight - y);
+        Settle();
+    }
+    // Drags the slider's thumb to a fraction of its track (0 the left or bottom end)
+    // with the left button, as a player does, then the frames that deliver it.
+    void DragSlider(const std::string& window, const std::string& name, float fraction)
+    {
+        const auto* slider = Control<vrk::cSliderCtrl>(window, name);
+        ASSERT_NE(slider, nullptr) << window << " / " << name;
+        const vrk::GuiRect track = slider->GetTrackRect();
+        const vrk::GuiRect thumb = slider->GetThumbRect();
+        const auto thumbX = static_cast<int32_t>(thumb.x + thumb.width / 2.0f);
+        const auto thumbY = static_cast<int32_t>(thumb.y + thumb.height / 2.0f);
+        int32_t x = thumbX;
+        int32_t y = thumbY;
+        if (slider->IsVertical())
+            y = static_cast<int32_t>(track.y + track.height * fraction);
+        else
+            x = static_cast<int32_t>(track.x + track.width * fraction);
+        MoveMouse(thumbX, kWindowHeight - thumbY);
+        PressMouse(0, thumbX, kWindowHeight - thumbY);
+        MoveMouse(x, kWindowHeight - y);
+        ReleaseMouse(0, x, kWindowHeight - y);
         Settle();
     }
     // A key press, then the frames that deliver what it posted.
