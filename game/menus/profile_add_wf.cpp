@@ -2,6 +2,7 @@
 // checks before a name is taken.
 #include "game/menus/profile_add_wf.h"
 
+#include <string>
 #include <string_view>
 
 #include "engine/gui/edit_ctrl.h"
@@ -26,9 +27,9 @@ constexpr std::string_view kRefusedLatin = "_0123456789ABCDEFGHIJKLMNOPQRSTUVWXY
 
 bool IsNewProfileWindow(const vrk::cWindow* window) { return window != nullptr && window->GetName() == kNewWindow; }
 
-}  // namespace
-
-bool cProfileAddWF::IsRefused(intptr_t character, bool eastAsianLocale)
+// True when a typed character may not go into a name: punctuation, or in a
+// Japanese, Korean or Chinese locale the Latin letters and digits.
+bool IsRefused(intptr_t character, bool eastAsianLocale)
 {
     const std::string_view refused = eastAsianLocale ? kRefusedLatin : kRefusedPunctuation;
     for (const char entry : refused) {
@@ -37,12 +38,15 @@ bool cProfileAddWF::IsRefused(intptr_t character, bool eastAsianLocale)
     return false;
 }
 
-std::string cProfileAddWF::TrimSpaces(const std::string& name)
+// The name without the spaces (only 0x20) at either end.
+std::string TrimSpaces(const std::string& name)
 {
     const size_t start = name.find_first_not_of(' ');
     if (start == std::string::npos) return std::string();
     return name.substr(start, name.find_last_not_of(' ') - start + 1);
 }
+
+}  // namespace
 
 void cProfileAddWF::Prepare(vrk::cWindow* window)
 {

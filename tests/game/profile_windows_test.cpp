@@ -12,7 +12,6 @@
 #include "engine/gui/list_sys_ctrl.h"
 #include "engine/platform/game_core.h"
 #include "framework/app/player_base.h"
-#include "game/menus/profile_add_wf.h"
 #include "tests/game/support/menu_tour.h"
 
 namespace {
@@ -167,17 +166,6 @@ TEST_F(ProfileWindowsTest, NameField_RefusesPunctuationOrLatinByLocale)
     EXPECT_EQ(Text("profile_add", "name"), " &.");
     game->localeFlag = 0;
 
-    struct Case {
-        char character;
-        bool refusedLatin;
-        bool refusedEastAsian;
-    };
-    const Case cases[] = {{'_', true, true}, {'-', true, false}, {':', true, false}, {'x', false, true},
-                          {'Q', false, true}, {'0', false, true}, {' ', false, false}, {'&', false, false}};
-    for (const Case& entry : cases) {
-        EXPECT_EQ(cProfileAddWF::IsRefused(entry.character, false), entry.refusedLatin) << entry.character;
-        EXPECT_EQ(cProfileAddWF::IsRefused(entry.character, true), entry.refusedEastAsian) << entry.character;
-    }
 }
 
 }  // namespace
