@@ -20,7 +20,6 @@ constexpr const char* kHintLabel = "text";
 constexpr const char* kHintFrame = "frame";
 constexpr const char* kPaletteCommand = "second";
 constexpr const char* kClickSound = "click";
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
 // Edge-scroll margins: left, right, top, bottom.
 constexpr size_t kTopEdge = 2;
 constexpr size_t kBottomEdge = 3;

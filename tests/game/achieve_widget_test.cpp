@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -21,7 +22,6 @@
 #include "tests/engine/render/render_test_support.h"
 #include "tests/framework/objects/fake_owner.h"
 #include "tests/framework/widgets/screen_fixtures.h"
-#include "tests/game/support/palette_recorder.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ protected:
     }
 
     test::LogCapture log_;
-    test::PaletteRecorder<cAchieveWidget> widget_;
+    cAchieveWidget widget_;
 };
 
 TEST_F(AchieveWidgetTest, SceneWithoutPlaques_GetsTheWallAndRowsOfThreePlaques)
@@ -172,18 +172,39 @@ TEST_F(AchieveWidgetTest, PlaqueValues_UseTheKeptFontAndOffset)
     vrk::GetFontMap().erase(cAchieveWidget::kValueFont);
 }
 
+// A renderer over the recording device for one test.
+class RecordingRender {
+public:
+    RecordingRender()
+    {
+        port::PresentParameters params;
+        params.windowed = 1;
+        params.backBufferFormat = port::kFormatA8R8G8B8;
+        EXPECT_EQ(system_.CreateDevice(port::kCreateHardwareVertexProcessing, params, device_), port::kGpuOk);
+        render = vrk::CreateRender();
+        render->CopyDevice(device_.get(), device_->GetPresentParameters(), nullptr);
+        render->SetScreenRect(0, 0, 1024, 768);
+        render->SetHardwareDefaults();
+        render->SetVertexFormat(true, false, true, 2);
+    }
+    ~RecordingRender()
+    {
+        vrk::GetTextureMap().clear();
+        vrk::DestroyRender();
+    }
+    port::NullGpuRecorder& Recorder() { return system_.Recorder(); }
+
+    vrk::cRender* render = nullptr;
+
+private:
+    port::NullGpuSystem system_;
+    std::unique_ptr<port::GpuDevice> device_;
+};
+
 TEST_F(AchieveWidgetTest, WallTexture_IsClampedAtSetUpAndAfterAReupload)
 {
     ASSERT_EQ(vrk::GetRender(), nullptr);
-    auto system = std::make_unique<port::NullGpuSystem>();
-    port::PresentParameters params;
-    params.windowed = 1;
-    params.backBufferFormat = port::kFormatA8R8G8B8;
-    std::unique_ptr<port::GpuDevice> device;
-    ASSERT_EQ(system->CreateDevice(port::kCreateHardwareVertexProcessing, params, device), port::kGpuOk);
-    vrk::cRender* render = vrk::CreateRender();
-    render->CopyDevice(device.get(), device->GetPresentParameters(), nullptr);
-
+    RecordingRender gpu;
     const vrk::cImage picture(vrk::kFormatR8G8B8A8, 2, 2, 1);
     const vrk::TexturePtr wall = vrk::CreateTextureFromImage(cAchieveWidget::kWallTexture, &picture);
     ASSERT_TRUE(wall->IsOnDevice());
@@ -194,17 +215,44 @@ TEST_F(AchieveWidgetTest, WallTexture_IsClampedAtSetUpAndAfterAReupload)
     vrk::RestoreAllTextures();
     ASSERT_TRUE(wall->IsOnDevice());
     EXPECT_EQ(wall->deviceTexture->addressMode, static_cast<uint32_t>(vrk::kTextureAddressClamp));
-
-    vrk::GetTextureMap().clear();
-    vrk::DestroyRender();
 }
 
-TEST_F(AchieveWidgetTest, PaletteEvent_EmptiesThePalette)
+TEST_F(AchieveWidgetTest, Front_IsDrawnLastOverTheScreenWhereverTheWallIsScrolled)
 {
-    Begin(1);
-    widget_.OnGuiEvent(0, "second", 0);
-    EXPECT_EQ(widget_.clears, 1);
-    EXPECT_TRUE(widget_.items.empty());
+    ASSERT_EQ(vrk::GetRender(), nullptr);
+    RecordingRender gpu;
+    const vrk::cImage picture(vrk::kFormatR8G8B8A8, 2, 2, 1);
+    vrk::FindTexture("achieve_front_tex")->SetImage(&picture);
+    vrk::VertexBatch batch;
+    test::FakeAppServices services;
+    services.batch = &batch;
+    Begin(3);
+    widget_.OnFocus();
+    widget_.SetViewCenter(512.0f, 900.0f);
+    gpu.Recorder().Clear();
+
+    widget_.DrawPlay(batch);
+    const auto& draws = gpu.Recorder().draws;
+    ASSERT_FALSE(draws.empty());
+    const port::NullDraw& front = draws.back();
+    EXPECT_NE(front.textureId, 0u);
+    float left = 1e9f, bottom = 1e9f, right = -1e9f, top = -1e9f;
+    for (size_t at = 0; at + sizeof(vrk::BatchVertex) <= front.vertices.size(); at += sizeof(vrk::BatchVertex)) {
+        vrk::BatchVertex vertex;
+        std::memcpy(&vertex, front.vertices.data() + at, sizeof(vertex));
+        left = std::min(left, vertex.x);
+        right = std::max(right, vertex.x);
+        bottom = std::min(bottom, vertex.y);
+        top = std::max(top, vertex.y);
+    }
+    EXPECT_EQ(left, 0.0f);
+    EXPECT_EQ(bottom, 0.0f);
+    EXPECT_EQ(right, 1024.0f);
+    EXPECT_EQ(top, 768.0f);
+    // Not moved by the view, and blending is off again afterwards.
+    EXPECT_EQ(gpu.render->world.At(3, 1), 0.0f);
+    EXPECT_EQ(gpu.render->world.At(1, 1), 1.0f);
+    EXPECT_FALSE(gpu.render->blendEnabled);
 }
 
 }  // namespace
