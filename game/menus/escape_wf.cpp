@@ -15,13 +15,12 @@ void cEscapeWF::ReleasePause() { vrk::ReleasePauses(1); }
 
 int32_t cEscapeWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second)
 {
+    // Opened again while it fades out, the menu stays: it pauses as on any opening.
+    // A pause held already (a message box, or the menu itself coming back from the
+    // options) is not added to: the menu holds at most the one.
+    if (code == vrk::kWndOpened && !IsFailed() && vrk::GetPauseCount() <= 0) vrk::HoldPause();
     if (IsClosingOrFailed()) return cBaseWF::OnEvent(window, code, first, second);
     switch (code) {
-    case vrk::kWndOpened:
-        // A pause held already (a message box, or the menu itself coming back from
-        // the options) is not added to: the menu holds at most the one.
-        if (vrk::GetPauseCount() <= 0) vrk::HoldPause();
-        break;
     case vrk::kWndMiddleDown:
         PostClick(window, kResumeButton);
         break;

@@ -125,13 +125,12 @@ int32_t cOptionsWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, 
 {
     // The feedback sound goes with the GUI, whatever state the window is in.
     if (code == vrk::kWndDestroying) typing_.reset();
+    // Opened again while it fades out, the window stays: it shows the settings anew.
+    if (code == vrk::kWndOpened && !IsFailed()) ShowState();
     if (IsClosingOrFailed()) return cBaseWF::OnEvent(window, code, first, second);
     switch (code) {
     case vrk::kWndFilled:
         LookUpControls(window);
-        break;
-    case vrk::kWndOpened:
-        ShowState();
         break;
     case vrk::kWndSliderChanged:
         OnSlider(window, second);

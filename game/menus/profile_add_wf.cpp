@@ -98,11 +98,10 @@ void cProfileAddWF::Accept(vrk::cWindow* window)
 
 int32_t cProfileAddWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second)
 {
+    // Opened again while it fades out, the window stays: it is prepared anew.
+    if (code == vrk::kWndOpened && !IsFailed()) Prepare(window);
     if (IsClosingOrFailed()) return cBaseWF::OnEvent(window, code, first, second);
     switch (code) {
-    case vrk::kWndOpened:
-        Prepare(window);
-        break;
     case vrk::kWndActivated:
         if (name_ != nullptr && window != nullptr) window->SetFocus(name_);
         break;

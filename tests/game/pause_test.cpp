@@ -54,6 +54,17 @@ TEST_F(PauseTest, MessageBoxAndEscapeMenu_ShareOneCounter)
     Settle();
     EXPECT_FALSE(IsOpen("escape"));
     EXPECT_EQ(game->suspended, 0);
+
+    // Opened again while it still fades out, the menu pauses again.
+    Key(kKeyEscape);
+    PostClick(game->gui->FindWindow("escape"), "btResume");
+    Frame();
+    ASSERT_TRUE(IsOpen("escape"));
+    ASSERT_EQ(game->suspended, 0);
+    app->ShowWindow("escape", 2);
+    Settle();
+    EXPECT_TRUE(IsOpen("escape"));
+    EXPECT_EQ(game->suspended, 1);
 }
 
 TEST_F(PauseTest, WhilePaused_TheLevelGetsNoTickUpdateOrInput)
