@@ -8,6 +8,13 @@
 #include "game/editor/name_wf.h"
 #include "game/editor/object_wf.h"
 #include "game/level/magic_widget.h"
+#include "game/menus/achieve_wf.h"
+#include "game/menus/escape_gd_wf.h"
+#include "game/menus/main_gd_wf.h"
+#include "game/menus/map_wf.h"
+#include "game/menus/options_wf.h"
+#include "game/menus/profile_add_wf.h"
+#include "game/menus/profile_select_wf.h"
 #include "game/screens/achieve_widget.h"
 #include "game/screens/comics_widget.h"
 #include "game/screens/map_widget.h"
@@ -38,4 +45,13 @@ void RegisterGameEntries(GameRegistry& registry)
     registry.SetWindowFunction("level_task", [] { return std::make_unique<cTaskPopupWF>(); });
     registry.SetWindowFunction("game_over", [] { return std::make_unique<cGameOverWF>(); });
     registry.SetWindowFunction("talk", [] { return std::make_unique<cTalkWF>(); });
+    // The menus, the options and the profile windows.
+    registry.SetWindowFunction("menu", [] { return std::make_unique<cMainGDWF>(); });
+    registry.SetWindowFunction("options", [] { return std::make_unique<cOptionsWF>(); });
+    registry.SetWindowFunction("map", [] { return std::make_unique<cMapWF>(); });
+    registry.SetWindowFunction("profile_add", [] { return std::make_unique<cProfileAddWF>(); });
+    registry.SetWindowFunction("profile_new", [] { return std::make_unique<cProfileAddWF>(); });
+    registry.SetWindowFunction("profile_select", [] { return std::make_unique<cProfileSelectWF>(); });
+    registry.SetWindowFunction("escape", [] { return std::make_unique<cEscapeGDWF>(); });
+    registry.SetWindowFunction("achieve", [] { return std::make_unique<cAchieveWF>(); });
 }

@@ -1,5 +1,5 @@
 -- The "achieve" window over the achievements wall: the player's achievement score
--- at the top, and the buttons back to the menu and to the leaderboard at the bottom.
+-- at the top, and the button back to the menu at the bottom.
 
 local skin = "gui_system"
 local buttonCell = { x = 0, y = 0.875, w = 0.375, h = 0.125 }
@@ -34,5 +34,4 @@ function FillWindow(wnd)
   setCtrlText(score, "[AchieveScore]")
 
   makeButton(wnd, "back", "[AchieveBack]", margin)
-  makeButton(wnd, "leaderboard", "[AchieveLeaderboard]", 1024 - margin - buttonWidth)
 end

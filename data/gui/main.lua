@@ -2,7 +2,7 @@
 -- the greeting of the logged-on player above them. The greeting label holds the
 -- text key that the menu's handler formats with the player's name.
 
-local panel = { x = 352, y = 120, w = 320, h = 470 }
+local panel = { x = 352, y = 178, w = 320, h = 412 }
 local skin = "gui_system"
 local panelCell = { x = 0, y = 0, w = 0.5, h = 0.5 }
 local panelBorder = 24 / 256
@@ -16,7 +16,6 @@ local buttons = {
   { "btAchieves", "[MenuAchieves]" },
   { "btProfile", "[MenuProfile]" },
   { "btOptions", "[MenuOptions]" },
-  { "btOstrand", "[MenuMoreGames]" },
   { "btExit", "[MenuExit]" },
 }
 

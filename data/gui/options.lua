@@ -1,5 +1,5 @@
 -- The "options" window: sound and music volume sliders, the full-screen and the
--- tutorial-hint check boxes, the language choice and the way back.
+-- tutorial-hint check boxes and the way back.
 
 local panel = { x = 292, y = 184, w = 440, h = 400 }
 local skin = "gui_system"
@@ -77,6 +77,5 @@ function FillWindow(wnd)
   makeCheckBox(wnd, "cbWindowed", "[OptionsFullScreen]", top - 110)
   makeCheckBox(wnd, "cbHints", "[OptionsHints]", top - 155)
 
-  makeButton(wnd, "btLang", "[OptionsLanguage]", panel.x + inset)
-  makeButton(wnd, "btBack", "[OptionsBack]", panel.x + panel.w - inset - 160)
+  makeButton(wnd, "btBack", "[OptionsBack]", panel.x + (panel.w - 160) / 2)
 end

@@ -8,6 +8,7 @@
 #include "engine/gui/gui.h"
 #include "engine/gui/window.h"
 #include "engine/platform/game_core.h"
+#include "engine/platform/game_pause.h"
 
 namespace {
 
@@ -82,22 +83,16 @@ const std::string& cMessageBoxWF::GetCommand() const { return command_; }
 
 int32_t cMessageBoxWF::GetResult() const { return result_; }
 
-void cMessageBoxWF::HoldPause()
+void cMessageBoxWF::TakePause()
 {
-    vrk::cGame* game = vrk::GetGame();
-    if (game == nullptr) return;
-    if (game->suspended < 0) game->suspended = 0;
-    ++game->suspended;
+    if (vrk::GetGame() == nullptr) return;
+    vrk::HoldPause();
     ++pausesHeld_;
 }
 
-void cMessageBoxWF::ReleasePauses()
+void cMessageBoxWF::GiveBackPauses()
 {
-    vrk::cGame* game = vrk::GetGame();
-    if (game != nullptr) {
-        game->suspended -= pausesHeld_;
-        if (game->suspended < 0) game->suspended = 0;
-    }
+    vrk::ReleasePauses(pausesHeld_);
     pausesHeld_ = 0;
 }
 
@@ -119,9 +114,9 @@ int32_t cMessageBoxWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t firs
     // is given back when it closes.
     if (code == vrk::kWndOpened) {
         result_ = kResultCancel;
-        HoldPause();
+        TakePause();
     } else if (code == vrk::kWndClosed) {
-        ReleasePauses();
+        GiveBackPauses();
     }
     if (!IsActive()) return cBaseWF::OnEvent(window, code, first, second);
 

@@ -31,8 +31,8 @@ public:
     int32_t GetPausesHeld() const { return pausesHeld_; }
 
 private:
-    void HoldPause();
-    void ReleasePauses();
+    void TakePause();
+    void GiveBackPauses();
     void PressKey(vrk::cWindow* window, intptr_t key);
 
     int32_t result_ = kResultCancel;

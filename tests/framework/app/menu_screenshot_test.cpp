@@ -23,13 +23,13 @@ namespace {
 constexpr int kWindowWidth = 320;
 constexpr int kWindowHeight = 240;
 constexpr float kScale = static_cast<float>(kWindowWidth) / 1024.0f;
-// The button column of the menu window (GUI units, y up): six buttons 240 wide
+// The button column of the menu window (GUI units, y up): five buttons 240 wide
 // from x 392, the top one from y 466 down in steps of 58, each 44 high.
 constexpr float kButtonLeft = 392.0f;
 constexpr float kButtonTop = 466.0f;
 constexpr float kButtonStep = 58.0f;
 constexpr float kButtonHeight = 44.0f;
-constexpr int kButtonCount = 6;
+constexpr int kButtonCount = 5;
 // Sampled just inside a button's left end, clear of its centred caption.
 constexpr float kSampleInset = 16.0f;
 // A picture with fewer colours than this is blank or one flat fill.

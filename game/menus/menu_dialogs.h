@@ -1,0 +1,34 @@
+// What the menu dialogs share: the keys they answer, the contexts they open each
+// other with, and the test of which named control an event concerns.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "engine/gui/window.h"
+
+namespace menus {
+
+// Key codes of window event 3.
+constexpr intptr_t kKeyEnter = 13;
+constexpr intptr_t kKeyEscape = 27;
+constexpr intptr_t kKeySpace = 32;
+
+// The window context a dialog is opened with: from the main menu's side of the
+// game, or from the escape menu over a level. "options" goes back by it.
+constexpr intptr_t kContextMenu = 1;
+constexpr intptr_t kContextLevel = 2;
+
+// The answer of a handler that consumed the event.
+constexpr int32_t kConsumed = 1;
+
+// True when the control index of an event is the window's control of that name. A
+// window without such a control matches nothing, so a press posted for a missing
+// control (whose index is the control count) is no press of another missing one.
+inline bool IsControl(const vrk::cWindow* window, intptr_t index, const std::string& name)
+{
+    if (window == nullptr) return false;
+    const int32_t found = window->FindCtrl(name);
+    return found < window->GetCtrlCount() && index == found;
+}
+
+}  // namespace menus
