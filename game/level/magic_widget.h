@@ -95,6 +95,8 @@ public:
     // The base's tick, then the clock, day and night, the blocked-workers check,
     // dispatch, spell timers, lights, camps, ambience and the enemy spells.
     void TickPlay() override;
+    // While the pointer is over the tutorial hint's frame the scene hovers nothing.
+    bool IsHoverHeld() const override { return hintHover != 0; }
 
     // --- LevelScreen's columns and hints ---
     void PassTargetOn(cMan* walker) override;
@@ -188,6 +190,8 @@ public:
     TimedValue<float> checkTimer;
     // The handler of the tutorial window; set when the game registers that window.
     cTrainWF* trainWindow = nullptr;
+    // 1 while the pointer is over the tutorial hint's frame (set by its window).
+    uint8_t hintHover = 0;
     int32_t freedWorkers = 0;
     int32_t resourceTotal = 0;
     int32_t succubusTicks = 0;
@@ -212,6 +216,9 @@ private:
     // Play (magic_widget_play*.cpp, magic_widget_level_end.cpp).
     bool HandleInput(uint32_t kind, uintptr_t param);
     void ContinueHint();
+    // The tutorial step's share of the play tick.
+    void RunHint();
+    void RestartHintWait();
     void RecountTasks(uintptr_t kind);
     void OnTaskDone(uintptr_t index);
     void EndLevel();
@@ -234,6 +241,8 @@ private:
     std::vector<SpellEntry> spellTable_;
     std::vector<cGameObject*> wayPoints_;
     std::unique_ptr<cTrain> hint_;
+    // How long the shown step has waited for a click.
+    TimedValue<float> hintWait_;
     vrk::cSound* rainSound_ = nullptr;
 };
 
