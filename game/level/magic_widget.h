@@ -188,7 +188,8 @@ public:
     TimedValue<float> killWorkersTimer;
     TimedValue<float> killTowersTimer;
     TimedValue<float> checkTimer;
-    // The handler of the tutorial window; set when the game registers that window.
+    // The handler of the tutorial window "train", handed over by the game's "level"
+    // factory; null: no hints are shown.
     cTrainWF* trainWindow = nullptr;
     // 1 while the pointer is over the tutorial hint's frame (set by its window).
     uint8_t hintHover = 0;
