@@ -398,7 +398,7 @@ setLocale("Train035BonfireInfo", "Bonfires keep enemies away at night. Keep them
 setLocale("Train035Bonfire", "Night has come. Click the bonfire to light it.")
 setLocale("Train035BonfireStew0", "Day is here. Click the bonfire to put it out and save wood.")
 setLocale("Train035BonfireStew1", "Put out this bonfire as well: click it.")
-setLocale("Train010Achieve0", "This stone hides a reward. Click it to win an achievement.")
+setLocale("Train010Achieve0", "Click the stone to have it cleared away: it earns you an achievement.")
 setLocale("Train010Achieve1", "Well done! Look at your achievements from the main menu.")
 setLocale("Train009AltarEnemyInfo", "The enemy altar casts spells on your workers. Hurry with your tasks.")
 setLocale("Train009AltarInfo", "Use this altar to cast your own spells.")
