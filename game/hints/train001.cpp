@@ -3,6 +3,9 @@
 
 namespace train001 {
 
-cBuildTower::cBuildTower() : cTrainStep({.textKey = "Train001BuildTower", .objectName = "tower0", .flags = kTrainWait}) {}
+cBuildTower::cBuildTower()
+    : cTrainStep({.textKey = "Train001BuildTower", .objectName = "tower0", .flags = kTrainWait})
+{
+}
 
 }  // namespace train001

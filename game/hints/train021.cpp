@@ -3,6 +3,9 @@
 
 namespace train021 {
 
-cLighthouseInfo::cLighthouseInfo() : cTrainStep({.textKey = "Train021LighthouseInfo", .objectName = "lighthouse0", .flags = kTrainWait}) {}
+cLighthouseInfo::cLighthouseInfo()
+    : cTrainStep({.textKey = "Train021LighthouseInfo", .objectName = "lighthouse0", .flags = kTrainWait})
+{
+}
 
 }  // namespace train021

@@ -3,9 +3,15 @@
 
 namespace train025 {
 
-cBanditInfo::cBanditInfo() : cTrainStep({.textKey = "Train025BanditInfo", .objectName = "bandit0", .flags = kTrainWait | kTrainFollow}) {}
+cBanditInfo::cBanditInfo()
+    : cTrainStep({.textKey = "Train025BanditInfo", .objectName = "bandit0", .flags = kTrainWait | kTrainFollow})
+{
+}
 void cBanditInfo::Finish() { FinishWith<cPrisonInfo>(); }
 
-cPrisonInfo::cPrisonInfo() : cTrainStep({.textKey = "Train025PrisonInfo", .objectName = "prison0", .flags = kTrainWait}) {}
+cPrisonInfo::cPrisonInfo()
+    : cTrainStep({.textKey = "Train025PrisonInfo", .objectName = "prison0", .flags = kTrainWait})
+{
+}
 
 }  // namespace train025

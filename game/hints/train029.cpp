@@ -11,7 +11,10 @@ namespace {
 constexpr int32_t kGoblinPlacement = 36;
 }  // namespace
 
-cGoblinInfo::cGoblinInfo() : cTrainStep({.textKey = "Train029GoblinInfo", .flags = kTrainWait, .placement = kGoblinPlacement}) {}
+cGoblinInfo::cGoblinInfo()
+    : cTrainStep({.textKey = "Train029GoblinInfo", .flags = kTrainWait, .placement = kGoblinPlacement})
+{
+}
 bool cGoblinInfo::IsTriggered()
 {
     target = FirstOfKind(kTypeGoblin, [](cObject* goblin) { return goblin->GetState() == cGoblin::kStatePicking; });

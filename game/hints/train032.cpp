@@ -3,6 +3,9 @@
 
 namespace train032 {
 
-cAltarEnemyInfo::cAltarEnemyInfo() : cTrainStep({.textKey = "Train032AltarEnemyInfo", .objectName = "altar_enemy0", .flags = kTrainWait}) {}
+cAltarEnemyInfo::cAltarEnemyInfo()
+    : cTrainStep({.textKey = "Train032AltarEnemyInfo", .objectName = "altar_enemy0", .flags = kTrainWait})
+{
+}
 
 }  // namespace train032

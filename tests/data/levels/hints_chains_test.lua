@@ -29,8 +29,9 @@ place({ type = "cPlant", id = 20, name = "mill0", sprite = "mill00" }, homeX - 7
 place({ type = "cBonfire", id = 21, name = "bonfire0", sprite = "bonfire00" }, homeX + 7, homeY + 5)
 place({ type = "cBonfire", id = 22, name = "bonfire1", sprite = "bonfire00" }, homeX + 9, homeY - 5)
 place({ type = "cTunnelBuild", id = 23, name = "key_altar0", sprite = "ruins00" }, homeX - 8, homeY - 4)
-place({ type = "cAltarEnemy", id = 24, name = "altar_enemy0", sprite = "altar00", tag = "enemy_spell_kill_workers;100000" },
-  homeX - 2, homeY + 8)
+local altarEnemy = { type = "cAltarEnemy", id = 24, name = "altar_enemy0", sprite = "altar00",
+  tag = "enemy_spell_kill_workers;100000" }
+place(altarEnemy, homeX - 2, homeY + 8)
 place({ type = "cAltar", id = 25, name = "altar0", sprite = "spell_freeze_water" }, homeX + 3, homeY + 7)
 place({ type = "cBell", id = 26, name = "bell0", sprite = "bell00" }, homeX - 4, homeY - 7)
 place({ type = "cBuild", id = 27, name = "house0", sprite = "house00", tag = "2;0" }, homeX + 4, homeY - 7)
