@@ -14,6 +14,7 @@
 #include "game/hints/train011.h"
 #include "game/hints/train035.h"
 #include "game/hints/train037.h"
+#include "framework/objects/man.h"
 #include "objects/goblin.h"
 #include "objects/level_contract.h"
 #include "objects/plant.h"
@@ -112,6 +113,34 @@ TEST_F(TrainChainsTest, Chain037_ShowsFreeWorkerNoEarlierThanTwentySeconds)
     mill->SetSeat(0, cPlant::kSeatFree);
     ASSERT_TRUE(RunUntilReplaced(freeWorker, 5));
     EXPECT_NE(Current<train037::cFreedWorker>(), nullptr);
+}
+
+TEST_F(TrainChainsTest, Chain037_FollowsAWitchOnHerWayUntilSheIsGone)
+{
+    PlayLevel(kChainsLevel);
+    auto* killWitch = Start<train037::cKillWitch>();
+    cObject* witch = screen->CreateObject(kTypeWitch, 901);
+    ASSERT_NE(witch, nullptr);
+    screen->SetObjectLayer(witch, 6);
+    // A witch without a target of her own is not pointed at; one on her way is.
+    EXPECT_FALSE(killWitch->IsTriggered());
+    EXPECT_EQ(killWitch->target, nullptr);
+    auto* walker = dynamic_cast<cMan*>(witch);
+    ASSERT_NE(walker, nullptr);
+    if (walker->GetTarget() == nullptr)
+        walker->SetTarget(static_cast<cGameObject*>(screen->FindObject("worker0", -1)), 0);
+    ASSERT_TRUE(RunUntilShown(60));
+    EXPECT_EQ(killWitch->target, witch);
+    EXPECT_TRUE(killWitch->follow);
+    screen->RemoveObject(witch);
+    ASSERT_TRUE(RunUntilReplaced(killWitch, 5));
+    // The last step points at a worker and follows it.
+    auto* killed = Current<train037::cKilledWitch>();
+    ASSERT_NE(killed, nullptr);
+    ASSERT_NE(killed->target, nullptr);
+    EXPECT_TRUE(killed->target->IsKindOf(kTypeWorker));
+    EXPECT_TRUE(killed->follow);
+    EXPECT_TRUE(killed->waitClick);
 }
 
 TEST_F(TrainChainsTest, Chain035_WaitsForTheNightThenForTheDay)
