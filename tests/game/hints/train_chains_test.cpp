@@ -1,6 +1,6 @@
 // The levels' tutorial chains with the real level classes on small tool-built
-// levels: "000" in order up to a missing bridge, the 20 s wait of "037", the night
-// and day triggers of "035", the goblin of "003", the remembered count of "011" and
+// levels: "000" in order up to a missing bridge, the 20 s wait and the witch of
+// "037", the night and day triggers of "035", the goblin of "003", the remembered count of "011" and
 // the bell of "009" on the freeze timer.
 #include <gtest/gtest.h>
 
