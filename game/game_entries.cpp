@@ -3,10 +3,14 @@
 
 #include <memory>
 
+#include "engine/gui/gui.h"
+#include "engine/gui/window.h"
+#include "engine/platform/game_core.h"
 #include "framework/app/game_registry.h"
 #include "game/editor/freeze_wf.h"
 #include "game/editor/name_wf.h"
 #include "game/editor/object_wf.h"
+#include "game/hints/train_wf.h"
 #include "game/level/magic_widget.h"
 #include "game/menus/achieve_wf.h"
 #include "game/menus/escape_gd_wf.h"
@@ -26,13 +30,31 @@
 #include "game/windows/talk_wf.h"
 #include "game/windows/task_popup_wf.h"
 
+namespace {
+
+// The hint window's handler. Windows are made before screens, so the level screen
+// finds it when it is built; null (no hints) without that window.
+cTrainWF* FindTrainWindow()
+{
+    vrk::cGame* game = vrk::GetGame();
+    vrk::cWindow* window = game != nullptr && game->gui != nullptr ? game->gui->FindWindow("train") : nullptr;
+    return window != nullptr ? dynamic_cast<cTrainWF*>(window->GetFunction()) : nullptr;
+}
+
+}  // namespace
+
 void RegisterGameEntries(GameRegistry& registry)
 {
+    registry.SetWindowFunction("train", [] { return std::make_unique<cTrainWF>(); });
     // Construction hands the screen to the engine core; the application gives it
     // the hint style when it builds its screens.
     registry.SetScreen("menu", []() -> vrk::cWidget* { return new cMenuWidget(); });
     registry.SetScreen("map", []() -> vrk::cWidget* { return new cMapWidget(); });
-    registry.SetScreen("level", []() -> vrk::cWidget* { return new cMagicWidget(); });
+    registry.SetScreen("level", []() -> vrk::cWidget* {
+        auto* screen = new cMagicWidget();
+        screen->trainWindow = FindTrainWindow();
+        return screen;
+    });
     registry.SetScreen("achieve", []() -> vrk::cWidget* { return new cAchieveWidget(); });
     registry.SetScreen("comics", []() -> vrk::cWidget* { return new cComicsWidget(); });
     registry.SetWindowFunction("freeze", [] { return std::make_unique<cFreezeWF>(); });

@@ -9,6 +9,20 @@
 
 namespace vrk {
 
+GuiRect NormalisedRect(const GuiRect& rect)
+{
+    GuiRect normal = rect;
+    if (normal.width < 0.0f) {
+        normal.x += normal.width;
+        normal.width = -normal.width;
+    }
+    if (normal.height < 0.0f) {
+        normal.y += normal.height;
+        normal.height = -normal.height;
+    }
+    return normal;
+}
+
 cFrameCtrl::cFrameCtrl(cWindow* window, const std::string& name) : cCtrl(window, name) {}
 
 void cFrameCtrl::Draw()
@@ -16,8 +30,10 @@ void cFrameCtrl::Draw()
     cGame* game = GetGame();
     // A name the texture registry did not hold leaves the control without a picture.
     if (game == nullptr || !game->batch || !texture_) return;
+    // The renderer lays the nine cells out from the corner up and right only.
+    const GuiRect rect = NormalisedRect(rect_);
     cRender::DrawFrame(*game->batch, texture_, uvRect_.x, uvRect_.y, uvRect_.width, uvRect_.height,
-                       borderU_, borderV_, rect_.x, rect_.y, rect_.width, rect_.height, borderX_,
+                       borderU_, borderV_, rect.x, rect.y, rect.width, rect.height, borderX_,
                        borderY_, drawCenter_, color_);
 }
 

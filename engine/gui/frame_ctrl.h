@@ -9,6 +9,10 @@ namespace vrk {
 
 class cTexture;
 
+// The same rectangle with a positive width and height: a negative width reaches left
+// of x, a negative height below y.
+GuiRect NormalisedRect(const GuiRect& rect);
+
 class cFrameCtrl : public cCtrl {
 public:
     cFrameCtrl(cWindow* window, const std::string& name);
@@ -19,7 +23,10 @@ public:
     void SetUVRect(const GuiRect& uvRect, int32_t mode) override;
     void SetFrame(const GuiRect& rect, float borderX, float borderY, int32_t mode) override;
     void SetUVFrame(const GuiRect& uvRect, float borderU, float borderV, int32_t mode) override;
-    bool HitTest(float x, float y) const override { return rect_.Contains(x, y); }
+    // Strict, over the normalised rectangle: a frame stored reaching left or down from
+    // its anchor is hit where it is drawn.
+    bool HitTest(float x, float y) const override { return NormalisedRect(rect_).Contains(x, y); }
+    // As stored, negative sizes included.
     GuiRect GetRect() const override { return rect_; }
     void SetTexture(const std::string& textureName, int32_t mode) override;
     void SetColor(float red, float green, float blue, int32_t which) override;

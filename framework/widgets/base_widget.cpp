@@ -111,7 +111,7 @@ void cBaseWidget::TickPlay()
             part = 0;
             break;
         }
-        if ((inputFlags_ & kInputNoHover) != 0) continue;
+        if ((inputFlags_ & kInputNoHover) != 0 || IsHoverHeld()) continue;
         if (const int32_t hit = object->HitTest(mouse); hit != 0) {
             candidate = object;
             part = hit;

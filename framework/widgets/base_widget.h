@@ -174,6 +174,9 @@ public:
     virtual void OnDrawLayer(vrk::VertexBatch& /*batch*/, int32_t /*layer*/) {}
     virtual void OnDrawOverlay(vrk::VertexBatch& /*batch*/) {}
     virtual void TickPlay();
+    // True while something over the scene (a screen's own overlay) holds the pointer,
+    // so TickPlay hovers no object, as with kInputNoHover. None in the base.
+    virtual bool IsHoverHeld() const { return false; }
     uint32_t OnPlayEvent(uint32_t kind, uintptr_t param) override;
     virtual uint32_t ShowGui();
     virtual uint32_t OnLeavePlay() { return 0; }

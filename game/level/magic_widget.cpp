@@ -10,6 +10,7 @@
 #include "framework/app/player_base.h"
 #include "framework/app/player_list.h"
 #include "framework/widgets/caption_list.h"
+#include "game/hints/first_hint.h"
 #include "game/level/level_setup.h"
 #include "game/level/train.h"
 #include "objects/level_contract.h"
@@ -83,6 +84,8 @@ void cMagicWidget::ResetMagicState()
     tint.SetTarget(SceneTint::kWhite);
     nightStrength.SetTarget(0.0f);
     hint_.reset();
+    hintHover = 0;
+    RestartHintWait();
     StopRainSound();
     freedWorkers = 0;
     resourceTotal = 0;
@@ -134,6 +137,7 @@ bool cMagicWidget::StartGame()
     LinkObjects();
     OnPlayEvent(kEventRecount, 0);
     vrk::PlaySound(kStartSound);
-    // The level's first tutorial step comes with the tutorial's chains.
+    // Made whatever the player's hint setting: the play tick applies it.
+    SetHint(CreateFirstHint(GetLevelName()));
     return true;
 }

@@ -95,6 +95,8 @@ public:
     // The base's tick, then the clock, day and night, the blocked-workers check,
     // dispatch, spell timers, lights, camps, ambience and the enemy spells.
     void TickPlay() override;
+    // While the pointer is over the tutorial hint's frame the scene hovers nothing.
+    bool IsHoverHeld() const override { return hintHover != 0; }
 
     // --- The level editor (magic_widget_editor.cpp) ---
     // One text of the editor's overlay, at its place on the virtual screen.
@@ -210,8 +212,11 @@ public:
     TimedValue<float> killWorkersTimer;
     TimedValue<float> killTowersTimer;
     TimedValue<float> checkTimer;
-    // The handler of the tutorial window; set when the game registers that window.
+    // The handler of the tutorial window "train", handed over by the game's "level"
+    // factory; null: no hints are shown.
     cTrainWF* trainWindow = nullptr;
+    // 1 while the pointer is over the tutorial hint's frame (set by its window).
+    uint8_t hintHover = 0;
     int32_t freedWorkers = 0;
     int32_t resourceTotal = 0;
     int32_t succubusTicks = 0;
@@ -236,6 +241,9 @@ private:
     // Play (magic_widget_play*.cpp, magic_widget_level_end.cpp).
     bool HandleInput(uint32_t kind, uintptr_t param);
     void ContinueHint();
+    // The tutorial step's share of the play tick.
+    void RunHint();
+    void RestartHintWait();
     void RecountTasks(uintptr_t kind);
     void OnTaskDone(uintptr_t index);
     void EndLevel();
@@ -258,6 +266,8 @@ private:
     std::vector<SpellEntry> spellTable_;
     std::vector<cGameObject*> wayPoints_;
     std::unique_ptr<cTrain> hint_;
+    // How long the shown step has waited for a click.
+    TimedValue<float> hintWait_;
     vrk::cSound* rainSound_ = nullptr;
 };
 

@@ -1,11 +1,17 @@
 // cMagicWidget: the play tick. The level clock with its time warnings, the day and
 // night cycle, the blocked-workers check, the spell timers, the lights' flicker,
-// the camps' script, the ambience and the two enemy spells.
+// the camps' script, the ambience, the two enemy spells and the tutorial step.
 #include <string>
 
+#include "engine/gui/gui.h"
+#include "engine/platform/game_core.h"
 #include "engine/sound/sound_play.h"
 #include "engine/text/text_table.h"
+#include "framework/app/middle.h"
+#include "framework/app/player_base.h"
+#include "framework/app/player_list.h"
 #include "game/level/magic_widget.h"
+#include "game/level/train.h"
 #include "objects/level_contract.h"
 #include "objects/spell_table.h"
 #include "objects/tower.h"
@@ -25,6 +31,7 @@ constexpr const char* kAmbienceSound = "ambi_forest";
 constexpr const char* kBlockedText = "GameOver_WorkersBlocked";
 constexpr const char* kKillWorkersText = "GameOver_009";
 constexpr const char* kKillWorkersLevel = "009";
+constexpr const char* kTrainWindow = "train";
 
 // The loss's text; a text table without it still gives a loss (the key), never an
 // empty text, which would count as a win.
@@ -87,6 +94,39 @@ void cMagicWidget::TickPlay()
         succubusTicks = 0;
         succubi = 0;
     }
+    RunHint();
+}
+
+void cMagicWidget::RunHint()
+{
+    if (IsPaused() || hint_ == nullptr) return;
+    cMiddle* middle = GetMiddle();
+    const cPlayerBase* player = middle != nullptr ? middle->GetPlayerList().GetActivePlayer() : nullptr;
+    // Without its window a step could never be seen: that is as good as hints off.
+    const bool hintsOn = player != nullptr && player->hintsEnabled && trainWindow != nullptr;
+    if (!hint_->finished && hintsOn) {
+        hint_->Tick(trainWindow);
+        // The tick may have put the next step in the last one's place.
+        cTrain* hint = hint_.get();
+        if (hint != nullptr && hint->stage == cTrain::kStageShown && hint->waitClick) {
+            if (hintWait_.Step(kTick) == kTimedArrived) hint->stage = cTrain::kStageDone;
+        } else {
+            RestartHintWait();
+        }
+        return;
+    }
+    hint_.reset();
+    RestartHintWait();
+    vrk::cGame* game = vrk::GetGame();
+    vrk::cGUI* gui = game != nullptr ? game->gui.get() : nullptr;
+    if (gui != nullptr && gui->IsWindowOpen(kTrainWindow)) gui->AskCloseWindow(kTrainWindow);
+}
+
+void cMagicWidget::RestartHintWait()
+{
+    hintWait_.speed = 1.0f;
+    hintWait_.current = 0.0f;
+    hintWait_.SetTarget(cTrain::kClickWait);
 }
 
 void cMagicWidget::StepClock()

@@ -148,7 +148,8 @@ bool cMagicWidget::HandleInput(uint32_t kind, uintptr_t param)
         vrk::cCtrl* frame = QuietControl(kTrainWindow, kTrainFrame);
         if (frame != nullptr) {
             const vec2 mouse = GetMouseScreenPos();
-            hintGoesOn = frame->GetRect().Contains(mouse.x, mouse.y);
+            // The frame's own test: a hint frame is stored reaching left or down.
+            hintGoesOn = frame->HitTest(mouse.x, mouse.y);
         }
     } else if (kind == vrk::kWidgetButtonDown && param == kRightButton) {
         CancelWalks();

@@ -10,6 +10,7 @@
 #include "framework/objects/vec2.h"
 
 class cObject;
+class cTrainWF;
 namespace vrk {
 class cCtrl;
 }
@@ -24,9 +25,21 @@ public:
     static constexpr int32_t kStageDone = 2;
     static constexpr int32_t kStageOver = -1;
 
+    // A wait-for-click step closes by itself after this long on screen (seconds).
+    static constexpr float kClickWait = 10.0f;
+
     cTrain();
     // The screen deletes the steps through this type.
     virtual ~cTrain() = default;
+    cTrain(const cTrain&) = delete;
+    cTrain& operator=(const cTrain&) = delete;
+
+    // One play tick of the step: the delay, then the trigger test and showing it
+    // through the window (opened, with the "hint" sound), the done test (a
+    // following step moves with its target) and the close. Finish comes last: it may
+    // delete this step, so the caller must not touch it after Tick returns but look
+    // at the screen's current step again. A null window shows nothing.
+    void Tick(cTrainWF* window);
 
     // May the step appear now? Always, unless a step says otherwise.
     virtual bool IsTriggered();

@@ -1,0 +1,189 @@
+// The tutorial hint window's handler: finding its three controls, placing a hint,
+// the fade, the drawing and the hint-hover flag of the level screen.
+#include "game/hints/train_wf.h"
+
+#include <cmath>
+
+#include "engine/gui/frame_ctrl.h"
+#include "engine/gui/gui.h"
+#include "engine/gui/window.h"
+#include "engine/platform/game_core.h"
+#include "engine/render/render.h"
+#include "engine/render/vertex_batch.h"
+#include "engine/text/text_table.h"
+#include "framework/app/middle.h"
+#include "framework/widgets/animation_ctrl.h"
+#include "framework/widgets/base_wf.h"
+#include "game/level/magic_widget.h"
+
+namespace {
+
+constexpr const char* kFrameName = "frame";
+constexpr const char* kArrowName = "arrow";
+constexpr const char* kTextName = "text";
+constexpr const char* kClickKey = "ClickToContinue";
+constexpr float kMillisecondsPerSecond = 1000.0f;
+constexpr float kOpaque = 1.0f;
+constexpr float kTransparent = 0.0f;
+constexpr float kInstantFade = 0.0001f;
+constexpr float kFullAlpha = 255.0f;
+constexpr int kAlphaShift = 24;
+constexpr uint32_t kWhiteRgb = 0x00FFFFFFu;
+
+}  // namespace
+
+int32_t cTrainWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second)
+{
+    switch (code) {
+    case vrk::kWndFilled:
+        FindControls(window);
+        break;
+    case vrk::kWndDraw:
+        if (!failed_) Draw();
+        return 0;
+    case vrk::kWndOpened:
+        StartFade(kOpaque);
+        break;
+    case vrk::kWndCloseRequested:
+        // The window stays open until an update finds the fade-out done.
+        StartFade(kTransparent);
+        return 0;
+    case vrk::kWndUpdate:
+        AdvanceFade(static_cast<uint32_t>(first));
+        // Only a fade-out closes: an opening window meets opacity 0 too when its
+        // first update carries no time.
+        if (opacity_ == kTransparent && fadeTarget_ == kTransparent && window != nullptr &&
+            window->GetGUI() != nullptr) {
+            window->GetGUI()->CloseWindow(window->GetName());
+        }
+        // The arrow is ignored by the default handling, so its animation is stepped
+        // here.
+        if (arrow_ != nullptr) arrow_->OnEvent(vrk::kCtrlUpdate, first, second);
+        break;
+    case vrk::kWndMouseMove:
+        if (frame_ != nullptr) {
+            const auto x = static_cast<float>(vrk::GuiPointX(second));
+            const auto y = static_cast<float>(vrk::GuiPointY(second));
+            SetHintHover(frame_->HitTest(x, y));
+        }
+        break;
+    case vrk::kWndClosed:
+        if (cMiddle* app = GetMiddle(); app != nullptr && window != nullptr) app->OnDialogCommand(window->GetName());
+        SetHintHover(false);
+        break;
+    default:
+        break;
+    }
+    return vrk::cWindowFunction::OnEvent(window, code, first, second);
+}
+
+void cTrainWF::FindControls(vrk::cWindow* window)
+{
+    frame_ = ControlByName(window, kFrameName);
+    arrow_ = dynamic_cast<cAnimationCtrl*>(ControlByName(window, kArrowName));
+    text_ = ControlByName(window, kTextName);
+    failed_ = frame_ == nullptr || arrow_ == nullptr || text_ == nullptr;
+    if (failed_) return;
+    const vrk::GuiRect frame = vrk::NormalisedRect(frame_->GetRect());
+    const vrk::GuiRect arrow = arrow_->GetRect();
+    const vrk::GuiRect text = text_->GetRect();
+    arrowAroundCentre_ = {arrow.x - (arrow.x + arrow.width * 0.5f), arrow.y - (arrow.y + arrow.height * 0.5f),
+                          arrow.width, arrow.height};
+    textInset_ = {text.x - frame.x, text.y - frame.y, text.width, text.height};
+    const vrk::cGUI* gui = window->GetGUI();
+    screenWidth_ = gui != nullptr ? gui->virtualWidth : vrk::kGuiWidth;
+    screenHeight_ = gui != nullptr ? gui->virtualHeight : vrk::kGuiHeight;
+}
+
+void cTrainWF::ShowHint(const std::string& text, float x, float y, bool clickToContinue, uint32_t placement,
+                        float radius)
+{
+    if (failed_) return;
+    clickToContinue_ = clickToContinue;
+    const bool targeted = x != 0.0f || y != 0.0f;
+    arrow_->Show(targeted);
+
+    const vrk::GuiRect current = frame_->GetRect();
+    vrk::GuiRect frame{0.0f, 0.0f, std::fabs(current.width), std::fabs(current.height)};
+    if (!targeted) {
+        // The screen's origin is its lower left corner: a frame anchored there would
+        // lie off the screen for most placements.
+        frame.x = (screenWidth_ - frame.width) * 0.5f;
+        frame.y = (screenHeight_ - frame.height) * 0.5f;
+    } else {
+        if ((placement & kPlaceLeft) != 0) {
+            frame.x = x - radius;
+            frame.width = -frame.width;
+        } else {
+            frame.x = x + radius;
+        }
+        if ((placement & kPlaceBelow) != 0) {
+            frame.y = y - radius;
+            frame.height = -frame.height;
+        } else {
+            frame.y = y + radius;
+        }
+    }
+    frame_->SetRect(frame, 0);
+
+    // The arrow sits on the frame's anchor, the corner nearest the target, and points
+    // away from the frame.
+    arrow_->SetScale(frame.width < 0.0f ? -1.0f : 1.0f, frame.height < 0.0f ? -1.0f : 1.0f);
+    arrow_->SetRect({frame.x + arrowAroundCentre_.x, frame.y + arrowAroundCentre_.y, arrowAroundCentre_.width,
+                     arrowAroundCentre_.height},
+                    0);
+
+    const vrk::GuiRect drawn = vrk::NormalisedRect(frame);
+    text_->SetRect({drawn.x + textInset_.x, drawn.y + textInset_.y, textInset_.width, textInset_.height}, 0);
+    std::string shown = text;
+    if (clickToContinue) shown += "\n" + vrk::FindText(kClickKey);
+    text_->SetText(shown, 0);
+}
+
+void cTrainWF::StartFade(float target)
+{
+    fadeStart_ = opacity_;
+    fadeTarget_ = target;
+    fadeDuration_ = std::fabs(target - opacity_) / fadeSpeed_;
+    fadeElapsed_ = 0.0f;
+    if (fadeDuration_ < kInstantFade) {
+        fadeDuration_ = 0.0f;
+        opacity_ = target;
+    }
+}
+
+void cTrainWF::AdvanceFade(uint32_t milliseconds)
+{
+    if (fadeElapsed_ == fadeDuration_) return;
+    fadeElapsed_ += static_cast<float>(milliseconds) / kMillisecondsPerSecond;
+    if (fadeElapsed_ >= fadeDuration_) {
+        fadeElapsed_ = fadeDuration_;
+        opacity_ = fadeTarget_;
+    } else {
+        opacity_ = fadeStart_ + (fadeTarget_ - fadeStart_) * fadeElapsed_ / fadeDuration_;
+    }
+}
+
+void cTrainWF::Draw()
+{
+    vrk::cGame* game = vrk::GetGame();
+    vrk::VertexBatch* batch = game != nullptr ? game->batch.get() : nullptr;
+    if (batch == nullptr) return;
+    vrk::cRender* render = vrk::GetRender();
+    const bool fading = opacity_ < kOpaque && render != nullptr;
+    if (fading) {
+        const auto alpha = static_cast<uint32_t>(static_cast<int32_t>(opacity_ * kFullAlpha));
+        render->SetTextureFactor((alpha << kAlphaShift) | kWhiteRgb);
+    }
+    batch->Clear();
+    if (arrow_->HasFlag(vrk::kCtrlShown)) arrow_->Draw();
+    frame_->Draw();
+    text_->Draw();
+    if (render != nullptr && batch->UsedVertices() != 0) render->DrawVertexBatch(*batch);
+    if (fading) render->SetTextureFactor(vrk::cRender::kDefaultTextureFactor);
+}
+
+void cTrainWF::SetHintHover(bool hover) const
+{
+    if (cMagicWidget* screen = CurrentMagicWidget()) screen->hintHover = hover ? 1 : 0;
+}
