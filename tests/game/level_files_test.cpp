@@ -16,6 +16,7 @@
 #include "engine/gui/ctrl.h"
 #include "engine/gui/gui.h"
 #include "engine/gui/window.h"
+#include "engine/sound/sound_manager.h"
 #include "framework/app/player_base.h"
 #include "framework/widgets/level_file.h"
 #include "game/level/level_table.h"
@@ -261,6 +262,15 @@ void LevelFilesTest::CheckLevel(size_t index, cMagicWidget& screen)
                     at.y <= kScreenHeight - kEdgeMargin)
             << object->GetName() << " at " << at.x << ", " << at.y << " is on the screen's edge";
     }
+
+    // The sounds the level's start and weather play, looked up by name.
+    vrk::cSoundManager* sounds = vrk::GetSoundManager();
+    ASSERT_NE(sounds, nullptr);
+    std::vector<std::string> played{"start_game", "ambi_forest"};
+    const char* weather = LevelRows()[index].weather;
+    if (weather != nullptr && std::string(weather) == "rain") played.push_back("ambi_rain");
+    for (const std::string& name : played) EXPECT_NE(sounds->FindSoundBuffer(name), 0) << "sound " << name;
+    EXPECT_NE(sounds->FindMusic(LevelRows()[index].music), 0) << "music " << LevelRows()[index].music;
 
     // Every background quarter exists as a file.
     for (int quarter = 0; quarter < 4; ++quarter) {
