@@ -4,7 +4,10 @@
 -- that overlaps another footprint, leaves the level area or lands under the HUD
 -- stops the compile. Finish() checks that the home's door reaches every clickable
 -- object and worker over walkable cells (four neighbours, as the path finder
--- walks) and writes the 31 x 25 grid tail.
+-- walks) and hands objects and scenery to the level library (level_lib), which
+-- writes them and the 31 x 25 grid tail.
+local L = require("level_lib")
+
 local M = {}
 
 local kWidth, kHeight = 31, 25
@@ -54,13 +57,10 @@ local function key(x, y) return x * 100 + y end
 local Scene = {}
 Scene.__index = Scene
 
--- A new scene: level { name }, the background and the id counter.
+-- A new scene: the level library's level with its background (id 1).
 function M.scene(name, idea)
-  level { name = name, version = 100 }
-  local scene = setmetatable({ name = name, idea = idea, nextId = 2, entries = {}, taken = {}, blocked = {},
-                               scenery = {} }, Scene)
-  object { type = "cBack", id = 1, name = "back" }
-  return scene
+  L.begin(name)
+  return setmetatable({ name = name, idea = idea, nextId = 2, entries = {}, taken = {}, scenery = {} }, Scene)
 end
 
 function Scene:error(text)
@@ -324,18 +324,15 @@ end
 function Scene:finish()
   self:checkReach()
   for _, e in ipairs(self.entries) do
-    object({ type = e.type, id = e.id, layer = e.layer, name = e.name, sprite = e.sprite, tag = e.tag, data = e.data,
-             x = e.x, y = e.y })
+    L.place({ type = e.type, id = e.id, layer = e.layer, name = e.name, sprite = e.sprite, tag = e.tag, data = e.data },
+            e.cx, e.cy)
   end
-  local cells = {}
   for x = 0, kWidth - 1 do
     for y = 0, kHeight - 1 do
-      local cost = -1
-      if insideArea(x, y) and not self.scenery[key(x, y)] then cost = 0 end
-      cells[#cells + 1] = cost
+      if self.scenery[key(x, y)] then L.block_cell(x, y) end
     end
   end
-  grid { width = kWidth, height = kHeight, cells = cells }
+  L.finish()
   if os.getenv("LEVEL_MAP") then self:printMap() end
 end
 
