@@ -4,6 +4,8 @@
 -- all fields lie north and east, out of the barrel's reach; three trees in the
 -- tank's lane are there for the bold ("achieve_tank" while the tank hits nobody).
 -- Map letters: B home, h house sites, t trees, f fields, o workers, K tank, b bell.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
 local scene = require("extras").scene("020", "tank and bell")
 
 scene:map({

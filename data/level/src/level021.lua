@@ -5,6 +5,8 @@
 -- sawmill site stretches the wood.
 -- Map letters: B home, h house sites, t trees, g the goblins' groves, f fields,
 -- o workers, L lighthouse, S sawmill, C camps.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
 local scene = require("extras").scene("021", "lighthouse, night goblins")
 
 scene:map({

@@ -4,6 +4,8 @@
 -- wake at nightfall and steal only from the groves beside them (link 22).
 -- Map letters: B home, h house sites, n nuggets, t trees, g the goblins' groves,
 -- f fields, o workers, I ice castle, C camps.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
 local scene = require("extras").scene("022", "ice castle, night goblins")
 
 scene:map({

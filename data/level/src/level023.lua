@@ -4,6 +4,8 @@
 -- tank ("tank0") on the western rise sweeps the low ground south-east of it, very
 -- slowly; nothing the level needs lies in its lane.
 -- Map letters: B home, n nuggets, t trees, f fields, o workers, A advisor towers, K tank.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
 local scene = require("extras").scene("023", "advisor towers, tank")
 
 scene:map({

@@ -1,6 +1,8 @@
 -- Level 026, "The new village": nine workers from three. Seven house sites stand in
 -- rows north of the home; the woods lie round it and the fields to the east.
 -- Map letters: B home, h house sites, t trees, f fields, o workers.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
 local scene = require("extras").scene("026", "village of houses")
 
 scene:map({

@@ -6,6 +6,8 @@
 -- (link 27).
 -- Map letters: B home, h house sites, t trees, g the goblins' groves, f fields,
 -- w wells, x logs, o workers, C camps.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
 local scene = require("extras").scene("027", "night, logs, goblins")
 
 scene:map({

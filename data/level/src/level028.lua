@@ -6,6 +6,8 @@
 -- wells.
 -- Map letters: B home, h house sites, n nuggets, t trees, f fields, w wells,
 -- o workers, E hero, W wife, A altar, F bonfire, X witch camps, S succubus camp.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
 local scene = require("extras").scene("028", "witch camps, succubus")
 
 scene:map({

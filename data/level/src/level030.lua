@@ -3,6 +3,8 @@
 -- fast bandits walk a loop in the southern meadow, away from the fields.
 -- Map letters: B home, h house sites, t trees, f fields, o workers, R ruins, M mill,
 -- b bandits.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
 local scene = require("extras").scene("030", "ruins, bandits")
 
 scene:map({

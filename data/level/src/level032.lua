@@ -5,6 +5,8 @@
 -- groves beside them (link 32). Three wells give the mana.
 -- Map letters: B home, h house sites, n nugget, t trees, g the goblins' groves,
 -- f fields, w wells, o workers, E enemy altar, T tower sites, C camps.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
 local scene = require("extras").scene("032", "enemy altar, night goblins")
 
 scene:map({

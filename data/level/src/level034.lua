@@ -4,6 +4,8 @@
 -- three wells stand west. The fountain ("anim=source_fountain") shows once the house is finished.
 -- Map letters: B home, h house sites, n nuggets, t trees, f fields, w wells,
 -- o workers, Q the fountain's house, G gold mill.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
 local scene = require("extras").scene("034", "water of life, nuggets, wells")
 
 scene:map({

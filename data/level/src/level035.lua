@@ -5,6 +5,8 @@
 -- hero strikes those that come through. Two wells give the mana.
 -- Map letters: B home, h house sites, t trees, f fields, w wells, o workers,
 -- E hero, F bonfires, X witch camps.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
 local scene = require("extras").scene("035", "bonfires, night witches")
 
 scene:map({

@@ -4,6 +4,8 @@
 -- mana from the well.
 -- Map letters: B home, h house sites, n nuggets, t trees, f fields, w well,
 -- o workers, W wife, A altar, S succubus camp.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
 local scene = require("extras").scene("036", "succubus, altar")
 
 scene:map({
