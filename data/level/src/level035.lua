@@ -38,6 +38,6 @@ scene:map({
 }, {
   E = { type = "cHero", name = "hero", sprite = "hero" },
   F = { type = "cBonfire", name = { "bonfire0", "bonfire1" }, sprite = "bonfire00" },
-  X = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "witch", "0;0") end,
+  X = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "witch", "30;0") end,
 })
 scene:finish()
