@@ -6,7 +6,7 @@
 -- Map letters: B home, h house sites, t trees, f fields, o workers, K tank, b bell.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("020", "tank and bell")
+local scene = require("extras").scene("020")
 
 scene:map({
   "                               ",

@@ -7,7 +7,7 @@
 -- o workers, L lighthouse, S sawmill, C camps.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("021", "lighthouse, night goblins")
+local scene = require("extras").scene("021")
 
 scene:map({
   "                               ",

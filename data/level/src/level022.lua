@@ -6,7 +6,7 @@
 -- f fields, o workers, I ice castle, C camps.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("022", "ice castle, night goblins")
+local scene = require("extras").scene("022")
 
 scene:map({
   "                               ",

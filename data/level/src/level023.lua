@@ -6,7 +6,7 @@
 -- Map letters: B home, n nuggets, t trees, f fields, o workers, A advisor towers, K tank.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("023", "advisor towers, tank")
+local scene = require("extras").scene("023")
 
 scene:map({
   "                               ",

@@ -5,7 +5,7 @@
 -- Map letters: B home, n nuggets, t trees, f fields, o workers, L lighthouse, b bandits.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("024", "lighthouse, money, bandits")
+local scene = require("extras").scene("024")
 
 scene:map({
   "                               ",

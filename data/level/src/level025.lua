@@ -7,7 +7,7 @@
 -- o workers, W wife, J prison, b bandit.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("025", "bandit and prison")
+local scene = require("extras").scene("025")
 
 scene:map({
   "                               ",

@@ -3,7 +3,7 @@
 -- Map letters: B home, h house sites, t trees, f fields, o workers.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("026", "village of houses")
+local scene = require("extras").scene("026")
 
 scene:map({
   "                               ",

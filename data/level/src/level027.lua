@@ -8,7 +8,7 @@
 -- w wells, x logs, o workers, C camps.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("027", "night, logs, goblins")
+local scene = require("extras").scene("027")
 
 scene:map({
   "                               ",

@@ -8,7 +8,7 @@
 -- o workers, E hero, W wife, A altar, F bonfire, X witch camps, S succubus camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("028", "witch camps, succubus")
+local scene = require("extras").scene("028")
 
 scene:map({
   "                               ",

@@ -5,7 +5,7 @@
 -- o workers, S sawmill, C camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("029", "slow goblins, wood")
+local scene = require("extras").scene("029")
 
 scene:map({
   "                               ",

@@ -5,7 +5,7 @@
 -- b bandits.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("030", "ruins, bandits")
+local scene = require("extras").scene("030")
 
 scene:map({
   "                               ",

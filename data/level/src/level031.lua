@@ -4,7 +4,7 @@
 -- Map letters: B home, t trees, f fields, o workers, L lighthouse.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("031", "lighthouse")
+local scene = require("extras").scene("031")
 
 scene:map({
   "                               ",

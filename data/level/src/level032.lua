@@ -7,7 +7,7 @@
 -- f fields, w wells, o workers, E enemy altar, T tower sites, C camps.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("032", "enemy altar, night goblins")
+local scene = require("extras").scene("032")
 
 scene:map({
   "                               ",

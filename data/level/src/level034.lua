@@ -6,7 +6,7 @@
 -- o workers, Q the fountain's house, G gold mill.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("034", "water of life, nuggets, wells")
+local scene = require("extras").scene("034")
 
 scene:map({
   "                               ",

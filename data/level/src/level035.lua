@@ -7,7 +7,7 @@
 -- E hero, F bonfires, X witch camps.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("035", "bonfires, night witches")
+local scene = require("extras").scene("035")
 
 scene:map({
   "                               ",

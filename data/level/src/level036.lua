@@ -6,7 +6,7 @@
 -- o workers, W wife, A altar, S succubus camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("036", "succubus, altar")
+local scene = require("extras").scene("036")
 
 scene:map({
   "                               ",

@@ -6,7 +6,7 @@
 -- E hero, M mill, X witch camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("037", "built mill, witch")
+local scene = require("extras").scene("037")
 
 scene:map({
   "                               ",

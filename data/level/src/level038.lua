@@ -5,7 +5,7 @@
 -- S sawmill.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("038", "lighthouse, houses")
+local scene = require("extras").scene("038")
 
 scene:map({
   "                               ",

@@ -5,7 +5,7 @@
 -- W wife, A altar.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
-local scene = require("extras").scene("039", "houses, money, fast workers")
+local scene = require("extras").scene("039")
 
 scene:map({
   "                               ",
