@@ -1,4 +1,4 @@
--- Level 036, "The charmer": six workers from two and 200 money. A succubus camp in
+-- Level 036, "The charmer": six workers from three and 200 money. A succubus camp in
 -- the south-east sends a charmer after the workers; the wife casts the altar's
 -- spell ("altar0", "spell_kill_enemies", 70 mana) to send every charmer away, with
 -- mana from the well.
@@ -27,7 +27,7 @@ scene:map({
   "      :....w..BBB.o....f.t.:   ",
   "       :......BBB....f..n%%S%  ",
   "        :..t......o...f..%%%%% ",
-  "        ::...........hhht%%%%% ",
+  "        ::.......o...hhht%%%%% ",
   "         :..n......t.hhh::%%   ",
   "          :......t...::::      ",
   "           :......:::::        ",
