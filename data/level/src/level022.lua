@@ -1,7 +1,7 @@
 -- Level 022, "The ice castle": the castle ("castle_ice") is paid off coin by coin,
 -- 400 money in all, by five workers with food to spare. The gold lies in seven
--- nuggets east of the home. Two goblin camps ("base_enemy0" in the west,
--- "base_enemy1" in the south) wake at nightfall and steal only from the groves
+-- nuggets east of the home. Two goblin camps ("base_enemy0" in the south,
+-- "base_enemy1" in the west) wake at nightfall and steal only from the groves
 -- beside them (link 22).
 -- Map letters: B home, h house sites, n nuggets, t trees, g the goblins' groves,
 -- f fields, o workers, I ice castle, C camps.

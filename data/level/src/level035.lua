@@ -1,6 +1,6 @@
 -- Level 035, "The fires at night": 200 mana and seven workers from two. By day the
--- land is quiet; at nightfall the witch camps "base_enemy0" (north-west) and
--- "base_enemy1" (south-east) wake. Two bonfires ("bonfire0", "bonfire1") among the
+-- land is quiet; at nightfall the witch camps "base_enemy0" (south-east) and
+-- "base_enemy1" (north-west) wake. Two bonfires ("bonfire0", "bonfire1") among the
 -- houses drive the witches off while a worker tends them (a wood a second); the
 -- hero strikes those that come through. Two wells give the mana.
 -- Map letters: B home, h house sites, t trees, f fields, w wells, o workers,
