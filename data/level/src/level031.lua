@@ -1,0 +1,38 @@
+-- Level 031, "The beacon": the lighthouse ("lighthouse0", "lighthouse00") alone,
+-- 250 wood paid off log by log. The woods ring the home; three fields pay for the
+-- axes.
+-- Map letters: B home, t trees, f fields, o workers, L lighthouse.
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
+local scene = require("extras").scene("031")
+
+scene:map({
+  "                               ",
+  "               %%%             ",
+  "             %%%%%%            ",
+  "          ::%%%%%%%            ",
+  "       ::::::%%%%%%%           ",
+  "     :::::::::%%%%%%%          ",
+  "  ::::::::::::.%%%%%%%         ",
+  ":::::::::::.t..%%%%%%%         ",
+  " :::::::........%%%%%%%        ",
+  "  ::::.t......t.t%%%%%%:       ",
+  "  ::......LL......%%...::      ",
+  "   :..t...LL...t...t....:      ",
+  "    :............t....t..:     ",
+  "     :.t............t.....:    ",
+  "     ::.......BBB.........:    ",
+  "      :..t....BBB.o....ft..:   ",
+  "       :......BBB....f...%%%%  ",
+  "        :.........o...f..%%%%% ",
+  "        ::.......o......t%%%%% ",
+  "         :...t.....t....::%%   ",
+  "          :.....t....::::      ",
+  "           :t..t.t:::::        ",
+  "           :...:::::           ",
+  "            :::::              ",
+  "             :                 ",
+}, {
+  L = { type = "cTunnelBuild", name = "lighthouse0", sprite = "lighthouse00", size = { 2, 2 }, door = true },
+})
+scene:finish()
