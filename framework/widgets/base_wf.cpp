@@ -66,17 +66,8 @@ int32_t cBaseWF::Draw(vrk::cWindow* window, intptr_t first, intptr_t second)
 
 int32_t cBaseWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second)
 {
+    if (fade_.Follow(window, code, first)) return 0;
     switch (code) {
-    case vrk::kWndOpened:
-        fade_.Start(kOpaque);
-        break;
-    case vrk::kWndCloseRequested:
-        // The window stays open until an update finds the fade-out done.
-        fade_.Start(kTransparent);
-        return 0;
-    case vrk::kWndUpdate:
-        fade_.Update(window, static_cast<uint32_t>(first));
-        break;
     case vrk::kWndDraw:
         return Draw(window, first, second);
     case vrk::kWndKeyDown:

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/gui/gui.h"
+#include "engine/gui/gui_events.h"
 #include "engine/gui/window.h"
 
 namespace {
@@ -44,6 +45,16 @@ void cWindowFade::Update(vrk::cWindow* window, uint32_t milliseconds)
     Advance(milliseconds);
     if (opacity_ == kTransparent && target_ == kTransparent && window != nullptr && window->GetGUI() != nullptr)
         window->GetGUI()->CloseWindow(window->GetName());
+}
+
+bool cWindowFade::Follow(vrk::cWindow* window, int32_t code, intptr_t first)
+{
+    switch (code) {
+    case vrk::kWndOpened: Start(kOpaque); return false;
+    case vrk::kWndCloseRequested: Start(kTransparent); return true;
+    case vrk::kWndUpdate: Update(window, static_cast<uint32_t>(first)); return false;
+    default: return false;
+    }
 }
 
 uint32_t cWindowFade::TintAt(float opacity)

@@ -23,6 +23,10 @@ public:
     // closes: an opening window meets opacity 0 too when its first update carries
     // no time.
     void Update(vrk::cWindow* window, uint32_t milliseconds);
+    // Follows the window's events: opening fades in, a close request fades out (the
+    // window stays open until an update finds the fade-out done), an update steps.
+    // True for the close request, which the fade answers alone.
+    bool Follow(vrk::cWindow* window, int32_t code, intptr_t first);
     // True while fading out and not there yet.
     bool IsFadingOut() const { return opacity_ != target_ && target_ == kTransparent; }
 

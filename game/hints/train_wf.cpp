@@ -23,12 +23,12 @@ constexpr const char* kArrowName = "arrow";
 constexpr const char* kTextName = "text";
 constexpr const char* kClickKey = "ClickToContinue";
 constexpr float kOpaque = cWindowFade::kOpaque;
-constexpr float kTransparent = cWindowFade::kTransparent;
 
 }  // namespace
 
 int32_t cTrainWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second)
 {
+    if (fade_.Follow(window, code, first)) return 0;
     switch (code) {
     case vrk::kWndFilled:
         FindControls(window);
@@ -36,15 +36,7 @@ int32_t cTrainWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, in
     case vrk::kWndDraw:
         if (!failed_) Draw();
         return 0;
-    case vrk::kWndOpened:
-        fade_.Start(kOpaque);
-        break;
-    case vrk::kWndCloseRequested:
-        // The window stays open until an update finds the fade-out done.
-        fade_.Start(kTransparent);
-        return 0;
     case vrk::kWndUpdate:
-        fade_.Update(window, static_cast<uint32_t>(first));
         // The arrow is ignored by the default handling, so its animation is stepped
         // here.
         if (arrow_ != nullptr) arrow_->OnEvent(vrk::kCtrlUpdate, first, second);
