@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int32_t kKeyEscape = 27;
 constexpr float kOpaque = cWindowFade::kOpaque;
 constexpr float kTransparent = cWindowFade::kTransparent;
 // The zoom while fading: 110 % when invisible down to 100 % when opaque.
@@ -71,7 +70,7 @@ int32_t cBaseWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, int
     case vrk::kWndDraw:
         return Draw(window, first, second);
     case vrk::kWndKeyDown:
-        if (!IsActive() && first == kKeyEscape && window != nullptr && window->GetGUI() != nullptr) {
+        if (!IsActive() && first == window_key::kEscape && window != nullptr && window->GetGUI() != nullptr) {
             window->GetGUI()->AskCloseWindow(window->GetName());
             return 1;
         }

@@ -17,6 +17,13 @@ class cWindow;
 // The window event that SendMessage delivers.
 constexpr int32_t kWndMessage = 0x5001;
 
+// Key numbers that the window event kWndKeyDown carries, as the dialogs answer them.
+namespace window_key {
+constexpr int32_t kEnter = 13;
+constexpr int32_t kEscape = 27;
+constexpr int32_t kSpace = 32;
+}  // namespace window_key
+
 class cBaseWF : public vrk::cWindowFunction {
 public:
     // Opacity units per second: a full fade takes half a second.

@@ -5,11 +5,10 @@
 #include "engine/gui/gui.h"
 #include "engine/gui/gui_events.h"
 #include "engine/gui/window.h"
+#include "framework/widgets/base_wf.h"
 
 namespace {
 
-constexpr int32_t kKeyEnter = 13;
-constexpr int32_t kKeyEscape = 27;
 constexpr int32_t kConsumed = 1;
 constexpr int32_t kDropped = 0;
 
@@ -34,12 +33,12 @@ int32_t cEditDialogWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t firs
         }
         break;
     case vrk::kWndKeyDown:
-        if (first == kKeyEnter) {
+        if (first == window_key::kEnter) {
             ApplyFields();
             AskClose(window);
             return kConsumed;
         }
-        if (first == kKeyEscape) {
+        if (first == window_key::kEscape) {
             AskClose(window);
             return kConsumed;
         }

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int32_t kKeyEscape = 27;
 constexpr int32_t kConsumed = 1;
 constexpr float kMillisecondsPerSecond = 1000.0f;
 constexpr float kOpaque = 1.0f;
@@ -74,7 +73,7 @@ bool cTalkWF::OnInput(int32_t code, intptr_t first)
     if (closeCountdown_ > 0) return false;
     cLevelWidget* level = FocusedLevel();
     if (level == nullptr) return false;
-    if (code == vrk::kWndKeyDown && first == kKeyEscape) {
+    if (code == vrk::kWndKeyDown && first == window_key::kEscape) {
         level->EndTalk();
     } else if (level->IsTalkFinished()) {
         level->EndTalk();
