@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/gui/window_function.h"
+#include "framework/widgets/window_fade.h"
 
 namespace vrk {
 class cCtrl;
@@ -16,12 +17,19 @@ class cWindow;
 // The window event that SendMessage delivers.
 constexpr int32_t kWndMessage = 0x5001;
 
+// Key numbers that the window event kWndKeyDown carries, as the dialogs answer them.
+namespace window_key {
+constexpr int32_t kEnter = 13;
+constexpr int32_t kEscape = 27;
+constexpr int32_t kSpace = 32;
+}  // namespace window_key
+
 class cBaseWF : public vrk::cWindowFunction {
 public:
     // Opacity units per second: a full fade takes half a second.
-    static constexpr float kFadeSpeed = 2.0f;
+    static constexpr float kFadeSpeed = cWindowFade::kSpeed;
     // Fades shorter than this happen at once.
-    static constexpr float kInstantFade = 0.0001f;
+    static constexpr float kInstantFade = cWindowFade::kInstant;
 
     int32_t OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second) override;
     // Marks the handler failed for good; a non-empty message is logged as a warning
@@ -30,26 +38,19 @@ public:
     // False while failed or fading out; true when shown or fading in.
     virtual bool IsActive() const;
 
-    float GetOpacity() const { return opacity_; }
-    float GetFadeTarget() const { return fadeTarget_; }
-    float GetFadeDuration() const { return fadeDuration_; }
+    float GetOpacity() const { return fade_.GetOpacity(); }
+    float GetFadeTarget() const { return fade_.GetTarget(); }
+    float GetFadeDuration() const { return fade_.GetDuration(); }
     bool IsFailed() const { return failed_; }
 
 protected:
     // True while the handler should do nothing of its own: failed, or closing.
-    bool IsClosingOrFailed() const { return failed_ || (opacity_ != fadeTarget_ && fadeTarget_ == 0.0f); }
+    bool IsClosingOrFailed() const { return failed_ || fade_.IsFadingOut(); }
 
 private:
-    void StartFade(float target);
-    void AdvanceFade(uint32_t milliseconds);
     int32_t Draw(vrk::cWindow* window, intptr_t first, intptr_t second);
 
-    float fadeStart_ = 0.0f;
-    float fadeTarget_ = 0.0f;
-    float opacity_ = 0.0f;
-    float fadeSpeed_ = kFadeSpeed;
-    float fadeElapsed_ = 0.0f;
-    float fadeDuration_ = 0.0f;
+    cWindowFade fade_;
     bool failed_ = false;
 };
 

@@ -2,6 +2,8 @@
 // paging and the editor's commands.
 #include "framework/widgets/comics_base_widget.h"
 
+#include "engine/gui/gui.h"
+#include "engine/platform/game_core.h"
 #include "engine/platform/widget.h"
 #include "engine/sound/sound_play.h"
 #include "framework/app/middle.h"
@@ -71,8 +73,15 @@ void cComicsBaseWidget::ClearLevel()
 
 uint32_t cComicsBaseWidget::ShowGui()
 {
-    // Nothing registers a "comics" window yet: the application warns about it.
-    if (cMiddle* middle = GetMiddle()) middle->ShowWindow(kWindowName, kWindowContext);
+    cMiddle* middle = GetMiddle();
+    if (middle == nullptr) return 0;
+    // The pages need no window of their own: a "comics" window opens only when a
+    // script registered one. Either way the previous screen's windows close.
+    vrk::cGame* game = vrk::GetGame();
+    if (game != nullptr && game->gui && game->gui->FindWindow(kWindowName) != nullptr)
+        middle->ShowWindow(kWindowName, kWindowContext);
+    else
+        middle->HideAchievePopup();
     return 0;
 }
 

@@ -14,6 +14,7 @@ class cComicsText;
 class cComicsBaseWidget : public cBaseWidget {
 public:
     static constexpr const char* kName = "comics";
+    // Opened over the pages only when a script registered a window of this name.
     static constexpr const char* kWindowName = "comics";
     static constexpr uintptr_t kEnterKey = 13;
     static constexpr uintptr_t kSpaceKey = 32;

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int32_t kKeyEnter = 13;
-constexpr int32_t kKeyEscape = 27;
 constexpr const char* kWindowName = "messagebox";
 constexpr int32_t kBuiltAnswer = 0;
 constexpr int32_t kNotBuilt = 1;
@@ -98,9 +96,9 @@ void cMessageBoxWF::GiveBackPauses()
 
 void cMessageBoxWF::PressKey(vrk::cWindow* window, intptr_t key)
 {
-    if (key == kKeyEnter) {
+    if (key == window_key::kEnter) {
         PostClick(window, "ok");
-    } else if (key == kKeyEscape) {
+    } else if (key == window_key::kEscape) {
         // Without a shown "cancel" the box has one answer, and Esc gives it.
         const vrk::cCtrl* cancel = ControlByName(window, "cancel");
         PostClick(window, cancel != nullptr && cancel->HasFlag(vrk::kCtrlShown) ? "cancel" : "ok");

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int32_t kKeyEnter = 13;
-constexpr int32_t kKeyEscape = 27;
 // F opened the window from the editor and closes it again.
 constexpr int32_t kKeyF = 70;
 constexpr int32_t kConsumed = 1;
@@ -42,7 +40,7 @@ int32_t cFreezeWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, i
         if (window != nullptr) OnClicked(window, second);
         break;
     case vrk::kWndKeyDown:
-        if (first == kKeyEnter || first == kKeyEscape || first == kKeyF) {
+        if (first == window_key::kEnter || first == window_key::kEscape || first == kKeyF) {
             PostClick(window, kClose);
             return kConsumed;
         }

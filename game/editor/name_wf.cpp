@@ -4,7 +4,6 @@
 #include <string>
 
 #include "engine/gui/edit_ctrl.h"
-#include "engine/gui/gui.h"
 #include "engine/gui/gui_events.h"
 #include "engine/gui/window.h"
 #include "framework/widgets/base_wf.h"
@@ -13,53 +12,25 @@
 
 namespace {
 
-constexpr int32_t kKeyEnter = 13;
-constexpr int32_t kKeyEscape = 27;
-constexpr int32_t kConsumed = 1;
-constexpr int32_t kDropped = 0;
 constexpr const char* kNameField = "name";
-
-void AskClose(vrk::cWindow* window)
-{
-    if (window != nullptr && window->GetGUI() != nullptr) window->GetGUI()->AskCloseWindow(window->GetName());
-}
 
 }  // namespace
 
 int32_t cNameWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second)
 {
-    switch (code) {
-    case vrk::kWndFilled: nameField_ = ControlByName(window, kNameField); break;
-    case vrk::kWndOpened:
-        if (const cBaseWidget* screen = FocusedSceneScreen(); screen != nullptr && nameField_ != nullptr) {
-            nameField_->SetText(screen->GetLevelName(), 0);
-        }
-        if (window != nullptr && nameField_ != nullptr) window->SetFocus(nameField_);
-        swallowNextChar_ = true;
-        break;
-    case vrk::kWndChar:
-        if (swallowNextChar_) {
-            swallowNextChar_ = false;
-            return kDropped;
-        }
-        break;
-    case vrk::kWndKeyDown:
-        if (first == kKeyEnter) {
-            Rename();
-            AskClose(window);
-            return kConsumed;
-        }
-        if (first == kKeyEscape) {
-            AskClose(window);
-            return kConsumed;
-        }
-        break;
-    default: break;
-    }
-    return vrk::cWindowFunction::OnEvent(window, code, first, second);
+    if (code == vrk::kWndFilled) nameField_ = ControlByName(window, kNameField);
+    return cEditDialogWF::OnEvent(window, code, first, second);
 }
 
-void cNameWF::Rename() const
+void cNameWF::FillFields(vrk::cWindow* window)
+{
+    if (const cBaseWidget* screen = FocusedSceneScreen(); screen != nullptr && nameField_ != nullptr) {
+        nameField_->SetText(screen->GetLevelName(), 0);
+    }
+    if (window != nullptr && nameField_ != nullptr) window->SetFocus(nameField_);
+}
+
+void cNameWF::ApplyFields() const
 {
     cBaseWidget* screen = FocusedSceneScreen();
     const auto* field = dynamic_cast<const vrk::cEditCtrl*>(nameField_);

@@ -4,20 +4,21 @@
 #pragma once
 #include <cstdint>
 
-#include "engine/gui/window_function.h"
+#include "game/editor/edit_dialog_wf.h"
 
 namespace vrk {
 class cCtrl;
 }
 
-class cNameWF : public vrk::cWindowFunction {
+class cNameWF : public cEditDialogWF {
 public:
     int32_t OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second) override;
 
-private:
-    void Rename() const;
+protected:
+    void FillFields(vrk::cWindow* window) override;
+    // Renames the level.
+    void ApplyFields() const override;
 
+private:
     vrk::cCtrl* nameField_ = nullptr;
-    // The key that opened the window also arrives as a character; it is dropped.
-    bool swallowNextChar_ = false;
 };

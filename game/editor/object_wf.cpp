@@ -6,7 +6,6 @@
 #include <limits>
 
 #include "engine/gui/edit_ctrl.h"
-#include "engine/gui/gui.h"
 #include "engine/gui/gui_events.h"
 #include "engine/gui/window.h"
 #include "engine/text/text_format.h"
@@ -18,10 +17,6 @@
 namespace {
 
 constexpr int32_t kKeyTab = 9;
-constexpr int32_t kKeyEnter = 13;
-constexpr int32_t kKeyEscape = 27;
-constexpr int32_t kConsumed = 1;
-constexpr int32_t kDropped = 0;
 constexpr const char* kFieldNames[] = {"name", "tag", "data"};
 constexpr size_t kNameField = 0;
 constexpr size_t kTagField = 1;
@@ -36,11 +31,6 @@ std::string FieldText(const vrk::cCtrl* field)
 void SetFieldText(vrk::cCtrl* field, const std::string& text)
 {
     if (field != nullptr) field->SetText(text, 0);
-}
-
-void AskClose(vrk::cWindow* window)
-{
-    if (window != nullptr && window->GetGUI() != nullptr) window->GetGUI()->AskCloseWindow(window->GetName());
 }
 
 }  // namespace
@@ -65,35 +55,12 @@ int32_t cObjectWF::ParseDataNumber(const std::string& text)
 
 int32_t cObjectWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second)
 {
-    switch (code) {
-    case vrk::kWndFilled:
+    if (code == vrk::kWndFilled) {
         for (size_t i = 0; i < fields_.size(); ++i) fields_[i] = ControlByName(window, kFieldNames[i]);
-        break;
-    case vrk::kWndOpened:
-        FillFields(window);
-        swallowNextChar_ = true;
-        break;
-    case vrk::kWndChar:
-        if (swallowNextChar_) {
-            swallowNextChar_ = false;
-            return kDropped;
-        }
-        break;
-    case vrk::kWndKeyDown:
-        if (first == kKeyTab) {
-            FocusNextField(window);
-        } else if (first == kKeyEnter) {
-            ApplyFields();
-            AskClose(window);
-            return kConsumed;
-        } else if (first == kKeyEscape) {
-            AskClose(window);
-            return kConsumed;
-        }
-        break;
-    default: break;
+    } else if (code == vrk::kWndKeyDown && first == kKeyTab) {
+        FocusNextField(window);
     }
-    return vrk::cWindowFunction::OnEvent(window, code, first, second);
+    return cEditDialogWF::OnEvent(window, code, first, second);
 }
 
 void cObjectWF::FillFields(vrk::cWindow* window)

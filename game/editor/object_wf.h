@@ -7,13 +7,13 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/gui/window_function.h"
+#include "game/editor/edit_dialog_wf.h"
 
 namespace vrk {
 class cCtrl;
 }
 
-class cObjectWF : public vrk::cWindowFunction {
+class cObjectWF : public cEditDialogWF {
 public:
     int32_t OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second) override;
 
@@ -21,14 +21,14 @@ public:
     // 0 without digits, clamped to the 32-bit range.
     static int32_t ParseDataNumber(const std::string& text);
 
+protected:
+    void FillFields(vrk::cWindow* window) override;
+    void ApplyFields() const override;
+
 private:
-    void FillFields(vrk::cWindow* window);
-    void ApplyFields() const;
     // The next field after the focused one, in the order name, tag, data.
     void FocusNextField(vrk::cWindow* window) const;
 
     // name, tag, data
     std::array<vrk::cCtrl*, 3> fields_{};
-    // The key that opened the window also arrives as a character; it is dropped.
-    bool swallowNextChar_ = false;
 };

@@ -22,18 +22,13 @@ constexpr const char* kFrameName = "frame";
 constexpr const char* kArrowName = "arrow";
 constexpr const char* kTextName = "text";
 constexpr const char* kClickKey = "ClickToContinue";
-constexpr float kMillisecondsPerSecond = 1000.0f;
-constexpr float kOpaque = 1.0f;
-constexpr float kTransparent = 0.0f;
-constexpr float kInstantFade = 0.0001f;
-constexpr float kFullAlpha = 255.0f;
-constexpr int kAlphaShift = 24;
-constexpr uint32_t kWhiteRgb = 0x00FFFFFFu;
+constexpr float kOpaque = cWindowFade::kOpaque;
 
 }  // namespace
 
 int32_t cTrainWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second)
 {
+    if (fade_.Follow(window, code, first)) return 0;
     switch (code) {
     case vrk::kWndFilled:
         FindControls(window);
@@ -41,21 +36,7 @@ int32_t cTrainWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, in
     case vrk::kWndDraw:
         if (!failed_) Draw();
         return 0;
-    case vrk::kWndOpened:
-        StartFade(kOpaque);
-        break;
-    case vrk::kWndCloseRequested:
-        // The window stays open until an update finds the fade-out done.
-        StartFade(kTransparent);
-        return 0;
     case vrk::kWndUpdate:
-        AdvanceFade(static_cast<uint32_t>(first));
-        // Only a fade-out closes: an opening window meets opacity 0 too when its
-        // first update carries no time.
-        if (opacity_ == kTransparent && fadeTarget_ == kTransparent && window != nullptr &&
-            window->GetGUI() != nullptr) {
-            window->GetGUI()->CloseWindow(window->GetName());
-        }
         // The arrow is ignored by the default handling, so its animation is stepped
         // here.
         if (arrow_ != nullptr) arrow_->OnEvent(vrk::kCtrlUpdate, first, second);
@@ -140,41 +121,14 @@ void cTrainWF::ShowHint(const std::string& text, float x, float y, bool clickToC
     text_->SetText(shown, 0);
 }
 
-void cTrainWF::StartFade(float target)
-{
-    fadeStart_ = opacity_;
-    fadeTarget_ = target;
-    fadeDuration_ = std::fabs(target - opacity_) / fadeSpeed_;
-    fadeElapsed_ = 0.0f;
-    if (fadeDuration_ < kInstantFade) {
-        fadeDuration_ = 0.0f;
-        opacity_ = target;
-    }
-}
-
-void cTrainWF::AdvanceFade(uint32_t milliseconds)
-{
-    if (fadeElapsed_ == fadeDuration_) return;
-    fadeElapsed_ += static_cast<float>(milliseconds) / kMillisecondsPerSecond;
-    if (fadeElapsed_ >= fadeDuration_) {
-        fadeElapsed_ = fadeDuration_;
-        opacity_ = fadeTarget_;
-    } else {
-        opacity_ = fadeStart_ + (fadeTarget_ - fadeStart_) * fadeElapsed_ / fadeDuration_;
-    }
-}
-
 void cTrainWF::Draw()
 {
     vrk::cGame* game = vrk::GetGame();
     vrk::VertexBatch* batch = game != nullptr ? game->batch.get() : nullptr;
     if (batch == nullptr) return;
     vrk::cRender* render = vrk::GetRender();
-    const bool fading = opacity_ < kOpaque && render != nullptr;
-    if (fading) {
-        const auto alpha = static_cast<uint32_t>(static_cast<int32_t>(opacity_ * kFullAlpha));
-        render->SetTextureFactor((alpha << kAlphaShift) | kWhiteRgb);
-    }
+    const bool fading = fade_.GetOpacity() < kOpaque && render != nullptr;
+    if (fading) render->SetTextureFactor(cWindowFade::TintAt(fade_.GetOpacity()));
     batch->Clear();
     if (arrow_->HasFlag(vrk::kCtrlShown)) arrow_->Draw();
     frame_->Draw();

@@ -8,13 +8,14 @@
 
 #include "engine/gui/ctrl.h"
 #include "engine/gui/window_function.h"
+#include "framework/widgets/window_fade.h"
 
 class cAnimationCtrl;
 
 class cTrainWF : public vrk::cWindowFunction {
 public:
     // Opacity units per second: a full fade takes half a second.
-    static constexpr float kFadeSpeed = 2.0f;
+    static constexpr float kFadeSpeed = cWindowFade::kSpeed;
     // Placement flags: the frame reaches left of, or below, its anchor.
     static constexpr uint32_t kPlaceLeft = 0x01;
     static constexpr uint32_t kPlaceBelow = 0x20;
@@ -30,22 +31,15 @@ public:
 
     bool IsFailed() const { return failed_; }
     bool GetClickToContinue() const { return clickToContinue_; }
-    float GetOpacity() const { return opacity_; }
-    float GetFadeTarget() const { return fadeTarget_; }
+    float GetOpacity() const { return fade_.GetOpacity(); }
+    float GetFadeTarget() const { return fade_.GetTarget(); }
 
 private:
     void FindControls(vrk::cWindow* window);
-    void StartFade(float target);
-    void AdvanceFade(uint32_t milliseconds);
     void Draw();
     void SetHintHover(bool hover) const;
 
-    float fadeStart_ = 0.0f;
-    float fadeTarget_ = 0.0f;
-    float opacity_ = 0.0f;
-    float fadeSpeed_ = kFadeSpeed;
-    float fadeElapsed_ = 0.0f;
-    float fadeDuration_ = 0.0f;
+    cWindowFade fade_;
     bool failed_ = true;
     bool clickToContinue_ = false;
     vrk::cCtrl* frame_ = nullptr;

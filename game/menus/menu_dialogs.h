@@ -5,13 +5,14 @@
 #include <string>
 
 #include "engine/gui/window.h"
+#include "framework/widgets/base_wf.h"
 
 namespace menus {
 
 // Key codes of window event 3.
-constexpr intptr_t kKeyEnter = 13;
-constexpr intptr_t kKeyEscape = 27;
-constexpr intptr_t kKeySpace = 32;
+constexpr intptr_t kKeyEnter = window_key::kEnter;
+constexpr intptr_t kKeyEscape = window_key::kEscape;
+constexpr intptr_t kKeySpace = window_key::kSpace;
 
 // The window context a dialog is opened with: from the main menu's side of the
 // game, or from the escape menu over a level. "options" goes back by it.

@@ -19,9 +19,6 @@
 
 namespace {
 
-constexpr int32_t kKeyEnter = 13;
-constexpr int32_t kKeyEscape = 27;
-constexpr int32_t kKeySpace = 32;
 constexpr float kMillisecondsPerSecond = 1000.0f;
 constexpr int32_t kSecondsPerMinute = 60;
 constexpr const char* kMissingControls = "Some controls not found";
@@ -204,7 +201,7 @@ int32_t cFinishWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, i
         if (window != nullptr && second == window->FindCtrl(kCloseButton)) Close();
         return 1;
     case vrk::kWndKeyDown:
-        if (first == kKeyEnter || first == kKeyEscape || first == kKeySpace) PostClick(window, kCloseButton);
+        if (first == window_key::kEnter || first == window_key::kEscape || first == window_key::kSpace) PostClick(window, kCloseButton);
         break;
     case vrk::kWndClosed:
         cup_->HideMedal();

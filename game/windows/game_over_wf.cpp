@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr int32_t kKeyEnter = 13;
-constexpr int32_t kKeyEscape = 27;
-constexpr int32_t kKeySpace = 32;
 constexpr const char* kRestartButton = "restart";
 constexpr const char* kMapButton = "map";
 constexpr const char* kMapScreen = "map";
@@ -35,9 +32,9 @@ int32_t cGameOverWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first,
             return 1;
         }
     } else if (code == vrk::kWndKeyDown) {
-        if (first == kKeyEnter || first == kKeySpace) {
+        if (first == window_key::kEnter || first == window_key::kSpace) {
             PostClick(window, kRestartButton);
-        } else if (first == kKeyEscape) {
+        } else if (first == window_key::kEscape) {
             PostClick(window, kMapButton);
         }
     }

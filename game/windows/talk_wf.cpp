@@ -12,16 +12,13 @@
 #include "engine/render/vertex_batch.h"
 #include "framework/app/middle.h"
 #include "framework/widgets/level_widget.h"
+#include "framework/widgets/window_fade.h"
 
 namespace {
 
-constexpr int32_t kKeyEscape = 27;
 constexpr int32_t kConsumed = 1;
 constexpr float kMillisecondsPerSecond = 1000.0f;
 constexpr float kOpaque = 1.0f;
-constexpr float kFullAlpha = 255.0f;
-constexpr int kAlphaShift = 24;
-constexpr uint32_t kWhiteRgb = 0x00FFFFFFu;
 
 cLevelWidget* FocusedLevel()
 {
@@ -54,10 +51,7 @@ void cTalkWF::Draw(vrk::cWindow* window) const
     if (window == nullptr || batch == nullptr) return;
     vrk::cRender* render = vrk::GetRender();
     const bool fading = lineOpacity_ < kOpaque && render != nullptr;
-    if (fading) {
-        const auto alpha = static_cast<uint32_t>(static_cast<int32_t>(lineOpacity_ * kFullAlpha));
-        render->SetTextureFactor((alpha << kAlphaShift) | kWhiteRgb);
-    }
+    if (fading) render->SetTextureFactor(cWindowFade::TintAt(lineOpacity_));
     batch->Clear();
     for (int32_t i = 0; i < window->GetCtrlCount(); ++i) {
         vrk::cCtrl* control = window->GetCtrl(i);
@@ -79,7 +73,7 @@ bool cTalkWF::OnInput(int32_t code, intptr_t first)
     if (closeCountdown_ > 0) return false;
     cLevelWidget* level = FocusedLevel();
     if (level == nullptr) return false;
-    if (code == vrk::kWndKeyDown && first == kKeyEscape) {
+    if (code == vrk::kWndKeyDown && first == window_key::kEscape) {
         level->EndTalk();
     } else if (level->IsTalkFinished()) {
         level->EndTalk();

@@ -19,14 +19,20 @@ TEST_F(MenusTourTest, FirstRun_FromTheNameThroughALevelToTheExit)
     EnterName("profile_new", "Ann");
     ASSERT_TRUE(IsOpen("menu"));
     EXPECT_EQ(Text("menu", "lbProfile"), "Welcome, Ann!");
-    // The player stands at the second level (the first would show the comics
-    // first), which is the small test level.
-    PutTourLevelAt(1);
+    // The first level is the small test level; the first chapter's comics come
+    // before it.
+    PutTourLevelAt(0);
 
     ClickControl("menu", "btStart");
     ASSERT_EQ(Focused(), "map");
     Frames(test::kSceneTicks);
     ClickControl("map", "play");
+    ASSERT_EQ(Focused(), "comics");
+    Frames(test::kSceneTicks);
+    EXPECT_FALSE(IsOpen("map"));
+    for (int page = 0; page < 3; ++page) Key(kKeySpace);
+    ASSERT_EQ(Focused(), "comics");
+    Key(kKeySpace);
     ASSERT_EQ(Focused(), "level");
     Frames(test::kSceneTicks);
     auto* level = Screen<cMagicWidget>("level");

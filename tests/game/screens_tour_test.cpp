@@ -1,8 +1,10 @@
 // The game's own scene screens on the real data tree: each is the registered screen
 // of its name, and a visit to the map and to the achievements wall loads, builds and
-// draws its scene from the committed art without a warning.
+// draws its scene from the committed art without a warning, and the comics screen
+// opens a window of its name only when a script registered one.
 #include <gtest/gtest.h>
 
+#include "engine/gui/gui.h"
 #include "framework/objects/achieve.h"
 #include "game/screens/achieve_widget.h"
 #include "game/screens/comics_widget.h"
@@ -45,6 +47,27 @@ TEST_F(ScreensTourTest, MapAndAchievementsVisits_BuildTheirScenesFromTheDataWith
     app->ShowComics("menu", "achieve");
     Frames(test::kSceneTicks);
     EXPECT_TRUE(NoWarning()) << WarningText();
+}
+
+TEST_F(ScreensTourTest, ComicsVisit_OpensTheComicsWindowOnlyOnceAScriptRegisteredOne)
+{
+    StartGame();
+    app->ShowComics("map", "menu");
+    Frames(test::kSceneTicks);
+    lines.clear();
+    app->ShowComics("comics1", "map");
+    ASSERT_EQ(Focused(), "comics");
+    Frames(test::kSceneTicks);
+    EXPECT_FALSE(game->gui->IsWindowOpen("map"));
+    EXPECT_TRUE(NoWarning()) << WarningText();
+
+    game->gui->AddWindow("comics");
+    app->ShowComics("map", "comics");
+    Frames(test::kSceneTicks);
+    app->ShowComics("comics1", "map");
+    Frames(test::kSceneTicks);
+    EXPECT_TRUE(game->gui->IsWindowOpen("comics"));
+    EXPECT_FALSE(game->gui->IsWindowOpen("map"));
 }
 
 }  // namespace
