@@ -15,7 +15,7 @@ constexpr uint32_t kShineColor = 0xFFFFFFDCu;
 constexpr uint32_t kNightColor = 0xFF6060C0u;
 constexpr uint32_t kPlainColor = 0xFFFFFFFFu;
 constexpr const char* kRainSound = "ambi_rain";
-// The light rays come in from the bottom-left corner of the view.
+// The light rays fan out from the top-left corner of the view (y grows upwards).
 constexpr float kShineLength = 768.0f;
 
 constexpr float kGoblinWorkRate = 0.2f;

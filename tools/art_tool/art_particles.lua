@@ -36,15 +36,25 @@ texture{
   end } },
 }
 
--- Shine rays: 8 rows, one ray each, picked by row.
+-- Shine rays: 8 rows of 16 px, one ray each, picked by row; the ray's source is at the
+-- left. The rays are drawn additively (one, one), which ignores alpha: the light is in
+-- the colour, so the ground is black and each ray fades to black across and along it.
+-- Several rays start at the same corner and add up there, hence the low peak. The
+-- texture wraps, so every row keeps a black pixel at its top and bottom and the first
+-- column stays black: filtering then never bleeds one ray into the next, nor a ray's
+-- bright start onto its far tip (the ninth pick, one row past the bottom, wraps onto row 0).
 texture{
   path = "particles/part_shine", size = { 128, 128 },
   draw = (function()
-    local ops = {}
+    local ops = { rect{ x = 0, y = 0, w = 128, h = 128, fill = "#000000ff" } }
+    local reach = { 128, 112, 124, 96, 120, 104, 128, 88 }
+    local peak = { "70", "58", "64", "50", "6c", "5c", "60", "54" }
     for row = 0, 7 do
-      ops[#ops + 1] = gradient{ x = 0, y = row * 16 + 2, w = 128, h = 12, from = "#fff6c0e0", to = "#fff6c000", direction = "right" }
-      ops[#ops + 1] = gradient{ x = 0, y = row * 16 + 6, w = 128 - row * 8, h = 4, from = "#ffffffff", to = "#ffffff00", direction = "right" }
+      local length = reach[row + 1]
+      ops[#ops + 1] = gradient{ x = 1 - length, y = row * 16 + 1, w = 2 * length, h = 14, from = "#fff0c4" .. peak[row + 1],
+                                to = "#fff0c400", direction = "radial" }
     end
+    ops[#ops + 1] = rect{ x = 0, y = 0, w = 1, h = 128, fill = "#000000ff" }
     return ops
   end)(),
 }
