@@ -59,30 +59,15 @@ public:
         SendWife();
         int slots = FreeWorkers() - WaitingOrders();
         std::array<int32_t, kResources> need = TaskNeeds();
-        bool blocked = false;
-        for (cGameObject* site : WantedSites()) {
-            if (!site->IsReachable()) {
-                blocked = true;
-                Note("site " + site->GetName() + " unreachable");
-                continue;
-            }
+        const std::vector<cGameObject*> sites = WantedSites();
+        bool blocked = Blocked(sites, need);
+        if (blocked) slots = OpenPaths(need, slots);
+        for (cGameObject* site : sites) {
+            if (!site->IsReachable()) continue;
             const int32_t code = site->GetOrderState();
             if (code == kOrderCannotPay) AddCost(need, Price(site));
             if (code == kOrderAllowed && slots > 0 && Give(site)) --slots;
         }
-        for (cWorker* worker : workers_) {
-            if (worker->IsCutOff()) {
-                blocked = true;
-                Note("worker " + worker->GetName() + " cut off");
-            }
-        }
-        for (size_t r = 0; r < kResources; ++r) {
-            if (need[r] > Stock(r) && Sources(r, false).empty() && !Sources(r, true).empty()) {
-                blocked = true;
-                Note(std::string("every ") + kResourceNames[r] + " source unreachable");
-            }
-        }
-        if (blocked) slots = OpenPaths(need, slots);
         Gather(need, slots);
         return clicks_;
     }
@@ -270,6 +255,30 @@ private:
         }
     }
 
+    // Whether something the tasks want lies out of reach: a site, a cut-off worker,
+    // or every source of a resource that is still missing.
+    bool Blocked(const std::vector<cGameObject*>& sites, const std::array<int32_t, kResources>& need)
+    {
+        bool blocked = false;
+        for (cGameObject* site : sites) {
+            if (site->IsReachable()) continue;
+            blocked = true;
+            Note("site " + site->GetName() + " unreachable");
+        }
+        for (cWorker* worker : workers_) {
+            if (!worker->IsCutOff()) continue;
+            blocked = true;
+            Note("worker " + worker->GetName() + " cut off");
+        }
+        for (size_t r = 0; r < kResources; ++r) {
+            if (need[r] > Stock(r) && Sources(r, false).empty() && !Sources(r, true).empty()) {
+                blocked = true;
+                Note(std::string("every ") + kResourceNames[r] + " source unreachable");
+            }
+        }
+        return blocked;
+    }
+
     // Barriers that can be cleared, nearest to the home first; a barrier the stock
     // cannot pay adds its price to what is gathered.
     int OpenPaths(std::array<int32_t, kResources>& need, int slots)
@@ -317,9 +326,10 @@ private:
         }
         std::vector<cGameObject*> tried;
         std::array<bool, kResources> priced{};
+        bool foodFirst = false;
         while (slots > 0) {
             size_t pick = kResources;
-            if (lack[kFood] > 0) {
+            if (foodFirst && lack[kFood] > 0) {
                 pick = kFood;
             } else {
                 for (size_t r = 0; r < kResources; ++r) {
@@ -334,6 +344,7 @@ private:
                 if (cGameObject* unpaid = Nearest(pick, kOrderCannotPay, tried)) {
                     const ResourceVector cost = unpaid->GetCost();
                     for (size_t r = 0; r < kResources; ++r) lack[r] += std::max(cost.At(r), 0);
+                    foodFirst = foodFirst || cost.At(kFood) > Stock(kFood);
                     continue;
                 }
             }
