@@ -15,6 +15,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "engine/gui/gui.h"
 #include "framework/app/player_base.h"
@@ -146,18 +147,25 @@ protected:
     {
         Rect frame;
         target->GetFrameRect(frame, -1);
+        std::vector<vec2> spots{target->GetPosition()};
         static constexpr std::array<float, 7> kSpots = {0.5f, 0.35f, 0.65f, 0.2f, 0.8f, 0.1f, 0.9f};
         for (const float fy : kSpots) {
-            for (const float fx : kSpots) {
-                const vec2 world{frame.x + frame.width * fx, frame.y + frame.height * fy};
-                int32_t part = 0;
-                if (HoverAt(world, part) != target || part != 1) continue;
-                pixel = WindowPixel(world);
-                if (!OnScreen(pixel) || coveredPixels_.count(pixel) != 0) continue;
-                return true;
-            }
+            for (const float fx : kSpots) spots.push_back(vec2{frame.x + frame.width * fx, frame.y + frame.height * fy});
+        }
+        for (const vec2& spot : spots) {
+            pixel = WindowPixel(spot);
+            if (!OnScreen(pixel) || coveredPixels_.count(pixel) != 0) continue;
+            // The hover pass sees the pixel's own world point, not the one aimed at.
+            int32_t part = 0;
+            if (HoverAt(PixelWorld(pixel), part) == target && part == 1) return true;
         }
         return false;
+    }
+    vec2 PixelWorld(const std::pair<int32_t, int32_t>& pixel)
+    {
+        const vec2 screen{static_cast<float>(pixel.first),
+                          static_cast<float>(kWindowHeight) - static_cast<float>(pixel.second)};
+        return level_->ScreenToWorld(screen);
     }
     static bool OnScreen(const std::pair<int32_t, int32_t>& pixel)
     {

@@ -99,7 +99,10 @@ private:
 
     bool Give(cObject* target)
     {
-        if (!click_(target)) return false;
+        if (!click_(target)) {
+            Note("could not click " + target->GetName());
+            return false;
+        }
         ++clicks_;
         return true;
     }
