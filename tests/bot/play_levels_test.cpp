@@ -39,7 +39,8 @@ TEST_P(PlayLevelTest, BotWinsTheLevel)
         }
         ASSERT_NO_FATAL_FAILURE(StartBotGame());
         result = PlayLevel(index, seed);
-        std::printf("[bot] %s: %s\n", Summary(index, result).c_str(), result.end.c_str());
+        std::printf("[bot] %s: %s%s\n", Summary(index, result).c_str(), result.end.c_str(),
+                    result.won ? "" : ("; " + result.note).c_str());
         if (result.won) break;
         traces += "seed " + std::to_string(seed) + ":\n" + result.trace;
     }

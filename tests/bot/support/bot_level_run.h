@@ -24,6 +24,7 @@ struct LevelResult {
     int32_t medal = 0;
     std::string end;    // "finish", "game_over: <text>" or "out of ticks"
     std::string trace;  // the failure trace
+    std::string note;   // why the bot could not go on, at its last round
 };
 
 class BotLevelRun : public BotHarness {
@@ -77,7 +78,8 @@ protected:
         }
         trace.Add(BotTrace::Line(*level_));
         trace.Add("end: " + result.end);
-        if (!bot.GetNote().empty()) trace.Add("bot: " + bot.GetNote());
+        result.note = bot.GetNote();
+        if (!result.note.empty()) trace.Add("bot: " + result.note);
         result.trace = trace.Text();
         return result;
     }
