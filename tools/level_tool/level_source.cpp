@@ -211,6 +211,30 @@ int PointToCellCall(lua_State* state)
     return 2;
 }
 
+// The folder part of a path, "." when it has none.
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Puts the script's folder and the library folders before Lua's own search path, so
+// a source can `require` the level library whatever folder the tool runs from.
+void SetModulePath(lua_State* state, const std::string& scriptPath, const std::vector<std::string>& libraryFolders)
+{
+    std::string searched = FolderOf(scriptPath) + "/?.lua;";
+    for (const std::string& folder : libraryFolders) searched += folder + "/?.lua;";
+    lua_getglobal(state, "package");
+    lua_getfield(state, -1, "path");
+    const char* own = lua_tostring(state, -1);
+    if (own != nullptr) searched += own;
+    lua_pop(state, 1);
+    lua_pushstring(state, searched.c_str());
+    lua_setfield(state, -2, "path");
+    lua_pop(state, 1);
+}
+
 void Register(lua_State* state, LevelSource& source, const char* name, lua_CFunction function)
 {
     lua_pushlightuserdata(state, &source);
@@ -220,7 +244,8 @@ void Register(lua_State* state, LevelSource& source, const char* name, lua_CFunc
 
 }  // namespace
 
-bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& error)
+bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& error,
+                     const std::vector<std::string>& libraryFolders)
 {
     std::unique_ptr<lua_State, LuaCloser> state(luaL_newstate());
     if (!state) {
@@ -228,6 +253,7 @@ bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& 
         return false;
     }
     luaL_openlibs(state.get());
+    SetModulePath(state.get(), path, libraryFolders);
     Register(state.get(), source, "level", &LevelCall);
     Register(state.get(), source, "object", &ObjectCall);
     Register(state.get(), source, "grid", &GridCall);

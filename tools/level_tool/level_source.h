@@ -47,7 +47,10 @@ struct LevelSource {
 };
 
 // Runs the script. False with a message when it fails or names an unknown class.
-bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& error);
+// The script's `require` finds modules beside the script and then in each folder of
+// libraryFolders (the shared level library lives in tools/levels/).
+bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& error,
+                     const std::vector<std::string>& libraryFolders = {});
 // Makes the objects in the level through the game's factory. The level's last id
 // becomes the highest id in use (or the source's last_id when that is higher), so
 // objects added later never take an id the level already holds. False with a

@@ -1,11 +1,14 @@
 // level_tool: compiles level sources into level files and dumps level files back.
-//   level_tool compile SOURCE.lua OUT.lvl
+//   level_tool compile [--lib FOLDER] SOURCE.lua OUT.lvl
 //   level_tool dump LEVEL.lvl OUT.lua
+// A source may `require` modules beside it, in the --lib folder and in the source
+// tree's tools/levels/ (the shared level library).
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/files/byte_stream.h"
 #include "framework/widgets/level_file.h"
@@ -19,16 +22,16 @@ namespace {
 
 int Usage()
 {
-    std::cerr << "usage: level_tool compile SOURCE.lua OUT.lvl\n"
+    std::cerr << "usage: level_tool compile [--lib FOLDER] SOURCE.lua OUT.lvl\n"
                  "       level_tool dump LEVEL.lvl OUT.lua\n";
     return 2;
 }
 
-int Compile(const std::string& sourcePath, const std::string& outPath)
+int Compile(const std::string& sourcePath, const std::string& outPath, const std::vector<std::string>& libraryFolders)
 {
     LevelSource source;
     std::string error;
-    if (!ReadLevelSource(sourcePath, source, error)) {
+    if (!ReadLevelSource(sourcePath, source, error, libraryFolders)) {
         std::cerr << sourcePath << ": " << error << "\n";
         return 1;
     }
@@ -79,11 +82,24 @@ int Dump(const std::string& levelPath, const std::string& outPath)
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) return Usage();
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::vector<std::string> libraryFolders;
+    for (size_t i = 0; i + 1 < arguments.size();) {
+        if (arguments[i] != "--lib") {
+            ++i;
+            continue;
+        }
+        libraryFolders.push_back(arguments[i + 1]);
+        arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i), arguments.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+    }
+#ifdef KELVARA_LEVEL_LIBRARY
+    libraryFolders.push_back(KELVARA_LEVEL_LIBRARY);
+#endif
+    if (arguments.size() != 3) return Usage();
     // Scenes hold map points, tiles and comic pages as well as the built-in types.
     RegisterFrameworkObjectTypes();
-    const std::string command = argv[1];
-    if (command == "compile") return Compile(argv[2], argv[3]);
-    if (command == "dump") return Dump(argv[2], argv[3]);
+    const std::string& command = arguments[0];
+    if (command == "compile") return Compile(arguments[1], arguments[2], libraryFolders);
+    if (command == "dump") return Dump(arguments[1], arguments[2]);
     return Usage();
 }

@@ -1,7 +1,7 @@
-# Compiles SOURCE, compares it with the committed LEVEL, dumps it back to Lua,
+# Compiles SOURCE (its `require`s found in LIB, the shared level library), compares it with the committed LEVEL, dumps it back to Lua,
 # compiles the dump and compares again.
 file(MAKE_DIRECTORY ${WORK})
-execute_process(COMMAND ${TOOL} compile ${SOURCE} ${WORK}/first.lvl RESULT_VARIABLE result)
+execute_process(COMMAND ${TOOL} compile --lib ${LIB} ${SOURCE} ${WORK}/first.lvl RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "compile failed: ${result}")
 endif()

@@ -1,0 +1,58 @@
+-- Level "000": the first farm. Six workers are wanted (two start, four house sites
+-- stand by the home). The hint chain walks the player through it: fell "tree0",
+-- mend "bridge0" over the eastern brook to the fields ("field0"), mend "bridge1"
+-- over the western brook, clear the log "barrier0" from the rock wall and let the
+-- wife cast the altar's spell ("altar0"), then build "house0".
+-- Compile: level_tool compile data/level/src/level000.lua data/level/level000.lvl
+local L = require("level_lib")
+
+L.begin("000")
+
+-- The home ground between the two brooks.
+local hx, hy = 15, 9
+L.home(hx, hy)
+L.worker(hx + 3, hy + 1, "worker0")
+L.worker(hx + 2, hy - 3, "worker1")
+L.figure("cWife", "wife", hx - 2, hy - 2, "wife")
+
+L.house(hx - 1, hy + 4, "house0")
+L.house(hx + 3, hy + 3, "house1")
+L.house(hx - 1, hy + 7, "house2")
+L.house(hx + 3, hy + 6, "house3")
+
+-- Trees round the home pay the first wood; one field feeds the start.
+L.tree(hx - 2, hy - 0, "tree0")
+L.tree(hx - 3, hy - 2, "tree1", "tree01_0")
+L.tree(hx - 1, hy - 4, "tree2")
+L.tree(hx + 1, hy - 5, "tree3", "tree00_3")
+L.tree(hx + 2, hy - 5, "tree4", "tree01_2")
+L.tree(hx - 3, hy - 4, "tree5")
+L.tree(hx + 4, hy - 2, "tree6", "tree01_0")
+L.tree(hx - 3, hy + 2, "tree7")
+L.tree(hx - 3, hy + 6, "tree8", "tree00_3")
+L.tree(hx - 3, hy + 1, "tree9")
+L.field(hx + 4, hy + 1, "field1")
+
+-- The eastern brook runs along cell column 20 with "bridge0"; its far bank holds
+-- the fields and a gold nugget.
+local east = 20
+L.block_line(east, 0, east, 24)
+L.barrier("bridge00", east, hy, "bridge0")
+L.field(east + 2, hy, "field0")
+L.field(east + 2, hy + 3, "field2", "field01")
+L.field(east + 4, hy + 1, "field3")
+L.tree(east + 5, hy - 2, "tree10")
+L.nugget(east + 2, hy - 3, "nugget0")
+
+-- The western brook along column 11 with "bridge1"; beyond it a rock wall along
+-- column 8 with the log "barrier0" in its gap, and the altar behind it.
+local west, wall, row = 11, 8, hy + 4
+L.block_line(west, 0, west, 24)
+L.barrier("bridge00", west, row, "bridge1")
+L.block_line(wall, 0, wall, 24)
+L.barrier("log00", wall, row, "barrier0")
+L.altar("spell_fast_workers", wall - 3, row - 1, "altar0")
+L.tree(wall + 1, row + 2, "tree11")
+L.tree(wall - 2, row + 3, "tree12", "tree01_0")
+
+L.finish()
