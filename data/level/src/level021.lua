@@ -1,0 +1,42 @@
+-- Level 021, "The lighthouse at the ford": the lighthouse ("lighthouse0", 250 wood)
+-- and eight workers from three. Two goblin camps ("base_enemy0" in the west,
+-- "base_enemy1" in the south) wake at nightfall; each steals only from the small
+-- grove beside it (link 21), so the woods round the home stay the player's. A
+-- sawmill site stretches the wood.
+-- Map letters: B home, h house sites, t trees, g the goblins' groves, f fields,
+-- o workers, L lighthouse, S sawmill, C camps.
+local scene = require("extras").scene("021", "lighthouse, night goblins")
+
+scene:map({
+  "                               ",
+  "               %%%             ",
+  "             %%%%%%            ",
+  "          ::%%%%%%%            ",
+  "       ::::::%%%%%%%           ",
+  "     :::::::::%%%%%%%          ",
+  "  ::::::::::::.%%%%%%%         ",
+  ":::::::::::.t..%%%%%%%         ",
+  " :::::::.hhh.hhh%%%%%%%        ",
+  "  ::::LL.hhh.hhh.%%%%%%:       ",
+  "  ::..LL...tt...t.%%...::      ",
+  "   :.....hhh...hhh.hhh..:      ",
+  "    :.g.thhh...hhh.hhh...:     ",
+  "     C.g..........t...t...:    ",
+  "     ::.t...t.BBB...t..t..:    ",
+  "      :g..t...BBB.o.t..f...:   ",
+  "       :....t.BBB....f..t%%%%  ",
+  "        :.........o...f..%%%%% ",
+  "        ::.SS.t..o...hhht%%%%% ",
+  "         :.SS..t...t.hhh::%%   ",
+  "          :......t.t.::::      ",
+  "           :.g..g.:::::        ",
+  "           :..C:::::           ",
+  "            :::::              ",
+  "             :                 ",
+}, {
+  L = { type = "cTunnelBuild", name = "lighthouse0", sprite = "lighthouse00", size = { 2, 2 }, door = true },
+  S = { type = "cPlant", name = "sawmill0", sprite = "sawmill00", size = { 2, 2 }, door = true },
+  C = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "goblin_wood", "30;1", 21) end,
+  g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 21) end,
+})
+scene:finish()

@@ -1,0 +1,40 @@
+-- Level 022, "The ice castle": the castle ("castle_ice") is paid off coin by coin,
+-- 400 money in all, with food to spare. The gold lies in seven nuggets east of the
+-- home. Two goblin camps ("base_enemy0" in the west, "base_enemy1" in the south)
+-- wake at nightfall and steal only from the groves beside them (link 22).
+-- Map letters: B home, h house sites, n nuggets, t trees, g the goblins' groves,
+-- f fields, o workers, I ice castle, C camps.
+local scene = require("extras").scene("022", "ice castle, night goblins")
+
+scene:map({
+  "                               ",
+  "               %%%             ",
+  "             %%%%%%            ",
+  "          ::%%%%%%%            ",
+  "       ::::::%%%%%%%           ",
+  "     :::::::::%%%%%%%          ",
+  "  ::::::::::::.%%%%%%%         ",
+  ":::::::::::....%%%%%%%         ",
+  " :::::::........%%%%%%%        ",
+  "  ::::...IIII....%%%%%%:       ",
+  "  ::.....IIII.....%%...::      ",
+  "   :.hhh.IIII......hhh..:      ",
+  "    :hhh.....t..t..hhh...:     ",
+  "     C.g..........t.......:    ",
+  "     ::....t..BBB.....n...:    ",
+  "      :gf.....BBB.o.n...n..:   ",
+  "       :......BBB......n.%%%%  ",
+  "        :f........o..n...%%%%% ",
+  "        ::.......o..n....%%%%% ",
+  "         :..t.........n.::%%   ",
+  "          :....t.....::::      ",
+  "           :.g..g.:::::        ",
+  "           :..C:::::           ",
+  "            :::::              ",
+  "             :                 ",
+}, {
+  I = { type = "cTunnelBuild", name = "castle_ice", sprite = "castle_ice", size = { 4, 3 }, door = true },
+  C = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "goblin_wood", "30;1", 22) end,
+  g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 22) end,
+})
+scene:finish()

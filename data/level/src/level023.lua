@@ -1,0 +1,40 @@
+-- Level 023, "The advisor's tower": three advisor towers ("tower_advisor", data 0, 1
+-- and 2, 120 money each) north of the home; only the one the advisor chose ends the
+-- level. The gold lies in six nuggets ("achieve_money" when the last is spent). A
+-- tank ("tank0") on the western rise sweeps the low ground south-east of it, very
+-- slowly; nothing the level needs lies in its lane.
+-- Map letters: B home, n nuggets, t trees, f fields, o workers, A advisor towers, K tank.
+local scene = require("extras").scene("023", "advisor towers, tank")
+
+scene:map({
+  "                               ",
+  "               %%%             ",
+  "             %%%%%%            ",
+  "          ::%%%%%%%            ",
+  "       ::::::%%%%%%%           ",
+  "     :::::::::%%%%%%%          ",
+  "  ::::::::::::.%%%%%%%         ",
+  ":::::::::::....%%%%%%%         ",
+  " :::::::........%%%%%%%        ",
+  "  ::::......AA..n%%%%%%:       ",
+  "  ::....AA..AA....%%...::      ",
+  "   :....AA........AA....:      ",
+  "    :..........n..AA.....:     ",
+  "     :.....n..............:    ",
+  "     ::.K.....BBB....n....:    ",
+  "      :.......BBB.o....n...:   ",
+  "       :..t...BBB...n....%%%%  ",
+  "        :.........o...f..%%%%% ",
+  "        ::.t.....o...f...%%%%% ",
+  "         :.............f::%%   ",
+  "          :..t.......::::      ",
+  "           :......:::::        ",
+  "           :...:::::           ",
+  "            :::::              ",
+  "             :                 ",
+}, {
+  A = { type = "cTunnelBuild", name = { "tower_advisor0", "tower_advisor1", "tower_advisor2" }, sprite = "tower_advisor",
+        data = { 0, 1, 2 }, size = { 2, 2 }, door = true },
+  K = { type = "cTank", name = "tank0", sprite = "tank" },
+})
+scene:finish()

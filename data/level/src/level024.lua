@@ -1,0 +1,42 @@
+-- Level 024, "The wheat road": the lighthouse ("lighthouse0", 250 wood) and 300
+-- money. Three fields feed the axes and the picks (300 food gathered gives
+-- "achieve_wheat"). Two slow bandits walk a loop of way points in the southern
+-- meadow, far below the work round the home.
+-- Map letters: B home, n nuggets, t trees, f fields, o workers, L lighthouse, b bandits.
+local scene = require("extras").scene("024", "lighthouse, money, bandits")
+
+scene:map({
+  "                               ",
+  "               %%%             ",
+  "             %%%%%%            ",
+  "          ::%%%%%%%            ",
+  "       ::::::%%%%%%%           ",
+  "     :::::::::%%%%%%%          ",
+  "  ::::::::::::.%%%%%%%         ",
+  ":::::::::::....%%%%%%%         ",
+  " :::::::..t..t..%%%%%%%        ",
+  "  ::::..LL.......%%%%%%:       ",
+  "  ::....LL..t..t.t%%...::      ",
+  "   :..t.......BBB...n...:      ",
+  "    :.t....n..BBB.o...n..:     ",
+  "     :.t.t....BBB....n....:    ",
+  "     ::.....n.....o.t..f..:    ",
+  "      :...t...t..o...f..t..:   ",
+  "       :....t...t..t..f..%%%%  ",
+  "        :................%%%%% ",
+  "        ::...............%%%%% ",
+  "         :..............::%%   ",
+  "          :.....b....::::      ",
+  "           :...b..:::::        ",
+  "           :...:::::           ",
+  "            :::::              ",
+  "             :                 ",
+}, {
+  L = { type = "cTunnelBuild", name = "lighthouse0", sprite = "lighthouse00", size = { 2, 2 }, door = true },
+  b = { type = "cBandit", name = { "bandit0", "bandit1" }, sprite = "bandit" },
+})
+-- The bandits' loop, in walking order.
+for i, cell in ipairs({ { 13, 3 }, { 15, 2 }, { 19, 4 }, { 16, 5 } }) do
+  scene:put({ type = "cWayPoint", cell = cell, name = "way" .. (i - 1) })
+end
+scene:finish()

@@ -1,0 +1,45 @@
+-- Level 025, "The trader's prison": 250 food, 250 wood and 250 money. A bandit
+-- ("bandit0") walks the eastern woods and locks the workers he catches in the
+-- prison ("prison0") beside them; the wife opens it for 80 mana, which the well
+-- gives. The main woods, nuggets and fields lie west and north of the home, out of
+-- his way.
+-- Map letters: B home, h house sites, n nuggets, t trees, f fields, w well,
+-- o workers, W wife, J prison, b bandit.
+local scene = require("extras").scene("025", "bandit and prison")
+
+scene:map({
+  "                               ",
+  "               %%%             ",
+  "             %%%%%%            ",
+  "          ::%%%%%%%            ",
+  "       ::::::%%%%%%%           ",
+  "     :::::::::%%%%%%%          ",
+  "  ::::::::::::.%%%%%%%         ",
+  ":::::::::::..t.%%%%%%%         ",
+  " :::::::.tt....t%%%%%%%        ",
+  "  ::::.....hhh...%%%%%%:       ",
+  "  ::..thhh.hhh.n.t%%...::      ",
+  "   :.t.hhh..............:      ",
+  "    :.....t.n.n.n........:     ",
+  "     :f.t...W....n...t....:    ",
+  "     ::...BBB..t........t.:    ",
+  "      :f..BBB.o.......JJ...:   ",
+  "       :..BBB....t....JJ.%%%%  ",
+  "        :w....o..........%%%%% ",
+  "        ::...o.......b..t%%%%% ",
+  "         :f.t...t.......::%%   ",
+  "          :...t......::::      ",
+  "           :......:::::        ",
+  "           :...:::::           ",
+  "            :::::              ",
+  "             :                 ",
+}, {
+  W = { type = "cWife", name = "wife", sprite = "wife" },
+  J = { type = "cPrison", name = "prison0", sprite = "", size = { 2, 2 }, door = true },
+  b = { type = "cBandit", name = "bandit0", sprite = "bandit" },
+})
+-- The bandit's loop, in walking order.
+for i, cell in ipairs({ { 20, 5 }, { 24, 5 }, { 25, 9 }, { 22, 12 }, { 20, 10 } }) do
+  scene:put({ type = "cWayPoint", cell = cell, name = "way" .. (i - 1) })
+end
+scene:finish()

@@ -1,0 +1,36 @@
+-- Level 031, "The beacon": the lighthouse ("lighthouse0", "lighthouse00") alone,
+-- 250 wood paid off log by log. The woods ring the home; three fields pay for the
+-- axes.
+-- Map letters: B home, t trees, f fields, o workers, L lighthouse.
+local scene = require("extras").scene("031", "lighthouse")
+
+scene:map({
+  "                               ",
+  "               %%%             ",
+  "             %%%%%%            ",
+  "          ::%%%%%%%            ",
+  "       ::::::%%%%%%%           ",
+  "     :::::::::%%%%%%%          ",
+  "  ::::::::::::.%%%%%%%         ",
+  ":::::::::::.t..%%%%%%%         ",
+  " :::::::........%%%%%%%        ",
+  "  ::::.t......t.t%%%%%%:       ",
+  "  ::......LL......%%...::      ",
+  "   :..t...LL...t...t....:      ",
+  "    :............t....t..:     ",
+  "     :.t............t.....:    ",
+  "     ::.......BBB.........:    ",
+  "      :..t....BBB.o....ft..:   ",
+  "       :......BBB....f...%%%%  ",
+  "        :.........o...f..%%%%% ",
+  "        ::.......o......t%%%%% ",
+  "         :...t.....t....::%%   ",
+  "          :.....t....::::      ",
+  "           :t..t.t:::::        ",
+  "           :...:::::           ",
+  "            :::::              ",
+  "             :                 ",
+}, {
+  L = { type = "cTunnelBuild", name = "lighthouse0", sprite = "lighthouse00", size = { 2, 2 }, door = true },
+})
+scene:finish()

@@ -1,0 +1,43 @@
+-- Level 032, "The dark altar": six workers from two, 400 mana and 200 wood. The
+-- enemy altar ("altar_enemy0") silences one of the player's towers each minute;
+-- the towers guard the home against the goblins of the three camps
+-- ("base_enemy0".."base_enemy2"), which wake at nightfall and steal only from the
+-- groves beside them (link 32). Three wells give the mana.
+-- Map letters: B home, h house sites, n nugget, t trees, g the goblins' groves,
+-- f fields, w wells, o workers, E enemy altar, T tower sites, C camps.
+local scene = require("extras").scene("032", "enemy altar, night goblins")
+
+scene:map({
+  "                               ",
+  "               %%%             ",
+  "             %%%%%%            ",
+  "          ::%%%%%%%            ",
+  "       ::::::%%%%%%%           ",
+  "     :::::::::%%%%%%%          ",
+  "  ::::::::::::.%%%%%%%         ",
+  ":::::::::::.t..%%%%%%%         ",
+  " :::::::.hhh.hhh%%%%%%%        ",
+  "  ::::.t.hhh.hhht%%%%%%:       ",
+  "  ::....g...t....t%%...::      ",
+  "   :.hhht.......t.hhh.t.:      ",
+  "    :hhh..ttT..t..hhhEE..:     ",
+  "     C.......t.......EEt..:    ",
+  "     ::.......BBB...t...t.:    ",
+  "      :g...w..BBB.o.n..f.t.:   ",
+  "       :.t....BBB....f..t%%C%  ",
+  "        :.w.......ot..f..%%%%% ",
+  "        ::.............gt%%%%% ",
+  "         :..w.t...Tt..g.::%%   ",
+  "          :......t...::::      ",
+  "           :.g.tg.:::::        ",
+  "           :..C:::::           ",
+  "            :::::              ",
+  "             :                 ",
+}, {
+  E = { type = "cAltarEnemy", name = "altar_enemy0", sprite = "altar00", tag = "enemy_spell_kill_towers;60",
+        size = { 2, 2 } },
+  T = { type = "cTower", name = { "tower0", "tower1" }, sprite = "tower00" },
+  C = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "goblin_wood", "30;1", 32) end,
+  g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 32) end,
+})
+scene:finish()

@@ -1,0 +1,34 @@
+-- Level 033, "The quiet valley": eight workers from three, and no enemy. Six house
+-- sites, the woods round the home and three fields.
+-- Map letters: B home, h house sites, t trees, f fields, o workers.
+local scene = require("extras").scene("033", "houses")
+
+scene:map({
+  "                               ",
+  "               %%%             ",
+  "             %%%%%%            ",
+  "          ::%%%%%%%            ",
+  "       ::::::%%%%%%%           ",
+  "     :::::::::%%%%%%%          ",
+  "  ::::::::::::.%%%%%%%         ",
+  ":::::::::::.t..%%%%%%%         ",
+  " :::::::.hhh.hhh%%%%%%%        ",
+  "  ::::.t.hhh.hhht%%%%%%:       ",
+  "  ::..............%%...::      ",
+  "   :.hhh.hhh......hhh...:      ",
+  "    :hhh.hhh...t..hhh....:     ",
+  "     :.t...............t..:    ",
+  "     ::.t.....BBB...t.....:    ",
+  "      :...t...BBB.o....f.t.:   ",
+  "       :......BBB....f..t%%%%  ",
+  "        :..t......o...f..%%%%% ",
+  "        ::.......o...hhh.%%%%% ",
+  "         :...t.....t.hhh::%%   ",
+  "          :......t...::::      ",
+  "           :......:::::        ",
+  "           :...:::::           ",
+  "            :::::              ",
+  "             :                 ",
+}, {
+})
+scene:finish()

@@ -1,0 +1,44 @@
+-- Level 034, "The water of life": the fountain's house ("source_life_water") is
+-- paid off coin by coin, 1000 money in all, and 400 mana is gathered. Thirteen
+-- nuggets lie east of the home, a gold mill site beside them; three wells stand
+-- west. The fountain ("anim=source_fountain") shows once the house is finished.
+-- Map letters: B home, h house sites, n nuggets, t trees, f fields, w wells,
+-- o workers, Q the fountain's house, G gold mill.
+local scene = require("extras").scene("034", "water of life, nuggets, wells")
+
+scene:map({
+  "                               ",
+  "               %%%             ",
+  "             %%%%%%            ",
+  "          ::%%%%%%%            ",
+  "       ::::::%%%%%%%           ",
+  "     :::::::::%%%%%%%          ",
+  "  ::::::::::::.%%%%%%%         ",
+  ":::::::::::..w.%%%%%%%         ",
+  " ::::hhh.....hhh%%%%%%%        ",
+  "  :::hhhtQQQQhhh.%%%%%%:       ",
+  "  ::.....QQQQ.....%%...::      ",
+  "   :..w..QQQQ...n..n..n.:      ",
+  "    :....QQQQ.n..n..GG...:     ",
+  "     :..............GG.n..:    ",
+  "     ::w......BBB.........:    ",
+  "      :..t.n..BBB.o...n.n..:   ",
+  "       :......BBB........%%%%  ",
+  "        :.f.......o.n....%%%%% ",
+  "        ::.......o....n.n%%%%% ",
+  "         :.f...t........::%%   ",
+  "          :..f....n..::::      ",
+  "           :....t.:::::        ",
+  "           :...:::::           ",
+  "            :::::              ",
+  "             :                 ",
+}, {
+  Q = { size = { 4, 4 }, make = function(s, x, y)
+    local building = s:site({ type = "cTunnelBuild", cell = { x, y }, name = "source_life_water",
+                              sprite = "source_life_water" })
+    s:put({ type = "cDecor", cell = { x, y }, name = "fountain", sprite = "anim=source_fountain" })
+    return building
+  end },
+  G = { type = "cPlant", name = "goldmill0", sprite = "goldmill00", size = { 2, 2 }, door = true },
+})
+scene:finish()

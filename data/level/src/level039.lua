@@ -1,0 +1,38 @@
+-- Level 039, "Gravik's village": seven workers from two and 300 money. With mana
+-- to spare, the wife can cast the altar's quick-hands spell ("altar0",
+-- "spell_fast_workers") to hurry the work.
+-- Map letters: B home, h house sites, n nuggets, t trees, f fields, o workers,
+-- W wife, A altar.
+local scene = require("extras").scene("039", "houses, money, fast workers")
+
+scene:map({
+  "                               ",
+  "               %%%             ",
+  "             %%%%%%            ",
+  "          ::%%%%%%%            ",
+  "       ::::::%%%%%%%           ",
+  "     :::::::::%%%%%%%          ",
+  "  ::::::::::::.%%%%%%%         ",
+  ":::::::::::.t..%%%%%%%         ",
+  " :::::::.hhh.hhh%%%%%%%        ",
+  "  ::::.t.hhh.hhht%%%%%%:       ",
+  "  ::............n.%%...::      ",
+  "   :.hhht.AA.hhh..hhh...:      ",
+  "    :hhh..AA.hhh..hhh.n..:     ",
+  "     :......W....t........:    ",
+  "     ::.t.....BBB...n.....:    ",
+  "      :.......BBB.o....f.t.:   ",
+  "       :......BBB....f..n%%%%  ",
+  "        :..t......o...f..%%%%% ",
+  "        ::...........hhht%%%%% ",
+  "         :..n......t.hhh::%%   ",
+  "          :......t...::::      ",
+  "           :......:::::        ",
+  "           :...:::::           ",
+  "            :::::              ",
+  "             :                 ",
+}, {
+  W = { type = "cWife", name = "wife", sprite = "wife" },
+  A = { type = "cAltar", name = "altar0", sprite = "spell_fast_workers", size = { 2, 2 }, door = true },
+})
+scene:finish()
