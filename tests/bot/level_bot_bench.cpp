@@ -82,7 +82,7 @@ public:
     {
         EnterLevel(index, 1);
         PassTalk();
-        test::LevelBot bot(*level_, [this](cObject* target) { return ClickObject(target); });
+        test::LevelBot bot(*level_, [this](cObject* target, int32_t part) { return ClickObject(target, part); });
         for (int tick = 0; tick < kWarmUpTicks && !level_->IsPaused(); ++tick) {
             if (tick % kDecisionTicks == 0) bot.Decide();
             Tick();

@@ -19,6 +19,7 @@
 
 #include "engine/gui/gui.h"
 #include "framework/app/player_base.h"
+#include "framework/objects/game_object.h"
 #include "framework/objects/object.h"
 #include "framework/objects/small_math.h"
 #include "game/level/magic_widget.h"
@@ -104,13 +105,14 @@ protected:
     // would take the hover, moves there, ticks, and presses and releases only when
     // the hover pass picked the object. False when no such pixel was found, the
     // hover went elsewhere (something walked in between) or a window took the press.
-    bool ClickObject(cObject* target)
+    // A part above 1 aims at that part of the object (a plant's seat).
+    bool ClickObject(cObject* target, int32_t part = 1)
     {
         std::pair<int32_t, int32_t> pixel;
-        if (target == nullptr || !AimAt(target, pixel)) return false;
+        if (target == nullptr || !AimAt(target, pixel, part)) return false;
         MoveMouse(pixel.first, pixel.second);
         Tick();
-        if (level_->GetHoveredObject() != target) return false;
+        if (level_->GetHoveredObject() != target || level_->GetHoveredPart() != part) return false;
         const bool taken = game->OnMouseDown(0, pixel.first, pixel.second) != 0;
         game->OnMouseUp(0, pixel.first, pixel.second);
         if (taken) coveredPixels_.insert(pixel);
@@ -141,12 +143,16 @@ protected:
         return found;
     }
 
-    // A pixel of the target's frame that the hover pass gives to the target itself
-    // (part 1), away from the view's edges and from pixels a window covered before.
-    bool AimAt(cObject* target, std::pair<int32_t, int32_t>& pixel)
+    // A pixel of the target's frame (or of the wanted part's rectangle) that the
+    // hover pass gives to the target's wanted part, away from the view's edges and from pixels a window covered before.
+    bool AimAt(cObject* target, std::pair<int32_t, int32_t>& pixel, int32_t wanted = 1)
     {
         Rect frame;
-        target->GetFrameRect(frame, -1);
+        if (auto* object = dynamic_cast<cGameObject*>(target)) {
+            object->GetRect(frame, wanted);
+        } else {
+            target->GetFrameRect(frame, -1);
+        }
         std::vector<vec2> spots{target->GetPosition()};
         static constexpr std::array<float, 7> kSpots = {0.5f, 0.35f, 0.65f, 0.2f, 0.8f, 0.1f, 0.9f};
         for (const float fy : kSpots) {
@@ -157,7 +163,7 @@ protected:
             if (!OnScreen(pixel) || coveredPixels_.count(pixel) != 0) continue;
             // The hover pass sees the pixel's own world point, not the one aimed at.
             int32_t part = 0;
-            if (HoverAt(PixelWorld(pixel), part) == target && part == 1) return true;
+            if (HoverAt(PixelWorld(pixel), part) == target && part == wanted) return true;
         }
         return false;
     }

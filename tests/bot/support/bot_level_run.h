@@ -21,6 +21,7 @@ struct LevelResult {
     uint32_t seed = 0;
     int ticks = 0;
     float levelTime = 0.0f;
+    float timeLimit = 0.0f;  // as the level screen keeps it (0: none)
     int32_t medal = 0;
     std::string end;    // "finish", "game_over: <text>" or "out of ticks"
     std::string trace;  // the failure trace
@@ -46,7 +47,7 @@ protected:
         result.talkClicked = PassTalk();
         const float limit = level_->timeLimit > 0.0f ? level_->timeLimit : kNoLimitSeconds;
         const int budget = static_cast<int>(2.0f * limit * static_cast<float>(kTicksPerSecond));
-        LevelBot bot(*level_, [this](cObject* target) { return ClickObject(target); });
+        LevelBot bot(*level_, [this](cObject* target, int32_t part) { return ClickObject(target, part); });
         BotTrace trace;
         const int start = Ticks();
         int nextDecision = start;
@@ -64,6 +65,7 @@ protected:
         result.ticks = Ticks() - start;
         result.levelTime = level_->GetLevelTime();
         result.medal = level_->GetMedal();
+        result.timeLimit = level_->timeLimit;
         if (WindowOpen("finish") && level_->gameOverText.empty()) {
             result.won = true;
             result.end = "finish";
@@ -84,12 +86,13 @@ protected:
         return result;
     }
 
-    // "level 003 seed 1 won in 212.4 s, medal 3 (ticks 6400)"
+    // "level 003 seed 1 won in 212.4 s of 480 s, medal 3 (ticks 6400)"
     static std::string Summary(uint32_t index, const LevelResult& result)
     {
-        char line[160];
-        std::snprintf(line, sizeof line, "level %03u seed %u %s in %.1f s, medal %d (ticks %d)%s", index, result.seed,
-                      result.won ? "won" : "lost", static_cast<double>(result.levelTime), result.medal, result.ticks,
+        char line[192];
+        std::snprintf(line, sizeof line, "level %03u seed %u %s in %.1f s of %.0f s, medal %d (ticks %d)%s", index,
+                      result.seed, result.won ? "won" : "lost", static_cast<double>(result.levelTime),
+                      static_cast<double>(result.timeLimit), result.medal, result.ticks,
                       result.talkClicked ? "" : " [talk not clickable]");
         return line;
     }

@@ -23,6 +23,7 @@
 #include "objects/enemy.h"
 #include "objects/hero.h"
 #include "objects/level_contract.h"
+#include "objects/plant.h"
 #include "objects/prison.h"
 #include "objects/tunnel_build.h"
 #include "objects/wife.h"
@@ -32,7 +33,8 @@ namespace test {
 
 class LevelBot {
 public:
-    using Click = std::function<bool(cObject*)>;
+    // Clicks the object's part (1: the object itself); true when the click went in.
+    using Click = std::function<bool(cObject*, int32_t)>;
 
     // Stock indices of the four resources, and their task names.
     static constexpr size_t kWood = 0;
@@ -44,6 +46,11 @@ public:
     // An enemy this close to a worker or the home draws the hero.
     static constexpr float kThreatRange = 320.0f;
     static constexpr int32_t kFreezeWaterSpell = 3;
+    // What the stock must hold of a building's price left before workers go to pay.
+    static constexpr int32_t kTunnelFloat = 30;
+    // A plant pays off for a lack this large, and takes a worker only from this many.
+    static constexpr int32_t kPlantWorth = 150;
+    static constexpr size_t kHandsForPlant = 4;
     static constexpr const char* kHouse = "house00";
     static constexpr const char* kAdvisorTower = "tower_advisor";
 
@@ -63,10 +70,16 @@ public:
         bool blocked = Blocked(sites, need);
         if (blocked) slots = OpenPaths(need, slots);
         for (cGameObject* site : sites) {
-            if (!site->IsReachable()) continue;
-            const int32_t code = site->GetOrderState();
-            if (code == kOrderCannotPay) AddCost(need, Price(site));
-            if (code == kOrderAllowed && slots > 0 && Give(site)) --slots;
+            // A building paid off while it is worked needs its whole price gathered.
+            if (site->IsReachable() && (site->GetOrderState() == kOrderCannotPay || IsPaidOff(site)))
+                AddCost(need, Price(site));
+        }
+        if (slots > 0 && BuildSpareHouse(need)) --slots;
+        if (slots > 0 && Invest(need)) --slots;
+        for (cGameObject* site : sites) {
+            if (!site->IsReachable() || site->GetOrderState() != kOrderAllowed) continue;
+            if (auto* tunnel = dynamic_cast<cTunnelBuild*>(site); tunnel != nullptr && !KeepsPaying(*tunnel)) continue;
+            if (slots > 0 && Give(site)) --slots;
         }
         Gather(need, slots);
         return clicks_;
@@ -97,9 +110,9 @@ private:
         }
     }
 
-    bool Give(cObject* target)
+    bool Give(cObject* target, int32_t part = 1)
     {
-        if (!click_(target)) {
+        if (!click_(target, part)) {
             Note("could not click " + target->GetName());
             return false;
         }
@@ -256,6 +269,62 @@ private:
                                          : build->GetLevel() < 0;
             if (wanted && std::find(sites.begin(), sites.end(), object) == sites.end()) sites.push_back(object);
         }
+    }
+
+    static bool IsPaidOff(cGameObject* site) { return dynamic_cast<cTunnelBuild*>(site) != nullptr; }
+
+    // A plant for a resource still much lacking: built when the stock pays it, and
+    // one worker seated in it once built (a seated worker makes the plant take that
+    // resource's deliveries, credited times its factor), while hands are plenty.
+    bool Invest(const std::array<int32_t, kResources>& need)
+    {
+        for (cGameObject* object : objects_) {
+            auto* plant = dynamic_cast<cPlant*>(object);
+            if (plant == nullptr || !plant->IsReachable()) continue;
+            const auto r = static_cast<size_t>(plant->GetResourceKind());
+            if (r >= kResources || need[r] - Stock(r) < kPlantWorth) continue;
+            if (plant->GetLevel() < 0) {
+                if (plant->GetOrderState() == kOrderAllowed && Give(plant)) return true;
+                continue;
+            }
+            if (plant->GetState() == kStateWorking || workers_.size() < kHandsForPlant) continue;
+            const std::vector<int32_t>& seats = plant->GetSeats();
+            if (std::count(seats.begin(), seats.end(), cPlant::kSeatFree) != static_cast<long>(seats.size())) continue;
+            if (!seats.empty() && Give(plant, cPlant::kFirstSeatPart)) return true;
+        }
+        return false;
+    }
+
+    // Workers on a building paid off while it is worked leave when the stock runs
+    // dry; they go only while the stock holds a share of what is left to pay.
+    bool KeepsPaying(cTunnelBuild& tunnel) const
+    {
+        const ResourceVector& left = tunnel.GetPriceLeft();
+        for (size_t r = 0; r < kResources; ++r) {
+            if (left.At(r) > 0 && Stock(r) < std::min(left.At(r), kTunnelFloat)) return false;
+        }
+        return true;
+    }
+
+    // More hands for a long job: a house on a free site when the stock pays it
+    // beyond what the tasks still need (the population tasks build theirs anyway).
+    bool BuildSpareHouse(const std::array<int32_t, kResources>& need)
+    {
+        for (const TaskRecord& task : level_.Tasks().records) {
+            if (task.kind == kTypeWorker || task.name == kHouse) return false;
+        }
+        std::vector<cGameObject*> houses;
+        AddSites(houses, kHouse, false);
+        for (cGameObject* house : houses) {
+            if (!house->IsReachable() || house->GetOrderState() != kOrderAllowed) continue;
+            const ResourceVector cost = house->GetCost();
+            bool spare = true;
+            for (size_t r = 0; r < kResources; ++r) {
+                if (cost.At(r) > 0) spare = spare && Stock(r) - std::max(need[r], 0) >= cost.At(r);
+            }
+            if (spare && Give(house)) return true;
+        }
+        return false;
     }
 
     // Whether something the tasks want lies out of reach: a site, a cut-off worker,
