@@ -53,6 +53,9 @@ public:
     static constexpr size_t kHandsForPlant = 4;
     static constexpr const char* kHouse = "house00";
     static constexpr const char* kAdvisorTower = "tower_advisor";
+    static constexpr const char* kGameOverTree = "tree_game_over";
+    static constexpr const char* kGameOverStone = "stone_game_over";
+    static constexpr int32_t kBarrierCleared = 2;
 
     LevelBot(cMagicWidget& level, Click click) : level_(level), click_(std::move(click)) {}
 
@@ -378,10 +381,21 @@ private:
         std::vector<cGameObject*> found;
         for (cGameObject* object : objects_) {
             if (!object->IsKindOf(kTypeSource) && !object->IsKindOf(kTypeField) && !object->IsKindOf(kTypeItem)) continue;
-            if (object->IsReachable() == unreachable) continue;
+            if (object->IsReachable() == unreachable || Forbidden(object)) continue;
             if (object->GetYield().At(r) > 0) found.push_back(object);
         }
         return found;
+    }
+
+    // The marked tree that loses the level when it falls while its stone still
+    // stands (the level's hint says so): left alone until the stone is cleared.
+    bool Forbidden(cGameObject* object) const
+    {
+        if (object->GetName() != kGameOverTree) return false;
+        for (cGameObject* other : objects_) {
+            if (other->GetName() == kGameOverStone && other->GetState() != kBarrierCleared) return true;
+        }
+        return false;
     }
 
     // Fills the free slots with sources of what is missing: food first, then the
