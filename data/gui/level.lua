@@ -1,6 +1,6 @@
 -- The "level" window: the head-up display of a level. Along the top: the four stock
--- counters, each after its resource icon, the time bar and the day/night dial with
--- its pictures. At the top right: three task rows, each a frame (hovering it opens
+-- counters, each after its resource icon, the clock and the time bar, and the
+-- day/night dial with its pictures. At the top right: three task rows, each a frame (hovering it opens
 -- the task's tooltip) with its icon and two texts. At the bottom right: the menu
 -- button that opens the pause menu.
 
@@ -59,15 +59,18 @@ function FillWindow(wnd)
     ignoreCtrl(makeLabel(wnd, entry.name, { x = x + 28, y = top, w = 76, h = 44 }, "0"), true)
   end
 
+  -- The clock beside the time bar; the level's time warnings burst from it.
+  ignoreCtrl(makeImage(wnd, "spin", "spin", { x = 462, y = top + 4, w = 36, h = 36 }), true)
+  local timeRect = { x = 500, y = top + 14, w = 92, h = 16 }
   local timeBack = createFrameCtrl(wnd, "time_back")
   setCtrlTexture(timeBack, skin)
   setCtrlUVFrame(timeBack, progressBackCell, { x = barBorder, y = barBorder })
-  setCtrlFrame(timeBack, { x = 470, y = top + 14, w = 120, h = 16 }, { x = 6, y = 6 })
+  setCtrlFrame(timeBack, timeRect, { x = 6, y = 6 })
   ignoreCtrl(timeBack, true)
   local time = createProgressBarSysCtrl(wnd, "time")
   setCtrlTexture(time, skin)
   setCtrlUVRect(time, progressCell)
-  setCtrlRect(time, { x = 470, y = top + 14, w = 120, h = 16 })
+  setCtrlRect(time, timeRect)
   ignoreCtrl(time, true)
 
   -- The dial sweeps over the day or night picture; "no_night" stands in on levels

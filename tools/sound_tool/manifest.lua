@@ -65,6 +65,23 @@ sound{ path = "sound/hint", peak = 0.6, voices = {
   { wave = "sine", freq = note("A5"), attack = 0.003, release = 0.3, level = 0.4 },
   { wave = "sine", at = 0.09, freq = note("D6"), attack = 0.003, release = 0.4, level = 0.35 },
 } }
+-- A level won: a bright fanfare climbing to a held major chord with a shimmer.
+local function fanfare()
+  local voices = {}
+  local notes = { "G4", "C5", "E5", "G5" }
+  for i, name in ipairs(notes) do
+    local at = (i - 1) * 0.13
+    voices[#voices + 1] = { wave = "square", duty = 0.25, at = at, freq = note(name), attack = 0.006, hold = 0.07,
+                            release = 0.16, level = 0.25, cutoff = 3800 }
+  end
+  for _, name in ipairs({ "C5", "E5", "G5", "C6" }) do
+    voices[#voices + 1] = { wave = "triangle", at = 0.52, freq = note(name), attack = 0.02, hold = 0.45, release = 0.7,
+                            level = 0.18, vibrato_rate = 5, vibrato_depth = 0.004 }
+  end
+  voices[#voices + 1] = { wave = "sine", at = 0.52, freq = note("C7"), attack = 0.01, release = 0.9, level = 0.08 }
+  return voices
+end
+sound{ path = "sound/level_success", voices = fanfare() }
 -- A soft whoosh: filtered noise swelling and fading.
 sound{ path = "sound/whoosh", peak = 0.6, voices = {
   { wave = "noise", attack = 0.15, release = 0.25, level = 0.6, cutoff = 1200, seed = 5 },

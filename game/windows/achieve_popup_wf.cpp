@@ -1,0 +1,25 @@
+// The achievement pop-up's handler: the countdown that starts its fade-out.
+#include "game/windows/achieve_popup_wf.h"
+
+#include "engine/gui/gui.h"
+#include "engine/gui/window.h"
+
+namespace {
+
+constexpr float kMillisecondsPerSecond = 1000.0f;
+
+}  // namespace
+
+int32_t cAchievePopupWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second)
+{
+    if (IsClosingOrFailed()) return cBaseWF::OnEvent(window, code, first, second);
+    if (code == vrk::kWndOpened) {
+        // A new achievement while one is shown restarts the time.
+        countdown_ = kShownSeconds;
+    } else if (code == vrk::kWndUpdate && countdown_ > 0.0f) {
+        countdown_ -= static_cast<float>(static_cast<uint32_t>(first)) / kMillisecondsPerSecond;
+        if (countdown_ <= 0.0f && window != nullptr && window->GetGUI() != nullptr)
+            window->GetGUI()->AskCloseWindow(window->GetName());
+    }
+    return cBaseWF::OnEvent(window, code, first, second);
+}
