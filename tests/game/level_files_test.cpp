@@ -16,6 +16,7 @@
 #include "engine/gui/ctrl.h"
 #include "engine/gui/gui.h"
 #include "engine/gui/window.h"
+#include "engine/sound/sound_manager.h"
 #include "framework/app/player_base.h"
 #include "framework/widgets/level_file.h"
 #include "game/level/level_table.h"
@@ -262,6 +263,15 @@ void LevelFilesTest::CheckLevel(size_t index, cMagicWidget& screen)
             << object->GetName() << " at " << at.x << ", " << at.y << " is on the screen's edge";
     }
 
+    // The sounds the level's start and weather play, looked up by name.
+    vrk::cSoundManager* sounds = vrk::GetSoundManager();
+    ASSERT_NE(sounds, nullptr);
+    std::vector<std::string> played{"start_game", "ambi_forest"};
+    const char* weather = LevelRows()[index].weather;
+    if (weather != nullptr && std::string(weather) == "rain") played.push_back("ambi_rain");
+    for (const std::string& name : played) EXPECT_NE(sounds->FindSoundBuffer(name), 0) << "sound " << name;
+    EXPECT_NE(sounds->FindMusic(LevelRows()[index].music), 0) << "music " << LevelRows()[index].music;
+
     // Every background quarter exists as a file.
     for (int quarter = 0; quarter < 4; ++quarter) {
         EXPECT_TRUE(FileExists(kBackFolder + id + "_" + std::to_string(quarter) + ".png")) << "back " << quarter;
@@ -352,9 +362,24 @@ void LevelFilesTest::CheckGrid(const GridTail& tail, cMagicWidget& screen)
     }
     for (cObject* object : all) {
         if (!IsClickable(screen, object)) continue;
+        // Workers head for the object's first route point (or its position): that
+        // cell, or a neighbour of it when it lies on the footprint, must be reached.
+        std::vector<vec2> linked;
+        object->GetLinkedPoints(linked);
+        ASSERT_FALSE(linked.empty());
+        const GridCell goal = screen.PointToCell(linked.front());
         bool found = false;
-        touches(object, [&](int32_t x, int32_t y) { found = found || reached[at(x, y)] != 0; });
-        EXPECT_TRUE(found) << object->GetName() << " (" << object->GetSprite() << ") cannot be reached from the home";
+        const GridCell around[] = {{0, 0}, {1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+        for (const GridCell& step : around) {
+            const int32_t x = goal.x + step.x;
+            const int32_t y = goal.y + step.y;
+            if (x < 0 || y < 0 || x >= kGridWidth || y >= kGridHeight) continue;
+            const bool entry = step.x == 0 && step.y == 0;
+            if (!entry && !screen.IsCellOnObject(object, goal)) continue;
+            found = found || reached[at(x, y)] != 0;
+        }
+        EXPECT_TRUE(found) << object->GetName() << " (" << object->GetSprite() << ") cannot be reached from the home; goal "
+                           << goal.x << "," << goal.y << " open " << open[at(goal.x, goal.y)];
     }
 }
 
@@ -404,7 +429,7 @@ TEST_F(LevelFilesTest, EveryLevelFileLoadsCompleteAndReachable)
         CheckGrid(tail, *screen);
         CheckControls(*screen);
         ++checked;
-        app->ShowComics("menu", "menu");
+        app->ShowComics("menu", "level");
         Frames(2);
     }
     EXPECT_GT(checked, 0u);

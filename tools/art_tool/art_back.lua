@@ -50,3 +50,29 @@ scene("000", join(hills("#7ab0e8", "#e0f0ff", "#7cbf4a", "#9ad06a", 51), {
   speckle{ x = 0, y = 520, w = 1024, h = 248, count = 160, size = 3, color = "#5a9a3080", seed = 52 },
   ellipse{ cx = 512, cy = 640, rx = 380, ry = 60, fill = "#c8a870" },
 }))
+
+-- The play levels "001".."039": placeholder ground, a colour of its own per level
+-- (the hue turns with the level number) with the number painted faintly in the
+-- middle, so a tester sees at once which level is on screen.
+local function hex(r, g, b)
+  local function byte(v) return math.max(0, math.min(255, math.floor(v * 255 + 0.5))) end
+  return string.format("#%02x%02x%02x", byte(r), byte(g), byte(b))
+end
+local function hsv(h, s, v)
+  local i = math.floor(h * 6) % 6
+  local f = h * 6 - math.floor(h * 6)
+  local p, q, t = v * (1 - s), v * (1 - f * s), v * (1 - (1 - f) * s)
+  local rgb = ({ { v, t, p }, { q, v, p }, { p, v, t }, { p, q, v }, { t, p, v }, { v, p, q } })[i + 1]
+  return hex(rgb[1], rgb[2], rgb[3])
+end
+for n = 1, 39 do
+  local name = string.format("%03d", n)
+  -- Hues step by the golden ratio, so neighbouring levels never look alike.
+  local hue = (0.23 + n * 0.618034) % 1
+  scene(name, {
+    gradient{ x = 0, y = 0, w = 1024, h = 768, from = hsv(hue, 0.35, 0.72), to = hsv(hue, 0.45, 0.52) },
+    speckle{ x = 0, y = 0, w = 1024, h = 768, count = 260, size = 3, color = "#00000016", seed = 100 + n },
+    speckle{ x = 0, y = 0, w = 1024, h = 768, count = 140, size = 2, color = "#ffffff14", seed = 200 + n },
+    label{ x = 512, y = 384, text = name, scale = 16, align = "center", valign = "middle", color = "#ffffff30" },
+  })
+end

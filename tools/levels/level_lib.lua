@@ -34,7 +34,12 @@
 --   L.enemy_tower(cx, cy, name)        a "tower_enemy00"
 --   L.special(sprite, cx, cy, name, data)        a cTunnelBuild ("lighthouse00",
 --                                      "ruins00", "castle_ice", "tower_advisor",
---                                      "source_life_water")
+--                                      "source_life_water"); no door: for a footprint
+--                                      wider than 2 cells use L.special_site
+--   L.special_site(sprite, cx, cy, name, data)   L.special with its cNode on the
+--                                      cell below its footprint, where the workers
+--                                      go (the middle of a big footprint is beyond
+--                                      their reach)
 --   L.plant(sprite, cx, cy, name, tag, items)    a "mill00", "sawmill00" or
 --                                      "goldmill00" (2 x 2 cells); items is a list of
 --                                      item sprites ("food", "wood", "money", "mana")
@@ -52,6 +57,9 @@
 --   L.figure(class, sprite, cx, cy, name)        a single character (cHero "hero",
 --                                      cWife "wife", cBandit "bandit", cTank ...)
 --   L.decor(sprite, cx, cy, name)      a cDecor, e.g. "simple=bush"
+--   L.way_point(cx, cy, name)          a way point of the bandits' and skeleton
+--                                      wizards' round (in the order placed)
+--   L.bell(cx, cy, name), L.bonfire(cx, cy, name), L.lake(cx, cy, name)
 --   L.area(x0, y0, x1, y1, cost)       the cost of the cells x0..x1, y0..y1 (0 walkable,
 --                                      -1 blocked, 0.7 or 10 slow ground)
 --   L.block(x0, y0, x1, y1)            L.area with -1
@@ -60,6 +68,12 @@
 --                                      river, a cliff); diagonal steps are doubled so
 --                                      the line cannot be slipped through
 --   L.footprint(entry) -> x0, y0, x1, y1         the cells an object's zone covers
+--   L.is_free(cx, cy) -> bool          inside the level area, walkable so far and on
+--                                      no placed object's footprint
+--   L.is_clear_of_hud(cx, cy) -> bool  the cell's centre keeps off the screen's edges
+--                                      and away from the HUD's task panel (top right)
+--                                      and menu button (bottom right): a clickable
+--                                      object may stand there
 --   L.finish()                         writes the grid tail (31 x 25, x outer, y inner):
 --                                      cells outside the level area -1, object
 --                                      footprints walkable; stops with an error when
@@ -198,6 +212,13 @@ function M.special(sprite, cx, cy, name, data)
   return M.place({ type = "cTunnelBuild", name = name or "", sprite = sprite, data = data or 0 }, cx, cy)
 end
 
+function M.special_site(sprite, cx, cy, name, data)
+  local site = M.special(sprite, cx, cy, name, data)
+  local _, y0 = M.footprint(site)
+  M.place({ type = "cNode", name = (name or sprite) .. "_door", data = site.id }, cx, y0 - 1)
+  return site
+end
+
 function M.plant(sprite, cx, cy, name, tag, items)
   local plant = M.place({ type = "cPlant", name = name or "", sprite = sprite, tag = tag or "2" }, cx, cy)
   for i, item in ipairs(items or {}) do
@@ -247,6 +268,44 @@ end
 
 function M.decor(sprite, cx, cy, name)
   return M.place({ type = "cDecor", name = name or "", sprite = sprite }, cx, cy)
+end
+
+function M.is_free(cx, cy)
+  if cx < 0 or cy < 0 or cx >= M.WIDTH or cy >= M.HEIGHT or not M.inside(cx, cy) then return false end
+  if state.cells[cx * M.HEIGHT + cy + 1] < 0 then return false end
+  for _, entry in ipairs(state.placed) do
+    if entry.type ~= "cDecor" then
+      local x0, y0, x1, y1 = M.footprint(entry)
+      if cx >= x0 and cx <= x1 and cy >= y0 and cy <= y1 then return false end
+    end
+  end
+  return true
+end
+
+-- The task panel covers x 808-1016, y 554-706 and the menu button x 896-1016,
+-- y 8-48 (y up); pictures stand above their position, so the margins are wide.
+function M.is_clear_of_hud(cx, cy)
+  local x, y = cell_centre(cx, cy)
+  if x < 60 or x > 960 or y < 50 or y > 640 then return false end
+  if x >= 760 and y >= 480 then return false end
+  if x >= 860 and y <= 100 then return false end
+  return true
+end
+
+function M.way_point(cx, cy, name)
+  return M.place({ type = "cWayPoint", name = name or "" }, cx, cy)
+end
+
+function M.bell(cx, cy, name)
+  return M.place({ type = "cBell", name = name or "", sprite = "bell00" }, cx, cy)
+end
+
+function M.bonfire(cx, cy, name)
+  return M.place({ type = "cBonfire", name = name or "", sprite = "bonfire00" }, cx, cy)
+end
+
+function M.lake(cx, cy, name)
+  return M.place({ type = "cLake", name = name or "", sprite = "lake00" }, cx, cy)
 end
 
 local function setCell(cx, cy, cost)

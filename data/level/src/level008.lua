@@ -1,0 +1,24 @@
+-- Level "008": the lighthouse. One "lighthouse00" (250 wood, paid as the work goes
+-- on) on the eastern shore; trees and fields round the farm. Two bandits walk
+-- their round of way points along the northern hills (speed 1.1, 1.35 after
+-- 100 s), far enough from every work place that only their screams carry. A well:
+-- "achieve_mana_well" while nobody works it.
+-- Compile: level_tool compile data/level/src/level008.lua data/level/level008.lvl
+local L = require("level_lib")
+local F = require("level_farm")
+
+F.begin("008")
+F.workers(3)
+L.special_site("lighthouse00", 23, 8, "lighthouse0")
+L.well(9, 9, "well0")
+-- The bandits' hills: no work place within their reach.
+F.reserve(0, 15, 30, 24)
+L.way_point(8, 19, "way0")
+L.way_point(13, 21, "way1")
+L.way_point(18, 20, "way2")
+L.way_point(14, 18, "way3")
+L.figure("cBandit", "bandit", 10, 19, "bandit0")
+L.figure("cBandit", "bandit", 11, 20, "bandit1")
+F.sources({ { "field", 5 }, { "tree", 12 } })
+F.forest(12)
+F.finish()

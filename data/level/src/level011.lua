@@ -1,0 +1,13 @@
+-- Level "011": the key altar. The ruins "key_altar0" take 500 food, paid as the
+-- work goes on; 250 money come from the nuggets. "worker0" is the worker the first
+-- hint follows when a goblin (rate 0.04) robs it.
+-- Compile: level_tool compile data/level/src/level011.lua data/level/level011.lvl
+local L = require("level_lib")
+local F = require("level_farm")
+
+F.begin("011")
+F.workers(4)
+L.special_site("ruins00", 23, 8, "key_altar0")
+F.sources({ { "field", 8 }, { "nugget", 5 }, { "tree", 4 } })
+L.camp("goblin_money", 6, 17, "goblin_camp", 30, 1)
+F.finish()

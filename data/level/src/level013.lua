@@ -1,0 +1,14 @@
+-- Level "013": six houses. Six "house00" sites (max level 0: only level 0 counts)
+-- and 250 wood besides; a succubus camp charms the workers now and then (three
+-- within half a second: "achieve_succubus").
+-- Compile: level_tool compile data/level/src/level013.lua data/level/level013.lvl
+local L = require("level_lib")
+local F = require("level_farm")
+
+F.begin("013")
+F.workers(3)
+F.houses(6)
+F.sources({ { "field", 6 }, { "tree", 8 } })
+F.forest(26)
+L.camp("succub", 27, 7, "succub_camp", 30, 1)
+F.finish()

@@ -1,0 +1,11 @@
+-- Level "014": the wells. Seven workers and 200 mana, with food to spare: five
+-- house sites, wells and the trees (felling every one: "achieve_wood"; seven
+-- workers within a minute: "achieve_fast_find").
+-- Compile: level_tool compile data/level/src/level014.lua data/level/level014.lvl
+local F = require("level_farm")
+
+F.begin("014")
+F.workers(2)
+F.houses(5)
+F.sources({ { "well", 3 }, { "tree", 14 } })
+F.finish()

@@ -1,0 +1,14 @@
+-- Level "016": gravik's goblins. Seven workers and 300 money; two goblin camps
+-- "base_enemy0" and "base_enemy1" send thieves at night.
+-- Compile: level_tool compile data/level/src/level016.lua data/level/level016.lvl
+local L = require("level_lib")
+local F = require("level_farm")
+
+F.begin("016")
+F.workers(3)
+F.houses(4)
+F.sources({ { "nugget", 5 }, { "field", 4 }, { "tree", 10 } })
+-- The night multiplies these intervals by 7.
+L.camp("goblin_money", 6, 17, "base_enemy0", 5, 0)
+L.camp("goblin_money", 27, 7, "base_enemy1", 5, 0)
+F.finish()

@@ -1,0 +1,14 @@
+-- Level "017": the enemy towers. 500 money from the nuggets, with food to spare.
+-- Two enemy towers stand at the rim, out of reach of the farm; the altar's
+-- "spell_shield" silences them (no hit at all: "achieve_shield").
+-- Compile: level_tool compile data/level/src/level017.lua data/level/level017.lvl
+local L = require("level_lib")
+local F = require("level_farm")
+
+F.begin("017")
+F.workers(4)
+L.altar("spell_shield", 9, 8, "altar0")
+F.sources({ { "nugget", 8 }, { "well", 2 } })
+L.enemy_tower(6, 17, "tower_enemy0")
+L.enemy_tower(27, 7, "tower_enemy1")
+F.finish()
