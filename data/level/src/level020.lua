@@ -1,10 +1,12 @@
 -- Level 020, "The gun on the hill": seven workers from two. A tank ("tank0") sits on
--- the western hill and sweeps the low ground south-east of it, slowly; the bell
--- ("bell0") beside the home calls every worker away from its work. Most trees and
--- all fields lie north and east, out of the barrel's reach; three trees in the
--- tank's lane are there for the bold ("achieve_tank" while the tank hits nobody).
+-- the southern rise and sweeps the low ground below it, slowly; the bell ("bell0")
+-- beside the home calls every worker away from its work. The houses, the fields and
+-- most trees lie above the tank, out of the barrel's reach; three trees in its lane
+-- are there for the bold ("achieve_tank" while the tank hits nobody).
 -- Map letters: B home, h house sites, t trees, f fields, o workers, K tank, b bell.
-local scene = require("extras").scene("020", "tank and bell")
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
+local scene = require("extras").scene("020")
 
 scene:map({
   "                               ",
@@ -20,14 +22,14 @@ scene:map({
   "  ::.t............%%...::      ",
   "   :hhh.hhh..t..t..hhh.:      ",
   "    hhh.hhh.t..t...hhh..:     ",
-  "     :..K........t.t...t..:    ",
+  "     :...........t.t...t..:    ",
   "     ::..t....BBB.........:    ",
   "      :.t.....BBBo..f.t..:   ",
   "       :......BBB..of..f%%%%  ",
   "        :...t.b.........t%%%%% ",
-  "        ::.t.........t...%%%%% ",
+  "        ::.tK........t...%%%%% ",
   "         :..t...........::%%   ",
-  "          :..........::::      ",
+  "          :....t.t...::::      ",
   "           :......:::::        ",
   "           :...:::::           ",
   "            :::::              ",

@@ -1,10 +1,13 @@
 -- Level 022, "The ice castle": the castle ("castle_ice") is paid off coin by coin,
--- 400 money in all, with food to spare. The gold lies in seven nuggets east of the
--- home. Two goblin camps ("base_enemy0" in the west, "base_enemy1" in the south)
--- wake at nightfall and steal only from the groves beside them (link 22).
+-- 400 money in all, by five workers with food to spare. The gold lies in seven
+-- nuggets east of the home. Two goblin camps ("base_enemy0" in the south,
+-- "base_enemy1" in the west) wake at nightfall and steal only from the groves
+-- beside them (link 22).
 -- Map letters: B home, h house sites, n nuggets, t trees, g the goblins' groves,
 -- f fields, o workers, I ice castle, C camps.
-local scene = require("extras").scene("022", "ice castle, night goblins")
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
+local scene = require("extras").scene("022")
 
 scene:map({
   "                               ",
@@ -21,9 +24,9 @@ scene:map({
   "   :.hhh.IIII......hhh..:      ",
   "    :hhh.....t..t..hhh...:     ",
   "     C.g..........t.......:    ",
-  "     ::....t..BBB.....n...:    ",
+  "     ::....t..BBBo....n...:    ",
   "      :gf.....BBB.o.n...n..:   ",
-  "       :......BBB......n.%%%%  ",
+  "       :......BBB..o...n.%%%%  ",
   "        :f........o..n...%%%%% ",
   "        ::.......o..n....%%%%% ",
   "         :..t.........n.::%%   ",

@@ -1,7 +1,10 @@
--- Level 026, "The new village": nine workers from three. Seven house sites stand in
--- rows north of the home; the woods lie round it and the fields to the east.
+-- Level 026, "The new village": nine workers from three. Seven house sites stand
+-- round the home, six of them in rows to the north; the woods lie all about and
+-- the fields to the east.
 -- Map letters: B home, h house sites, t trees, f fields, o workers.
-local scene = require("extras").scene("026", "village of houses")
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
+local scene = require("extras").scene("026")
 
 scene:map({
   "                               ",

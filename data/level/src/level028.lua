@@ -6,7 +6,9 @@
 -- wells.
 -- Map letters: B home, h house sites, n nuggets, t trees, f fields, w wells,
 -- o workers, E hero, W wife, A altar, F bonfire, X witch camps, S succubus camp.
-local scene = require("extras").scene("028", "witch camps, succubus")
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
+local scene = require("extras").scene("028")
 
 scene:map({
   "                               ",
@@ -39,7 +41,7 @@ scene:map({
   W = { type = "cWife", name = "wife", sprite = "wife" },
   A = { type = "cAltar", name = "altar0", sprite = "spell_kill_enemies", size = { 2, 2 }, door = true },
   F = { type = "cBonfire", name = "bonfire0", sprite = "bonfire00" },
-  X = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "witch", "0;0") end,
+  X = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "witch", "30;0") end,
   S = function(s, x, y) s:camp(x, y, "succub_camp", "succub", "45;1") end,
 })
 scene:finish()

@@ -1,11 +1,13 @@
 -- Level 032, "The dark altar": six workers from two, 400 mana and 200 wood. The
 -- enemy altar ("altar_enemy0") silences one of the player's towers each minute;
--- the towers guard the home against the goblins of the three camps
--- ("base_enemy0".."base_enemy2"), which wake at nightfall and steal only from the
--- groves beside them (link 32). Three wells give the mana.
+-- built, the two towers shoot at the goblins that come within reach. The goblins
+-- of the three camps ("base_enemy0".."base_enemy2") wake at nightfall and steal
+-- only from the groves beside them (link 32). Three wells give the mana.
 -- Map letters: B home, h house sites, n nugget, t trees, g the goblins' groves,
 -- f fields, w wells, o workers, E enemy altar, T tower sites, C camps.
-local scene = require("extras").scene("032", "enemy altar, night goblins")
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
+local scene = require("extras").scene("032")
 
 scene:map({
   "                               ",

@@ -1,10 +1,13 @@
 -- Level 034, "The water of life": the fountain's house ("source_life_water") is
--- paid off coin by coin, 1000 money in all, and 400 mana is gathered. Thirteen
--- nuggets lie east of the home, a gold mill site beside them; three wells stand
--- west. The fountain ("anim=source_fountain") shows once the house is finished.
+-- paid off coin by coin, 1000 money in all, and 400 mana is gathered, by eight
+-- workers (the coins are paid one a second by each worker on the site). Thirteen
+-- nuggets lie east of the home, a gold mill site beside them; two wells stand west.
+-- The fountain ("anim=source_fountain") shows once the house is finished.
 -- Map letters: B home, h house sites, n nuggets, t trees, f fields, w wells,
 -- o workers, Q the fountain's house, G gold mill.
-local scene = require("extras").scene("034", "water of life, nuggets, wells")
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
+local scene = require("extras").scene("034")
 
 scene:map({
   "                               ",
@@ -14,18 +17,18 @@ scene:map({
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
   "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::..w.%%%%%%%         ",
+  ":::::::::::....%%%%%%%         ",
   " ::::hhh.....hhh%%%%%%%        ",
   "  :::hhhtQQQQhhh.%%%%%%:       ",
   "  ::.....QQQQ.....%%...::      ",
   "   :..w..QQQQ...n..n..n.:      ",
   "    :....QQQQ.n..n..GG...:     ",
   "     :..............GG.n..:    ",
-  "     ::w......BBB.........:    ",
-  "      :..t.n..BBB.o...n.n..:   ",
-  "       :......BBB........%%%%  ",
+  "     ::w......BBBo........:    ",
+  "      :..t.n..BBB.o.o.n.n..:   ",
+  "       :......BBB..o.....%%%%  ",
   "        :.f.......o.n....%%%%% ",
-  "        ::.......o....n.n%%%%% ",
+  "        ::......oo.o..n.n%%%%% ",
   "         :.f...t........::%%   ",
   "          :..f....n..::::      ",
   "           :....t.:::::        ",

@@ -1,11 +1,13 @@
 -- Level 035, "The fires at night": 200 mana and seven workers from two. By day the
--- land is quiet; at nightfall the witch camps "base_enemy0" (north-west) and
--- "base_enemy1" (south-east) wake. Two bonfires ("bonfire0", "bonfire1") among the
+-- land is quiet; at nightfall the witch camps "base_enemy0" (south-east) and
+-- "base_enemy1" (north-west) wake. Two bonfires ("bonfire0", "bonfire1") among the
 -- houses drive the witches off while a worker tends them (a wood a second); the
 -- hero strikes those that come through. Two wells give the mana.
 -- Map letters: B home, h house sites, t trees, f fields, w wells, o workers,
 -- E hero, F bonfires, X witch camps.
-local scene = require("extras").scene("035", "bonfires, night witches")
+-- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
+-- where no clickable object stands.
+local scene = require("extras").scene("035")
 
 scene:map({
   "                               ",
@@ -36,6 +38,6 @@ scene:map({
 }, {
   E = { type = "cHero", name = "hero", sprite = "hero" },
   F = { type = "cBonfire", name = { "bonfire0", "bonfire1" }, sprite = "bonfire00" },
-  X = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "witch", "0;0") end,
+  X = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "witch", "30;0") end,
 })
 scene:finish()
