@@ -61,6 +61,9 @@ protected:
         PlayerLevelRecord& record = player_->levelRecords[index];
         if (record.state == kLevelClosed) record.state = kLevelOpen;
         app->randomGen.seed = seed;
+        // The level screen starts its level when it takes the focus: from another
+        // level, the way leads over the map as a player's does.
+        if (Focused() == "level") app->ShowComics("map", "level");
         app->ShowComics("level", "map");
         for (int i = 0; i < kLoadTicks && !InPlay(); ++i) Tick();
         return InPlay();
