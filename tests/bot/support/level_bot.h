@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "objects/altar.h"
@@ -92,7 +93,8 @@ private:
     }
 
     // The hero goes at the enemy nearest to a worker or the home, unless he already
-    // fights one.
+    // fights one. Bandits and succubi take no clicks (the cursor shows that); the
+    // next enemy is tried.
     void SendHero()
     {
         cHero* hero = level_.hero;
@@ -102,17 +104,25 @@ private:
             auto* fought = dynamic_cast<cEnemy*>(current);
             if (fought != nullptr && !fought->IsDead()) return;
         }
-        cEnemy* best = nullptr;
-        float bestDistance = kThreatRange;
+        std::vector<std::pair<float, cEnemy*>> near;
         for (cEnemy* enemy : view_.Enemies()) {
             float distance = BotView::Distance(enemy->GetPosition(), view_.HomePoint());
-            for (cWorker* worker : view_.Workers()) distance = std::min(distance, BotView::Distance(enemy->GetPosition(), worker->GetPosition()));
-            if (distance < bestDistance) {
-                bestDistance = distance;
-                best = enemy;
-            }
+            for (cWorker* worker : view_.Workers())
+                distance = std::min(distance, BotView::Distance(enemy->GetPosition(), worker->GetPosition()));
+            if (distance < kThreatRange && Clickable(enemy)) near.emplace_back(distance, enemy);
         }
-        if (best != nullptr && Give(best)) Note("hero sent at " + best->GetName());
+        std::stable_sort(near.begin(), near.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& [distance, enemy] : near) {
+            if (Give(enemy)) return;
+        }
+    }
+    // Whether the object answers the cursor at the middle of its frame.
+    static bool Clickable(cObject* object)
+    {
+        Rect frame;
+        object->GetFrameRect(frame, -1);
+        return object->HitTest(vec2{frame.x + frame.width * 0.5f, frame.y + frame.height * 0.5f}) != 0;
     }
 
     // The wife: a frozen worker first, then the prison, then the altar that freezes
