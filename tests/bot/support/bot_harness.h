@@ -60,10 +60,10 @@ protected:
         if (player_->currentLevel != index || index >= player_->levelRecords.size()) return false;
         PlayerLevelRecord& record = player_->levelRecords[index];
         if (record.state == kLevelClosed) record.state = kLevelOpen;
-        app->randomGen.seed = seed;
         // The level screen starts its level when it takes the focus: from another
         // level, the way leads over the map as a player's does.
         if (Focused() == "level") app->ShowComics("map", "level");
+        app->randomGen.seed = seed;
         app->ShowComics("level", "map");
         for (int i = 0; i < kLoadTicks && !InPlay(); ++i) Tick();
         return InPlay();
@@ -106,14 +106,21 @@ protected:
 
     // A click on a level object: aims at a pixel of its frame where no other object
     // would take the hover, moves there, ticks, and presses and releases only when
-    // the hover pass picked the object. False when no such pixel was found, the
-    // hover went elsewhere (something walked in between) or a window took the press.
+    // the hover pass picked the object. False when no such pixel was found, a
+    // window lies under it, or the hover went elsewhere (something walked in
+    // between).
     // A part above 1 aims at that part of the object (a plant's seat).
     bool ClickObject(cObject* target, int32_t part = 1)
     {
         std::pair<int32_t, int32_t> pixel;
         if (target == nullptr || !AimAt(target, pixel, part)) return false;
-        MoveMouse(pixel.first, pixel.second);
+        vrk::SetCursorOverride(pixel.first, pixel.second);
+        // A window's control under the cursor would take the press: a player
+        // points elsewhere.
+        if (game->OnMouseMove(pixel.first, pixel.second) != 0) {
+            coveredPixels_.insert(pixel);
+            return false;
+        }
         Tick();
         if (level_->GetHoveredObject() != target || level_->GetHoveredPart() != part) return false;
         const bool taken = game->OnMouseDown(0, pixel.first, pixel.second) != 0;
@@ -147,7 +154,8 @@ protected:
     }
 
     // A pixel of the target's frame (or of the wanted part's rectangle) that the
-    // hover pass gives to the target's wanted part, away from the view's edges and from pixels a window covered before.
+    // hover pass gives to the target's wanted part, away from the view's edges and
+    // from pixels a window covered before.
     bool AimAt(cObject* target, std::pair<int32_t, int32_t>& pixel, int32_t wanted = 1)
     {
         Rect frame;
