@@ -24,6 +24,8 @@
 #include "objects/build.h"
 #include "objects/level_contract.h"
 #include "objects/level_object_factory.h"
+#include "objects/source.h"
+#include "objects/worker.h"
 #include "tests/game/support/game_tour.h"
 
 namespace {
@@ -179,6 +181,61 @@ bool IsClickable(const cMagicWidget& screen, cObject* object)
     return false;
 }
 
+// Whether the level holds what completes the task: house sites for the workers
+// wanted, enough counted buildings that stay at level 0, and a source of each
+// resource asked for.
+std::string MissingForTask(cMagicWidget& screen, const TaskRecord& task)
+{
+    ObjectList all;
+    screen.FindObjectsOfKind(all, kTypeObject, -1);
+    uint32_t have = 0;
+    if (task.kind == kTypeWorker) {
+        for (cObject* object : all) {
+            auto* build = dynamic_cast<cBuild*>(object);
+            if (object->GetTypeId() == kTypeWorker && object->GetState() != cWorker::kStateCutOff) ++have;
+            if (build != nullptr && IsHouseSite(object) && build->GetLevel() < 0) ++have;
+        }
+        return have >= task.target ? "" : "too few workers and house sites";
+    }
+    if (task.kind != 0) {
+        for (cObject* object : all) {
+            auto* build = dynamic_cast<cBuild*>(object);
+            if (build == nullptr || !object->IsKindOf(static_cast<int32_t>(task.kind)) || object->GetSprite() != task.name) {
+                continue;
+            }
+            // Only level 0 counts, so a counted building must not be raised.
+            if (build->GetMaxLevel() == 0 || object->IsKindOf(kTypeTunnelBuild)) ++have;
+        }
+        return have >= task.target ? "" : "too few " + task.name + " buildings kept at level 0";
+    }
+    const auto sourceOf = [&](int32_t kind) {
+        for (cObject* object : all) {
+            auto* source = dynamic_cast<cSource*>(object);
+            if (source != nullptr && source->GetKind() == kind) return true;
+        }
+        return false;
+    };
+    const auto plant = [&](const char* sprite) {
+        for (cObject* object : all) {
+            if (object->IsKindOf(kTypePlant) && object->GetSprite() == sprite) return true;
+        }
+        return false;
+    };
+    bool found = true;
+    if (task.name == "wood") found = sourceOf(cSource::kKindTree) || plant("sawmill00");
+    if (task.name == "money") found = sourceOf(cSource::kKindNugget) || plant("goldmill00");
+    if (task.name == "mana") found = sourceOf(cSource::kKindWell);
+    if (task.name == "food") {
+        ObjectList fields;
+        found = screen.FindObjectsOfKind(fields, kTypeField, -1) > 0 || plant("mill00");
+    }
+    if (task.name == "tower_advisor") {
+        found = false;
+        for (cObject* object : all) found = found || object->GetSprite() == "tower_advisor";
+    }
+    return found ? "" : "no source of " + task.name;
+}
+
 class LevelFilesTest : public test::GameTour {
 protected:
     // The level's own warnings. The talk window's speaker faces come with the
@@ -223,6 +280,7 @@ void LevelFilesTest::CheckLevel(size_t index, cMagicWidget& screen)
     for (const TaskRecord& task : screen.Tasks().records) {
         tasks.push_back(task.id);
         EXPECT_FALSE(task.done) << task.id << " is done at the start";
+        EXPECT_EQ(MissingForTask(screen, task), "") << task.id;
     }
     std::vector<std::string> wanted;
     for (const char* key : LevelTaskKeys(index)) {

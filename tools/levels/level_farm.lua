@@ -21,6 +21,9 @@
 --                                    stay free lanes; the yards stay free
 --   F.open_yards()                   lets F.sources, F.fill and F.forest use the yards
 --                                    too (for a level with no objects of its own)
+--   F.scenery(sprites)               bushes and rocks on blocked cells at the rim, out
+--                                    of every path (sprites: decor set-ups taken in
+--                                    turn, e.g. { "simple=tree01_2", "simple=stone_big00" })
 --   F.yards                          { west = {x0, y0, x1, y1}, east = {...} }: the
 --                                    cells kept free for a level's own objects
 --   F.camp_cells                     cells at the area's rim for enemy camps
@@ -174,6 +177,17 @@ end
 
 function F.forest(count, names)
   return fillCells("tree", count, names, function(x) return x % 4 ~= 3 end)
+end
+
+-- Rim cells outside the play area that no walker needs: off the lanes to the camps
+-- and away from the bandits' hills.
+local kSceneryCells = { { 3, 15 }, { 2, 14 }, { 17, 21 }, { 16, 22 }, { 15, 1 }, { 16, 2 }, { 28, 6 }, { 29, 7 } }
+
+function F.scenery(sprites)
+  for i, cell in ipairs(kSceneryCells) do
+    L.decor(sprites[(i - 1) % #sprites + 1], cell[1], cell[2], "")
+    L.block_cell(cell[1], cell[2])
+  end
 end
 
 F.finish = L.finish

@@ -4,6 +4,7 @@
 local F = require("level_farm")
 
 F.begin("002")
+F.scenery({ "simple=stone_big00", "simple=tree01_2" })
 F.workers(2)
 F.houses(3)
 F.sources({ { "nugget", 5 }, { "field", 3 }, { "tree", 8 } })

@@ -7,6 +7,7 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("003")
+F.scenery({ "simple=tree00_3", "simple=tree01_0", "simple=stone00" })
 F.workers(2)
 L.figure("cHero", "hero", 12, 10, "hero")
 F.houses(4)

@@ -7,6 +7,7 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("004")
+F.scenery({ "simple=tree00_0", "simple=stone_big00" })
 F.workers(3)
 F.houses(5)
 L.altar("spell_fast_workers", 9, 8, "altar0")

@@ -7,6 +7,7 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("005")
+F.scenery({ "simple=tree01_0", "simple=stump00", "simple=stone00" })
 F.workers(3)
 F.houses(4)
 F.sources({ { "field", 5 }, { "nugget", 4 }, { "well", 2 }, { "tree", 10 } })

@@ -5,6 +5,7 @@
 local F = require("level_farm")
 
 F.begin("007")
+F.scenery({ "simple=tree00_3", "simple=tree01_0", "simple=stone00" })
 F.open_yards()
 F.workers(3)
 F.houses(4)

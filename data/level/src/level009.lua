@@ -8,6 +8,7 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("009")
+F.scenery({ "simple=tree01_0", "simple=stump00", "simple=stone00" })
 F.workers(2)
 L.figure("cWife", "wife", 12, 8, "wife")
 F.houses(4, 1, { "house0", "house1", "house2", "house3" })

@@ -6,6 +6,7 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("010")
+F.scenery({ "simple=stone_big00", "simple=tree01_2" })
 F.workers(2)
 F.houses(5)
 L.barrier("stone00", 9, 9, "stone0")

@@ -6,6 +6,7 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("011")
+F.scenery({ "simple=tree00_3", "simple=tree01_0", "simple=stone00" })
 F.workers(4)
 L.special_site("ruins00", 23, 8, "key_altar0")
 F.sources({ { "field", 8 }, { "nugget", 5 }, { "tree", 4 } })

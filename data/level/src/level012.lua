@@ -7,6 +7,7 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("012")
+F.scenery({ "simple=tree00_0", "simple=stone_big00" })
 F.workers(3)
 F.houses(3)
 L.tower(9, 9, "tower0")

@@ -5,6 +5,7 @@
 local F = require("level_farm")
 
 F.begin("014")
+F.scenery({ "simple=stone_big00", "simple=tree01_2" })
 F.workers(2)
 F.houses(5)
 F.sources({ { "well", 3 }, { "tree", 14 } })

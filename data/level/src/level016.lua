@@ -5,6 +5,7 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("016")
+F.scenery({ "simple=tree00_0", "simple=stone_big00" })
 F.workers(3)
 F.houses(4)
 F.sources({ { "nugget", 5 }, { "field", 4 }, { "tree", 10 } })

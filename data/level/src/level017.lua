@@ -6,6 +6,7 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("017")
+F.scenery({ "simple=tree01_0", "simple=stump00", "simple=stone00" })
 F.workers(4)
 L.altar("spell_shield", 9, 8, "altar0")
 F.sources({ { "nugget", 8 }, { "well", 2 } })

@@ -4,6 +4,7 @@
 local F = require("level_farm")
 
 F.begin("018")
+F.scenery({ "simple=stone_big00", "simple=tree01_2" })
 F.workers(3)
 F.houses(5)
 F.sources({ { "field", 6 }, { "nugget", 6 }, { "tree", 4 } })

@@ -6,6 +6,7 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("019")
+F.scenery({ "simple=tree00_3", "simple=tree01_0", "simple=stone00" })
 F.workers(3)
 F.houses(5)
 L.altar("spell_shield", 9, 8, "altar0")
