@@ -1,5 +1,5 @@
 -- Level 034, "The water of life": the fountain's house ("source_life_water") is
--- paid off coin by coin, 1000 money in all, and 400 mana is gathered, by eight
+-- paid off coin by coin, 1000 money in all, and 400 mana is gathered, by ten
 -- workers (the coins are paid one a second by each worker on the site). Thirteen
 -- nuggets lie east of the home, a gold mill site beside them; two wells stand west.
 -- The fountain ("anim=source_fountain") shows once the house is finished.
@@ -23,9 +23,9 @@ scene:map({
   "  ::.....QQQQ.....%%...::      ",
   "   :..w..QQQQ...n..n..n.:      ",
   "    :....QQQQ.n..n..GG...:     ",
-  "     :..............GG.n..:    ",
+  "     :............o.GG.n..:    ",
   "     ::w......BBBo........:    ",
-  "      :..t.n..BBB.o.o.n.n..:   ",
+  "      :..t.n..BBB.o.oon.n..:   ",
   "       :......BBB..o.....%%%%  ",
   "        :.f.......o.n....%%%%% ",
   "        ::......oo.o..n.n%%%%% ",
