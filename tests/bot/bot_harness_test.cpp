@@ -1,7 +1,8 @@
 // The bot's harness on the tool-built level "026" (two workers, three trees, no house
 // site, so its task of nine workers can never be met): a click reaches a level
 // object only when a tick lies between the move and the release, and a run that
-// cannot be won ends on its tick budget with the failure trace.
+// cannot be won ends on its tick budget with the failure trace. On the tool-built
+// "020" every worker is cut off without mana: the run stops on "game_over".
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,6 +14,11 @@ namespace {
 
 constexpr const char* kLevel = KELVARA_SOURCE_DIR "/tests/data/levels/level_026_test.lvl";
 constexpr uint32_t kLevelIndex = 26;
+constexpr const char* kBlockedLevel = KELVARA_SOURCE_DIR "/tests/data/levels/bot_blocked_test.lvl";
+constexpr uint32_t kBlockedIndex = 20;
+// The blocked-workers check runs every 4 s; the end takes a few ticks more to show.
+constexpr int kCheckTicks = 4 * 30;
+constexpr int kEndTicks = 5;
 
 class BotHarnessTest : public test::BotLevelRun {
 protected:
@@ -80,6 +86,22 @@ TEST_F(BotHarnessTest, PlayLevel_UnwinnableLevelEndsOnItsBudgetWithTheTrace)
         << result.trace;
     EXPECT_NE(result.trace.find("end: out of ticks"), std::string::npos);
     EXPECT_NE(result.trace.find("bot: nothing serves Population_9"), std::string::npos) << result.trace;
+}
+
+TEST_F(BotHarnessTest, PlayLevel_StopsOnGameOverWithItsText)
+{
+    ASSERT_EQ(app->GetLevelFiles().GetLevelStream(kBlockedIndex)->LoadFromFile(kBlockedLevel), 0);
+    const test::LevelResult result = PlayLevel(kBlockedIndex, 1);
+    ASSERT_TRUE(result.entered);
+    EXPECT_FALSE(result.won);
+    EXPECT_TRUE(WindowOpen("game_over"));
+    EXPECT_FALSE(level_->gameOverText.empty());
+    EXPECT_EQ(result.end, "game_over: " + level_->gameOverText);
+    EXPECT_LE(result.ticks, kCheckTicks + kEndTicks);
+    EXPECT_NE(result.trace.find("workers cut_off 2"), std::string::npos) << result.trace;
+    // A loss counts a play and leaves the record open.
+    EXPECT_EQ(player_->levelRecords[kBlockedIndex].plays, 1u);
+    EXPECT_EQ(player_->levelRecords[kBlockedIndex].state, static_cast<uint32_t>(kLevelOpen));
 }
 
 }  // namespace
