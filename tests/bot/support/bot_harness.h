@@ -167,7 +167,9 @@ protected:
         std::vector<vec2> spots{target->GetPosition()};
         static constexpr std::array<float, 7> kSpots = {0.5f, 0.35f, 0.65f, 0.2f, 0.8f, 0.1f, 0.9f};
         for (const float fy : kSpots) {
-            for (const float fx : kSpots) spots.push_back(vec2{frame.x + frame.width * fx, frame.y + frame.height * fy});
+            for (const float fx : kSpots) {
+                spots.push_back(vec2{frame.x + frame.width * fx, frame.y + frame.height * fy});
+            }
         }
         for (const vec2& spot : spots) {
             pixel = WindowPixel(spot);

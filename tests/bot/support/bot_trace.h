@@ -42,7 +42,9 @@ public:
             if (object->IsKindOf(kTypeWorker)) ++states[object->GetState()];
         }
         line += " | workers";
-        for (const auto& [state, count] : states) line += std::string(" ") + StateName(state) + " " + std::to_string(count);
+        for (const auto& [state, count] : states) {
+            line += std::string(" ") + StateName(state) + " " + std::to_string(count);
+        }
         return line;
     }
 

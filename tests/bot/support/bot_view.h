@@ -66,13 +66,14 @@ public:
 
     int FreeWorkers() const
     {
-        return static_cast<int>(std::count_if(workers_.begin(), workers_.end(), [](cWorker* w) { return w->IsFree(); }));
+        return static_cast<int>(
+            std::count_if(workers_.begin(), workers_.end(), [](cWorker* worker) { return worker->IsFree(); }));
     }
     int WaitingOrders() const
     {
         const auto& orders = level_.Orders();
-        return static_cast<int>(
-            std::count_if(orders.begin(), orders.end(), [](const OrderRecord& o) { return o.worker == nullptr; }));
+        const auto waiting = [](const OrderRecord& order) { return order.worker == nullptr; };
+        return static_cast<int>(std::count_if(orders.begin(), orders.end(), waiting));
     }
     int32_t Stock(size_t r) const { return level_.Stock().At(r); }
     vec2 HomePoint() const
@@ -157,7 +158,9 @@ public:
     {
         std::vector<cGameObject*> found;
         for (cGameObject* object : objects_) {
-            if (!object->IsKindOf(kTypeSource) && !object->IsKindOf(kTypeField) && !object->IsKindOf(kTypeItem)) continue;
+            const bool yields =
+                object->IsKindOf(kTypeSource) || object->IsKindOf(kTypeField) || object->IsKindOf(kTypeItem);
+            if (!yields) continue;
             if (object->IsReachable() == unreachable || Forbidden(object)) continue;
             if (object->GetYield().At(r) > 0) found.push_back(object);
         }

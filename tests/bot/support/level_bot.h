@@ -305,7 +305,8 @@ private:
                 }
             }
             if (best == nullptr) {
-                Note(std::string("no free ") + BotView::kResourceNames[pick] + " source for " + std::to_string(lack[pick]));
+                Note(std::string("no free ") + BotView::kResourceNames[pick] + " source for " +
+                     std::to_string(lack[pick]));
                 lack[pick] = 0;
                 continue;
             }
