@@ -1,5 +1,5 @@
 -- Level "008": the lighthouse. One "lighthouse00" (250 wood, paid as the work goes
--- on) on the eastern shore; trees and fields round the farm. Two bandits walk
+-- on) east of the farm; trees and fields round the farm. Two bandits walk
 -- their round of way points along the northern hills (speed 1.1, 1.35 after
 -- 100 s), far enough from every work place that only their screams carry. A well:
 -- "achieve_mana_well" while nobody works it.
