@@ -99,7 +99,7 @@ cGame::~cGame()
 
     GetFontMap().clear();
     GetTextureMap().clear();
-    TextTable().clear();
+    ResetTextTable();
 
     batch.reset();
     gui.reset();

@@ -23,6 +23,8 @@ TextMap& TextTable()
     return table;
 }
 
+void ResetTextTable() { TextTable() = DefaultEntries(); }
+
 std::string FindText(const std::string& key)
 {
     const TextMap& table = TextTable();

@@ -1,6 +1,8 @@
-// cMapWidget: the map's focus and unfocus, its cups and its editor palette.
+// cMapWidget: the map's ground, focus and unfocus, its cups and its editor palette.
 #include "game/screens/map_widget.h"
 
+#include "engine/render/render.h"
+#include "engine/render/vertex_batch.h"
 #include "engine/sound/sound_play.h"
 #include "framework/app/garden.h"
 #include "framework/app/player_base.h"
@@ -15,6 +17,7 @@ constexpr const char* kHintFrame = "frame";
 constexpr const char* kPaletteCommand = "second";
 constexpr const char* kClickSound = "click";
 constexpr int32_t kIconFrame = 0;
+constexpr uint32_t kBatchTexCoordSize = 2;
 
 struct PaletteItem {
     int32_t type;
@@ -41,6 +44,24 @@ constexpr PaletteItem kPalette[] = {
 }  // namespace
 
 cMapWidget::cMapWidget() : cMapBaseWidget(kName) {}
+
+void cMapWidget::Draw()
+{
+    vrk::cRender* render = vrk::GetRender();
+    vrk::VertexBatch* batch = GetPrimitiveBatch();
+    if (render != nullptr && batch != nullptr) {
+        render->SetOrtho2D(true, kVirtualWidth, kVirtualHeight);
+        batch->Clear();
+        vrk::cRender::AddQuad(*batch, nullptr, 0.0f, 0.0f, 1.0f, 1.0f, 0.0f, 0.0f, kVirtualWidth, kVirtualHeight,
+                              kSkyColor);
+        render->DrawVertexBatch(*batch);
+        batch->Clear();
+        render->SetVertexFormat(true, false, true, kBatchTexCoordSize);
+        const vrk::ScreenRect& viewport = render->viewportRect;
+        render->SetViewport(viewport.x, viewport.y, viewport.width, viewport.height);
+    }
+    cMapBaseWidget::Draw();
+}
 
 void cMapWidget::OnFocus()
 {

@@ -10,6 +10,7 @@
 #include "engine/render/render.h"
 #include "engine/script/script.h"
 #include "engine/sound/sound_manager.h"
+#include "engine/text/text_table.h"
 #include "tests/engine/platform/platform_test_support.h"
 
 namespace {
@@ -93,6 +94,20 @@ TEST_F(GameCoreTest, Construction_CreatesSingletonsAndLogsThePaths)
     EXPECT_LT(scriptGone, soundGone);
     EXPECT_NE(soundGone, std::string::npos);
     EXPECT_NE(log.find("</html>"), std::string::npos);  // the log was closed properly
+}
+
+TEST_F(GameCoreTest, Destruction_DropsLocaleTextsButKeepsTheDialogWordsForTheNextCore)
+{
+    vrk::TextTable()["GameTitle"] = "Kelvara";
+    vrk::TextTable()["Yes"] = "Ja";
+    game.reset();
+    game = std::make_unique<vrk::cGame>(port::AudioOutputKind::kNull);
+
+    EXPECT_EQ(vrk::FindText("GameTitle"), "");
+    for (const char* word : {"Ok", "Cancel", "Yes", "No", "Ignore", "Abort", "Help", "Information",
+                             "Warning", "Error", "Player"})
+        EXPECT_EQ(vrk::FindText(word), word);
+    EXPECT_EQ(vrk::TextTable().size(), 11u);
 }
 
 TEST_F(GameCoreTest, Construction_RunsTheSettingsScript)

@@ -5,7 +5,7 @@
 
 namespace {
 
-// Each test runs in its own process, so the table is the one the program starts with.
+// The table the program starts with; an engine core puts it back when it ends.
 TEST(TextTable, StartsWithTheDialogWordsMappedToThemselves)
 {
     for (const char* word : {"Ok", "Cancel", "Yes", "No", "Ignore", "Abort", "Help", "Information",
