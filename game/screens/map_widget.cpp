@@ -1,13 +1,13 @@
 // cMapWidget: the map's ground, focus and unfocus, its cups and its editor palette.
 #include "game/screens/map_widget.h"
 
-#include "engine/render/render.h"
-#include "engine/render/vertex_batch.h"
 #include "engine/sound/sound_play.h"
 #include "framework/app/garden.h"
 #include "framework/app/player_base.h"
 #include "framework/objects/particle_store.h"
 #include "framework/objects/object.h"
+#include "game/screens/screen_ground.h"
+#include "game/screens/screen_palette.h"
 
 namespace {
 
@@ -16,16 +16,8 @@ constexpr const char* kHintLabel = "text";
 constexpr const char* kHintFrame = "frame";
 constexpr const char* kPaletteCommand = "second";
 constexpr const char* kClickSound = "click";
-constexpr int32_t kIconFrame = 0;
-constexpr uint32_t kBatchTexCoordSize = 2;
 
-struct PaletteItem {
-    int32_t type;
-    const char* descriptor;
-    const char* icon;
-};
-
-constexpr PaletteItem kPalette[] = {
+constexpr ScreenPaletteItem kPalette[] = {
     {kTypeMapPoint, "", "map_ready"},
     {kTypeMapPath, "", "map_pt"},
     {kTypeDecor, "simple=map_back0", "map_back0"},
@@ -47,19 +39,7 @@ cMapWidget::cMapWidget() : cMapBaseWidget(kName) {}
 
 void cMapWidget::Draw()
 {
-    vrk::cRender* render = vrk::GetRender();
-    vrk::VertexBatch* batch = GetPrimitiveBatch();
-    if (render != nullptr && batch != nullptr) {
-        render->SetOrtho2D(true, kVirtualWidth, kVirtualHeight);
-        batch->Clear();
-        vrk::cRender::AddQuad(*batch, nullptr, 0.0f, 0.0f, 1.0f, 1.0f, 0.0f, 0.0f, kVirtualWidth, kVirtualHeight,
-                              kSkyColor);
-        render->DrawVertexBatch(*batch);
-        batch->Clear();
-        render->SetVertexFormat(true, false, true, kBatchTexCoordSize);
-        const vrk::ScreenRect& viewport = render->viewportRect;
-        render->SetViewport(viewport.x, viewport.y, viewport.width, viewport.height);
-    }
+    DrawScreenGround(*this, kSkyColor);
     cMapBaseWidget::Draw();
 }
 
@@ -116,6 +96,5 @@ void cMapWidget::UnlockCups()
 
 void cMapWidget::FillPalette()
 {
-    ClearSecondList();
-    for (const PaletteItem& item : kPalette) AddSecondItem(item.icon, item.type, item.descriptor, kIconFrame);
+    FillScreenPalette(*this, kPalette);
 }

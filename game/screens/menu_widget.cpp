@@ -1,28 +1,20 @@
 // cMenuWidget: the grey ground, the music and the menu's three editor palettes.
 #include "game/screens/menu_widget.h"
 
-#include <iterator>
+#include <span>
 
-#include "engine/render/render.h"
-#include "engine/render/vertex_batch.h"
 #include "engine/sound/sound_play.h"
 #include "framework/objects/object.h"
+#include "game/screens/screen_ground.h"
+#include "game/screens/screen_palette.h"
 
 namespace {
 
 constexpr const char* kClickSound = "click";
-constexpr int32_t kIconFrame = 0;
 // An item of this type opens the palette its descriptor names.
 constexpr int32_t kPaletteLink = 0;
-constexpr uint32_t kBatchTexCoordSize = 2;
 
-struct PaletteItem {
-    int32_t type;
-    const char* descriptor;
-    const char* icon;
-};
-
-constexpr PaletteItem kMainPalette[] = {
+constexpr ScreenPaletteItem kMainPalette[] = {
     {kTypeDecor, "simple=menu_back0", "menu_back0"},
     {kTypeDecor, "simple=menu_back2", "menu_back2"},
     {kTypeDecor, "offset=menu_clouds;-0.005;0", "menu_clouds"},
@@ -35,7 +27,7 @@ constexpr PaletteItem kMainPalette[] = {
     {kPaletteLink, "tree", "menu_mushroom0"},
 };
 
-constexpr PaletteItem kPeoplePalette[] = {
+constexpr ScreenPaletteItem kPeoplePalette[] = {
     {kPaletteLink, "second", "editor_back"},
     {kTypeDecor, "simple=menu_people", "menu_people"},
     {kTypeDecor, "anim=menu_eye0", "menu_eye0"},
@@ -43,7 +35,7 @@ constexpr PaletteItem kPeoplePalette[] = {
     {kTypeDecor, "wave=menu_hand0;0;0;0;0;1.2;0.035", "menu_hand0"},
 };
 
-constexpr PaletteItem kTreePalette[] = {
+constexpr ScreenPaletteItem kTreePalette[] = {
     {kPaletteLink, "second", "editor_back"},
     {kTypeDecor, "snowman=menu_mushroom0;-0.1;0.1;0.2", "menu_mushroom0"},
     {kTypeDecor, "snowman=menu_mushroom1;-0.1;0.1;0.2", "menu_mushroom1"},
@@ -61,14 +53,13 @@ constexpr PaletteItem kTreePalette[] = {
 
 struct NamedPalette {
     const char* name;
-    const PaletteItem* items;
-    size_t count;
+    std::span<const ScreenPaletteItem> items;
 };
 
 constexpr NamedPalette kPalettes[] = {
-    {"second", kMainPalette, std::size(kMainPalette)},
-    {"people", kPeoplePalette, std::size(kPeoplePalette)},
-    {"tree", kTreePalette, std::size(kTreePalette)},
+    {"second", kMainPalette},
+    {"people", kPeoplePalette},
+    {"tree", kTreePalette},
 };
 
 }  // namespace
@@ -77,19 +68,7 @@ cMenuWidget::cMenuWidget() : cMenuBaseWidget(kName) {}
 
 void cMenuWidget::Draw()
 {
-    vrk::cRender* render = vrk::GetRender();
-    vrk::VertexBatch* batch = GetPrimitiveBatch();
-    if (render != nullptr && batch != nullptr) {
-        render->SetOrtho2D(true, kVirtualWidth, kVirtualHeight);
-        batch->Clear();
-        vrk::cRender::AddQuad(*batch, nullptr, 0.0f, 0.0f, 1.0f, 1.0f, 0.0f, 0.0f, kVirtualWidth, kVirtualHeight,
-                              kGroundColor);
-        render->DrawVertexBatch(*batch);
-        batch->Clear();
-        render->SetVertexFormat(true, false, true, kBatchTexCoordSize);
-        const vrk::ScreenRect& viewport = render->viewportRect;
-        render->SetViewport(viewport.x, viewport.y, viewport.width, viewport.height);
-    }
+    DrawScreenGround(*this, kGroundColor);
     cMenuBaseWidget::Draw();
 }
 
@@ -110,11 +89,7 @@ bool cMenuWidget::FillPalette(const std::string& paletteName)
 {
     for (const NamedPalette& palette : kPalettes) {
         if (paletteName != palette.name) continue;
-        ClearSecondList();
-        for (size_t i = 0; i < palette.count; ++i) {
-            const PaletteItem& item = palette.items[i];
-            AddSecondItem(item.icon, item.type, item.descriptor, kIconFrame);
-        }
+        FillScreenPalette(*this, palette.items);
         return true;
     }
     return false;
