@@ -5,54 +5,19 @@
 // as "map_top_screenshot.png".
 #include <gtest/gtest.h>
 
-#include "engine/render/render.h"
 #include "game/screens/map_widget.h"
+#include "tests/game/support/game_shot.h"
 #include "tests/game/support/game_tour.h"
 #include "tests/objects/support/level_screenshot.h"
-#include "tests/support/headless_gl.h"
 
 namespace {
 
 constexpr test::ShotRgb kStaleRgb{0xFF, 0x00, 0xFF};
 constexpr uint32_t kStale = 0xFF000000u | kStaleRgb.r << 16 | kStaleRgb.g << 8 | kStaleRgb.b;
 
-class MapScreenshotTest : public test::GameTour {
+class MapScreenshotTest : public test::GameShot<test::GameTour> {
 protected:
-    static constexpr int kWidth = 1024;
-    static constexpr int kHeight = 768;
-
-    void SetUp() override
-    {
-        GameTour::SetUp();
-        if (const std::string skip = gl_.Start("map screenshot", kWidth, kHeight); !skip.empty())
-            GTEST_SKIP() << skip;
-        device_ = gl_.Device();
-        vrk::cRender* render = vrk::GetRender();
-        ASSERT_NE(render, nullptr);
-        render->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
-        render->SetScreenRect(0, 0, kWidth, kHeight);
-        render->SetHardwareDefaults();
-    }
-    void TearDown() override
-    {
-        GameTour::TearDown();
-        gl_.Stop();
-        device_ = nullptr;
-    }
-    void DrawGameOverStale()
-    {
-        vrk::cRender* render = vrk::GetRender();
-        ASSERT_EQ(device_->BeginScene(), port::kGpuOk);
-        render->clearColor = kStale;
-        render->ClearRenderTarget();
-        game->DrawFrame();
-        device_->EndScene();
-        ASSERT_TRUE(device_->ReadBackBuffer(image_));
-    }
-
-    test::HeadlessGl gl_;
-    port::GpuDevice* device_ = nullptr;
-    port::BackBufferImage image_;
+    MapScreenshotTest() : GameShot("map screenshot") {}
 };
 
 TEST_F(MapScreenshotTest, ScrolledToTheTop_ShowsNoLeftoverOfAnEarlierFrame)
@@ -70,7 +35,7 @@ TEST_F(MapScreenshotTest, ScrolledToTheTop_ShowsNoLeftoverOfAnEarlierFrame)
     MoveMouse(kWidth / 2, kHeight / 2);
     EXPECT_EQ(map->GetViewCenter().y, cMapWidget::kSceneHeight - kHeight / 2.0f);
 
-    DrawGameOverStale();
+    DrawGame(kStale);
     test::SaveShotPng(image_, kWidth, kHeight, "map_top_screenshot.png");
     const int stale = test::CountInRect(Rect{0.0f, 0.0f, 1024.0f, 768.0f}, kWidth, kHeight, [&](int x, int y) {
         return test::Difference(test::PixelAt(image_, kHeight, x, y), kStaleRgb) < 30;

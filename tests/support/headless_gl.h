@@ -1,6 +1,6 @@
 // A hidden window with an OpenGL drawing device, made the way the game makes them, for
 // tests that draw real frames and read them back. Under SDL's offscreen driver no
-// display is needed. Header-only: only test programs that link the port layer use it.
+// display is needed. Header-only: only test programs that link the engine use it.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/render/render.h"
 #include "port/gpu/gpu_system.h"
 #include "port/window/main_window.h"
 #include "port/window/video_system.h"
@@ -24,6 +25,8 @@ public:
         if (!video_.Start() || !video_.LoadGlLibrary()) return "no video: " + video_.Error();
         port::WindowParams params;
         params.title = title;
+        width_ = width;
+        height_ = height;
         params.clientWidth = width;
         params.clientHeight = height;
         params.visible = false;
@@ -45,6 +48,15 @@ public:
 
     port::GpuDevice* Device() const { return device_.get(); }
 
+    // Makes the renderer draw on the started device, over the whole window, from the
+    // renderer's default states.
+    void AttachRender(vrk::cRender& render) const
+    {
+        render.CopyDevice(device_.get(), device_->GetPresentParameters(), nullptr);
+        render.SetScreenRect(0, 0, width_, height_);
+        render.SetHardwareDefaults();
+    }
+
     // Device first, then its system and the window it draws into.
     void Stop()
     {
@@ -59,6 +71,8 @@ private:
     std::unique_ptr<port::MainWindow> window_;
     std::unique_ptr<port::GpuSystem> system_;
     std::unique_ptr<port::GpuDevice> device_;
+    int width_ = 0;
+    int height_ = 0;
 };
 
 }  // namespace test

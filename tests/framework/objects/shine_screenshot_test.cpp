@@ -76,9 +76,7 @@ protected:
         if (const std::string skip = gl_.Start("shine test", kWidth, kHeight); !skip.empty()) GTEST_SKIP() << skip;
         device_ = gl_.Device();
         render_ = vrk::CreateRender();
-        render_->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
-        render_->SetScreenRect(0, 0, kWidth, kHeight);
-        render_->SetHardwareDefaults();
+        gl_.AttachRender(*render_);
         render_->SetOrtho2D(false, kWidth, kHeight);
         ResetParticleSpawnRandom();
     }

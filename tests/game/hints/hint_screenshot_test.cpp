@@ -4,49 +4,16 @@
 // them, and nothing of the hint outside its frame and arrow.
 #include <gtest/gtest.h>
 
-#include "engine/render/render.h"
 #include "game/hints/train000.h"
+#include "tests/game/support/game_shot.h"
 #include "tests/game/support/hint_tour.h"
 #include "tests/objects/support/level_screenshot.h"
-#include "tests/support/headless_gl.h"
 
 namespace {
 
-class HintScreenshotTest : public test::HintTour {
+class HintScreenshotTest : public test::GameShot<test::HintTour> {
 protected:
-    static constexpr int kWidth = 1024;
-    static constexpr int kHeight = 768;
-
-    void SetUp() override
-    {
-        HintTour::SetUp();
-        if (const std::string skip = gl_.Start("hint screenshot", kWidth, kHeight); !skip.empty())
-            GTEST_SKIP() << skip;
-        device_ = gl_.Device();
-        vrk::cRender* render = vrk::GetRender();
-        ASSERT_NE(render, nullptr);
-        render->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
-        render->SetScreenRect(0, 0, kWidth, kHeight);
-        render->SetHardwareDefaults();
-    }
-    void TearDown() override
-    {
-        HintTour::TearDown();
-        gl_.Stop();
-        device_ = nullptr;
-    }
-    void DrawGame()
-    {
-        ASSERT_EQ(device_->BeginScene(), port::kGpuOk);
-        game->DrawFrame();
-        device_->EndScene();
-        ASSERT_TRUE(device_->ReadBackBuffer(image_));
-    }
-    test::ShotRgb At(int x, int y) const { return test::PixelAt(image_, kHeight, x, y); }
-
-    test::HeadlessGl gl_;
-    port::GpuDevice* device_ = nullptr;
-    port::BackBufferImage image_;
+    HintScreenshotTest() : GameShot("hint screenshot") {}
 };
 
 TEST_F(HintScreenshotTest, FirstHintOfLevel000_DrawsItsFrameAndArrowBesideTheTree)

@@ -129,9 +129,7 @@ protected:
         device_ = gl_.Device();
         vrk::cRender* render = vrk::GetRender();
         ASSERT_NE(render, nullptr);
-        render->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
-        render->SetScreenRect(0, 0, kWidth, kHeight);
-        render->SetHardwareDefaults();
+        gl_.AttachRender(*render);
     }
     void TearDown() override
     {
@@ -201,9 +199,7 @@ protected:
         if (const std::string skip = gl_.Start(title_, kWidth, kHeight); !skip.empty()) GTEST_SKIP() << skip;
         device_ = gl_.Device();
         render_ = vrk::CreateRender();
-        render_->CopyDevice(device_, device_->GetPresentParameters(), nullptr);
-        render_->SetScreenRect(0, 0, kWidth, kHeight);
-        render_->SetHardwareDefaults();
+        gl_.AttachRender(*render_);
         render_->SetOrtho2D(false, orthoWidth_, orthoHeight_);
         app_.batch = &batch_;
         level_ = std::make_unique<TestLevelScreen>();
