@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "game/screens/map_widget.h"
-#include "tests/game/support/game_shot.h"
 #include "tests/game/support/game_tour.h"
 #include "tests/objects/support/level_screenshot.h"
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "game/hints/train000.h"
-#include "tests/game/support/game_shot.h"
 #include "tests/game/support/hint_tour.h"
 #include "tests/objects/support/level_screenshot.h"
 

@@ -1,8 +1,8 @@
 // What the level screenshot tests share: one-colour textures for synthetic sprites,
 // reading the back buffer (y up, as the level counts), writing it as a PNG beside
-// the build, and a fixture that starts the game on the real data tree with an
-// OpenGL device on a hidden window and draws one play-mode frame of a level, and one
-// that draws a stand-in level of synthetic sprites into a small window.
+// the build, a fixture that gives any game tour an OpenGL device on a hidden window,
+// one built on it that draws one play-mode frame of a level, and one that draws a
+// stand-in level of synthetic sprites into a small window.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -113,18 +114,19 @@ public:
     using cBaseWidget::DrawPlay;
 };
 
-// The game on the real data tree, drawing into a hidden 1024 x 768 window: the
-// screen's own size, so a level unit is a pixel.
-class LevelShotTest : public GameTourTest {
+// A tour (any fixture built on GameTourTest) whose game draws its frames into a hidden
+// 1024 x 768 OpenGL window, the screen's own size, so a virtual unit is a pixel.
+template <class Tour>
+class GameShot : public Tour {
 protected:
     static constexpr int kWidth = 1024;
     static constexpr int kHeight = 768;
 
-    explicit LevelShotTest(const char* title) : title_(title) {}
+    explicit GameShot(const char* title) : title_(title) {}
 
     void SetUp() override
     {
-        GameTourTest::SetUp();
+        Tour::SetUp();
         if (const std::string skip = gl_.Start(title_, kWidth, kHeight); !skip.empty()) GTEST_SKIP() << skip;
         device_ = gl_.Device();
         vrk::cRender* render = vrk::GetRender();
@@ -134,10 +136,40 @@ protected:
     void TearDown() override
     {
         // The textures go with the game, before the device they live on.
-        GameTourTest::TearDown();
+        Tour::TearDown();
         gl_.Stop();
         device_ = nullptr;
     }
+
+    // One frame of the game into image_; with a colour, the back buffer is first
+    // filled with it, as a frame left over from another screen would leave it.
+    void DrawGame(std::optional<uint32_t> leftover = std::nullopt)
+    {
+        ASSERT_EQ(device_->BeginScene(), port::kGpuOk);
+        if (leftover) {
+            vrk::cRender* render = vrk::GetRender();
+            render->clearColor = *leftover;
+            render->ClearRenderTarget();
+        }
+        this->game->DrawFrame();
+        device_->EndScene();
+        ASSERT_TRUE(device_->ReadBackBuffer(image_));
+    }
+    // The picture at (x, y) counted from the bottom row.
+    ShotRgb At(int x, int y) const { return PixelAt(image_, kHeight, x, y); }
+
+    HeadlessGl gl_;
+    port::GpuDevice* device_ = nullptr;
+    port::BackBufferImage image_;
+
+private:
+    const char* title_;
+};
+
+// The game on the real data tree drawing one play-mode frame of a level alone.
+class LevelShotTest : public GameShot<GameTourTest> {
+protected:
+    explicit LevelShotTest(const char* title) : GameShot(title) {}
 
     void DrawFrame(ShotLevelScreen& screen)
     {
@@ -173,13 +205,6 @@ protected:
     }
     size_t Colours() const { return CountColours(image_); }
     void SaveShot(const std::string& fileName) const { SaveShotPng(image_, kWidth, kHeight, fileName); }
-
-    HeadlessGl gl_;
-    port::GpuDevice* device_ = nullptr;
-    port::BackBufferImage image_;
-
-private:
-    const char* title_;
 };
 
 // A stand-in level drawn by its own renderer into a hidden 320 x 240 window, its
