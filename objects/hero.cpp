@@ -2,7 +2,6 @@
 // arrival, the bell), the state changes, the drawing and the way home.
 #include "objects/hero.h"
 
-#include "engine/sound/sound_play.h"
 #include "framework/objects/object_owner.h"
 #include "framework/objects/small_math.h"
 #include "objects/build.h"
@@ -18,38 +17,14 @@ constexpr const char* kRunName = "run";
 constexpr const char* kWalkName = "walk";
 constexpr const char* kStrikeName = "strike";
 constexpr const char* kPortalSprite = "succub_portal";
-constexpr const char* kPortalSound = "bonus_start";
 constexpr int32_t kDirections = 4;
 
-// The unit vector toward the target. A target on the walker's own spot gives no
-// direction, and the plain key without a direction digit names no animation: the
-// walker then keeps facing the way it came, or the first direction.
-vec2 FacingToward(cMan& walker, const cObject* target)
-{
-    vec2 direction = target != nullptr ? target->GetPosition() - walker.GetPosition() : vec2{};
-    float length = direction.Length();
-    if (!(length > kFloatEpsilon)) {
-        walker.GetMoveDirection(direction);
-        length = direction.Length();
-    }
-    return length > kFloatEpsilon ? direction / length : vec2{1.0f, 0.0f};
-}
-
 }  // namespace
-
-void cHero::Restart(TimedValue<float>& timer, float target)
-{
-    timer.start = 0.0f;
-    timer.current = 0.0f;
-    timer.target = target;
-    timer.elapsed = 0.0f;
-    timer.duration = target;
-}
 
 cHero::cHero(cObjectOwner* owner) : cMan(owner)
 {
     layer_ = kHeroLayer;
-    Restart(homeTimer_, kHomeSeconds);
+    RestartHeroTimer(homeTimer_, kHomeSeconds);
     strikeTimer_.target = kStrikeSoundSeconds;
     if (LevelScreen* screen = CurrentLevelScreen()) screen->hero = this;
 }
@@ -97,11 +72,7 @@ void cHero::CheckPathAhead()
 void cHero::ReturnHome()
 {
     if (GetState() == kStateInside || doorState_ != kDoorOutside) return;
-    LevelScreen* screen = CurrentLevelScreen();
-    if (screen == nullptr) return;
-    std::vector<vec2> points;
-    if (screen->home != nullptr && screen->FindPath(points, this, screen->home, true)) return;
-    SetState(kStatePortal);
+    if (NeedsPortalHome(*this)) SetState(kStatePortal);
 }
 
 int32_t cHero::OnStateChange(int32_t /*oldState*/, int32_t newState)
@@ -117,14 +88,11 @@ int32_t cHero::OnStateChange(int32_t /*oldState*/, int32_t newState)
     case kStateStand: PlayAnimation(kStandKey, kPlayOnceForward); break;
     case kStateStriking: {
         PlayDirected(kStrikeName, FacingToward(*this, target_), kPlayOnceForward);
-        Restart(strikeTimer_, kStrikeSoundSeconds);
+        RestartHeroTimer(strikeTimer_, kStrikeSoundSeconds);
         break;
     }
     case kStatePortal:
-        vrk::PlaySound(kPortalSound);
-        portal_.play.mode = kPlayOnceForward;
-        portal_.SetPlayMode(true, kPlayOnceForward);
-        portalTime_ = kPortalSeconds;
+        StartHeroPortal(portal_, portalTime_, kPortalSeconds);
         break;
     default: break;
     }
@@ -189,12 +157,6 @@ void cHero::Strike()
     }
     SetState(kStateNone);
     SetState(kStateStriking);
-}
-
-bool cHero::IsSpeedSpellOn() const
-{
-    const LevelScreen* screen = CurrentLevelScreen();
-    return screen != nullptr && screen->spellTimers[0] >= 0.0f;
 }
 
 void cHero::Draw()

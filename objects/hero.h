@@ -81,19 +81,12 @@ public:
 private:
     // The tick's parts (hero_update.cpp).
     void StepStrikeTimer();
-    void StepHomeTimer();
-    void UpdateTrail();
     void UpdateWalking();
     // False when he has just stopped next to the chased enemy.
     bool UpdateChase();
-    void UpdatePortal();
-    void EndStuckOneShot();
     // The end of a strike: the blow, then the next strike or the stand.
     void Strike();
     void OnPathFinished();
-    bool IsSpeedSpellOn() const;
-    // Restarts a timer from 0 toward the target over target seconds.
-    static void Restart(TimedValue<float>& timer, float target);
 
     TimedValue<float> chaseTimer_;
     TimedValue<float> homeTimer_;

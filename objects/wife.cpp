@@ -21,24 +21,10 @@ constexpr const char* kWalkName = "walk";
 constexpr const char* kMagicName = "magic";
 constexpr const char* kMagicSound = "wife_magic";
 constexpr const char* kPortalSprite = "succub_portal";
-constexpr const char* kPortalSound = "bonus_start";
 constexpr int32_t kDirections = 4;
 // The idle animations, one drawn at random each time she stands.
 constexpr const char* kStandKeys[] = {"stand0", "hair0", "skovoroda0"};
 constexpr uint32_t kRandomMask = 0x7FFFu;
-
-// The unit vector toward the target; on her own spot she keeps facing the way she
-// came (or the first direction), as the plain key names no animation.
-vec2 FacingToward(cMan& walker, const cObject* target)
-{
-    vec2 direction = target != nullptr ? target->GetPosition() - walker.GetPosition() : vec2{};
-    float length = direction.Length();
-    if (!(length > kFloatEpsilon)) {
-        walker.GetMoveDirection(direction);
-        length = direction.Length();
-    }
-    return length > kFloatEpsilon ? direction / length : vec2{1.0f, 0.0f};
-}
 
 // Whether her magic works on the target: an altar, the prison or a frozen worker.
 bool TakesMagic(cGameObject* target)
@@ -51,19 +37,10 @@ bool TakesMagic(cGameObject* target)
 
 }  // namespace
 
-void cWife::Restart(TimedValue<float>& timer, float target)
-{
-    timer.start = 0.0f;
-    timer.current = 0.0f;
-    timer.target = target;
-    timer.elapsed = 0.0f;
-    timer.duration = target;
-}
-
 cWife::cWife(cObjectOwner* owner) : cMan(owner)
 {
     layer_ = kWifeLayer;
-    Restart(homeTimer_, kHomeSeconds);
+    RestartHeroTimer(homeTimer_, kHomeSeconds);
     if (LevelScreen* screen = CurrentLevelScreen()) screen->wife = this;
 }
 
@@ -110,11 +87,7 @@ void cWife::CheckPathAhead()
 void cWife::ReturnHome()
 {
     if (GetState() == kStateInside || doorState_ != kDoorOutside) return;
-    LevelScreen* screen = CurrentLevelScreen();
-    if (screen == nullptr) return;
-    std::vector<vec2> points;
-    if (screen->home != nullptr && screen->FindPath(points, this, screen->home, true)) return;
-    SetState(kStatePortal);
+    if (NeedsPortalHome(*this)) SetState(kStatePortal);
 }
 
 void cWife::RefundCost()
@@ -145,10 +118,7 @@ int32_t cWife::OnStateChange(int32_t /*oldState*/, int32_t newState)
         vrk::PlaySound(kMagicSound);
         break;
     case kStatePortal:
-        vrk::PlaySound(kPortalSound);
-        portal_.play.mode = kPlayOnceForward;
-        portal_.SetPlayMode(true, kPlayOnceForward);
-        portalTime_ = kPortalSeconds;
+        StartHeroPortal(portal_, portalTime_, kPortalSeconds);
         break;
     default: break;
     }

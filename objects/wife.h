@@ -85,16 +85,10 @@ public:
 
 private:
     // The tick's parts (wife_update.cpp).
-    void StepHomeTimer();
-    void UpdateTrail();
     void UpdateWalking();
-    void UpdatePortal();
-    void EndStuckOneShot();
     void OnPathFinished();
     // The end of her magic: the target hears of it unless it has gone.
     void EndMagic();
-    // Restarts a timer from 0 toward the target over target seconds.
-    static void Restart(TimedValue<float>& timer, float target);
 
     TimedValue<float> homeTimer_;
     int32_t doorState_ = kDoorOutside;
