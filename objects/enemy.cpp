@@ -8,6 +8,7 @@
 #include "objects/hero.h"
 #include "objects/level_contract.h"
 #include "objects/level_screen.h"
+#include "objects/worker.h"
 
 cEnemy::cEnemy(cObjectOwner* owner) : cMan(owner)
 {
@@ -147,4 +148,41 @@ bool cEnemy::IsTargetTaken(cObject* object)
         if (enemy != nullptr && enemy != this && enemy->GetTarget() == object) return true;
     }
     return false;
+}
+
+bool cEnemy::SendToNearestWorker(std::list<cMan*> workers)
+{
+    LevelScreen* screen = CurrentLevelScreen();
+    if (screen == nullptr) return false;
+    const vec2 at = GetPosition();
+    workers.sort([&at](const cMan* a, const cMan* b) {
+        return (a->GetPosition() - at).Length() < (b->GetPosition() - at).Length();
+    });
+    for (cMan* worker : workers) {
+        std::vector<vec2> path;
+        if (!screen->FindPath(path, this, worker, true) || !screen->SendWorker(this, worker, 0)) continue;
+        setOut_ = 0;
+        return true;
+    }
+    return false;
+}
+
+void cEnemy::GoHomeOrLeave()
+{
+    if (setOut_ != 0 || !SendHome()) RemoveFromLevel();
+}
+
+std::vector<cWorker*> cEnemy::WorkersWithin(float reach) const
+{
+    std::vector<cWorker*> nearby;
+    LevelScreen* screen = CurrentLevelScreen();
+    if (screen == nullptr) return nearby;
+    ObjectList workers;
+    screen->FindObjectsOfKind(workers, kTypeWorker, LevelScreen::kWorkerLayer);
+    for (cObject* object : workers) {
+        auto* worker = dynamic_cast<cWorker*>(object);
+        if (worker == nullptr || (worker->GetPosition() - GetPosition()).Length() > reach) continue;
+        nearby.push_back(worker);
+    }
+    return nearby;
 }

@@ -5,11 +5,14 @@
 // home to its camp. It is never made from a level file.
 #pragma once
 #include <cstdint>
+#include <list>
+#include <vector>
 
 #include "framework/objects/man.h"
 #include "framework/objects/timed_value.h"
 
 class cHero;
+class cWorker;
 
 class cEnemy : public cMan {
 public:
@@ -72,6 +75,15 @@ protected:
     bool SendHome();
     // Queues the walker for removal from the level.
     void RemoveFromLevel();
+    // Sends the walker to the nearest of the workers a path leads to (nearest
+    // first, ties in list order); true when one took him, the set-out flag then
+    // cleared. False without a level screen or with no one to reach.
+    bool SendToNearestWorker(std::list<cMan*> workers);
+    // A choice that found no one: the walker goes home, or leaves the level when
+    // it has set out before or has no way home.
+    void GoHomeOrLeave();
+    // The workers on the workers' layer within reach of the walker.
+    std::vector<cWorker*> WorkersWithin(float reach) const;
 
     uint8_t setOut_ = 1;
     cGameObject* home_ = nullptr;

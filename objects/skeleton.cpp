@@ -89,14 +89,8 @@ void cSkeleton::Update()
 
 void cSkeleton::AttackWorkersNearby()
 {
-    LevelScreen* screen = CurrentLevelScreen();
-    if (screen == nullptr) return;
-    ObjectList workers;
-    screen->FindObjectsOfKind(workers, kTypeWorker, LevelScreen::kWorkerLayer);
-    for (cObject* object : workers) {
-        auto* worker = dynamic_cast<cWorker*>(object);
-        if (worker == nullptr || !worker->CanCommand() || worker->GetThreat() == this) continue;
-        if ((worker->GetPosition() - GetPosition()).Length() > kAttackReach) continue;
+    for (cWorker* worker : WorkersWithin(kAttackReach)) {
+        if (!worker->CanCommand() || worker->GetThreat() == this) continue;
         worker->OnMessage(kEventAttack, reinterpret_cast<uintptr_t>(this));
     }
 }
@@ -120,18 +114,11 @@ void cSkeleton::Choose()
         if (HasGone(worker)) continue;
         workers.push_back(worker);
     }
-    const vec2 at = GetPosition();
-    workers.sort([&at](const cMan* a, const cMan* b) {
-        return (a->GetPosition() - at).Length() < (b->GetPosition() - at).Length();
-    });
-    for (cMan* worker : workers) {
-        std::vector<vec2> path;
-        if (!screen->FindPath(path, this, worker, true) || !screen->SendWorker(this, worker, 0)) continue;
-        setOut_ = 0;
+    if (SendToNearestWorker(std::move(workers))) {
         if (AppRandom(kScreamDraws) > kScreamAbove) vrk::PlaySound(kScreamSound);
         return;
     }
-    if (setOut_ != 0 || !SendHome()) RemoveFromLevel();
+    GoHomeOrLeave();
 }
 
 int32_t cSkeleton::OnStateChange(int32_t oldState, int32_t newState)

@@ -127,15 +127,9 @@ void cSuccub::Update()
 
 bool cSuccub::Snatch()
 {
-    LevelScreen* screen = CurrentLevelScreen();
-    if (screen == nullptr) return false;
-    ObjectList workers;
-    screen->FindObjectsOfKind(workers, kTypeWorker, LevelScreen::kWorkerLayer);
-    for (cObject* object : workers) {
-        auto* worker = dynamic_cast<cWorker*>(object);
-        if (worker == nullptr || HasGone(worker) || !worker->CanCommand() || worker->IsFrozen()) continue;
+    for (cWorker* worker : WorkersWithin(kCharmReach)) {
+        if (HasGone(worker) || !worker->CanCommand() || worker->IsFrozen()) continue;
         if (worker->GetThreat() == this || IsTargetTaken(worker)) continue;
-        if ((worker->GetPosition() - GetPosition()).Length() > kCharmReach) continue;
         SetTarget(worker, 0);
         // As if she had arrived: the charm when near enough, else a new choice.
         OnMessage(kMessagePathFinished, 0);
@@ -150,22 +144,12 @@ void cSuccub::Choose()
     if (screen == nullptr) return;
     ObjectList objects;
     screen->FindObjectsOfKind(objects, kTypeWorker, -1);
-    std::list<cWorker*> workers;
+    std::list<cMan*> workers;
     for (cObject* object : objects) {
         auto* worker = dynamic_cast<cWorker*>(object);
         if (CanCharm(worker)) workers.push_back(worker);
     }
-    const vec2 at = GetPosition();
-    workers.sort([&at](const cWorker* a, const cWorker* b) {
-        return (a->GetPosition() - at).Length() < (b->GetPosition() - at).Length();
-    });
-    for (cWorker* worker : workers) {
-        std::vector<vec2> path;
-        if (!screen->FindPath(path, this, worker, true) || !screen->SendWorker(this, worker, 0)) continue;
-        setOut_ = 0;
-        return;
-    }
-    if (setOut_ != 0 || !SendHome()) RemoveFromLevel();
+    if (!SendToNearestWorker(std::move(workers))) GoHomeOrLeave();
 }
 
 void cSuccub::Chase()

@@ -76,15 +76,9 @@ void cWitch::Update()
 
 void cWitch::CastOnWorkersNearby()
 {
-    LevelScreen* screen = CurrentLevelScreen();
-    if (screen == nullptr) return;
-    ObjectList workers;
-    screen->FindObjectsOfKind(workers, kTypeWorker, LevelScreen::kWorkerLayer);
-    for (cObject* object : workers) {
-        auto* worker = dynamic_cast<cWorker*>(object);
-        if (worker == nullptr || HasGone(worker) || !worker->CanCommand() || worker->IsFrozen()) continue;
+    for (cWorker* worker : WorkersWithin(kCastReach)) {
+        if (HasGone(worker) || !worker->CanCommand() || worker->IsFrozen()) continue;
         if (worker->GetThreat() == this || IsTargetTaken(worker)) continue;
-        if ((worker->GetPosition() - GetPosition()).Length() > kCastReach) continue;
         SetTarget(worker, 0);
         SetState(kStateMagic);
     }
@@ -96,7 +90,7 @@ void cWitch::Choose()
     if (screen == nullptr) return;
     ObjectList objects;
     screen->FindObjectsOfKind(objects, kTypeWorker, -1);
-    std::list<cWorker*> workers;
+    std::list<cMan*> workers;
     for (cObject* object : objects) {
         auto* worker = dynamic_cast<cWorker*>(object);
         if (worker == nullptr || HasGone(worker) || worker->IsFrozen()) continue;
@@ -104,17 +98,7 @@ void cWitch::Choose()
         if (state == cWorker::kStateInside || state == cWorker::kStateCutOff) continue;
         workers.push_back(worker);
     }
-    const vec2 at = GetPosition();
-    workers.sort([&at](const cWorker* a, const cWorker* b) {
-        return (a->GetPosition() - at).Length() < (b->GetPosition() - at).Length();
-    });
-    for (cWorker* worker : workers) {
-        std::vector<vec2> path;
-        if (!screen->FindPath(path, this, worker, true) || !screen->SendWorker(this, worker, 0)) continue;
-        setOut_ = 0;
-        return;
-    }
-    if (setOut_ != 0 || !SendHome()) RemoveFromLevel();
+    if (!SendToNearestWorker(std::move(workers))) GoHomeOrLeave();
 }
 
 void cWitch::EndMagic()
