@@ -101,25 +101,12 @@ int32_t cHero::OnStateChange(int32_t /*oldState*/, int32_t newState)
 
 int32_t cHero::OnMessage(uint32_t code, uintptr_t data)
 {
-    switch (code) {
-    case kMessageAnimationEnded:
-        if (GetState() == kStateStand) {
-            SetState(kStateWander);
-        } else if (GetState() == kStateStriking) {
-            Strike();
-        }
-        break;
-    case kMessagePathFinished:
-        if (target_ == nullptr) {
-            SetState(kStateWander);
-            return 0;
-        }
+    // The stand's end, a targetless arrival and the bell go as for his wife.
+    if (OnSharedHeroMessage(*this, code, data, kStateInside)) return 0;
+    if (code == kMessageAnimationEnded && GetState() == kStateStriking) {
+        Strike();
+    } else if (code == kMessagePathFinished) {
         OnPathFinished();
-        break;
-    case kEventBellAlarm:
-        if (GetState() != kStateInside) WalkToBell(*this, data);
-        break;
-    default: break;
     }
     return cMan::OnMessage(code, data);
 }

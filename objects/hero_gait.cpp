@@ -8,6 +8,7 @@
 #include "framework/objects/small_math.h"
 #include "objects/build.h"
 #include "objects/hero.h"
+#include "objects/level_contract.h"
 #include "objects/level_screen.h"
 #include "objects/wife.h"
 
@@ -207,4 +208,22 @@ void EndHeroStuckOneShot(cMan& walker, int32_t actionState)
     if (state != cHero::kStateStand && state != actionState) return;
     if (!IsAnimationStuck(walker.GetSpriteAnim(), walker.GetAnimation() != nullptr)) return;
     walker.OnMessage(kMessageAnimationEnded, static_cast<uintptr_t>(kPlayOnceForward));
+}
+
+bool OnSharedHeroMessage(cMan& walker, uint32_t code, uintptr_t data, int32_t insideState)
+{
+    switch (code) {
+    case kMessageAnimationEnded:
+        if (walker.GetState() == cHero::kStateStand) walker.SetState(cHero::kStateWander);
+        break;
+    case kMessagePathFinished:
+        if (walker.GetTarget() != nullptr) break;
+        walker.SetState(cHero::kStateWander);
+        return true;
+    case kEventBellAlarm:
+        if (walker.GetState() != insideState) WalkToBell(walker, data);
+        break;
+    default: break;
+    }
+    return false;
 }

@@ -39,6 +39,12 @@ int32_t NextHeroDoorState(const cMan& walker, int32_t doorState);
 // The bell's alarm (its parameter is the bell): the walker is sent to it.
 void WalkToBell(cMan& walker, uintptr_t bellParam);
 
+// The messages the walker answers as the other does: the stand's end starts a
+// wander, an arrival without a target starts one too, and the bell's alarm sends
+// him to it unless he is inside (insideState). True when the message is spent
+// there and cMan must not hear it (the targetless arrival).
+bool OnSharedHeroMessage(cMan& walker, uint32_t code, uintptr_t data, int32_t insideState);
+
 // True for the level's home building (false without a level or a home building).
 bool IsHomeBuilding(const cGameObject* object);
 

@@ -127,25 +127,12 @@ int32_t cWife::OnStateChange(int32_t /*oldState*/, int32_t newState)
 
 int32_t cWife::OnMessage(uint32_t code, uintptr_t data)
 {
-    switch (code) {
-    case kMessageAnimationEnded:
-        if (GetState() == kStateStand) {
-            SetState(kStateWander);
-        } else if (GetState() == kStateMagic) {
-            EndMagic();
-        }
-        break;
-    case kMessagePathFinished:
-        if (target_ == nullptr) {
-            SetState(kStateWander);
-            return 0;
-        }
+    // The stand's end, a targetless arrival and the bell go as for the hero.
+    if (OnSharedHeroMessage(*this, code, data, kStateInside)) return 0;
+    if (code == kMessageAnimationEnded && GetState() == kStateMagic) {
+        EndMagic();
+    } else if (code == kMessagePathFinished) {
         OnPathFinished();
-        break;
-    case kEventBellAlarm:
-        if (GetState() != kStateInside) WalkToBell(*this, data);
-        break;
-    default: break;
     }
     return cMan::OnMessage(code, data);
 }
