@@ -54,6 +54,17 @@ float EnemyCasterMoveSpeed(const std::string& animationKey)
     return StartsWith(animationKey, "walk") ? cSuccub::kWalkSpeed : kOtherSpeed;
 }
 
+void AddCasterAnimations(cMan& caster, const std::string& spriteBase)
+{
+    caster.AddAnimation(kAppearKey, spriteBase + "_appear0");
+    for (int32_t direction = 0; direction < kDirections; ++direction) {
+        const std::string digit = std::to_string(direction);
+        caster.AddAnimation("walk" + digit, spriteBase + "_walk" + digit);
+        caster.AddAnimation("magic" + digit, spriteBase + "_magic" + digit);
+        caster.AddAnimation("death" + digit, spriteBase + "_death" + digit);
+    }
+}
+
 cSuccub::cSuccub(cObjectOwner* owner) : cEnemy(owner) {}
 
 cSuccub::~cSuccub() = default;
@@ -69,13 +80,7 @@ void cSuccub::StartMove() { StartMoveAtSpeed(EnemyCasterMoveSpeed(GetAnimationKe
 void cSuccub::SetSprite(const std::string& sprite)
 {
     cMan::SetSprite(sprite);
-    AddAnimation(kAppearKey, "succub_appear0");
-    for (int32_t direction = 0; direction < kDirections; ++direction) {
-        const std::string digit = std::to_string(direction);
-        AddAnimation("walk" + digit, "succub_walk" + digit);
-        AddAnimation("magic" + digit, "succub_magic" + digit);
-        AddAnimation("death" + digit, "succub_death" + digit);
-    }
+    AddCasterAnimations(*this, "succub");
     portal_.SetSprite(kPortalSprite, kPlayStopped, false);
     SetBarOffset(kBarOffset);
     // No health: she counts as dead from the start, so no tower ever picks her.

@@ -23,6 +23,11 @@ vec2 CasterFacing(cMan& caster, const cObject* target);
 // or 1.0 for anything else (the appear animation barely moves them).
 float EnemyCasterMoveSpeed(const std::string& animationKey);
 
+// The caster's animations from the sprites named after her (spriteBase "succub"
+// gives "succub_appear0", "succub_walk0".."succub_death3"): the appearance and
+// the walk, the magic and the death in each direction.
+void AddCasterAnimations(cMan& caster, const std::string& spriteBase);
+
 class cSuccub : public cEnemy {
 public:
     enum SuccubState : int32_t {

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int32_t kDirections = 4;
 constexpr const char* kAppearKey = "appear0";
 constexpr const char* kAppearSound = "witch_appear";
 constexpr const char* kMagicSound = "witch_magic";
@@ -41,13 +40,7 @@ void cWitch::StartMove() { StartMoveAtSpeed(EnemyCasterMoveSpeed(GetAnimationKey
 void cWitch::SetSprite(const std::string& sprite)
 {
     cMan::SetSprite(sprite);
-    AddAnimation(kAppearKey, "witch_appear0");
-    for (int32_t direction = 0; direction < kDirections; ++direction) {
-        const std::string digit = std::to_string(direction);
-        AddAnimation("walk" + digit, "witch_walk" + digit);
-        AddAnimation("magic" + digit, "witch_magic" + digit);
-        AddAnimation("death" + digit, "witch_death" + digit);
-    }
+    AddCasterAnimations(*this, "witch");
     SetBarOffset(kBarOffset);
     SetTimerPeriod(kHealth);
     SetState(kStateChoose);
