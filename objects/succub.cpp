@@ -65,6 +65,12 @@ void AddCasterAnimations(cMan& caster, const std::string& spriteBase)
     }
 }
 
+bool CasterMayTake(cEnemy& caster, cWorker* worker)
+{
+    if (cEnemy::HasGone(worker) || !worker->CanCommand() || worker->IsFrozen()) return false;
+    return worker->GetThreat() != &caster && !caster.IsTargetTaken(worker);
+}
+
 cSuccub::cSuccub(cObjectOwner* owner) : cEnemy(owner) {}
 
 cSuccub::~cSuccub() = default;
@@ -133,8 +139,7 @@ void cSuccub::Update()
 bool cSuccub::Snatch()
 {
     for (cWorker* worker : WorkersWithin(kCharmReach)) {
-        if (HasGone(worker) || !worker->CanCommand() || worker->IsFrozen()) continue;
-        if (worker->GetThreat() == this || IsTargetTaken(worker)) continue;
+        if (!CasterMayTake(*this, worker)) continue;
         SetTarget(worker, 0);
         // As if she had arrived: the charm when near enough, else a new choice.
         OnMessage(kMessagePathFinished, 0);

@@ -23,6 +23,10 @@ vec2 CasterFacing(cMan& caster, const cObject* target);
 // or 1.0 for anything else (the appear animation barely moves them).
 float EnemyCasterMoveSpeed(const std::string& animationKey);
 
+// A worker the caster may take: still on the level, at the player's command, not
+// frozen, not already threatened by her and not the target of another enemy.
+bool CasterMayTake(cEnemy& caster, cWorker* worker);
+
 // The caster's animations from the sprites named after her (spriteBase "succub"
 // gives "succub_appear0", "succub_walk0".."succub_death3"): the appearance and
 // the walk, the magic and the death in each direction.

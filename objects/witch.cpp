@@ -70,8 +70,7 @@ void cWitch::Update()
 void cWitch::CastOnWorkersNearby()
 {
     for (cWorker* worker : WorkersWithin(kCastReach)) {
-        if (HasGone(worker) || !worker->CanCommand() || worker->IsFrozen()) continue;
-        if (worker->GetThreat() == this || IsTargetTaken(worker)) continue;
+        if (!CasterMayTake(*this, worker)) continue;
         SetTarget(worker, 0);
         SetState(kStateMagic);
     }
