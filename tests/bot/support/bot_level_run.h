@@ -1,6 +1,7 @@
 // test::BotLevelRun: one level played by the bot from its entry to its end, and what
 // came of it. The run enters the level, clicks through the talk, lets the bot decide
-// every half second of game time and stops on the window "finish" (won), on
+// every half second of game time (the paced player, after a round that gave its
+// order, only 2 s later) and stops on the window "finish" (won), on
 // "game_over" (lost) or when its tick budget is spent: twice the level's time limit
 // (a passed limit loses nothing by itself), or kNoLimitSeconds twice for a level
 // without one.
@@ -18,6 +19,7 @@ struct LevelResult {
     bool entered = false;
     bool won = false;
     bool talkClicked = false;
+    bool enemies = false;  // the level holds an enemy at its start
     uint32_t seed = 0;
     int ticks = 0;
     float levelTime = 0.0f;
@@ -32,10 +34,12 @@ class BotLevelRun : public BotHarness {
 protected:
     // Bot rounds: every half second of game time.
     static constexpr int kDecisionTicks = 15;
+    // The paced player's pace: one order every 2 s of game time at most.
+    static constexpr int kPacedOrderTicks = 60;
     static constexpr float kNoLimitSeconds = 900.0f;
     static constexpr int kTicksPerSecond = 30;
 
-    LevelResult PlayLevel(uint32_t index, uint32_t seed)
+    LevelResult PlayLevel(uint32_t index, uint32_t seed, BotPlayer player = BotPlayer::kFull)
     {
         LevelResult result;
         result.seed = seed;
@@ -44,10 +48,16 @@ protected:
             result.end = "level did not start";
             return result;
         }
+        result.enemies = BotView::HoldsEnemy(*level_);
         result.talkClicked = PassTalk();
+        if (!result.talkClicked) {
+            result.end = "talk did not end";
+            return result;
+        }
         const float limit = level_->timeLimit > 0.0f ? level_->timeLimit : kNoLimitSeconds;
         const int budget = static_cast<int>(2.0f * limit * static_cast<float>(kTicksPerSecond));
-        LevelBot bot(*level_, [this](cObject* target, int32_t part) { return ClickObject(target, part); });
+        LevelBot bot(
+            *level_, [this](cObject* target, int32_t part) { return ClickObject(target, part); }, player);
         BotTrace trace;
         const int start = Ticks();
         int nextDecision = start;
@@ -55,8 +65,9 @@ protected:
             if (WindowOpen("finish") || WindowOpen("game_over") || level_->IsPaused()) break;
             trace.Sample(*level_);
             if (Ticks() >= nextDecision) {
-                bot.Decide();
-                nextDecision = Ticks() + kDecisionTicks;
+                const bool ordered = bot.Decide() > 0;
+                nextDecision =
+                    Ticks() + (player == BotPlayer::kPaced && ordered ? kPacedOrderTicks : kDecisionTicks);
             }
             Tick();
         }
