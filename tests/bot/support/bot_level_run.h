@@ -22,6 +22,8 @@ struct LevelResult {
     bool enemies = false;  // the level holds an enemy at its start
     uint32_t seed = 0;
     int ticks = 0;
+    int orders = 0;            // clicks the bot gave that went in
+    int shortestOrderGap = 0;  // ticks between two of them (0: fewer than two)
     float levelTime = 0.0f;
     float timeLimit = 0.0f;  // as the level screen keeps it (0: none)
     int32_t medal = 0;
@@ -56,8 +58,16 @@ protected:
         }
         const float limit = level_->timeLimit > 0.0f ? level_->timeLimit : kNoLimitSeconds;
         const int budget = static_cast<int>(2.0f * limit * static_cast<float>(kTicksPerSecond));
-        LevelBot bot(
-            *level_, [this](cObject* target, int32_t part) { return ClickObject(target, part); }, player);
+        int lastOrder = -1;
+        const auto click = [this, &result, &lastOrder](cObject* target, int32_t part) {
+            if (!ClickObject(target, part)) return false;
+            if (lastOrder >= 0 && (result.shortestOrderGap == 0 || Ticks() - lastOrder < result.shortestOrderGap))
+                result.shortestOrderGap = Ticks() - lastOrder;
+            lastOrder = Ticks();
+            ++result.orders;
+            return true;
+        };
+        LevelBot bot(*level_, click, player);
         BotTrace trace;
         const int start = Ticks();
         int nextDecision = start;
@@ -66,8 +76,9 @@ protected:
             trace.Sample(*level_);
             if (Ticks() >= nextDecision) {
                 const bool ordered = bot.Decide() > 0;
-                nextDecision =
-                    Ticks() + (player == BotPlayer::kPaced && ordered ? kPacedOrderTicks : kDecisionTicks);
+                nextDecision = Ticks() + kDecisionTicks;
+                // The paced player's next order comes 2 s after its last one.
+                if (player == BotPlayer::kPaced && ordered) nextDecision = lastOrder + kPacedOrderTicks;
             }
             Tick();
         }
