@@ -192,7 +192,7 @@ int32_t cLevelWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, in
         RefreshTaskRows();
         break;
     case vrk::kWndClicked:
-        if (window != nullptr && second == window->FindCtrl("menu")) {
+        if (IsNamedControl(window, second, "menu")) {
             if (cMiddle* middle = GetMiddle()) middle->ShowWindow(kEscapeWindow, kEscapeContext);
         }
         return 1;
