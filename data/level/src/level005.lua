@@ -7,6 +7,8 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("005")
+-- Rain: the ground is painted wet and green.
+require("level_terrain").season("rain")
 F.scenery({ "simple=tree01_0", "simple=stump00", "simple=stone00" })
 F.workers(3)
 F.houses(4)

@@ -8,6 +8,8 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("008")
+-- Rain: the ground is painted wet and green.
+require("level_terrain").season("rain")
 F.scenery({ "simple=tree00_0", "simple=stone_big00" })
 F.workers(3)
 L.special_site("lighthouse00", 23, 8, "lighthouse0")

@@ -8,6 +8,8 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("009")
+-- Rain: the ground is painted wet and green.
+require("level_terrain").season("rain")
 F.scenery({ "simple=tree01_0", "simple=stump00", "simple=stone00" })
 F.workers(2)
 L.figure("cWife", "wife", 12, 8, "wife")

@@ -6,6 +6,8 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("010")
+-- Snow: the ground is painted under snow.
+require("level_terrain").season("snow")
 F.scenery({ "simple=stone_big00", "simple=tree01_2" })
 F.workers(2)
 F.houses(5)

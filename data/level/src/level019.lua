@@ -6,6 +6,8 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("019")
+-- Snow: the ground is painted under snow.
+require("level_terrain").season("snow")
 F.scenery({ "simple=tree00_3", "simple=tree01_0", "simple=stone00" })
 F.workers(3)
 F.houses(5)
