@@ -210,24 +210,48 @@ local function paths(t, g, mark, pal)
   return ops
 end
 
+-- Water as round banks: a disc on every water cell and a broad stroke to each
+-- water neighbour (and on past the level's edge where the water runs off it), in a
+-- dark bank, the water and a lighter current along the middle.
 local function water(list, g, mark, pal, rnd)
   local cells = list["~"] or {}
-  local ops = {}
-  for _, c in ipairs(cells) do ops[#ops + 1] = poly{ points = g.cell(c.x, c.y, 1.17), fill = pal.water.dark } end
-  for _, c in ipairs(cells) do ops[#ops + 1] = poly{ points = g.cell(c.x, c.y, 1.03), fill = pal.water.base } end
-  -- A lighter current along the water's middle.
+  local strokes, discs = {}, {}
   for _, c in ipairs(cells) do
-    local alone = true
+    discs[#discs + 1] = c
     for _, step in ipairs({ { 1, 0 }, { 0, 1 }, { -1, 0 }, { 0, -1 } }) do
-      if mark(c.x + step[1], c.y + step[2]) == "~" then
-        alone = false
-        if step[1] + step[2] > 0 then
-          local x2, y2 = g.centre(c.x + step[1], c.y + step[2])
-          ops[#ops + 1] = line{ x1 = c.cx, y1 = c.cy, x2 = x2, y2 = y2, width = 16, color = pal.water.light .. "80" }
-        end
+      local nx, ny = c.x + step[1], c.y + step[2]
+      local toward = mark(nx, ny)
+      local back = mark(c.x - step[1], c.y - step[2])
+      if (toward == "~" and step[1] + step[2] > 0) or (toward == " " and back == "~") then
+        local x2, y2 = g.centre(nx, ny)
+        strokes[#strokes + 1] = { c.cx, c.cy, x2, y2, toward == "~", c.x, c.y, nx, ny }
       end
     end
-    if alone then ops[#ops + 1] = circle{ cx = c.cx, cy = c.cy, r = 10, fill = pal.water.light .. "80" } end
+  end
+  local ops = {}
+  for _, pass in ipairs({ { 31, pal.water.dark }, { 26, pal.water.base } }) do
+    for _, c in ipairs(discs) do ops[#ops + 1] = circle{ cx = c.cx, cy = c.cy, r = pass[1], fill = pass[2] } end
+    for _, st in ipairs(strokes) do
+      ops[#ops + 1] = line{ x1 = st[1], y1 = st[2], x2 = st[3], y2 = st[4], width = pass[1] * 2, color = pass[2] }
+    end
+  end
+  -- The current runs along brooks; a pond's middle gets a soft shine instead.
+  local function neighbours(x, y)
+    local count = 0
+    for _, step in ipairs({ { 1, 0 }, { 0, 1 }, { -1, 0 }, { 0, -1 } }) do
+      count = count + (mark(x + step[1], y + step[2]) == "~" and 1 or 0)
+    end
+    return count
+  end
+  for _, st in ipairs(strokes) do
+    if neighbours(st[6], st[7]) <= 2 and (not st[5] or neighbours(st[8], st[9]) <= 2) then
+      ops[#ops + 1] = line{ x1 = st[1], y1 = st[2], x2 = st[3], y2 = st[4], width = 14, color = pal.water.light .. "80" }
+    end
+  end
+  for _, c in ipairs(cells) do
+    if neighbours(c.x, c.y) >= 3 then
+      ops[#ops + 1] = ellipse{ cx = c.cx - 4, cy = c.cy - 3, rx = 18, ry = 10, fill = pal.water.light .. "50" }
+    end
   end
   for _, c in ipairs(cells) do
     local x, y = c.cx + (rnd() - 0.5) * 20, c.cy + (rnd() - 0.5) * 16

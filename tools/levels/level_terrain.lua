@@ -224,38 +224,44 @@ function T.settle()
   addTopWoods()
 end
 
--- The cells a worker steps on from the home's door to the goal cells, the cheapest
--- walk where cells of earlier paths cost less (so walks merge into a few tracks).
+-- The cells a worker steps on from the home's door to the goal cells: the cheapest
+-- walk where cells of earlier paths cost less (so walks merge into a few tracks)
+-- and every turn costs a little (so a track runs straight, not in steps).
+local kTurnCost = 0.6
 local function walk(from, goals, covered, worn)
-  local best = { [key(from[1], from[2])] = 0 }
+  local start = key(from[1], from[2]) * 5 + 4
+  local best = { [start] = 0 }
   local previous = {}
-  local open = { { from[1], from[2] } }
+  local open = { start }
   while #open > 0 do
-    -- The open list stays small (a few hundred cells): a plain scan for the cheapest.
-    local pick, pickCost = 1, best[key(open[1][1], open[1][2])]
+    -- The open list stays small (a few hundred states): a plain scan for the cheapest.
+    local pick, pickCost = 1, best[open[1]]
     for i = 2, #open do
-      local c = best[key(open[i][1], open[i][2])]
-      if c < pickCost then pick, pickCost = i, c end
+      local c = best[open[i]]
+      if c < pickCost or (c == pickCost and open[i] < open[pick]) then pick, pickCost = i, c end
     end
-    local cell = table.remove(open, pick)
-    local k = key(cell[1], cell[2])
+    local state = table.remove(open, pick)
+    local k, heading = math.floor(state / 5), state % 5
     if goals[k] then
       local route = {}
-      while k do
-        table.insert(route, 1, k)
-        k = previous[k]
+      while state do
+        local cell = math.floor(state / 5)
+        if route[1] ~= cell then table.insert(route, 1, cell) end
+        state = previous[state]
       end
       return route
     end
-    for _, step in ipairs(kSteps) do
-      local nx, ny = cell[1] + step[1], cell[2] + step[2]
+    local x, y = math.floor(k / L.HEIGHT), k % L.HEIGHT
+    for direction, step in ipairs(kSteps) do
+      local nx, ny = x + step[1], y + step[2]
       local nk = key(nx, ny)
       if walkable(nx, ny, covered) then
-        local cost = pickCost + (worn[nk] and 0.4 or 1)
-        if best[nk] == nil or cost < best[nk] - 1e-9 then
-          if best[nk] == nil then open[#open + 1] = { nx, ny } end
-          best[nk] = cost
-          previous[nk] = k
+        local next = nk * 5 + direction - 1
+        local cost = pickCost + (worn[nk] and 0.4 or 1) + ((heading ~= 4 and heading ~= direction - 1) and kTurnCost or 0)
+        if best[next] == nil or cost < best[next] - 1e-9 then
+          if best[next] == nil then open[#open + 1] = next end
+          best[next] = cost
+          previous[next] = state
         end
       end
     end

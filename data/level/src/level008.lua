@@ -24,4 +24,7 @@ L.figure("cBandit", "bandit", 10, 19, "bandit0")
 L.figure("cBandit", "bandit", 11, 20, "bandit1")
 F.sources({ { "field", 5 }, { "tree", 12 } })
 F.forest(12)
+-- The ground: rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.rocks(5, 12, 6, 13)
 F.finish()

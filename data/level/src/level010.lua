@@ -18,4 +18,8 @@ L.barrier("stone00", 22, 7, "stone3")
 L.barrier("stone00", 24, 9, "stone4")
 L.barrier("stone00", 25, 6, "stone5")
 F.sources({ { "nugget", 5 }, { "tree", 14 } })
+-- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 18, 18, 19)
+T.rocks(5, 12, 6, 13)
 F.finish()

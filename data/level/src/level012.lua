@@ -17,4 +17,8 @@ F.sources({ { "field", 6 }, { "tree", 8 } })
 F.forest(32)
 L.camp("goblin_wood", 22, 15, "base_enemy0", 30, 1)
 L.camp("goblin_wood", 27, 7, "base_enemy1", 40, 1)
+-- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 18, 18, 19)
+T.rocks(5, 12, 6, 13)
 F.finish()

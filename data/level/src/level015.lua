@@ -18,4 +18,8 @@ F.sources({ { "well", 3 }, { "field", 4 }, { "tree", 10 } })
 for i, cell in ipairs(F.camp_cells) do
   L.camp("witch", cell[1], cell[2], "base_enemy" .. (i - 1), 6, 0)
 end
+-- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 17, 18, 19)
+T.rocks(5, 12, 6, 13)
 F.finish()

@@ -46,4 +46,7 @@ scene:map({
 for i, cell in ipairs({ { 20, 5 }, { 24, 5 }, { 25, 9 }, { 22, 12 }, { 20, 10 } }) do
   scene:put({ type = "cWayPoint", cell = cell, name = "way" .. (i - 1) })
 end
+-- The ground: rocks in the southern corner, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
 scene:finish()

@@ -37,4 +37,7 @@ scene:map({
 }, {
   L = { type = "cTunnelBuild", name = "lighthouse0", sprite = "lighthouse00", size = { 2, 2 }, door = true },
 })
+-- The ground: a pond under the northern woods, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 17, 18, 19)
 scene:finish()

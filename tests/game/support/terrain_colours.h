@@ -147,10 +147,9 @@ struct TerrainLevel {
     }
 };
 
-inline bool ReadTerrainLevel(const std::string& path, TerrainLevel& level)
+// The level held in the stream (read from its start).
+inline bool ReadTerrainLevel(vrk::cByteStream& stream, TerrainLevel& level)
 {
-    vrk::cByteStream stream;
-    if (stream.LoadFromFile(path) != 0) return false;
     level.file.SetFallbackCreator(NewLevelObject);
     if (!level.file.Load(stream)) return false;
     const int32_t width = static_cast<int32_t>(stream.ReadInt32());
@@ -162,6 +161,13 @@ inline bool ReadTerrainLevel(const std::string& path, TerrainLevel& level)
         stream.ReadInt32();
     }
     return true;
+}
+
+inline bool ReadTerrainLevel(const std::string& path, TerrainLevel& level)
+{
+    vrk::cByteStream stream;
+    if (stream.LoadFromFile(path) != 0) return false;
+    return ReadTerrainLevel(stream, level);
 }
 
 inline std::string LevelNumber(size_t index)
