@@ -88,7 +88,7 @@ local function ground(pal, n, rnd)
     gradient{ x = 0, y = 0, w = 1024, h = 768, from = pal.grass.light, to = pal.grass.base },
   }
   -- Soft light and shade over the meadow.
-  for i = 1, 28 do
+  for i = 1, 18 do
     ops[#ops + 1] = ellipse{ cx = rnd() * 1024, cy = 60 + rnd() * 708, rx = 50 + rnd() * 110, ry = 20 + rnd() * 40,
                              fill = (i % 2 == 0) and pal.grass.dark .. "40" or pal.grass.light .. "60" }
   end
@@ -115,12 +115,25 @@ local function sky(pal, rnd)
   }
 end
 
--- Open cells high up keep their ground over the sky.
+-- "#rrggbb" a share t of the way from one colour to another.
+local function mix(from, to, t)
+  local out = "#"
+  for i = 2, 6, 2 do
+    local a, b = tonumber(from:sub(i, i + 1), 16), tonumber(to:sub(i, i + 1), 16)
+    out = out .. string.format("%02x", math.floor(a + (b - a) * t + 0.5))
+  end
+  return out
+end
+
+-- Open cells so high up that the sky would reach their centre keep their ground,
+-- in the meadow's own shade there.
 local function open_top(list, g, pal)
   local ops = {}
   for _, mark in ipairs({ ".", "=", ":", "%", "_" }) do
     for _, c in ipairs(list[mark] or {}) do
-      if c.cy < kSkyBand + 40 then ops[#ops + 1] = poly{ points = g.cell(c.x, c.y, 1.04), fill = pal.grass.base } end
+      if c.cy < kSkyBand + 8 then
+        ops[#ops + 1] = poly{ points = g.cell(c.x, c.y, 1.04), fill = mix(pal.grass.light, pal.grass.base, c.cy / 768) }
+      end
     end
   end
   return ops

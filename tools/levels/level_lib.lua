@@ -4,7 +4,9 @@
 --   L.begin("007")
 --   ... places objects and areas ...
 --   L.finish()
--- and the level tool turns what it wrote into the .lvl file. The cell geometry is
+-- and the level tool turns what it wrote into the .lvl file. The ground (water,
+-- walls, rocks, woods, the season) is described through level_terrain.lua, which
+-- blocks its cells here and hands the same cells to the background's painter. The cell geometry is
 -- the tool's own (cell_centre and point_to_cell, the grid functions the level screen
 -- uses); this file only counts in cells.
 --

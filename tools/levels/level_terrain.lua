@@ -3,7 +3,7 @@
 -- library blocks the cells on the path grid, and the same cells go to the art tool,
 -- which paints the level's background from them (tools/art_tool/art_back.lua), so
 -- the picture and the grid never disagree.
---   local T = require("level_terrain")
+--   local T = require("level_terrain")     (every call after L.begin / F.begin / scene())
 --   T.season(name)                 "summer" (the default), "rain" (wet, lush green)
 --                                  or "snow"; as the level table's weather
 --   T.brook(x0, y0, x1, y1)        water along a straight cell line (a brook or a

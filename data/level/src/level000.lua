@@ -3,7 +3,9 @@
 -- mend "bridge0" over the eastern brook to the fields ("field0"), mend "bridge1"
 -- over the western brook, clear the log "barrier0" from the rock wall and let the
 -- wife cast the altar's spell ("altar0"), then build "house0".
--- Compile: level_tool compile data/level/src/level000.lua data/level/level000.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level000.lua
+--            data/level/src/level000.lua data/level/level000.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local T = require("level_terrain")
 

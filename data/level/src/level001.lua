@@ -2,7 +2,9 @@
 -- "tower0" for the hint) guard the farm against a skeleton camp in the north-west;
 -- the hero fights the skeletons (25 of them fall for "achieve_skeleton"). Five
 -- workers: two start, three house sites. Nuggets pay the towers' money.
--- Compile: level_tool compile data/level/src/level001.lua data/level/level001.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level001.lua
+--            data/level/src/level001.lua data/level/level001.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 

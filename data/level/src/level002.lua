@@ -1,6 +1,8 @@
 -- Level "002": the gold find. Five workers and 250 money: three house sites, gold
 -- nuggets south of the home, fields to pay the diggers and trees for the houses.
--- Compile: level_tool compile data/level/src/level002.lua data/level/level002.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level002.lua
+--            data/level/src/level002.lua data/level/level002.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local F = require("level_farm")
 
 F.begin("002")

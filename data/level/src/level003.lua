@@ -2,7 +2,9 @@
 -- sites, fields and nuggets. A goblin camp sends slow thieves (work rate 0.08 from
 -- the level table); the hero chases them. The mill stands built, and a player who
 -- never needs it earns "achieve_no_mill".
--- Compile: level_tool compile data/level/src/level003.lua data/level/level003.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level003.lua
+--            data/level/src/level003.lua data/level/level003.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 

@@ -2,7 +2,9 @@
 -- and no wood at the start, so the fields feed the first felling. The altar casts
 -- "spell_fast_workers" (never casting it earns "achieve_no_speed"); goblins work
 -- slowly here (rate 0.04 from the level table).
--- Compile: level_tool compile data/level/src/level004.lua data/level/level004.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level004.lua
+--            data/level/src/level004.lua data/level/level004.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 

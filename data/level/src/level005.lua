@@ -2,7 +2,9 @@
 -- camp and a witch camp stay quiet at first; at 100 s the level's script halves
 -- their intervals and lets four more walkers out (four frozen workers at once earn
 -- "achieve_ice_block"). Wells give mana (300 earn "achieve_mana").
--- Compile: level_tool compile data/level/src/level005.lua data/level/level005.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level005.lua
+--            data/level/src/level005.lua data/level/level005.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 

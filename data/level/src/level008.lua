@@ -3,7 +3,9 @@
 -- their round of way points along the northern hills (speed 1.1, 1.35 after
 -- 100 s), far enough from every work place that only their screams carry. A well:
 -- "achieve_mana_well" while nobody works it.
--- Compile: level_tool compile data/level/src/level008.lua data/level/level008.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level008.lua
+--            data/level/src/level008.lua data/level/level008.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 

@@ -3,7 +3,9 @@
 -- kills every worker; its period outlasts the level's time limit, so a player who
 -- builds in time wins. The wife can cast "spell_freeze_water" at "altar0" to
 -- freeze the lake; "bell0" calls the workers (left unrung: "achieve_bell").
--- Compile: level_tool compile data/level/src/level009.lua data/level/level009.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level009.lua
+--            data/level/src/level009.lua data/level/level009.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 

@@ -1,7 +1,9 @@
 -- Level "010": the winter store. Seven workers with food to spare: five house
 -- sites and trees. Six stones lie about the farm ("stone0" first); clearing them
 -- costs money from the nuggets (all six: "achieve_stone_barrier").
--- Compile: level_tool compile data/level/src/level010.lua data/level/level010.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level010.lua
+--            data/level/src/level010.lua data/level/level010.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 

@@ -1,7 +1,9 @@
 -- Level "011": the key altar. The ruins "key_altar0" take 500 food, paid as the
 -- work goes on; 250 money come from the nuggets. "worker0" is the worker the first
 -- hint follows when a goblin (rate 0.04) robs it.
--- Compile: level_tool compile data/level/src/level011.lua data/level/level011.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level011.lua
+--            data/level/src/level011.lua data/level/level011.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 

@@ -2,7 +2,9 @@
 -- and a big wood. Goblin camps rob the trees (five trees: "achieve_goblin"); the
 -- level's script speeds them up at 90 s and 180 s. A tower site stays unbuilt for
 -- "achieve_no_tower".
--- Compile: level_tool compile data/level/src/level012.lua data/level/level012.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level012.lua
+--            data/level/src/level012.lua data/level/level012.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 

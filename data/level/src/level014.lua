@@ -1,7 +1,9 @@
 -- Level "014": the wells. Seven workers and 200 mana, with food to spare: five
 -- house sites, wells and the trees (felling every one: "achieve_wood"; seven
 -- workers within a minute: "achieve_fast_find").
--- Compile: level_tool compile data/level/src/level014.lua data/level/level014.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level014.lua
+--            data/level/src/level014.lua data/level/level014.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local F = require("level_farm")
 
 F.begin("014")

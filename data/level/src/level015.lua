@@ -1,7 +1,9 @@
 -- Level "015": the snow nights. 300 mana and seven workers. Four witch camps
 -- "base_enemy0".."base_enemy3": each night two of them wake; bonfires lit by the
 -- workers keep witches away (few lit: "achieve_less_fire").
--- Compile: level_tool compile data/level/src/level015.lua data/level/level015.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level015.lua
+--            data/level/src/level015.lua data/level/level015.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 

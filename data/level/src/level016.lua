@@ -1,6 +1,8 @@
 -- Level "016": gravik's goblins. Seven workers and 300 money; two goblin camps
 -- "base_enemy0" and "base_enemy1" send thieves at night.
--- Compile: level_tool compile data/level/src/level016.lua data/level/level016.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level016.lua
+--            data/level/src/level016.lua data/level/level016.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 

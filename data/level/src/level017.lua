@@ -1,7 +1,9 @@
 -- Level "017": the enemy towers. 500 money from the nuggets, with food to spare.
 -- Two enemy towers stand at the rim, out of reach of the farm; the altar's
 -- "spell_shield" silences them (no hit at all: "achieve_shield").
--- Compile: level_tool compile data/level/src/level017.lua data/level/level017.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level017.lua
+--            data/level/src/level017.lua data/level/level017.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 

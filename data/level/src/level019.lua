@@ -1,7 +1,9 @@
 -- Level "019": the trader's tower. 300 wood and eight workers: five house sites
 -- and a wood. The enemy tower "tower_enemy0" watches the northern rim; "altar0"
 -- casts "spell_shield" against it.
--- Compile: level_tool compile data/level/src/level019.lua data/level/level019.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level019.lua
+--            data/level/src/level019.lua data/level/level019.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 
