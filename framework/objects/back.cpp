@@ -15,6 +15,10 @@ constexpr const char* kTextureFormat = "_background%i_";
 constexpr const char* kExtensions[] = {".png", ".jpg", ".pvr"};
 // Trilinear filtering: backgrounds are shown at any zoom.
 constexpr uint32_t kBackgroundFilter = vrk::kTextureFilterLinearMipLinear;
+// The pictures are laid edge to edge: a filtered edge texel must take its
+// neighbours from its own picture, never from the far side wrapped around, or a
+// line shows where two pictures meet.
+constexpr uint32_t kBackgroundAddress = vrk::kTextureAddressClamp;
 
 uint32_t g_nextSerial = 0;
 
@@ -75,6 +79,7 @@ void cBack::SetSprite(const std::string& /*ignored*/)
             if (!vrk::FileExists(file)) continue;
             vrk::TexturePtr texture = vrk::CreateTextureFromFile(SlotTextureName(slot), vrk::PathRecord(file));
             texture->filterMode = kBackgroundFilter;
+            texture->SetAddressMode(kBackgroundAddress);
             texture->inUse = true;
             texture->Apply();
             if (texture->deviceTexture) texture->deviceTexture->filterMode = kBackgroundFilter;

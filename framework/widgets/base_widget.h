@@ -156,6 +156,11 @@ public:
 
     // --- Hint pop-ups and effects ---
     virtual void DrawCaption(const CaptionRecord& record);
+    // Where a pop-up's panel is drawn on the virtual screen (whole pixels).
+    Rect GetCaptionPanel(const CaptionRecord& record);
+    // The highest screen y a pop-up may reach: the view's top, or lower where the
+    // screen draws a bar over its top.
+    virtual float GetCaptionCeiling() const;
     virtual CaptionHandle* AddCaptionAt(const std::string& text, const vec2& anchor);
     virtual CaptionHandle* AddCaption(const std::string& text, const Rect& box);
     void SetCaptionText(CaptionHandle* handle, const std::string& text) override;
@@ -299,6 +304,8 @@ protected:
 
     // Lays text out into the record with the caption style (base_widget_captions.cpp).
     void LayOutCaption(CaptionRecord& record, const std::string& text) const;
+    // How far the text block sits from the panel's left and bottom edges.
+    vec2 CaptionTextInset() const;
     CaptionRecord* FindCaption(const CaptionHandle* handle);
     // The removal pass at the end of the tick.
     void TakeOutRemoved();

@@ -72,29 +72,26 @@ void cBaseWidget::LayOutCaption(CaptionRecord& record, const std::string& text) 
     } else {
         vrk::cRender::WrapTextByWords(font.get(), text, kLayoutWidth, record.lines, rects);
     }
-    const Rect& label = captionStyle_.labelRect;
     const uint32_t align = captionStyle_.align;
     const float lineHeight = font->lineHeight;
     const size_t count = std::min(record.lines.size(), rects.size());
     record.lines.resize(count);
+    for (size_t i = 0; i < count; ++i) record.size.x = std::max(record.size.x, rects[i].width);
+    // The panel is fitted to the text block, so the label's alignment acts within
+    // that block: a line is put left, centred or right against the widest one.
+    // The block fills the panel's height, which leaves the vertical alignment
+    // nothing to move; the label's own height would lift the lines out of it.
     for (size_t i = 0; i < count; ++i) {
         const vrk::TextRect& line = rects[i];
         float shiftX = 0.0f;
         if ((align & vrk::kAlignRight) != 0) {
-            shiftX = label.width - line.width;
+            shiftX = record.size.x - line.width;
         } else if ((align & vrk::kAlignCenter) != 0) {
-            shiftX = (label.width - line.width) * 0.5f;
-        }
-        float shiftY = 0.0f;
-        if ((align & vrk::kAlignTop) != 0) {
-            shiftY = label.height - lineHeight;
-        } else if ((align & vrk::kAlignMiddle) != 0) {
-            shiftY = (label.height - lineHeight) * 0.5f;
+            shiftX = (record.size.x - line.width) * 0.5f;
         }
         // The first line on top.
-        const float y = static_cast<float>(count - 1 - i) * lineHeight + shiftY;
+        const float y = static_cast<float>(count - 1 - i) * lineHeight;
         record.offsets.push_back(vec2{shiftX - line.left, y});
-        record.size.x = std::max(record.size.x, line.width);
     }
     record.size.y = static_cast<float>(count) * lineHeight;
 }
@@ -142,26 +139,45 @@ void cBaseWidget::ReleaseCaption(CaptionHandle* handle)
     delete handle;
 }
 
+float cBaseWidget::GetCaptionCeiling() const { return kVirtualHeight; }
+
+vec2 cBaseWidget::CaptionTextInset() const
+{
+    const CaptionStyle& style = captionStyle_;
+    return vec2{std::max(style.labelRect.x - style.panelRect.x, style.border.x),
+                std::max(style.labelRect.y - style.panelRect.y, style.border.y)};
+}
+
+Rect cBaseWidget::GetCaptionPanel(const CaptionRecord& record)
+{
+    const CaptionStyle& style = captionStyle_;
+    // The panel is the text block widened by what the frame holds around its label,
+    // and never less than its own borders.
+    const vec2 margin{std::max(style.panelRect.width - style.labelRect.width, 2.0f * style.border.x),
+                      std::max(style.panelRect.height - style.labelRect.height, 2.0f * style.border.y)};
+    const Rect anchor = WorldToScreenBox(
+        Rect{record.box.x + record.box.width, record.box.y + record.box.height, record.size.x, record.size.y});
+    const float width = std::floor(anchor.width + margin.x);
+    const float height = std::floor(anchor.height + margin.y);
+    float x = anchor.x;
+    float y = anchor.y;
+    if (x + width > kVirtualWidth) x -= width;
+    if (y + height > kCaptionTop) y -= height;
+    // Whatever the anchor, the whole pop-up stays on the view and below the bars the
+    // screen draws over its top; a pop-up too tall for that keeps its top in view.
+    x = std::max(std::min(x, kVirtualWidth - width), 0.0f);
+    y = std::max(std::min(y, GetCaptionCeiling() - height), 0.0f);
+    return Rect{std::floor(x), std::floor(y), width, height};
+}
+
 void cBaseWidget::DrawCaption(const CaptionRecord& record)
 {
     const std::shared_ptr<vrk::cFont> font = GetCaptionFont();
     vrk::VertexBatch* batch = GetPrimitiveBatch();
     if (!font || batch == nullptr) return;
     const CaptionStyle& style = captionStyle_;
-    // The panel is the text block widened by what the frame holds around its label,
-    // and never less than its own borders.
-    const vec2 margin{std::max(style.panelRect.width - style.labelRect.width, 2.0f * style.border.x),
-                      std::max(style.panelRect.height - style.labelRect.height, 2.0f * style.border.y)};
-    const vec2 textInset{std::max(style.labelRect.x - style.panelRect.x, style.border.x),
-                         std::max(style.labelRect.y - style.panelRect.y, style.border.y)};
-    const Rect anchor = WorldToScreenBox(
-        Rect{record.box.x + record.box.width, record.box.y + record.box.height, record.size.x, record.size.y});
-    const float width = anchor.width + margin.x;
-    const float height = anchor.height + margin.y;
-    float x = anchor.x;
-    float y = anchor.y;
-    if (x + width > kVirtualWidth) x -= width;
-    if (y + height > kCaptionTop) y -= height;
+    const Rect panel = GetCaptionPanel(record);
+    const vec2 textInset = CaptionTextInset();
 
     vrk::cRender* render = vrk::GetRender();
     const bool tinted = record.alpha != 1.0f;
@@ -171,13 +187,12 @@ void cBaseWidget::DrawCaption(const CaptionRecord& record)
     }
     batch->Clear();
     vrk::cRender::DrawFrame(*batch, style.panelTexture, style.panelUV.x, style.panelUV.y, style.panelUV.width,
-                            style.panelUV.height, style.uvBorder.x, style.uvBorder.y, std::floor(x), std::floor(y),
-                            std::floor(width), std::floor(height), std::floor(style.border.x),
-                            std::floor(style.border.y), true, kWhite);
+                            style.panelUV.height, style.uvBorder.x, style.uvBorder.y, panel.x, panel.y, panel.width,
+                            panel.height, std::floor(style.border.x), std::floor(style.border.y), true, kWhite);
     for (size_t i = 0; i < record.lines.size() && i < record.offsets.size(); ++i) {
         uint32_t color = style.textColor;
-        vrk::cRender::DrawTextMarkup(*batch, font.get(), record.lines[i], x + textInset.x + record.offsets[i].x,
-                                     y + textInset.y + record.offsets[i].y, &color);
+        vrk::cRender::DrawTextMarkup(*batch, font.get(), record.lines[i], panel.x + textInset.x + record.offsets[i].x,
+                                     panel.y + textInset.y + record.offsets[i].y, &color);
     }
     if (render != nullptr) {
         render->DrawVertexBatch(*batch);

@@ -97,7 +97,9 @@ void cBaseWidget::DrawPlay(vrk::VertexBatch& batch)
         effectList_->Draw(batch, font.get(), view_);
     }
 
-    render->SetBlendMode(vrk::cRender::kBlendOff, 0.0f);
+    // The pop-ups' panels and glyphs have soft edges, as the windows' do: without
+    // blending every letter stands in a box.
+    render->SetBlendMode(vrk::cRender::kBlendAlpha, 0.0f);
     for (const CaptionRecord& record : captions_) DrawCaption(record);
 
     if (letterboxHeight_ > 0.0f) {

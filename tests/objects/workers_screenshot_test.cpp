@@ -93,8 +93,8 @@ TEST_F(WorkersScreenshotTest, Screenshot_ShowsIceBlockShieldHeartsCloudAndTrail)
     EXPECT_GT(CountColour(Rect{frozenAt.x - 30.0f, frozenAt.y, 60.0f, 60.0f}, isIce), 200) << "ice block";
     // Its bar below it, a third filled after 10 of its 30 s: orange on the left only.
     const auto isBarFill = [](const Rgb& p) { return p.r > 200 && p.g > 100 && p.g < 200 && p.b < 100; };
-    EXPECT_GT(CountColour(Rect{frozenAt.x - 110.0f, frozenAt.y - 26.0f, 50.0f, 12.0f}, isBarFill), 300) << "bar";
-    EXPECT_EQ(CountColour(Rect{frozenAt.x + 40.0f, frozenAt.y - 26.0f, 50.0f, 12.0f}, isBarFill), 0);
+    EXPECT_GT(CountColour(Rect{frozenAt.x - 28.0f, frozenAt.y - 23.0f, 14.0f, 6.0f}, isBarFill), 40) << "bar";
+    EXPECT_EQ(CountColour(Rect{frozenAt.x + 4.0f, frozenAt.y - 23.0f, 24.0f, 6.0f}, isBarFill), 0);
     // The shield turns around the shielded worker's middle: the same worker drawn
     // without the spell differs there.
     const int shieldedChanged = CountChanged(Rect{shieldedAt.x - 45.0f, shieldedAt.y - 20.0f, 90.0f, 110.0f});

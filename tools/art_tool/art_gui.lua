@@ -1,14 +1,16 @@
 -- data/texture/gui: in-game interface sprites.
 
--- Level progress bar: frame 0 the background, frame 1 the fill.
+-- Level progress bar: frame 0 the background, frame 1 the fill. It is drawn at its
+-- cell's size under the thing at work, so it stays about as wide as a worker's
+-- marker and fits under one building.
 texture{
-  path = "gui/progress", size = { 256, 64 },
-  strips = { strip{ name = "progress", w = 256, h = 32, count = 2, columns = 1, hx = 0, hy = 32, draw = function(i, s)
+  path = "gui/progress", size = { 64, 32 },
+  strips = { strip{ name = "progress", w = 64, h = 16, count = 2, columns = 1, hx = 0, hy = 16, draw = function(i, s)
     if i == 0 then
-      return { rect{ x = 1, y = 2, w = 254, h = 28, r = 12, fill = "#2a2420", outline = "#0e0a08", width = 2 } }
+      return { rect{ x = 1, y = 2, w = 62, h = 12, r = 5, fill = "#2a2420", outline = "#0e0a08", width = 2 } }
     end
-    return { rect{ x = 4, y = 5, w = 248, h = 22, r = 10, fill = palette.orange },
-             rect{ x = 10, y = 8, w = 236, h = 5, r = 2.5, fill = "#ffffff70" } }
+    return { rect{ x = 3, y = 4, w = 58, h = 8, r = 3.5, fill = palette.orange },
+             rect{ x = 6, y = 5, w = 52, h = 2, r = 1, fill = "#ffffff70" } }
   end } },
 }
 

@@ -72,6 +72,25 @@ TEST_F(BackTest, JpgIsFoundWhenThereIsNoPng_AndFilterIsTrilinear)
     EXPECT_TRUE(back.GetSlot(0)->IsOnDevice());
 }
 
+TEST_F(BackTest, PicturesLaidEdgeToEdge_AreSampledClampedSoNoSeamShows)
+{
+    // A filtered edge texel of a wrapped picture takes in the far edge of the same
+    // picture: where two pictures meet, that shows as a line.
+    WritePicture("012_0.png", 8, 8);
+    WritePicture("012_1.png", 8, 4);
+    WritePicture("012_2.png", 8, 8);
+    owner_.levelName = "012";
+    cBack back(&owner_);
+    back.SetSprite("");
+    for (size_t slot : {0u, 1u, 2u}) {
+        SCOPED_TRACE(slot);
+        ASSERT_NE(back.GetSlot(slot), nullptr);
+        EXPECT_EQ(back.GetSlot(slot)->addressMode, vrk::kTextureAddressClamp);
+        ASSERT_TRUE(back.GetSlot(slot)->IsOnDevice());
+        EXPECT_EQ(back.GetSlot(slot)->deviceTexture->addressMode, vrk::kTextureAddressClamp);
+    }
+}
+
 TEST_F(BackTest, TwoBackgrounds_KeepTheirOwnTextures)
 {
     WritePicture("012_0.png", 4, 4);

@@ -1,0 +1,192 @@
+// Hover pop-ups drawn by the real game on the real data into a hidden OpenGL window:
+// a tree of level "000", a point of the level map, and the object nearest the top of
+// level "005", whose pop-up would reach under the HUD's bar. Each picture is written
+// beside the build ("popup_*_screenshot.png"); each pop-up must show its cream panel
+// on the view and below the HUD, its letters without a box behind them and every
+// text row inside the panel.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/gui/frame_ctrl.h"
+#include "engine/gui/gui.h"
+#include "engine/gui/window.h"
+#include "framework/app/player_base.h"
+#include "framework/objects/game_object.h"
+#include "framework/objects/object.h"
+#include "game/level/magic_widget.h"
+#include "game/screens/map_widget.h"
+#include "tests/game/support/game_tour.h"
+#include "tests/objects/support/level_screenshot.h"
+
+namespace {
+
+// The text colour of the "hint" window's "text" control (0.2, 0.14, 0.08).
+constexpr test::ShotRgb kTextRgb{51, 36, 20};
+constexpr int kTextNear = 30;
+// A summed RGB under this is a black box, darker than anything the panel holds.
+constexpr int kBlack = 45;
+// A summed RGB over this is the panel's paper.
+constexpr int kPaper = 450;
+// A pop-up fades in over ten ticks.
+constexpr int kFadeTicks = 15;
+// The band above a panel where a lifted first line would stand.
+constexpr float kAboveBand = 40.0f;
+
+class PopupScreenshotTest : public test::GameShot<test::GameTour> {
+protected:
+    PopupScreenshotTest() : GameShot("popup screenshot") {}
+
+    // The level of that slot in play with its opening talk over.
+    cMagicWidget* PlayLevel(uint32_t index)
+    {
+        StartGame();
+        EXPECT_EQ(app->LogonPlayer(""), 0);
+        cPlayerBase* player = app->GetActivePlayer();
+        if (player == nullptr) return nullptr;
+        if (player->levelRecords.size() <= index) player->levelRecords.resize(index + 1);
+        player->currentLevel = index;
+        auto* screen = Screen<cMagicWidget>("level");
+        if (screen == nullptr) return nullptr;
+        app->ShowComics("level", "menu");
+        Frames(test::kSceneTicks);
+        screen->EndTalk();
+        Frames(2);
+        return screen;
+    }
+
+    // The cursor on a point of the virtual screen (y up), then the pop-up's fade.
+    void HoverScreenPoint(const vec2& point)
+    {
+        MoveMouse(static_cast<int32_t>(point.x), kHeight - static_cast<int32_t>(point.y));
+        Frames(kFadeTicks);
+    }
+    // The cursor on the middle of the object's picture.
+    void HoverObject(cBaseWidget& screen, const cObject& object)
+    {
+        Rect frame;
+        object.GetFrameRect(frame, -1);
+        HoverScreenPoint(screen.WorldToScreen(vec2{frame.x + frame.width / 2.0f, frame.y + frame.height / 2.0f}));
+    }
+
+    // The HUD's bar as the GUI put it (GUI units are pixels here).
+    Rect HudBar() const
+    {
+        vrk::cWindow* hud = game->gui->FindWindow("level");
+        vrk::cCtrl* bar = hud != nullptr ? hud->GetCtrl(hud->FindCtrl("top_bar")) : nullptr;
+        if (bar == nullptr) return Rect{};
+        const vrk::GuiRect rect = vrk::NormalisedRect(bar->GetRect());
+        return Rect{rect.x, rect.y, rect.width, rect.height};
+    }
+
+    int Count(const Rect& area, bool (*test)(const test::ShotRgb&)) const
+    {
+        return test::CountInRect(area, kWidth, kHeight, [&](int x, int y) { return test(At(x, y)); });
+    }
+
+    // The drawn pop-up: its panel on the view below the ceiling, paper inside, no
+    // black box anywhere on it, its text rows inside and none just above it.
+    void CheckPopup(const Rect& panel, float ceiling)
+    {
+        EXPECT_GE(panel.x, 0.0f);
+        EXPECT_GE(panel.y, 0.0f);
+        EXPECT_LE(panel.x + panel.width, static_cast<float>(kWidth));
+        EXPECT_LE(panel.y + panel.height, ceiling);
+        const Rect inner{panel.x + 4.0f, panel.y + 4.0f, panel.width - 8.0f, panel.height - 8.0f};
+        const int paper = Count(inner, [](const test::ShotRgb& p) { return p.r + p.g + p.b > kPaper; });
+        EXPECT_GT(paper, static_cast<int>(inner.width * inner.height) / 2) << "no panel";
+        EXPECT_EQ(Count(panel, [](const test::ShotRgb& p) { return p.r + p.g + p.b < kBlack; }), 0)
+            << "black boxes behind the letters";
+        const auto text = [](const test::ShotRgb& p) { return test::Difference(p, kTextRgb) < kTextNear; };
+        EXPECT_GT(Count(inner, text), 20) << "no text inside the panel";
+        const Rect above{panel.x, panel.y + panel.height, panel.width, kAboveBand};
+        EXPECT_LT(Count(above, text), 4) << "a text row stands above the panel";
+    }
+};
+
+TEST_F(PopupScreenshotTest, HoveredTreeOfLevel000_ShowsItsTextInsideAReadablePanel)
+{
+    cMagicWidget* screen = PlayLevel(0);
+    ASSERT_NE(screen, nullptr);
+    ASSERT_EQ(screen->GetLevelName(), "000");
+    ObjectList trees;
+    screen->FindObjectsByName(trees, "tree5", -1);
+    ASSERT_FALSE(trees.empty());
+    HoverObject(*screen, *trees.front());
+    ASSERT_EQ(screen->GetHoveredObject(), trees.front());
+    ASSERT_EQ(screen->GetCaptions().size(), 1u);
+    const CaptionRecord& caption = screen->GetCaptions().front();
+    ASSERT_EQ(caption.alpha, 1.0f);
+    EXPECT_GE(caption.lines.size(), 3u);
+
+    DrawGame();
+    test::SaveShotPng(image_, kWidth, kHeight, "popup_tree_screenshot.png");
+    CheckPopup(screen->GetCaptionPanel(caption), HudBar().y);
+}
+
+TEST_F(PopupScreenshotTest, HoveredMapPoint_ShowsItsTextInsideAReadablePanelOnTheView)
+{
+    StartGame();
+    ASSERT_EQ(app->LogonPlayer(""), 0);
+    app->ShowComics("map", "menu");
+    Frames(test::kSceneTicks);
+    auto* map = Screen<cMapWidget>("map");
+    ASSERT_NE(map, nullptr);
+    ObjectList points;
+    map->FindObjectsByName(points, "0", -1);
+    ASSERT_FALSE(points.empty());
+    // The map reads the cursor through its own window mapping: the cursor is set
+    // where the map itself finds the point's middle.
+    Rect frame;
+    points.front()->GetFrameRect(frame, -1);
+    const vec2 middle{frame.x + frame.width / 2.0f, frame.y + frame.height / 2.0f};
+    vec2 cursor = map->WorldToScreen(middle);
+    HoverScreenPoint(cursor);
+    const vec2 miss = middle - map->GetMouseWorldPos();
+    cursor = cursor + miss * map->GetZoom();
+    HoverScreenPoint(cursor);
+    ASSERT_EQ(map->GetHoveredObject(), points.front());
+    ASSERT_EQ(map->GetCaptions().size(), 1u);
+    const CaptionRecord& caption = map->GetCaptions().front();
+
+    DrawGame();
+    test::SaveShotPng(image_, kWidth, kHeight, "popup_map_screenshot.png");
+    CheckPopup(map->GetCaptionPanel(caption), static_cast<float>(kHeight));
+}
+
+TEST_F(PopupScreenshotTest, PopupOfTheTopmostObjectOfLevel005_StaysBelowTheHudBar)
+{
+    cMagicWidget* screen = PlayLevel(5);
+    ASSERT_NE(screen, nullptr);
+    ASSERT_EQ(screen->GetLevelName(), "005");
+    const Rect bar = HudBar();
+    ASSERT_GT(bar.height, 0.0f);
+    // The object with a pop-up whose picture reaches highest under the bar.
+    ObjectList objects;
+    screen->FindObjectsOfKind(objects, kTypeGameObject, -1);
+    cObject* topmost = nullptr;
+    float highest = 0.0f;
+    for (cObject* object : objects) {
+        auto* gameObject = dynamic_cast<cGameObject*>(object);
+        if (gameObject == nullptr || gameObject->GetHintText().empty()) continue;
+        Rect frame;
+        object->GetFrameRect(frame, -1);
+        const vec2 middle = screen->WorldToScreen(vec2{frame.x + frame.width / 2.0f, frame.y + frame.height / 2.0f});
+        if (middle.x < bar.x || middle.x > bar.x + bar.width || middle.y > bar.y) continue;
+        if (middle.y > highest) {
+            highest = middle.y;
+            topmost = object;
+        }
+    }
+    ASSERT_NE(topmost, nullptr);
+    HoverObject(*screen, *topmost);
+    ASSERT_EQ(screen->GetHoveredObject(), topmost);
+    ASSERT_EQ(screen->GetCaptions().size(), 1u);
+    const CaptionRecord& caption = screen->GetCaptions().front();
+
+    DrawGame();
+    test::SaveShotPng(image_, kWidth, kHeight, "popup_top_screenshot.png");
+    CheckPopup(screen->GetCaptionPanel(caption), bar.y);
+}
+
+}  // namespace
