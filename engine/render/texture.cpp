@@ -197,14 +197,18 @@ void cTexture::Apply()
 {
     if (path.IsEmpty()) return;
     if (inUse && !deviceTexture) {
-        auto loaded = std::make_unique<cImage>();
-        if (LoadImageFile(*loaded, path) == kImageReadOk) {
+        // Without a device the decoded picture stays here (OnCreateContext keeps it),
+        // so the headless game does not decode it again at every call.
+        if (!image) {
+            auto loaded = std::make_unique<cImage>();
+            if (LoadImageFile(*loaded, path) != kImageReadOk) {
+                const std::string fileName = TextureFileName(path);
+                LogWrite(kSender, kWarning, "Apply can't load texture: %s", FormatArg::FromString(fileName));
+                return;
+            }
             image = std::move(loaded);
-            OnCreateContext();
-        } else {
-            const std::string fileName = TextureFileName(path);
-            LogWrite(kSender, kWarning, "Apply can't load texture: %s", FormatArg::FromString(fileName));
         }
+        OnCreateContext();
     } else if (!inUse && deviceTexture) {
         OnDeleteContext();
         image.reset();
@@ -264,10 +268,13 @@ void RestoreAllTextures()
     for (auto& entry : GetTextureMap()) {
         cTexture* texture = entry.second.get();
         if (texture == nullptr) continue;
-        if (texture->image) {
-            texture->OnCreateContext();
+        if (texture->path.IsEmpty()) {
+            if (texture->image) texture->OnCreateContext();
         } else if (texture->inUse) {
             texture->Apply();
+        } else {
+            // A picture kept while there was no device, and no longer wanted.
+            texture->image.reset();
         }
     }
 }

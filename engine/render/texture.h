@@ -56,6 +56,7 @@ public:
     cTexture& operator=(const cTexture&) = delete;
 
     // Loads and uploads, or releases, as the in-use flag says. Only file textures.
+    // Without a device the decoded picture is kept for the next call and the upload.
     void Apply();
     // Releases the device texture and the old image; a non-null image is copied and
     // uploaded. The path is cleared and the in-use flag reset.

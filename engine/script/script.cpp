@@ -74,6 +74,18 @@ void SetGlobalFunction(lua_State* state, const char* name, lua_CFunction functio
     lua_setfield(state, LUA_GLOBALSINDEX, name);
 }
 
+// The libraries a script of the game gets. No script reads or writes files, starts
+// programs or loads modules, so a changed data tree cannot either.
+constexpr luaL_Reg kLibraries[] = {
+    {"", luaopen_base},
+    {LUA_STRLIBNAME, luaopen_string},
+    {LUA_TABLIBNAME, luaopen_table},
+    {LUA_MATHLIBNAME, luaopen_math},
+};
+// Base functions that reach the file system, or load chunks past LoadScriptChunk's
+// refusal of precompiled ones (which Lua 5.1 does not verify).
+constexpr const char* kRemovedBaseFunctions[] = {"dofile", "loadfile", "loadstring", "load"};
+
 // A cut excerpt ends with it, within the character limit.
 constexpr std::string_view kEllipsis = "...";
 constexpr size_t kMaxUtf8Continuation = 3;
@@ -110,6 +122,19 @@ std::string BufferExcerpt(const std::string& text)
     return std::string(line.substr(0, cut)) + std::string(kEllipsis);
 }
 
+void OpenScriptLibraries(lua_State* state)
+{
+    for (const luaL_Reg& library : kLibraries) {
+        lua_pushcfunction(state, library.func);
+        lua_pushstring(state, library.name);
+        lua_call(state, 1, 0);
+    }
+    for (const char* name : kRemovedBaseFunctions) {
+        lua_pushnil(state);
+        lua_setfield(state, LUA_GLOBALSINDEX, name);
+    }
+}
+
 lua_State* GetLuaState()
 {
     return StateHolder().get();
@@ -128,7 +153,7 @@ int CreateScript()
         return 0;
     }
     holder.reset(state);
-    luaL_openlibs(state);
+    OpenScriptLibraries(state);
     SetGlobalFunction(state, "print", PrintThroughHook);
     SetGlobalFunction(state, "_ALERT", ScriptAlert);
     SetGlobalFunction(state, "_ERROR", ScriptAlert);

@@ -8,10 +8,14 @@ struct lua_State;
 
 namespace vrk {
 
-// Creates the state, opens the standard libraries, replaces `print` and sets the
+// Creates the state, opens the base, string, table and math libraries (without the
+// base functions that load files or chunks), replaces `print` and sets the
 // host globals `_ALERT`, `_ERROR` and `_VRK_PRINT`. 1 created, 0 not (already there,
 // or Lua could not allocate a state).
 int CreateScript();
+// Opens on `state` the libraries every script gets: base (without dofile, loadfile,
+// loadstring and load), string, table and math; no file, program or module access.
+void OpenScriptLibraries(lua_State* state);
 // Closes the state. 1 closed, 0 when there was none.
 int DestroyScript();
 

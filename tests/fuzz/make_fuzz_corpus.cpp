@@ -118,6 +118,17 @@ void MakeLevelSeeds(const fs::path& source)
     Put("level_widget", "grid-size-only", frame + Words({4}));
     Put("level_widget", "no-tail", frame);
     Put("level_widget", "tail-after-broken-object", LevelFrame(1) + Words({999, 0, 1, 1, Bits(10.0f), 4}));
+
+    // Every level file of the game, played; one of them also cut and flipped.
+    for (const auto& entry : fs::directory_iterator(source / "data/level")) {
+        if (entry.path().extension() != ".lvl") continue;
+        const std::string name = entry.path().stem().string();
+        if (name == "level009") {
+            PutWithDamage("level_play", name, ReadAll(entry.path()));
+        } else {
+            Put("level_play", name, ReadAll(entry.path()));
+        }
+    }
 }
 
 void MakeProfileSeeds()

@@ -4,9 +4,15 @@
 #include <lua.hpp>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <type_traits>
 
+#include "engine/script/script.h"
 #include "framework/objects/fly_decor.h"
 #include "framework/objects/grid_geometry.h"
 #include "framework/objects/object.h"
@@ -234,20 +240,145 @@ std::string FolderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Puts the script's folder and the library folders before Lua's own search path, so
-// a source can `require` the level library whatever folder the tool runs from.
-void SetModulePath(lua_State* state, const std::string& scriptPath, const std::vector<std::string>& libraryFolders)
+// The marker a module's entry holds while its chunk runs: a second require of it
+// then is a loop.
+char gLoadingMark;
+
+// Module names are plain words, so no name leads out of the searched folders.
+bool IsModuleName(const char* name, size_t length)
 {
-    std::string searched = FolderOf(scriptPath) + "/?.lua;";
-    for (const std::string& folder : libraryFolders) searched += folder + "/?.lua;";
-    lua_getglobal(state, "package");
-    lua_getfield(state, -1, "path");
-    const char* own = lua_tostring(state, -1);
-    if (own != nullptr) searched += own;
+    if (length == 0) return false;
+    for (size_t i = 0; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        if (!std::isalnum(byte) && byte != '_') return false;
+    }
+    return true;
+}
+
+// Loads a Lua file as a chunk named after its path, leaving the chunk or the error
+// message on the stack. Precompiled chunks are refused (Lua 5.1 does not check them).
+int LoadLuaFile(lua_State* state, const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        lua_pushstring(state, ("cannot open " + path).c_str());
+        return LUA_ERRFILE;
+    }
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!text.empty() && text[0] == LUA_SIGNATURE[0]) {
+        lua_pushstring(state, (path + ": precompiled chunks are not accepted").c_str());
+        return LUA_ERRSYNTAX;
+    }
+    return luaL_loadbuffer(state, text.data(), text.size(), ("@" + path).c_str());
+}
+
+// The chunk of module `name` from the first searched folder (upvalue 1, a list of
+// folder paths) that holds NAME.lua, or the message naming every file tried.
+int LoadModule(lua_State* state, const std::string& name)
+{
+    std::string tried;
+    const size_t folders = lua_objlen(state, lua_upvalueindex(1));
+    for (size_t i = 1; i <= folders; ++i) {
+        lua_rawgeti(state, lua_upvalueindex(1), static_cast<int>(i));
+        const std::string path = std::string(lua_tostring(state, -1)) + "/" + name + ".lua";
+        lua_pop(state, 1);
+        if (!std::ifstream(path)) {
+            tried += "\n\tno file '" + path + "'";
+            continue;
+        }
+        return LoadLuaFile(state, path);
+    }
+    lua_pushstring(state, ("module '" + name + "' not found:" + tried).c_str());
+    return LUA_ERRFILE;
+}
+
+// require(name): the module NAME.lua from the source's folder or a library folder,
+// run once; its result (true when it returns nothing) is kept in upvalue 2 and given
+// to every later require. Holds no object with a destructor: Lua errors leave this
+// frame by a long jump.
+int RequireCall(lua_State* state)
+{
+    size_t length = 0;
+    const char* name = luaL_checklstring(state, 1, &length);
+    if (!IsModuleName(name, length)) return luaL_error(state, "module name '%s' is not a plain name", name);
+    lua_settop(state, 1);
+    lua_getfield(state, lua_upvalueindex(2), name);
+    if (lua_touserdata(state, -1) == &gLoadingMark) {
+        return luaL_error(state, "loop or previous error loading module '%s'", name);
+    }
+    if (lua_toboolean(state, -1)) return 1;
     lua_pop(state, 1);
-    lua_pushstring(state, searched.c_str());
-    lua_setfield(state, -2, "path");
-    lua_pop(state, 1);
+    if (LoadModule(state, name) != 0) return lua_error(state);
+    lua_pushlightuserdata(state, &gLoadingMark);
+    lua_setfield(state, lua_upvalueindex(2), name);
+    lua_pushvalue(state, 1);
+    lua_call(state, 1, 1);
+    if (lua_isnil(state, -1)) {
+        lua_pop(state, 1);
+        lua_pushboolean(state, 1);
+    }
+    lua_pushvalue(state, -1);
+    lua_setfield(state, lua_upvalueindex(2), name);
+    return 1;
+}
+
+// Gives the source its require, which searches the source's folder and then each
+// library folder, and nothing else.
+void RegisterRequire(lua_State* state, const std::string& scriptPath, const std::vector<std::string>& libraryFolders)
+{
+    lua_newtable(state);
+    int index = 1;
+    lua_pushstring(state, FolderOf(scriptPath).c_str());
+    lua_rawseti(state, -2, index++);
+    for (const std::string& folder : libraryFolders) {
+        lua_pushstring(state, folder.c_str());
+        lua_rawseti(state, -2, index++);
+    }
+    lua_newtable(state);
+    lua_pushcclosure(state, &RequireCall, 2);
+    lua_setglobal(state, "require");
+}
+
+// os.getenv(name): the variable's text, or nil.
+int GetEnvCall(lua_State* state)
+{
+    const char* value = std::getenv(luaL_checkstring(state, 1));
+    if (value != nullptr) {
+        lua_pushstring(state, value);
+    } else {
+        lua_pushnil(state);
+    }
+    return 1;
+}
+
+// io.stderr:write(...): strings and numbers to standard error; returns the handle.
+int StderrWriteCall(lua_State* state)
+{
+    const int count = lua_gettop(state);
+    for (int i = 2; i <= count; ++i) {
+        size_t length = 0;
+        const char* text = luaL_checklstring(state, i, &length);
+        std::fwrite(text, 1, length, stderr);
+    }
+    lua_settop(state, 1);
+    return 1;
+}
+
+// The designer's picture of a placed level (LEVEL_MAP=1 on a compile) reads the
+// environment and writes to standard error: of the os and io libraries a source gets
+// those two calls only.
+void RegisterDesignerCalls(lua_State* state)
+{
+    lua_newtable(state);
+    lua_pushcfunction(state, &GetEnvCall);
+    lua_setfield(state, -2, "getenv");
+    lua_setglobal(state, "os");
+    lua_newtable(state);
+    lua_newtable(state);
+    lua_pushcfunction(state, &StderrWriteCall);
+    lua_setfield(state, -2, "write");
+    lua_setfield(state, -2, "stderr");
+    lua_setglobal(state, "io");
 }
 
 void Register(lua_State* state, LevelSource& source, const char* name, lua_CFunction function)
@@ -267,15 +398,16 @@ bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& 
         error = "cannot create a Lua state";
         return false;
     }
-    luaL_openlibs(state.get());
-    SetModulePath(state.get(), path, libraryFolders);
+    vrk::OpenScriptLibraries(state.get());
+    RegisterRequire(state.get(), path, libraryFolders);
+    RegisterDesignerCalls(state.get());
     Register(state.get(), source, "level", &LevelCall);
     Register(state.get(), source, "object", &ObjectCall);
     Register(state.get(), source, "grid", &GridCall);
     Register(state.get(), source, "terrain", &TerrainCall);
     lua_register(state.get(), "cell_centre", &CellCentreCall);
     lua_register(state.get(), "point_to_cell", &PointToCellCall);
-    if (luaL_loadfile(state.get(), path.c_str()) != 0 || lua_pcall(state.get(), 0, 0, 0) != 0) {
+    if (LoadLuaFile(state.get(), path) != 0 || lua_pcall(state.get(), 0, 0, 0) != 0) {
         const char* message = lua_tostring(state.get(), -1);
         error = message != nullptr ? message : "unknown Lua error";
         return false;

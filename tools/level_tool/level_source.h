@@ -52,8 +52,10 @@ struct LevelSource {
 };
 
 // Runs the script. False with a message when it fails or names an unknown class.
-// The script's `require` finds modules beside the script and then in each folder of
-// libraryFolders (the shared level library lives in tools/levels/).
+// The script gets the game's script libraries (no file or program access) and a
+// `require` of plain module names that finds modules beside the script and then in
+// each folder of libraryFolders (the shared level library lives in tools/levels/),
+// nowhere else.
 bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& error,
                      const std::vector<std::string>& libraryFolders = {});
 // Makes the objects in the level through the game's factory. The level's last id

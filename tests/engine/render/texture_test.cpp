@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "engine/render/image.h"
 #include "tests/engine/files/image_test_writers.h"
@@ -86,6 +87,41 @@ TEST_F(TextureTest, Apply_MissingFileLogsItsName)
     texture->Apply();
     EXPECT_TRUE(log_.Contains("Apply can't load texture: gone.png"));
     EXPECT_FALSE(texture->IsOnDevice());
+}
+
+// The headless game applies its textures every frame without a device: the picture
+// is decoded once and kept, and the device, once there, gets the kept picture.
+TEST_F(TextureTest, Apply_WithoutDeviceDecodesOnceAndUploadsTheKeptPictureLater)
+{
+    vrk::DestroyRender();
+    render_ = vrk::CreateRender();
+    const std::string file = WriteTestPng("kept.png");
+    auto kept = vrk::CreateTextureFromFile("kept", vrk::PathRecord(file));
+    auto dropped = vrk::CreateTextureFromFile("dropped", vrk::PathRecord(WriteTestPng("dropped.png")));
+    kept->inUse = true;
+    dropped->inUse = true;
+    kept->Apply();
+    dropped->Apply();
+    ASSERT_NE(kept->image, nullptr);
+    EXPECT_FALSE(kept->IsOnDevice());
+
+    // A second call does not read the file again: it is gone, and nothing complains.
+    std::filesystem::remove(file);
+    kept->Apply();
+    EXPECT_FALSE(log_.Contains("Apply can't load texture"));
+    ASSERT_NE(kept->image, nullptr);
+    EXPECT_EQ(kept->image->Width(), 2u);
+    dropped->inUse = false;
+    dropped->Apply();
+
+    render_->CopyDevice(device_.get(), device_->GetPresentParameters(), nullptr);
+    vrk::RestoreAllTextures();
+    ASSERT_TRUE(kept->IsOnDevice());
+    EXPECT_EQ(kept->deviceTexture->width, 2u);
+    EXPECT_EQ(kept->image, nullptr) << "the pixels live on the device only";
+    // A texture let go while there was no device is not uploaded, and its picture goes.
+    EXPECT_FALSE(dropped->IsOnDevice());
+    EXPECT_EQ(dropped->image, nullptr);
 }
 
 TEST_F(TextureTest, ReleaseAndRestore_ImageTextureKeepsItsPixels)

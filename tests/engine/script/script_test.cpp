@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <lua.hpp>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -226,6 +227,42 @@ TEST_F(ScriptTest, RunBuffer_NulByteIsASyntaxErrorNotAnEarlyEnd)
 {
     const std::string text("a = 1\0b = 2", 11);
     EXPECT_EQ(cScript::RunBuffer(text), LUA_ERRSYNTAX);
+}
+
+// A data tree's script (a cheats file given one more line) cannot start programs,
+// touch files or load other files: each such call is a logged run-time error, and
+// the game's own libraries are all there.
+TEST_F(ScriptTest, RunFile_ScriptReachingOutsideFailsCleanly)
+{
+    test::TempFolder folder;
+    const std::string marker = folder.Str() + "/marker";
+    const std::string other = folder.Write("other.lua", "ranOther = true\n");
+    const std::string calls[] = {
+        "os.execute('touch " + marker + "')",
+        "io.open('" + marker + "', 'w'):write('x')",
+        "dofile('" + other + "')",
+        "loadfile('" + other + "')()",
+        "loadstring('ranOther = true')()",
+        "load(function() return nil end)",
+        "require('other')",
+    };
+    for (const std::string& call : calls) {
+        SCOPED_TRACE(call);
+        lines_.clear();
+        const std::string script = folder.Write("conf/cheats.lua", "before = 'set'\n" + call + "\n");
+        EXPECT_EQ(cScript::RunFile(script), LUA_ERRRUN);
+        EXPECT_TRUE(LoggedContaining("a nil value")) << (lines_.empty() ? "" : lines_[0]);
+        EXPECT_EQ(Global("before"), "set");
+    }
+    EXPECT_FALSE(std::filesystem::exists(marker));
+    EXPECT_EQ(Global("ranOther"), "<nil>");
+    EXPECT_EQ(cScript::RunBuffer("assert(os == nil and io == nil and package == nil and debug == nil)\n"
+                                 "result = string.format('%d', math.floor(2.5)) .. table.concat({'a', 'b'})\n"
+                                 "for word in ('x y'):gmatch('%a') do result = result .. word end\n"
+                                 "result = result .. select('#', 1, 2) .. tostring(pcall(error, 'e'))\n"
+                                 "local co = coroutine.create(function() end) assert(coroutine.resume(co))"),
+              0);
+    EXPECT_EQ(Global("result"), "2abxy2false");
 }
 
 TEST_F(ScriptTest, RunFile_MissingFileLogsAndReturnsOne)
