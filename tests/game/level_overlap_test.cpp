@@ -1,10 +1,12 @@
 // The play levels' scenes as the player sees them: no clickable object's picture
-// (a site, a source, a field, an altar, a bell, a bonfire, a barrier) may be more
-// than a quarter covered by the picture of a standing object drawn over it (a
-// building, a tree, a tank, scenery). The pictures are compared pixel by pixel
-// through their pictures' alpha, in the order the level screen draws them (by
-// layer, and within the sorted layer from the back), with the walkers left out:
-// they move on. Also the measure itself, on two objects placed by hand.
+// (a building site's icon; the clickable part of a source's, an altar's, a bell's,
+// a bonfire's, a barrier's or the prison's picture) may be more than a quarter
+// covered by the picture of a standing object drawn over it (a building, a tree, a
+// tank, an enemy tower, scenery). The pictures are compared pixel by pixel through
+// their textures' alpha, in the order the level screen draws them (by layer, and
+// within the sorted layer from the back); walkers are left out, they move on.
+// Fields, broad patches of ground, and sources among sources (a wood) are not
+// judged. Also the measure itself, on a tree placed by hand.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -250,8 +252,8 @@ TEST_F(LevelOverlapTest, NoClickablePictureIsMoreThanAQuarterCovered)
     ASSERT_EQ(app->LogonPlayer(""), 0);
     Pictures pictures;
 
-    // The measure first: a tree set on a house site's spot hides it, one set far
-    // off does not, and what is drawn below the site never counts.
+    // The measure first: a tree set just in front of a house site hides its icon,
+    // one set far off does not.
     cMagicWidget* screen = LoadLevel(0);
     ASSERT_NE(screen, nullptr);
     ObjectList sources;
