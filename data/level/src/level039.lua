@@ -5,9 +5,9 @@
 -- witch camp ("witch_camp"); the goblins of the northern camp ("goblin_camp", link
 -- 39) steal from two nuggets; the eastern nuggets lie under an enemy tower
 -- ("tower_enemy0") and near the skeletons' camp ("skeleton_camp"); the southern
--- nuggets lie in the lane of a tank ("tank0"). The enemy altar ("altar_enemy0") south of the home charges a spell
--- that strikes the workers one by one at 300 s, after the rating time and before
--- the limit. The hero meets the walking enemies; the wife thaws the frozen.
+-- nuggets lie in the lane of a tank ("tank0"). The enemy altar ("altar_enemy0")
+-- south of the home charges a spell that strikes the workers one by one at 300 s,
+-- after the rating time and before the limit. The hero meets the walking enemies; the wife thaws the frozen.
 -- Map letters: B home, h house sites, n nuggets, m the goblins' nuggets, t trees,
 -- f fields, w well, o workers, W wife, Y hero, A altar, E enemy altar, T enemy tower,
 -- Z tank, C goblin camp, K skeleton camp, X witch camp.
