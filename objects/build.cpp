@@ -30,6 +30,9 @@ constexpr vec2 kBarOffset{0.0f, -50.0f};
 constexpr vec2 kHouseMarksOffset{-40.0f, 10.0f};
 constexpr vec2 kFlagOffset{-4.0f, 104.0f};
 constexpr int32_t kHomePlaces = 1000;
+// A building has pictures up to level 2: its type name, "_up1" and "_up2"; a
+// level above them would show nothing.
+constexpr int32_t kTopPictureLevel = 2;
 constexpr float kFadeSeconds = 1.0f;
 // The smoke spreads over a fifth of the picture's width.
 constexpr float kSmokeShare = 0.2f;
@@ -104,11 +107,11 @@ void cBuild::SetSprite(const std::string& sprite)
 void cBuild::ReadLevelText()
 {
     if (text_.empty()) return;
-    // A non-number reads as 0; what is left to guard against is a negative maximum
-    // and a starting level that no animation has.
+    // A non-number reads as 0; what is left to guard against is a maximum below 0
+    // or above the pictures, and a starting level that no animation has.
     const auto [maxText, levelText] = vrk::SplitPair(text_, kLevelSeparator);
     const bool startsBuilt = text_.find(kLevelSeparator) != std::string::npos;
-    const int32_t maxLevel = std::max(vrk::StrToIntOrZero(maxText), 0);
+    const int32_t maxLevel = std::clamp(vrk::StrToIntOrZero(maxText), 0, kTopPictureLevel);
     bool fixed = maxLevel != vrk::StrToIntOrZero(maxText);
     SetMaxLevel(maxLevel);
     if (startsBuilt) {

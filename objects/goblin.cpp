@@ -82,7 +82,16 @@ void cGoblin::StartMove()
 
 void cGoblin::SetTarget(cGameObject* target, int32_t kind)
 {
-    if (auto* source = dynamic_cast<cSource*>(target_)) source->SetHeldByGoblin(false);
+    if (auto* source = dynamic_cast<cSource*>(target_); source != nullptr && source != target) {
+        source->SetHeldByGoblin(false);
+        // A source let go half picked, with no worker on it, is whole again: else it
+        // would show work in progress, take its next order for free, and no goblin
+        // would choose it again.
+        if (source->GetState() == kStateWorking && source->GetUsedPlaces() == 0 && !HasGone(source)) {
+            source->SetTimerRemaining(0.0f);
+            source->SetState(kStateWorkDone);
+        }
+    }
     target_ = target;
     targetKind_ = kind;
 }
@@ -147,7 +156,14 @@ void cGoblin::OnLootTaken(cGameObject* source)
         }
     }
     // A goblin placed by the level file has no camp to carry the loot to.
-    if (!SendHome()) RemoveFromLevel();
+    if (!SendHome()) LeaveLevel();
+}
+
+void cGoblin::LeaveLevel()
+{
+    // The source it held is let go first, so it is whole again for the workers.
+    SetTarget(nullptr, 0);
+    RemoveFromLevel();
 }
 
 bool cGoblin::ChooseSource()
@@ -202,7 +218,7 @@ int32_t cGoblin::OnMessage(uint32_t code, uintptr_t data)
     const int32_t answer = cEnemy::OnMessage(code, data);
     if (code == kEventHit && IsDead()) {
         // Beaten: home with the fear animation, or off the level without a camp.
-        if (!SendHome()) RemoveFromLevel();
+        if (!SendHome()) LeaveLevel();
         vrk::PlaySound(kScreamFormat + std::to_string(AppRandom(kScreamCount - 1)));
     }
     return answer;

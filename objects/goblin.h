@@ -59,6 +59,8 @@ private:
     // State 4: the nearest free source this goblin steals from; false when none.
     bool ChooseSource();
     void OnLootTaken(cGameObject* source);
+    // Off the level (no camp to go to), letting go of its source.
+    void LeaveLevel();
 
     uint32_t mode_ = kModeMoney;
     ResourceVector bag_;

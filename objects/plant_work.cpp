@@ -80,8 +80,9 @@ int32_t cPlant::OnSeatClick(uintptr_t part)
 void cPlant::TakeIn(cMan& walker, int32_t index)
 {
     // Only into a seat that exists and that nobody holds: a worker seated without a
-    // seat of his own could never be called out again.
-    if (!HasSeat(index) || seats_[static_cast<size_t>(index)] == kSeatTaken) {
+    // seat of his own could never be called out again. An upgrade under way turns
+    // him away as it sent the seated ones out.
+    if (!HasSeat(index) || seats_[static_cast<size_t>(index)] == kSeatTaken || GetState() == kStateWorking) {
         turningAway_ = true;
         walker.SetState(kWorkerIdleState);
         turningAway_ = false;

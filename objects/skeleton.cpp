@@ -151,6 +151,9 @@ int32_t cSkeleton::OnMessage(uint32_t code, uintptr_t data)
         RemoveFromLevel();
         return 0;
     }
+    // A shot's hold would raise a crumbling skeleton from its death, to die and
+    // count once more.
+    if (code == kEventShot && GetState() == kStateDying) return 0;
     const int32_t answer = cEnemy::OnMessage(code, data);
     if (code == kEventHit && IsDead()) SetState(kStateDying);
     return answer;

@@ -72,11 +72,23 @@ void cSkeletonWizard::Update()
         OnMessage(kMessageAnimationEnded, static_cast<uintptr_t>(kPlayOnceForward));
         return;
     }
+    if (resume_ && GetState() == kStateChoose) Resume();
+    resume_ = false;
     cEnemy::Update();
+}
+
+void cSkeletonWizard::Resume()
+{
+    // Back on its way after a hold: to its way point or behind its leader, else
+    // into the column; a wizard left choosing would stall every one behind it.
+    LevelScreen* screen = CurrentLevelScreen();
+    if (screen == nullptr) return;
+    if (HasGone(target_) || !screen->SendWorker(this, target_, 0)) screen->JoinColumn(this);
 }
 
 int32_t cSkeletonWizard::OnStateChange(int32_t oldState, int32_t newState)
 {
+    resume_ = oldState == kStateHeld && newState == kStateChoose;
     if (newState == kStateWalking) {
         vec2 direction;
         GetMoveDirection(direction);
@@ -96,6 +108,8 @@ int32_t cSkeletonWizard::OnMessage(uint32_t code, uintptr_t data)
         RemoveFromLevel();
         return 0;
     }
+    // A shot's hold would raise a crumbling wizard from its death.
+    if (code == kEventShot && GetState() == kStateDying) return 0;
     if (code == kMessagePathFinished && target_ != nullptr && screen != nullptr) {
         if (target_->IsKindOf(kTypeWayPoint)) {
             screen->SendWorker(this, screen->NextEntryAfter(target_), 0);

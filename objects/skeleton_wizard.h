@@ -36,5 +36,10 @@ public:
     const TimedValue<float>& GetFollowPulse() const { return followPulse_; }
 
 private:
+    // After a hold: on along its way, or into the column when that has gone.
+    void Resume();
+
     TimedValue<float> followPulse_;
+    // Set when a hold has just ended; the next tick resumes the walk.
+    bool resume_ = false;
 };

@@ -76,6 +76,8 @@ void cTank::SetSprite(const std::string& sprite)
     SetState(kReadyState);
 }
 
+int32_t cTank::GetOrderState() { return kOrderRefused; }
+
 vec2 cTank::GetShotOrigin() { return GetPosition(); }
 
 bool cTank::CanShoot(cObject* target)

@@ -35,6 +35,9 @@ public:
     int32_t GetTypeId() const override;
     bool IsKindOf(int32_t id) const override;
     void SetSprite(const std::string& sprite) override;
+    // No worker has business at the tank: every order is refused, as at the enemy
+    // tower.
+    int32_t GetOrderState() override;
 
     // --- Its own virtual operations ---
     virtual vec2 GetShotOrigin();

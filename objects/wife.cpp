@@ -127,6 +127,8 @@ int32_t cWife::OnStateChange(int32_t /*oldState*/, int32_t newState)
 
 int32_t cWife::OnMessage(uint32_t code, uintptr_t data)
 {
+    // The bell calls her off the order she was paid for: its price comes back.
+    if (code == kEventBellAlarm && GetState() != kStateInside) RefundCost();
     // The stand's end, a targetless arrival and the bell go as for the hero.
     if (OnSharedHeroMessage(*this, code, data, kStateInside)) return 0;
     if (code == kMessageAnimationEnded && GetState() == kStateMagic) {
@@ -139,13 +141,16 @@ int32_t cWife::OnMessage(uint32_t code, uintptr_t data)
 
 void cWife::OnPathFinished()
 {
-    // She has arrived: what she was paid for is spent, whatever she finds there.
-    paidCost_.Clear();
+    // What she was paid for is spent once her magic has reached the target; sent
+    // elsewhere while she casts, it comes back. Where no magic is cast the payment
+    // is spent on arrival.
     if (IsHomeBuilding(target_)) {
+        paidCost_.Clear();
         SetState(kStateInside);
     } else if (!cEnemy::HasGone(target_) && TakesMagic(target_)) {
         SetState(kStateMagic);
     } else {
+        paidCost_.Clear();
         SetState(kStateWander);
     }
 }
@@ -155,6 +160,7 @@ void cWife::EndMagic()
     // A target that left the level while she cast (removed objects stay allocated
     // until the level is cleared) hears nothing: a removed worker would otherwise
     // be counted again.
+    paidCost_.Clear();
     if (!cEnemy::HasGone(target_)) {
         target_->OnMessage(kEventMagicReached, reinterpret_cast<uintptr_t>(static_cast<cObject*>(this)));
     }

@@ -74,7 +74,7 @@ public:
 
     // --- Plain access for the level screen and the tests ---
     // What the level screen paid for her current order; it fills this when it
-    // sends her, and her arrival uses it up.
+    // sends her, and the end of her magic (or an arrival without magic) uses it up.
     ResourceVector& PaidCost() { return paidCost_; }
     const ResourceVector& PaidCost() const { return paidCost_; }
     int32_t GetDoorState() const { return doorState_; }

@@ -143,6 +143,9 @@ void cWorker::OnLeaveState(int32_t oldState)
 {
     switch (oldState) {
     case kStateAtWork:
+        // A run to another spot ends with the work: a flag left over would step the
+        // next walk twice a tick and start the work again on the way.
+        repositioning_ = false;
         RestartTimer(workSoundTimer_, 0.0f);
         workSound_.clear();
         firstSoundDelay_ = 0.0f;
@@ -228,7 +231,10 @@ void cWorker::OnEnterState(int32_t newState)
         const bool still = target_ == nullptr || (target_ != nullptr && target_->GetTypeId() == kTypeField) ||
                            (source != nullptr && source->GetKind() == cSource::kKindWell);
         if (still) {
+            // The frame goes on from the pose, but the stun loops: a one-shot kept
+            // from sitting or cheering would end and leave no picture.
             SwitchAnimation("kontuz3");
+            SetPlayMode(kPlayLoopForward, false);
         } else {
             vec2 direction;
             GetMoveDirection(direction);
@@ -304,10 +310,12 @@ vec2 cWorker::GetWorkDirection()
         vec2 axisY;
         screen->GetGridBasis(origin, axisX, axisY);
         const GridCell own = screen->ObjectToCell(this);
+        // Above or below the footprint the house lies along the rows' axis, beside
+        // it along the columns' axis.
         if (own.x >= first.x && own.x <= last.x) {
-            direction = own.y > first.y ? -axisX : axisX;
+            direction = own.y > first.y ? -axisY : axisY;
         } else if (own.y >= first.y && own.y <= last.y) {
-            direction = own.x > first.x ? -axisY : axisY;
+            direction = own.x > first.x ? -axisX : axisX;
         }
     }
     Normalize(direction);

@@ -147,7 +147,15 @@ void cWorker::OnArrived(uintptr_t data)
 void cWorker::Capture()
 {
     LevelScreen* screen = CurrentLevelScreen();
-    if (screen == nullptr || screen->prison == nullptr) return;
+    if (screen == nullptr || screen->prison == nullptr) {
+        // Nowhere to be carried: the grab ends the fright, else the worker would
+        // cower for ever, out of the player's reach.
+        if (GetState() == kStateScared) {
+            threat_ = nullptr;
+            SetState(kStateIdle);
+        }
+        return;
+    }
     cPrison* prison = screen->prison;
     const vec2 from = GetPosition();
     const vec2 to = prison->GetPosition();

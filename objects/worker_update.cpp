@@ -109,6 +109,13 @@ void cWorker::UpdateByState()
         if (IsOneShotStuck()) OnMessage(kMessageAnimationEnded, static_cast<uintptr_t>(kPlayOnceForward));
         break;
     case kStateIdle:
+        // A lover has no business being idle: the ice dropped the one it followed,
+        // and a lover wandering on its own would take no order again and lead the
+        // file behind it astray.
+        if (inLove_) {
+            SetInLove(false);
+            break;
+        }
         if (!StartDelivery()) {
             std::vector<vec2> path;
             LevelScreen* screen = CurrentLevelScreen();

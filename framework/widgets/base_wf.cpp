@@ -90,6 +90,13 @@ vrk::cCtrl* ControlByName(vrk::cWindow* window, const std::string& name)
     return window->GetCtrl(window->FindCtrl(name));
 }
 
+bool IsNamedControl(const vrk::cWindow* window, intptr_t index, const std::string& name)
+{
+    if (window == nullptr) return false;
+    const int32_t found = window->FindCtrl(name);
+    return found < window->GetCtrlCount() && index == found;
+}
+
 int32_t SendMessage(const std::string& windowName)
 {
     vrk::cGame* game = vrk::GetGame();

@@ -56,6 +56,10 @@ private:
 
 // The window's control of that name, or null; logs nothing.
 vrk::cCtrl* ControlByName(vrk::cWindow* window, const std::string& name);
+// True when the control index of a window event is the window's control of that
+// name. A missing control matches nothing: the look-up answers the control count for
+// it, which a press posted for any other missing control carries too.
+bool IsNamedControl(const vrk::cWindow* window, intptr_t index, const std::string& name);
 // Sends the named window's function kWndMessage and answers its
 // result; 0 for a window without a function, and 0 with a warning for no window.
 int32_t SendMessage(const std::string& windowName);

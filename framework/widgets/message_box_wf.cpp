@@ -125,9 +125,9 @@ int32_t cMessageBoxWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t firs
     case vrk::kWndClicked:
         if (window != nullptr && window->GetGUI() != nullptr) {
             window->GetGUI()->AskCloseWindow(kWindowName);
-            if (second == window->FindCtrl("ok")) {
+            if (IsNamedControl(window, second, "ok")) {
                 result_ = kResultOk;
-            } else if (second == window->FindCtrl("cancel")) {
+            } else if (IsNamedControl(window, second, "cancel")) {
                 result_ = kResultCancel;
             }
         }

@@ -23,11 +23,6 @@ vrk::cCheckBoxSysCtrl* FindBox(vrk::cWindow* window, const char* prefix, int32_t
     return dynamic_cast<vrk::cCheckBoxSysCtrl*>(ControlByName(window, prefix + std::to_string(layer)));
 }
 
-bool IsControl(vrk::cWindow* window, intptr_t control, const char* name)
-{
-    return control >= 0 && control < window->GetCtrlCount() && control == window->FindCtrl(name);
-}
-
 }  // namespace
 
 int32_t cFreezeWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second)
@@ -80,15 +75,15 @@ void cFreezeWF::WriteScreenFlags() const
 
 void cFreezeWF::OnClicked(vrk::cWindow* window, intptr_t control)
 {
-    if (IsControl(window, control, kClose)) {
+    if (IsNamedControl(window, control, kClose)) {
         if (vrk::cGUI* gui = window->GetGUI()) gui->AskCloseWindow(window->GetName());
-    } else if (IsControl(window, control, "freeze-")) {
+    } else if (IsNamedControl(window, control, "freeze-")) {
         CheckColumn(freezeBoxes_, false);
-    } else if (IsControl(window, control, "freeze+")) {
+    } else if (IsNamedControl(window, control, "freeze+")) {
         CheckColumn(freezeBoxes_, true);
-    } else if (IsControl(window, control, "hide-")) {
+    } else if (IsNamedControl(window, control, "hide-")) {
         CheckColumn(hideBoxes_, false);
-    } else if (IsControl(window, control, "hide+")) {
+    } else if (IsNamedControl(window, control, "hide+")) {
         CheckColumn(hideBoxes_, true);
     }
 }

@@ -48,6 +48,12 @@ cMagicWidget::~cMagicWidget() { cMagicWidget::ClearLevel(); }
 void cMagicWidget::InitLevel(const std::string& name)
 {
     LevelScreen::InitLevel(name);
+    // Clearing left the last level's look fading out; the play tick would paint that
+    // fade over the colour and the night this level's block sets, so the new level
+    // starts from plain day.
+    tint.Set(SceneTint::kWhite);
+    nightStrength.start = nightStrength.target = nightStrength.current = 0.0f;
+    nightStrength.elapsed = nightStrength.duration = 0.0f;
     ResetEnemyTuning();
     ApplyLevelSetup(*this, name);
 }

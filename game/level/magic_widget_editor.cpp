@@ -131,12 +131,14 @@ uint32_t cMagicWidget::OnEditorEvent(uint32_t kind, uintptr_t param)
 uint32_t cMagicWidget::OnKeyDown(uint32_t key)
 {
     // Tab leaves the editor with the edited level, even with the area tool on; the
-    // flag goes too, or a later restart would open the editor again.
+    // flag goes too, or a later restart would open the editor again. The mode goes
+    // before the level is loaded: the objects set themselves up for play only
+    // outside the editor.
     if (key == editor_key::kTab) {
         SetEditorOnLoad(false);
         SaveCurrentLevel();
-        StartGame();
         SetMode(kModeLoading);
+        StartGame();
         return 0;
     }
     const uint32_t answer = cLevelWidget::OnKeyDown(key);

@@ -7,6 +7,7 @@
 #include "engine/gui/ctrl.h"
 #include "engine/gui/gui.h"
 #include "engine/gui/window.h"
+#include "engine/log/log.h"
 #include "engine/platform/game_core.h"
 #include "framework/app/middle.h"
 #include "framework/app/player_base.h"
@@ -28,6 +29,9 @@ constexpr const char* kFastFindAchievement = "achieve_fast_find";
 constexpr const char* kHudWindow = "level";
 constexpr const char* kFinishWindow = "finish";
 constexpr const char* kGameOverWindow = "game_over";
+constexpr const char* kGameOverText = "text";
+constexpr const char* kSender = "cMagicWidget::EndLevel";
+constexpr const char* kWarning = "^5";
 
 struct ResourceTaskName {
     const char* name;
@@ -132,8 +136,14 @@ void cMagicWidget::EndLevel()
         vrk::cGame* game = vrk::GetGame();
         vrk::cWindow* window = game != nullptr && game->gui != nullptr ? game->gui->FindWindow(kGameOverWindow) : nullptr;
         if (window != nullptr) {
-            const int32_t index = window->FindCtrl("text");
-            if (index >= 0) window->GetCtrl(index)->SetText(gameOverText, 0);
+            // The look-up answers the control count for a missing name: the window
+            // then opens without the reason.
+            if (vrk::cCtrl* text = window->GetCtrl(window->FindCtrl(kGameOverText))) {
+                text->SetText(gameOverText, 0);
+            } else {
+                vrk::LogWrite(kSender, kWarning, "control '%s' not found in window '%s'",
+                              vrk::FormatArg::FromString(kGameOverText), vrk::FormatArg::FromString(kGameOverWindow));
+            }
         }
         OpenAppWindow(kGameOverWindow);
     }

@@ -67,7 +67,21 @@ uint32_t cMagicWidget::OnObjectClick(cObject* object)
     const int32_t part = object->HitTest(GetMouseWorldPos());
     // A sub-part (a plant's seat) is the object's own business first.
     if (part > 1 && object->OnMessage(kEventPartClick, static_cast<uintptr_t>(part)) != 0) return 0;
-    if (!CheckOrder(target, part, true)) return 1;
+    const bool forWife = !object->IsKindOf(kTypeEnemy) &&
+                         (object->IsKindOf(kTypeAltar) || worker != nullptr || object->IsKindOf(kTypePrison));
+    // Sending the wife elsewhere gives up the order she was paid for (also while
+    // she casts): its price is back in the stock before the new price is checked,
+    // and is taken again only when she stays on that order.
+    const ResourceVector pending = forWife && wife != nullptr ? wife->PaidCost() : ResourceVector();
+    if (!pending.IsZero()) wife->RefundCost();
+    const auto keepPending = [this, &pending] {
+        if (pending.IsZero() || wife == nullptr || !SpendResources(pending)) return;
+        wife->PaidCost() = pending;
+    };
+    if (!CheckOrder(target, part, true)) {
+        keepPending();
+        return 1;
+    }
 
     if (object->IsKindOf(kTypeEnemy)) {
         if (hero == nullptr) return 0;
@@ -76,19 +90,20 @@ uint32_t cMagicWidget::OnObjectClick(cObject* object)
         vrk::PlaySound(kWorkerOutSound);
         return 0;
     }
-    if (object->IsKindOf(kTypeAltar) || worker != nullptr || object->IsKindOf(kTypePrison)) {
+    if (forWife) {
         if (wife == nullptr) return 0;
         const ResourceVector cost = target->GetCost();
         if (!HasResources(cost)) {
             ShowHint(target, NeedMoreText(Stock(), cost), 0.0f);
+            keepPending();
             return 0;
         }
         // Paid only once the walk is on its way: a walk that cannot be planned
         // costs nothing.
-        if (!SendWorker(wife, target, 0)) return 0;
-        // Called off an order she was paid for: that order is given up, so its
-        // price comes back before the new one is paid (else it would be lost).
-        wife->RefundCost();
+        if (!SendWorker(wife, target, 0)) {
+            keepPending();
+            return 0;
+        }
         SpendResources(cost);
         wife->PaidCost() = cost;
         PlayVariant(kWifeOutSound);

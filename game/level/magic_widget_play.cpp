@@ -41,6 +41,12 @@ std::string LossText(const char* key)
     return text.empty() ? std::string(key) : text;
 }
 
+vrk::cGUI* Gui()
+{
+    vrk::cGame* game = vrk::GetGame();
+    return game != nullptr ? game->gui.get() : nullptr;
+}
+
 // Restarts a timer from 0 toward the target it had.
 void Rearm(TimedValue<float>& timer)
 {
@@ -104,7 +110,15 @@ void cMagicWidget::RunHint()
     const cPlayerBase* player = middle != nullptr ? middle->GetPlayerList().GetActivePlayer() : nullptr;
     // Without its window a step could never be seen: that is as good as hints off.
     const bool hintsOn = player != nullptr && player->hintsEnabled && trainWindow != nullptr;
+    vrk::cGUI* gui = Gui();
     if (!hint_->finished && hintsOn) {
+        // A window opened through the application closes "train", and going back to
+        // the level reopens only the HUD: a step still shown without its window
+        // waits for its trigger again, so the tick shows it anew.
+        if (hint_->stage == cTrain::kStageShown && gui != nullptr && gui->FindWindow(kTrainWindow) != nullptr &&
+            !gui->IsWindowOpen(kTrainWindow)) {
+            hint_->stage = cTrain::kStageWaiting;
+        }
         hint_->Tick(trainWindow);
         // The tick may have put the next step in the last one's place.
         cTrain* hint = hint_.get();
@@ -117,8 +131,6 @@ void cMagicWidget::RunHint()
     }
     hint_.reset();
     RestartHintWait();
-    vrk::cGame* game = vrk::GetGame();
-    vrk::cGUI* gui = game != nullptr ? game->gui.get() : nullptr;
     if (gui != nullptr && gui->IsWindowOpen(kTrainWindow)) gui->AskCloseWindow(kTrainWindow);
 }
 

@@ -55,8 +55,8 @@ vrk::cCtrl* QuietControl(const std::string& windowName, const std::string& contr
     if (game == nullptr || game->gui == nullptr) return nullptr;
     vrk::cWindow* window = game->gui->FindWindow(windowName);
     if (window == nullptr) return nullptr;
-    const int32_t index = window->FindCtrl(controlName);
-    return index < 0 ? nullptr : window->GetCtrl(index);
+    // A missing name gives the control count, which no control stands at.
+    return window->GetCtrl(window->FindCtrl(controlName));
 }
 
 bool ControlCentre(const std::string& windowName, const std::string& controlName, vec2& centre)

@@ -22,14 +22,11 @@ constexpr intptr_t kContextLevel = 2;
 // The answer of a handler that consumed the event.
 constexpr int32_t kConsumed = 1;
 
-// True when the control index of an event is the window's control of that name. A
-// window without such a control matches nothing, so a press posted for a missing
-// control (whose index is the control count) is no press of another missing one.
+// True when the control index of an event is the window's control of that name; a
+// missing control matches nothing (IsNamedControl).
 inline bool IsControl(const vrk::cWindow* window, intptr_t index, const std::string& name)
 {
-    if (window == nullptr) return false;
-    const int32_t found = window->FindCtrl(name);
-    return found < window->GetCtrlCount() && index == found;
+    return IsNamedControl(window, index, name);
 }
 
 }  // namespace menus

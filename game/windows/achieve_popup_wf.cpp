@@ -12,11 +12,12 @@ constexpr float kMillisecondsPerSecond = 1000.0f;
 
 int32_t cAchievePopupWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second)
 {
+    // A new achievement while one is shown restarts the time, also while the last
+    // one fades out: the opening brings the pop-up back, and without a countdown
+    // nothing would close it again.
+    if (code == vrk::kWndOpened && !IsFailed()) countdown_ = kShownSeconds;
     if (IsClosingOrFailed()) return cBaseWF::OnEvent(window, code, first, second);
-    if (code == vrk::kWndOpened) {
-        // A new achievement while one is shown restarts the time.
-        countdown_ = kShownSeconds;
-    } else if (code == vrk::kWndUpdate && countdown_ > 0.0f) {
+    if (code == vrk::kWndUpdate && countdown_ > 0.0f) {
         countdown_ -= static_cast<float>(static_cast<uint32_t>(first)) / kMillisecondsPerSecond;
         if (countdown_ <= 0.0f && window != nullptr && window->GetGUI() != nullptr)
             window->GetGUI()->AskCloseWindow(window->GetName());

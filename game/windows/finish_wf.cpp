@@ -198,7 +198,7 @@ int32_t cFinishWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, i
         Update(static_cast<uint32_t>(first));
         break;
     case vrk::kWndClicked:
-        if (window != nullptr && second == window->FindCtrl(kCloseButton)) Close();
+        if (IsNamedControl(window, second, kCloseButton)) Close();
         return 1;
     case vrk::kWndKeyDown:
         if (first == window_key::kEnter || first == window_key::kEscape || first == window_key::kSpace) PostClick(window, kCloseButton);

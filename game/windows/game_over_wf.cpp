@@ -21,11 +21,11 @@ int32_t cGameOverWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first,
     // The base's fade and failed state are left out on purpose: the window appears
     // at once over the stopped level.
     if (code == vrk::kWndClicked && window != nullptr) {
-        if (second == window->FindCtrl(kMapButton)) {
+        if (IsNamedControl(window, second, kMapButton)) {
             if (cMiddle* middle = GetMiddle()) middle->ShowComics(kMapScreen, kLevelScreen);
             return 1;
         }
-        if (second == window->FindCtrl(kRestartButton)) {
+        if (IsNamedControl(window, second, kRestartButton)) {
             if (vrk::cGUI* gui = window->GetGUI()) gui->AskCloseWindow(window->GetName());
             if (cMagicWidget* level = CurrentMagicWidget(); level != nullptr && level->StartGame())
                 level->SetMode(kModeLoading);

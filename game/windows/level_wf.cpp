@@ -62,6 +62,7 @@ bool cLevelWF::Build(vrk::cWindow* window)
         rows_[row].count = ControlByName(window, RowName("label_task%i0", row));
         rows_[row].remain = ControlByName(window, RowName("label_task%i1", row));
         rows_[row].image = ControlByName(window, RowName("image_task%i", row));
+        rows_[row].frame = ControlByName(window, RowName("frame_task%i", row));
     }
     dayNight_ = dynamic_cast<vrk::cProgressBarSysCtrl*>(ControlByName(window, "daynight"));
     if (dayNight_ != nullptr) dayNight_->SetCircular(true);
@@ -118,6 +119,9 @@ void cLevelWF::RefreshDayNight()
     Show(day_, !level->night);
     Show(night_, level->night);
     const TimedValue<float>& phase = level->dayNightPhase;
+    // A day or night that has just run out rests at its length for the one tick
+    // until the next starts: the dial stays as it was through that change.
+    if (phase.current == phase.target && phase.target != 0.0f) return;
     // A target of 0 is no running day or night either: no division by it.
     const bool running = phase.current != phase.target && phase.target != 0.0f;
     Show(noNight_, !running);
@@ -133,7 +137,11 @@ void cLevelWF::RefreshTaskRows()
     for (size_t row = 0; row < kTaskRows; ++row) {
         const TaskRow& controls = rows_[row];
         if (controls.count == nullptr || controls.remain == nullptr || controls.image == nullptr) continue;
-        if (row >= tasks.records.size()) {
+        // A row without a task goes whole, its panel too: an empty frame would
+        // look like a task with nothing to say.
+        const bool used = row < tasks.records.size();
+        for (vrk::cCtrl* part : {controls.count, controls.remain, controls.frame}) Show(part, used);
+        if (!used) {
             controls.count->SetText("", 0);
             controls.remain->SetText("", 0);
             controls.image->Show(false);
@@ -192,7 +200,7 @@ int32_t cLevelWF::OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, in
         RefreshTaskRows();
         break;
     case vrk::kWndClicked:
-        if (window != nullptr && second == window->FindCtrl("menu")) {
+        if (IsNamedControl(window, second, "menu")) {
             if (cMiddle* middle = GetMiddle()) middle->ShowWindow(kEscapeWindow, kEscapeContext);
         }
         return 1;

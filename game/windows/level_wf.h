@@ -28,6 +28,8 @@ private:
         vrk::cCtrl* count = nullptr;
         vrk::cCtrl* remain = nullptr;
         vrk::cCtrl* image = nullptr;
+        // The row's panel; a script may leave it out.
+        vrk::cCtrl* frame = nullptr;
     };
 
     // False (and the handler failed) when a control other than the task rows is missing.

@@ -130,4 +130,59 @@ TEST_F(EditorTourTest, TabOpensTheEditorAndAPlacedObjectIsThereBackInPlay)
     EXPECT_TRUE(OtherWarnings().empty()) << WarningText();
 }
 
+
+// What a start of play sets up that the editor shows otherwise: the mill's
+// pick-up, hidden in play, and the clouds over cut-off workers.
+struct PlaySetUp {
+    std::string pickUpAnimation;
+    int32_t pickUpState = 0;
+    size_t clouds = 0;
+    bool operator==(const PlaySetUp&) const = default;
+};
+
+PlaySetUp ReadPlaySetUp(cMagicWidget& screen)
+{
+    PlaySetUp seen;
+    if (cObject* item = screen.FindObject("item_food", -1)) {
+        seen.pickUpAnimation = item->GetAnimationKey();
+        seen.pickUpState = item->GetState();
+    }
+    ObjectList all;
+    screen.FindObjectsOfKind(all, kTypeObject, -1);
+    for (const cObject* object : all) seen.clouds += object->GetTypeId() == kTypeWorkerCloud ? 1 : 0;
+    return seen;
+}
+
+TEST_F(EditorTourTest, TabOutOfTheEditorStartsTheLevelAsPlayDoes)
+{
+    StartGame();
+    ASSERT_EQ(app->LogonPlayer(""), 0);
+    cPlayerBase* player = app->GetActivePlayer();
+    ASSERT_NE(player, nullptr);
+    player->currentLevel = kLevelIndex;
+    vrk::cByteStream* stream = app->GetLevelFiles().GetLevelStream(kLevelIndex);
+    ASSERT_NE(stream, nullptr);
+    ASSERT_EQ(stream->LoadFromFile(KELVARA_SOURCE_DIR "/tests/data/levels/level_start_test.lvl"), 0);
+    app->developerFlag = 1;
+    auto* screen = Screen<cMagicWidget>("level");
+    ASSERT_NE(screen, nullptr);
+    app->ShowComics("level", "menu");
+    Frames(test::kSceneTicks);
+    ASSERT_EQ(screen->GetMode(), kModePlay);
+    // The worker on the island thinks of help; the pick-up waits hidden in the mill.
+    const PlaySetUp play = ReadPlaySetUp(*screen);
+    EXPECT_EQ(play.clouds, 1u);
+    EXPECT_EQ(play.pickUpState, -1);
+
+    PressKey(kTabKey);
+    Frames(2);
+    ASSERT_EQ(screen->GetMode(), kModeEditor);
+    EXPECT_NE(ReadPlaySetUp(*screen), play);
+
+    PressKey(kTabKey);
+    Frames(test::kSceneTicks);
+    ASSERT_EQ(screen->GetMode(), kModePlay);
+    EXPECT_EQ(ReadPlaySetUp(*screen), play);
+}
+
 }  // namespace

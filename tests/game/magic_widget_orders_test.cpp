@@ -62,6 +62,13 @@ public:
     bool takesSeat = true;
 };
 
+// An altar as the wife's orders see it: of its kind, at the test's price.
+class Shrine : public Site {
+public:
+    using Site::Site;
+    bool IsKindOf(int32_t id) const override { return id == kTypeAltar || Site::IsKindOf(id); }
+};
+
 // The screen with the texts it shows at objects recorded.
 class OrdersScreen : public test::TestMagicWidget {
 public:
@@ -235,6 +242,64 @@ TEST_F(MagicWidgetOrdersTest, WifeOrder_IsPaidAtTheClickOnlyWhenHerWalkStarts)
     EXPECT_EQ(wife->GetTarget(), another);
     EXPECT_EQ(screen.Stock().At(kMana), 100 - price.At(kMana));
     EXPECT_EQ(wife->PaidCost().amounts, price.amounts);
+}
+
+// Sending the wife elsewhere gives up what she was paid for, also while she casts:
+// the price comes back, and it counts toward the new price before the stock is
+// checked. An order she is not sent on leaves her old one paid.
+TEST_F(MagicWidgetOrdersTest, WifeOrder_CalledOffEvenWhileSheCastsRefundsBeforeTheStockCheck)
+{
+    cWorker* first = MakeWorker({15, 12});
+    cWorker* second = MakeWorker({18, 14});
+    cWorker* third = MakeWorker({20, 10});
+    for (cWorker* frozen : {first, second, third}) frozen->SetFrozen(true);
+    const int32_t price = first->GetCost().At(kMana);
+    ASSERT_GT(price, 0);
+    auto* wife = dynamic_cast<cWife*>(screen.CreateObject(kTypeWife, 0));
+    ASSERT_NE(wife, nullptr);
+    screen.wife = wife;
+    wife->SetPositionV(screen.CellToPoint({8, 12}));
+    screen.Stock() = Amount(kMana, 100);
+    screen.OnObjectClick(first);
+    ASSERT_EQ(wife->GetTarget(), first);
+    ASSERT_EQ(screen.Stock().At(kMana), 100 - price);
+
+    // She reaches him and casts; sent on while she casts, the first magic is
+    // given up and its price comes back.
+    wife->SetPositionV(first->GetPosition());
+    wife->OnMessage(kMessagePathFinished, 0);
+    ASSERT_EQ(wife->GetState(), cWife::kStateMagic);
+    screen.OnObjectClick(second);
+    EXPECT_EQ(wife->GetTarget(), second);
+    EXPECT_EQ(screen.Stock().At(kMana), 100 - price) << "one price paid, not two";
+    EXPECT_EQ(wife->PaidCost().At(kMana), price);
+
+    // Less in stock than the price, but the pending refund covers it.
+    screen.Stock() = Amount(kMana, price / 2);
+    screen.shown.clear();
+    screen.OnObjectClick(third);
+    EXPECT_TRUE(screen.shown.empty()) << (screen.shown.empty() ? "" : screen.shown.front());
+    EXPECT_EQ(wife->GetTarget(), third);
+    EXPECT_EQ(screen.Stock().At(kMana), price / 2);
+    EXPECT_EQ(wife->PaidCost().At(kMana), price);
+
+    // Not sent: a walk that cannot be planned, or a price beyond stock and refund
+    // together (the shortfall is counted after the refund). She keeps her order,
+    // still paid.
+    screen.Stock() = Amount(kMana, 0);
+    screen.refuseWalks = true;
+    screen.OnObjectClick(first);
+    screen.refuseWalks = false;
+    auto* shrine = MakeSite<Shrine>({12, 8});
+    shrine->cost = Amount(kMana, price + 30);
+    screen.shown.clear();
+    screen.OnObjectClick(shrine);
+    ASSERT_EQ(screen.shown.size(), 1u);
+    EXPECT_EQ(screen.shown.front().rfind("Need more: ", 0), 0u);
+    EXPECT_NE(screen.shown.front().find("30"), std::string::npos) << screen.shown.front();
+    EXPECT_EQ(wife->GetTarget(), third);
+    EXPECT_EQ(screen.Stock().At(kMana), 0);
+    EXPECT_EQ(wife->PaidCost().At(kMana), price);
 }
 
 TEST_F(MagicWidgetOrdersTest, Dispatch_SendsTheNearestFreeWorkerFirstInSceneOrderOnATie)

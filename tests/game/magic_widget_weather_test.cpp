@@ -68,6 +68,29 @@ TEST_F(MagicWidgetWeatherTest, RainLoopsOnceUntilClearingAndNightIsAtFullStrengt
     EXPECT_EQ(screen.nightCount, -1);
 }
 
+TEST_F(MagicWidgetWeatherTest, ALevelAfterANightKeepsTheWeatherItsSetUpGives)
+{
+    // Rain "001", night "027" and plain-weather "006", each entered after a level
+    // that ended at night.
+    const struct {
+        const char* level;
+        uint32_t color;
+        float nightStrength;
+    } cases[] = {{"001", 0xFFC8C8C8u, 0.0f}, {"027", 0xFF6060C0u, 1.0f}, {"006", 0xFFFFFFFFu, 0.0f}};
+    for (const auto& entry : cases) {
+        test::TestMagicWidget screen;
+        screen.SetNight(true);
+        screen.tint.Set(cMagicWidget::kNightTint);
+        screen.nightStrength.current = 1.0f;
+        screen.ClearLevel();
+        screen.InitLevel(entry.level);
+        for (int tick = 0; tick < 30 * 6; ++tick) screen.TickPlay();
+        EXPECT_EQ(screen.GetSceneColor(), entry.color) << entry.level;
+        EXPECT_EQ(screen.nightStrength.current, entry.nightStrength) << entry.level;
+        EXPECT_EQ(screen.night, entry.nightStrength > 0.0f) << entry.level;
+    }
+}
+
 TEST_F(MagicWidgetWeatherTest, EnemyTuningIsResetAndDayNightLengthsStored)
 {
     test::TestMagicWidget screen;

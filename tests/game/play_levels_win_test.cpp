@@ -1,7 +1,9 @@
-// Play levels won the way a plain player wins them: from the committed level
-// files, in the real game, with clicks on what the level offers (building sites
-// first, then what blocks the way, then the sources in turn) tick by tick, until the
-// level ends. A level that only a careful player could win fails here.
+// Play levels won with the orders a plain player gives: from the committed level
+// files, in the real game, the opening talk ended at once (EndTalk) and each order
+// handed to the level screen as a click on the object would hand it
+// (OnObjectClick: building sites first, then what blocks the way, then the sources
+// in turn), one order whenever none waits, frame by frame until the level ends. No
+// pointer input is sent. A level that only a careful player could win fails here.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,7 +23,7 @@ constexpr int kMaxTicks = 30 * 60 * 12;
 
 class PlayLevelsWinTest : public test::GameTour, public ::testing::WithParamInterface<int> {
 protected:
-    // What the player clicks, most wanted first.
+    // What the player orders, most wanted first.
     static int Priority(cMagicWidget& screen, cObject* object)
     {
         if (object == static_cast<cObject*>(screen.home)) return -1;

@@ -233,6 +233,31 @@ TEST_F(BuildTest, LevelText_HostileTextsLoadWithinTheLevels)
     }
 }
 
+// A level text that allows more levels than the house has pictures for: the top
+// picture is the top level, with the warning of any out-of-range text, and the
+// finished house shows it and takes no more upgrades.
+TEST_F(BuildTest, LevelText_AMaximumAboveThePicturesStopsAtTheTopPicture)
+{
+    level.Stock() = Amounts(500, 0, 500, 0);
+    cBuild* house = Make("house00", {5, 5}, "5");
+    EXPECT_EQ(house->GetMaxLevel(), 2);
+    EXPECT_EQ(CountLogged("Building " + std::to_string(house->GetId()) + ": levels '5'"), 1);
+    for (int step = 0; step < 3; ++step) Work(*house);
+    EXPECT_EQ(house->GetLevel(), 2);
+    EXPECT_EQ(house->GetAnimationKey(), "2");
+    EXPECT_NE(house->GetAnimation(), nullptr) << "the top picture shows";
+    EXPECT_EQ(house->GetOrderState(), kOrderRefused);
+    EXPECT_TRUE(house->GetCost().IsZero());
+    EXPECT_FALSE(house->ShowsBuildIcon());
+
+    cBuild* built = Make("house00", {12, 5}, "9;7");
+    EXPECT_EQ(built->GetMaxLevel(), 2);
+    EXPECT_EQ(built->GetLevel(), 2);
+    EXPECT_EQ(built->GetAnimationKey(), "2");
+    EXPECT_EQ(built->GetOrderState(), kOrderRefused);
+    EXPECT_EQ(LevelWarnings(), 2);
+}
+
 TEST_F(BuildTest, Completion_ActsByTypeName)
 {
     const auto finish = [this](const std::string& name, int32_t linkId) {

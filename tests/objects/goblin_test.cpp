@@ -207,6 +207,51 @@ TEST_F(GoblinTest, Picking_ATargetThatHasGoneIsDroppedForAnotherChoice)
     EXPECT_EQ(goblin->GetState(), kStateWalking);
 }
 
+// A goblin beaten or called away while picking leaves the source whole: ready
+// (state 1) with its full work and price for the player's next order, and free for
+// the next goblin.
+TEST_F(GoblinTest, Interrupted_LeavesItsSourceWholeAndPricedAgain)
+{
+    cBaseEnemy* camp = MakeCamp({2, 2});
+    cSource* nugget = MakeSource("nugget00", {6, 2});
+    const ResourceVector price = nugget->GetCost();
+    ASSERT_FALSE(price.IsZero());
+    cGoblin* beaten = MakeGoblin("goblin_money", {3, 2}, camp);
+    ASSERT_GT(UntilPicking(beaten), 0);
+    Ticks(20);
+    ASSERT_LT(nugget->GetTimerRemaining(), nugget->GetTimerPeriod());
+    ASSERT_TRUE(nugget->GetCost().IsZero()) << "while worked it is paid";
+    Hit(beaten, 10.0f);
+    ASSERT_EQ(beaten->GetTarget(), camp);
+    EXPECT_EQ(nugget->GetState(), kStateWorkDone);
+    EXPECT_FLOAT_EQ(nugget->GetTimerRemaining(), 0.0f);
+    EXPECT_EQ(nugget->GetCost().amounts, price.amounts);
+    EXPECT_FALSE(nugget->IsHeldByGoblin());
+
+    // The next goblin picks it from the start; beaten on a level without a camp it
+    // leaves the level, letting go of the source all the same.
+    cGoblin* homeless = MakeGoblin("goblin_money", {9, 2});
+    ASSERT_GT(UntilPicking(homeless), 0);
+    ASSERT_EQ(homeless->GetTarget(), nugget);
+    Ticks(2);
+    EXPECT_GT(nugget->GetTimerRemaining(), nugget->GetTimerPeriod() - 0.1f) << "one tick of work so far";
+    Hit(homeless, 10.0f);
+    Ticks(1);
+    EXPECT_EQ(homeless->GetState(), kStateRemoved);
+    EXPECT_EQ(nugget->GetState(), kStateWorkDone);
+    EXPECT_EQ(nugget->GetCost().amounts, price.amounts);
+
+    // A worker on the source keeps it as it is: the work is his to finish.
+    cGoblin* robber = MakeGoblin("goblin_money", {3, 4}, camp);
+    ASSERT_GT(UntilPicking(robber), 0);
+    auto* worker = new test::StandInFigure(&level);
+    level.AddObject(worker, 0);
+    worker->SetTarget(nugget, 0);
+    Ticks(1);
+    EXPECT_NE(robber->GetTarget(), nugget);
+    EXPECT_EQ(nugget->GetState(), kStateWorking);
+}
+
 TEST_F(GoblinTest, Beaten_RunsHomeInFearWithOneOfThreeScreams)
 {
     cBaseEnemy* camp = MakeCamp({2, 2});

@@ -150,7 +150,9 @@ TEST_F(PlantTest, SetupLevel_FollowsTheLevelTable)
     } rows[] = {
         {"3;0", 1, 4.0f, 1.5f, 23.0f, Amounts(30, 0, 30, 0), 6.0f},
         {"3;1", 2, 6.0f, 2.0f, 17.0f, Amounts(50, 0, 50, 0), 8.0f},
-        {"3;2", 3, 10.0f, 2.5f, 10.0f, Amounts(100, 0, 100, 0), 10.0f},
+        // Level 2 has the top picture: a maximum above it is kept at it, so no
+        // further step is priced.
+        {"3;2", 3, 10.0f, 2.5f, 10.0f, Amounts(0, 0, 0, 0), 10.0f},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);

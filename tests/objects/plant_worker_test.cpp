@@ -117,6 +117,25 @@ TEST_F(PlantWorkerTest, SeatClicks_TakeAWorkerInAndLetHimOut)
     EXPECT_EQ(mill->GetSeats()[0], cPlant::kSeatFree);
 }
 
+// An upgrade started while a worker walks to the seat he was sent to: he is turned
+// away at the door, as the seated ones were sent out, and the seat stays free.
+TEST_F(PlantWorkerTest, UpgradeStartedMeanwhile_TurnsTheWorkerForTheSeatAway)
+{
+    cPlant* mill = MakePlant("mill00", {14, 8});
+    cWorker* worker = MakeWorker({4, 8});
+    ASSERT_EQ(mill->OnMessage(kEventPartClick, 2), 0);
+    ASSERT_TRUE(level.SendWorker(worker, mill, 2));
+    Ticks(3);
+    ASSERT_EQ(worker->GetState(), kStateWalking);
+    mill->SetState(kStateWorking);
+    ASSERT_GT(TicksUntil([&] { return worker->GetState() != kStateWalking; }), 0);
+    EXPECT_NE(worker->GetState(), cWorker::kStateInside);
+    EXPECT_EQ(Sounds("worker_in"), 0);
+    EXPECT_EQ(mill->CountTakenSeats(), 0);
+    EXPECT_TRUE(mill->GetFanSprite().play.mode == kPlayStopped) << "no work goes on inside";
+    EXPECT_EQ(worker->GetTarget(), nullptr) << "free for the next order";
+}
+
 TEST_F(PlantWorkerTest, TwoWorkersForOneSeat_OnlyOneSitsDown)
 {
     cPlant* mill = MakePlant("mill00", {14, 8});

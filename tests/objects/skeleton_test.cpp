@@ -92,6 +92,27 @@ TEST_F(SkeletonTest, OneBlow_KillsCountsAndRemovesOnlyThe25thOnLevel001Unlocks)
     EXPECT_EQ(Sounds("spirit_death"), 3);
 }
 
+// A tower's or the hero's shot that reaches a crumbling skeleton holds nothing: it
+// crumbles on, is removed and is counted once.
+TEST_F(SkeletonTest, Dying_IgnoresShotsAndCountsOnce)
+{
+    cSkeleton* skeleton = MakeSkeleton({200.0f, 200.0f});
+    ASSERT_NE(skeleton, nullptr);
+    const cObject* shooter = skeleton;
+    Blow(skeleton);
+    ASSERT_EQ(skeleton->GetState(), cSkeleton::kStateDying);
+    ASSERT_EQ(level.skeletons, 1);
+    skeleton->OnMessage(kEventShot, reinterpret_cast<uintptr_t>(shooter));
+    EXPECT_EQ(skeleton->GetState(), cSkeleton::kStateDying);
+    EXPECT_EQ(skeleton->GetAnimationKey(), "death0");
+    level.Tick();
+    skeleton->OnMessage(kEventShot, reinterpret_cast<uintptr_t>(shooter));
+    Blow(skeleton);
+    ASSERT_GT(TicksUntil([&] { return skeleton->GetState() == kStateRemoved; }, 30), 0);
+    EXPECT_EQ(level.skeletons, 1);
+    EXPECT_EQ(Sounds("spirit_death"), 1);
+}
+
 TEST_F(SkeletonTest, AttackPulse_ReachesCommandableWorkersAt100ButNotItsVictims)
 {
     // A long flourish keeps the skeleton where it stands while the pulse runs.

@@ -96,6 +96,40 @@ TEST_F(SkeletonWizardTest, OneBlow_KillsAndTheFollowerTakesOverTheWay)
     EXPECT_EQ(follower->GetOrderState(), kOrderAllowed);
 }
 
+// A hold (a tower's shot and its hit) stops the wizard; when it ends the wizard
+// walks on to where it was going, and the column behind it with it. A shot at a
+// crumbling wizard holds nothing.
+TEST_F(SkeletonWizardTest, Hold_EndsWithTheWalkResumedAndADyingWizardIgnoresShots)
+{
+    cSkeletonWizard* leader = MakeWizard({200.0f, 200.0f});
+    cSkeletonWizard* follower = MakeWizard({100.0f, 200.0f});
+    WayMark* point = AddWayPoint({600.0f, 200.0f});
+    level.LeadColumn(kTypeSkeletonWizard);
+    Ticks(3);
+    const uintptr_t shooter = reinterpret_cast<uintptr_t>(static_cast<cObject*>(point));
+    leader->OnMessage(kEventShot, shooter);
+    HitRecord scratch{nullptr, 1.0f};
+    leader->OnMessage(kEventHit, reinterpret_cast<uintptr_t>(&scratch));
+    ASSERT_EQ(leader->GetState(), cEnemy::kStateHeld);
+    ASSERT_FALSE(leader->IsDead());
+    const vec2 held = leader->GetPosition();
+    ASSERT_GT(TicksUntil([&] { return leader->GetState() != cEnemy::kStateHeld; }, 200), 0);
+    EXPECT_GT(TicksUntil([&] { return leader->GetState() == kStateWalking; }, 5), 0) << "the walk resumes";
+    EXPECT_EQ(leader->GetTarget(), point);
+    Ticks(30);
+    EXPECT_GT(leader->GetPosition().x, held.x + 10.0f) << "and goes on toward its way point";
+    EXPECT_EQ(follower->GetTarget(), leader);
+
+    HitRecord blow{nullptr, 5.0f};
+    leader->OnMessage(kEventHit, reinterpret_cast<uintptr_t>(&blow));
+    ASSERT_EQ(leader->GetState(), cSkeletonWizard::kStateDying);
+    leader->OnMessage(kEventShot, shooter);
+    EXPECT_EQ(leader->GetState(), cSkeletonWizard::kStateDying);
+    ASSERT_GT(TicksUntil([&] { return leader->GetState() == kStateRemoved; }, 30), 0);
+    EXPECT_EQ(follower->GetTarget(), point) << "the follower takes the way over";
+    EXPECT_EQ(Sounds("spirit_death"), 1);
+}
+
 TEST_F(SkeletonWizardTest, Death_WithoutAPlayableAnimationStillEnds)
 {
     cSkeletonWizard* wizard = MakeWizard({200.0f, 200.0f});

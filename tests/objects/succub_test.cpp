@@ -136,6 +136,8 @@ TEST_F(SuccubTest, Choose_NeverTakesWorkersInsideCutOffCharmedInLoveFrozenOrTake
     EXPECT_FALSE(succub->CanCharm(worker));
     worker->SetFrozen(false);
     cWorker* lover = MakeWorker({500.0f, 500.0f});
+    // A lover follows its charmer; one left idle would fall out of love.
+    lover->SetThreat(succub);
     lover->SetInLove(true);
     EXPECT_FALSE(succub->CanCharm(lover));
     auto* other = new cEnemy(&level);

@@ -144,6 +144,25 @@ TEST_F(TowerTest, SetupLevel_CostsDamageAndReloadFollowTheLevel)
     EXPECT_EQ(enemyTower->GetShadowSprite().play.frameCount, 0);
 }
 
+// A tower whose level text allows more levels than its pictures: it rises to its
+// top picture, shoots with that level's values and takes no further upgrade.
+TEST_F(TowerTest, LevelText_AMaximumAboveThePicturesStopsAtTheTopPicture)
+{
+    cTower* tower = MakeTower(at, "4");
+    ASSERT_NE(tower, nullptr);
+    EXPECT_EQ(tower->GetMaxLevel(), 2);
+    for (int step = 0; step < 3; ++step) {
+        tower->SetState(kStateWorking);
+        ASSERT_GT(TicksUntil([&] { return tower->UpdateTimer(kTick) == kTimerIdle; }, 1000), 0);
+    }
+    EXPECT_EQ(tower->GetLevel(), 2);
+    EXPECT_EQ(tower->GetAnimationKey(), "2");
+    EXPECT_NE(tower->GetAnimation(), nullptr);
+    EXPECT_FLOAT_EQ(tower->GetReloadTime(), 0.3f);
+    EXPECT_TRUE(tower->GetCost().IsZero());
+    EXPECT_EQ(tower->GetOrderState(), kOrderRefused);
+}
+
 TEST_F(TowerTest, Firing_EveryReloadPlusScanAndTheHitLandsOnTheMovedTarget)
 {
     for (const auto& [text, reload] : {std::pair{"2;0", 1.8f}, std::pair{"2;2", 0.3f}}) {

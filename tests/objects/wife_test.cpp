@@ -105,12 +105,13 @@ TEST_F(WifeTest, Magic_AtAnAltarThePrisonAndAFrozenWorkerButNotAtAWorkerWhoIsNot
     Order(wife, altar, 5);
     EXPECT_EQ(wife->GetAnimationKey(), "run0");
     ASSERT_GT(TicksUntilState(wife, cWife::kStateMagic), 0);
-    EXPECT_TRUE(wife->PaidCost().IsZero()) << "spent on arrival";
+    EXPECT_EQ(wife->PaidCost().At(kMana), 5) << "not spent before the magic reaches the altar";
     EXPECT_EQ(wife->GetAnimationKey(), "magic0");
     EXPECT_EQ(Sounds("wife_magic"), 1);
     EXPECT_EQ(Casts(3), 0u) << "the spell waits for the magic's end";
     EXPECT_EQ(TicksUntilState(wife, cWife::kStateWander, 100), 6) << "two frames at 10 a second";
     EXPECT_EQ(Casts(3), 1u);
+    EXPECT_TRUE(wife->PaidCost().IsZero()) << "spent when the magic ends";
 
     auto* prison = new PrisonMark(&level);
     prison->SetPosition(100.0f, 300.0f);
@@ -175,8 +176,45 @@ TEST_F(WifeTest, Refund_GivesThePriceBackOnceOnTheWayAndNothingAfterArrival)
 
     Order(wife, prison, 4);
     ASSERT_GT(TicksUntilState(wife, cWife::kStateMagic), 0);
+    ASSERT_GT(TicksUntilState(wife, cWife::kStateWander, 100), 0);
     wife->RefundCost();
-    EXPECT_EQ(level.Stock().At(kMana), 7) << "spent on arrival";
+    EXPECT_EQ(level.Stock().At(kMana), 7) << "spent once the magic has reached the prison";
+
+    // Arrived where no magic is cast (a worker thawed meanwhile), the price is spent.
+    cWorker* thawed = MakeWorker({400.0f, 300.0f});
+    Order(wife, thawed, 2);
+    ASSERT_GT(TicksUntilState(wife, cWife::kStateWander), 0);
+    wife->RefundCost();
+    EXPECT_EQ(level.Stock().At(kMana), 7);
+}
+
+// Called off while she casts, by the player's next order or by the bell, her magic
+// never reaches the target: what she was paid for comes back.
+TEST_F(WifeTest, Refund_OfAMagicCalledOffWhileSheCasts)
+{
+    cWife* wife = MakeWife({100.0f, 300.0f});
+    cWorker* frozen = MakeWorker({400.0f, 300.0f});
+    frozen->SetFrozen(true);
+    Order(wife, frozen, 20);
+    ASSERT_GT(TicksUntilState(wife, cWife::kStateMagic), 0);
+    wife->RefundCost();
+    EXPECT_EQ(level.Stock().At(kMana), 20) << "the player sent her elsewhere";
+    EXPECT_TRUE(wife->PaidCost().IsZero());
+
+    ASSERT_GT(TicksUntilState(wife, cWife::kStateWander, 100), 0);
+
+    cWorker* other = MakeWorker({400.0f, 500.0f});
+    other->SetFrozen(true);
+    Order(wife, other, 20);
+    ASSERT_GT(TicksUntilState(wife, cWife::kStateMagic), 0);
+    auto* bell = new cGameObject(&level);
+    bell->SetPosition(100.0f, 500.0f);
+    level.AddObject(bell, 0);
+    wife->OnMessage(kEventBellAlarm, reinterpret_cast<uintptr_t>(static_cast<cObject*>(bell)));
+    EXPECT_EQ(wife->GetTarget(), bell);
+    EXPECT_EQ(level.Stock().At(kMana), 40) << "the bell called her off";
+    Ticks(30);
+    EXPECT_TRUE(other->IsFrozen()) << "no magic reached him";
 }
 
 TEST_F(WifeTest, Idle_FirstWalkFiveSecondsLaterFourToEightAndTheStandDrawnAtRandom)

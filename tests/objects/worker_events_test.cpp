@@ -321,4 +321,63 @@ TEST_F(WorkerEventsTest, TankHit_StunsForTwentySecondsAndSpoilsTheTankAchievemen
     EXPECT_NE(worker->GetState(), cWorker::kStateStunned);
 }
 
+// The ways out of a spell or an attack that used to strand a worker: a lover thawed
+// out of the ice, a sitter or cheerer stunned by the tank, and a scared worker grabbed
+// on a level without a prison.
+TEST_F(WorkerEventsTest, Recovery_ThawedLoverStunnedSitterAndGrabWithoutPrisonEndWell)
+{
+    // A lover frozen on its way loses the one it followed; thawed and idle, its
+    // love ends, and so does the love of the lover behind it.
+    cWorker* charmer = MakeWorker({18, 8});
+    cWorker* first = MakeWorker({3, 8});
+    cWorker* second = MakeWorker({3, 10});
+    for (cWorker* lover : {first, second}) {
+        lover->SetThreat(charmer);
+        lover->OnMessage(kEventLove, 0);
+    }
+    ASSERT_EQ(second->GetTarget(), first);
+    ASSERT_EQ(level.workersInLove, 2);
+    first->OnMessage(kEventFreeze, 0);
+    EXPECT_EQ(first->GetTarget(), nullptr);
+    const int thaw = TicksUntil([&] { return !first->IsFrozen(); }, TicksFor(31.0f));
+    ASSERT_GT(thaw, 0);
+    EXPECT_GT(TicksUntil([&] { return !first->IsInLove() && !second->IsInLove(); }, 2000), 0);
+    EXPECT_EQ(level.workersInLove, 0);
+    EXPECT_EQ(first->GetThreat(), nullptr);
+    EXPECT_TRUE(first->CanCommand()) << "free for orders again";
+
+    // Stunned while sitting or cheering: the one view of the stun loops for the
+    // whole twenty seconds instead of ending with the one-shot it replaced.
+    for (int32_t pose : {int32_t{cWorker::kStateResting}, int32_t{cWorker::kStateCheering}}) {
+        SCOPED_TRACE(pose);
+        cWorker* worker = MakeWorker({12, 12});
+        worker->SetState(pose);
+        worker->OnMessage(kEventTankHit, 0);
+        ASSERT_EQ(worker->GetAnimationKey(), "kontuz3");
+        EXPECT_EQ(worker->GetPlayMode(), kPlayLoopForward);
+        for (int i = 0; i < TicksFor(10.0f); ++i) worker->Update();
+        EXPECT_EQ(worker->GetState(), cWorker::kStateStunned);
+        EXPECT_NE(worker->GetAnimation(), nullptr) << "still drawn halfway through the stun";
+        EXPECT_EQ(worker->GetAnimationKey(), "kontuz3");
+    }
+
+    // Scared by a bandit and grabbed where there is no prison: the fright ends, the
+    // paid cost comes back and the worker takes orders again. A worker grabbed
+    // while doing something else keeps doing it.
+    cWorker* bandit = MakeWorker({14, 4});
+    cWorker* scared = MakeWorker({12, 4});
+    scared->PaidCost() = Wood(5);
+    const int32_t stock = level.Stock().amounts[0];
+    scared->OnMessage(kEventScare, Param(bandit));
+    scared->OnMessage(kEventCapture, Param(bandit));
+    EXPECT_EQ(scared->GetState(), cWorker::kStateIdle);
+    EXPECT_EQ(scared->GetThreat(), nullptr);
+    EXPECT_TRUE(scared->IsFree());
+    EXPECT_EQ(level.Stock().amounts[0], stock + 5);
+    cWorker* resting = MakeWorker({6, 4});
+    resting->SetState(cWorker::kStateResting);
+    resting->OnMessage(kEventCapture, Param(bandit));
+    EXPECT_EQ(resting->GetState(), cWorker::kStateResting);
+}
+
 }  // namespace

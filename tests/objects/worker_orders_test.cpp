@@ -144,11 +144,13 @@ TEST_F(WorkerTest, GetWorkDirection_AtAThreeByTwoHouseFromEachSideOnTheSkewedGri
         GridCell cell;
         vec2 expected;
     };
+    // Each builder faces the house across the side it stands at: the rows' axis
+    // above and below the footprint, the columns' axis beside it.
     const Side sides[] = {
-        {{first.x + 1, first.y - 1}, u},   // before the first row
-        {{first.x + 1, last.y + 1}, -u},   // beyond it
-        {{first.x - 1, first.y}, v},       // before the first column
-        {{last.x + 1, last.y}, -v},        // beyond it
+        {{first.x + 1, first.y - 1}, v},   // before the first row
+        {{first.x + 1, last.y + 1}, -v},   // beyond it
+        {{first.x - 1, first.y}, u},       // before the first column
+        {{last.x + 1, last.y}, -u},        // beyond it
     };
     for (const Side& side : sides) {
         SCOPED_TRACE(testing::Message() << side.cell.x << "," << side.cell.y);
@@ -158,6 +160,8 @@ TEST_F(WorkerTest, GetWorkDirection_AtAThreeByTwoHouseFromEachSideOnTheSkewedGri
         const vec2 direction = worker->GetWorkDirection();
         EXPECT_NEAR(direction.x, side.expected.x, 1e-5f);
         EXPECT_NEAR(direction.y, side.expected.y, 1e-5f);
+        const vec2 toHouse = house->GetPosition() - worker->GetPosition();
+        EXPECT_GT(direction.x * toHouse.x + direction.y * toHouse.y, 0.0f) << "toward the house";
     }
     // At a corner the worker faces the house's position.
     cWorker* corner = MakeWorker({last.x + 1, last.y + 1});

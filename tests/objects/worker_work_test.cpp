@@ -179,6 +179,36 @@ TEST_F(WorkerWorkTest, Work_RepositionsEveryTwoPointEightSecondsOnTheRoutesFirst
     EXPECT_EQ(worker->GetAnimationKey().rfind("pick", 0), 0u) << "back at work the nugget's pick restarts";
 }
 
+// Called off in the middle of a run to another spot, the worker leaves the run
+// behind with the work: the next walk steps once a tick, plays no work on the way
+// and keeps its payment until it arrives.
+TEST_F(WorkerWorkTest, Work_CalledOffWhileRepositioningWalksItsNextOrderPlainly)
+{
+    cGameObject* site = MakeTarget(kTypeSource, "nugget00", {8, 8});
+    cGameObject* next = MakeTarget(kTypeSource, "nugget00", {18, 12});
+    cWorker* worker = MakeWorker({8, 7});
+    worker->SetRoute({level.CellToPoint({7, 7}), level.CellToPoint({9, 7})});
+    Arrive(*worker, *site);
+    ASSERT_GT(TicksUntil([&] { return worker->IsRepositioning(); }, 500), 0);
+
+    worker->Reset();
+    EXPECT_FALSE(worker->IsRepositioning());
+    worker->PaidCost() = ResourceVector(std::vector<int32_t>{0, 10, 0, 0});
+    ASSERT_TRUE(level.SendWorker(worker, next, 1));
+    const std::string gait = worker->GetAnimationKey();
+    ASSERT_EQ(gait.rfind("run", 0), 0u);
+    vec2 before = worker->GetPosition();
+    for (int i = 0; i < 60; ++i) {
+        worker->Update();
+        const float step = (worker->GetPosition() - before).Length();
+        before = worker->GetPosition();
+        ASSERT_EQ(worker->GetState(), kStateWalking) << "tick " << i;
+        EXPECT_LE(step, 170.0f * kTick + 0.01f) << "one step a tick at the running pace, tick " << i;
+    }
+    EXPECT_EQ(worker->GetAnimationKey().rfind("run", 0), 0u) << "no work on the way";
+    EXPECT_EQ(worker->PaidCost().At(1), 10) << "the new order's payment is still refundable";
+}
+
 TEST_F(WorkerWorkTest, Work_RunsFasterUnderTheFasterWorkersSpell)
 {
     cGameObject* site = MakeTarget(kTypeSource, "nugget00", {8, 8});

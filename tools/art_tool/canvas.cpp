@@ -13,6 +13,8 @@ namespace {
 // Sub-pixel samples per axis for edge coverage: 4 x 4 gives 17 coverage levels,
 // plenty for placeholder art and still quick on 1024-pixel pictures.
 constexpr int kSamplesPerAxis = 4;
+// More than the farthest sample's distance from its pixel's centre (0.53).
+constexpr float kSampleReach = 1.0f;
 
 int HexDigit(char c)
 {
@@ -100,6 +102,16 @@ void Canvas::PaintShape(const DistanceFunction& distance, float left, float top,
         for (int x = x0; x < x1; ++x) {
             float inside = 0.0f;
             float band = 0.0f;
+            // The shapes' distances grow at most a pixel per pixel, and no sample lies
+            // farther than kSampleReach from the pixel's centre: a centre well outside
+            // (or well inside, past the outline) decides every sample alike, with the
+            // very sums the samples would give. Large pictures paint many times faster.
+            const float centre = distance(x + 0.5f, y + 0.5f);
+            if (centre >= kSampleReach) continue;
+            if (centre <= -kSampleReach && (!hasOutline || centre <= -outlineWidth - kSampleReach)) {
+                if (fill.a > 0.0f) Blend(x, y, fill, 1.0f);
+                continue;
+            }
             for (int sy = 0; sy < kSamplesPerAxis; ++sy) {
                 for (int sx = 0; sx < kSamplesPerAxis; ++sx) {
                     const float d = distance(x + (sx + 0.5f) * kStep, y + (sy + 0.5f) * kStep);

@@ -2,7 +2,9 @@
 -- sites, fields and nuggets. A goblin camp sends slow thieves (work rate 0.08 from
 -- the level table); the hero chases them. The mill stands built, and a player who
 -- never needs it earns "achieve_no_mill".
--- Compile: level_tool compile data/level/src/level003.lua data/level/level003.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level003.lua
+--            data/level/src/level003.lua data/level/level003.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 
@@ -14,4 +16,8 @@ F.houses(4)
 L.plant("mill00", 23, 8, "mill0", "1;0", { "food" })
 F.sources({ { "field", 5 }, { "nugget", 4 }, { "tree", 12 } })
 L.camp("goblin_money", 22, 15, "goblin_camp", 20, 2)
+-- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 17, 18, 19)
+T.rocks(5, 12, 6, 13)
 F.finish()

@@ -1,7 +1,9 @@
 -- Level "007": the forest. Seven workers and 1000 wood: four house sites and a wood
 -- of over sixty trees on every free row round the farm, with fields to pay the
 -- fellers.
--- Compile: level_tool compile data/level/src/level007.lua data/level/level007.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level007.lua
+--            data/level/src/level007.lua data/level/level007.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local F = require("level_farm")
 
 F.begin("007")

@@ -1,7 +1,9 @@
 -- Level "013": six houses. Four workers build six "house00" sites (max level 0:
 -- only level 0 counts) and gather 250 wood besides; a succubus camp charms the
 -- workers now and then (three within half a second: "achieve_succubus").
--- Compile: level_tool compile data/level/src/level013.lua data/level/level013.lvl
+-- Compile: level_tool compile --terrain data/level/terrain/level013.lua
+--            data/level/src/level013.lua data/level/level013.lvl
+-- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
 local F = require("level_farm")
 
@@ -12,4 +14,7 @@ F.houses(6)
 F.sources({ { "field", 6 }, { "tree", 8 } })
 F.forest(26)
 L.camp("succub", 27, 7, "succub_camp", 20, 3)
+-- The ground: rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.rocks(5, 12, 6, 13)
 F.finish()

@@ -9,6 +9,8 @@
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("031")
+-- Rain: the ground is painted wet and green.
+require("level_terrain").season("rain")
 
 scene:map({
   "                               ",
@@ -42,4 +44,7 @@ scene:map({
   C = function(s, x, y) s:camp(x, y, "goblin_camp", "goblin_wood", "25;2", 31) end,
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 31) end,
 })
+-- The ground: a pond under the northern woods, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 17, 18, 19)
 scene:finish()

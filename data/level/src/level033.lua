@@ -45,4 +45,7 @@ scene:map({
   W = { type = "cWife", name = "wife", sprite = "wife" },
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 33) end,
 })
+-- The ground: rocks in the southern corner, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
 scene:finish()

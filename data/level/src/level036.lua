@@ -11,6 +11,8 @@
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("036")
+-- Rain: the ground is painted wet and green.
+require("level_terrain").season("rain")
 
 scene:map({
   "                               ",

@@ -10,6 +10,8 @@
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("037")
+-- Snow: the ground is painted under snow.
+require("level_terrain").season("snow")
 
 scene:map({
   "                               ",
@@ -44,4 +46,7 @@ scene:map({
   T = { type = "cTower", name = "tower_enemy0", sprite = "tower_enemy00" },
   X = function(s, x, y) s:camp(x, y, "witch_camp", "witch", "40;1") end,
 })
+-- The ground: rocks in the southern corner, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
 scene:finish()

@@ -56,4 +56,7 @@ scene:map({
   K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "30;1") end,
   X = function(s, x, y) s:camp(x, y, "witch_camp", "witch", "40;1") end,
 })
+-- The ground: rocks in the southern corner, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
 scene:finish()

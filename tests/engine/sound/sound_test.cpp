@@ -99,7 +99,15 @@ TEST_F(SoundTest, LoopingSoundDestructor_StopsTheChannel)
 
 TEST_F(SoundTest, StopAndDeleteSound_AcceptsNull)
 {
+    // Null is no sound: what plays goes on, and nothing is logged.
+    AddSample("wind", 1, kTenthSecond);
+    std::unique_ptr<vrk::cSound> sound(vrk::PlayLoopedSound("wind"));
+    ASSERT_NE(sound, nullptr);
+    const size_t before = log_.Lines().size();
     vrk::StopAndDeleteSound(nullptr);
+    EXPECT_EQ(Audio().State(sound->GetChannel()), port::ChannelState::kPlaying);
+    EXPECT_GT(Peak(Render(kTenthSecond), 0, kTenthSecond), 0.4f);
+    EXPECT_EQ(log_.Lines().size(), before);
 }
 
 TEST_F(SoundTest, MaxPlaybacks_NewestSoundTakesOverTheOldest)

@@ -324,14 +324,51 @@ TEST_F(LevelTest, DrawProgress_FillIsCutToTheFraction)
     EXPECT_EQ(batch.UsedVertices(), 12u);
 }
 
+// What a scene object could still reach of its level when it was deleted.
+struct LevelSeen {
+    bool level = false;
+    int32_t gridWidth = 0;
+    size_t talks = 0;
+    size_t orders = 0;
+};
+
+// A scene object that notes, when deleted, the level round it.
+class LevelProbe : public cGameObject {
+public:
+    LevelProbe(cObjectOwner* owner, LevelSeen* seen) : cGameObject(owner), seen_(seen) {}
+    ~LevelProbe() override
+    {
+        // Still the level screen only while the screen's own destructor runs.
+        const auto* level = dynamic_cast<const cLevelWidget*>(GetOwner());
+        seen_->level = level != nullptr;
+        if (level == nullptr) return;
+        seen_->gridWidth = level->GetGridWidth();
+        seen_->talks = level->GetTalks().size();
+        seen_->orders = level->Orders().size();
+    }
+
+private:
+    LevelSeen* seen_;
+};
+
 TEST_F(LevelTest, Destructor_ClearsTheLevelWhileItsPartsExist)
 {
     auto* other = new test::TestLevel();
     other->CreateObject(kTypeAnimal, 0)->SetSprite("chip");
-    cGameObject* target = other->AddAt(GridCell{1, 1});
-    other->QueueOrder(target, 0);
+    LevelSeen seen;
+    auto* target = new LevelProbe(other, &seen);
+    other->AddObject(target, 0);
+    ASSERT_TRUE(other->QueueOrder(target, 0));
     other->AddTalk(0, "speech_hero", "Talk000_0");
+    const int32_t gridWidth = other->GetGridWidth();
+    ASSERT_GT(gridWidth, 0);
     delete other;
+    // The objects went first, with the grid and the talks still there, and after
+    // the order queue that pointed at them.
+    EXPECT_TRUE(seen.level);
+    EXPECT_EQ(seen.gridWidth, gridWidth);
+    EXPECT_EQ(seen.talks, 1u);
+    EXPECT_EQ(seen.orders, 0u);
 }
 
 }  // namespace

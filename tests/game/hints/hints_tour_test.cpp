@@ -9,6 +9,7 @@
 
 #include "engine/text/text_table.h"
 #include "framework/objects/resource_vector.h"
+#include "framework/widgets/base_wf.h"
 #include "game/hints/train000.h"
 #include "tests/game/support/hint_tour.h"
 
@@ -103,6 +104,37 @@ TEST_F(HintsTourTest, Level000_PlaysThroughItsElevenHints)
     Frames(20);
     EXPECT_FALSE(Gui()->IsWindowOpen("train"));
     EXPECT_TRUE(Warnings().empty()) << WarningText();
+}
+
+TEST_F(HintsTourTest, ShownHint_ComesBackAfterTheEscapeMenuAndTheOptions)
+{
+    PlayLevel(kHintsLevel);
+    cTrain* hint = screen->GetHint();
+    ASSERT_NE(hint, nullptr);
+    for (int i = 0; i < 60 && hint->stage != cTrain::kStageShown; ++i) Frame();
+    ASSERT_EQ(hint->stage, cTrain::kStageShown);
+    ASSERT_TRUE(Gui()->IsWindowOpen("train"));
+
+    // The escape menu and the options over it close the hint's window.
+    PressKey(27);
+    Frames(20);
+    ASSERT_TRUE(Gui()->IsWindowOpen("escape"));
+    EXPECT_FALSE(Gui()->IsWindowOpen("train"));
+    PostClick(Gui()->FindWindow("escape"), "btOptions");
+    Frames(20);
+    ASSERT_TRUE(Gui()->IsWindowOpen("options"));
+    PostClick(Gui()->FindWindow("options"), "btBack");
+    Frames(20);
+    ASSERT_TRUE(Gui()->IsWindowOpen("escape"));
+    PostClick(Gui()->FindWindow("escape"), "btResume");
+    Frames(20);
+
+    // Back in play the same hint is on screen again.
+    ASSERT_FALSE(Gui()->IsWindowOpen("escape"));
+    EXPECT_EQ(screen->GetHint(), hint);
+    EXPECT_EQ(hint->stage, cTrain::kStageShown);
+    EXPECT_TRUE(Gui()->IsWindowOpen("train"));
+    EXPECT_EQ(Train()->GetOpacity(), 1.0f);
 }
 
 TEST_F(HintsTourTest, StartedGame_HasEveryHintText)

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/gui/progress_bar_sys_ctrl.h"
 #include "engine/text/text_table.h"
@@ -141,6 +142,38 @@ TEST_F(LevelWFTest, TaskRowsAndTooltip_ShowAtMostThreeAndCloseForAnyOtherIndex)
     EXPECT_FALSE(IsOpen("level_task"));
     ASSERT_EQ(Warnings().size(), 1u);
     EXPECT_NE(Warnings()[0].find("control 'text' not found in window 'level_task'"), std::string::npos);
+}
+
+TEST_F(LevelWFTest, UnusedTaskRowsGoWholeAndTheDialKeepsItsStateThroughEachChange)
+{
+    const auto rowShown = [this](int row) {
+        const std::string index = std::to_string(row);
+        return std::vector<bool>{Shown("level", "frame_task" + index), Shown("level", "image_task" + index),
+                                 Shown("level", "label_task" + index + "0"), Shown("level", "label_task" + index + "1")};
+    };
+    const std::vector<bool> whole(4, true);
+    const std::vector<bool> gone(4, false);
+    SetTasks(1, 0);
+    EXPECT_EQ(rowShown(0), whole);
+    EXPECT_EQ(rowShown(1), gone);
+    EXPECT_EQ(rowShown(2), gone);
+    SetTasks(3, 1);
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(rowShown(row), whole) << row;
+
+    // Two seconds of day and one of night, played frame by frame: "no_night" never
+    // shows between a day and a night.
+    screen->SetDayNightLengths(2.0f, 1.0f);
+    Frames(2);
+    ASSERT_FALSE(Shown("level", "no_night"));
+    int changes = 0;
+    bool wasNight = screen->night;
+    for (int frame = 0; frame < 30 * 7; ++frame) {
+        Frame();
+        if (screen->night != wasNight) ++changes;
+        wasNight = screen->night;
+        ASSERT_FALSE(Shown("level", "no_night")) << "frame " << frame;
+    }
+    EXPECT_GE(changes, 4);
 }
 
 TEST_F(LevelWFTest, Buttons_MenuOpensTheEscapeMenuEveryPressIsConsumedAndABrokenHudOnlyCloses)

@@ -3,12 +3,16 @@
 // game-over window's buttons and keys, and the data they show.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "engine/gui/ctrl.h"
 #include "engine/render/render.h"
 #include "engine/sound/sound_manager.h"
 #include "game/windows/achieve_popup_wf.h"
+#include "game/windows/game_over_wf.h"
 #include "game/windows/task_popup_wf.h"
 #include "tests/game/support/level_tour.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -66,6 +70,32 @@ TEST_F(PopUpWindowsTest, AchievePopupAndTooltip_CloseThemselvesAndFadeAsTheyShou
     EXPECT_TRUE(NoWarning()) << WarningText();
 }
 
+TEST_F(PopUpWindowsTest, AchievePopupOpenedAgainWhileFadingOut_StaysItsFiveSecondsAndCloses)
+{
+    StartGame();
+    lines.clear();
+    auto* popup = Handler<cAchievePopupWF>("level_achieve");
+    ASSERT_NE(popup, nullptr);
+    app->PopupAchieve("achieve_wood", "achieve_wood");
+    Send("level_achieve", vrk::kWndUpdate, 4950);
+    Send("level_achieve", vrk::kWndUpdate, 100);
+    ASSERT_EQ(popup->GetFadeTarget(), 0.0f);
+    ASSERT_LT(popup->GetOpacity(), 1.0f);
+    ASSERT_TRUE(IsOpen("level_achieve"));
+
+    // A second achievement during the fade-out.
+    app->PopupAchieve("achieve_wood", "achieve_wood");
+    EXPECT_FLOAT_EQ(popup->GetCountdown(), cAchievePopupWF::kShownSeconds);
+    EXPECT_EQ(popup->GetFadeTarget(), 1.0f);
+    Send("level_achieve", vrk::kWndUpdate, 4900);
+    EXPECT_EQ(popup->GetFadeTarget(), 1.0f);
+    Send("level_achieve", vrk::kWndUpdate, 100);
+    EXPECT_EQ(popup->GetFadeTarget(), 0.0f);
+    Frames(20);
+    EXPECT_FALSE(IsOpen("level_achieve"));
+    EXPECT_TRUE(NoWarning()) << WarningText();
+}
+
 TEST_F(PopUpWindowsTest, GameOver_EnterAndSpaceRestartEscGoesToTheMap)
 {
     StartLevel();
@@ -86,6 +116,36 @@ TEST_F(PopUpWindowsTest, GameOver_EnterAndSpaceRestartEscGoesToTheMap)
     PressKey(27);
     Frame();
     EXPECT_EQ(Focused(), "map");
+}
+
+TEST_F(PopUpWindowsTest, GameOverScriptWithoutTextOrMap_OpensOnALossAndItsKeysPressOnlyWhatIsThere)
+{
+    StartLevel();
+    PressKey(27);
+    Frames(3);
+    test::TempFolder folder;
+    const std::string script = "function FillWindow(w) setWndModal(w, true) setWndActive(w, true) createButtonSysCtrl(w, 'restart') end";
+    app->FillWindow("game_over", folder.Write("game_over.lua", script), std::make_unique<cGameOverWF>());
+    lines.clear();
+
+    // The loss opens the window without its reason, with a warning.
+    screen->gameOverText = "lost";
+    screen->PostEvent(kEventLevelEnd, 0);
+    Frames(2);
+    ASSERT_TRUE(IsOpen("game_over"));
+    ASSERT_EQ(Warnings().size(), 1u) << WarningText();
+    EXPECT_NE(Warnings()[0].find("control 'text' not found in window 'game_over'"), std::string::npos);
+
+    // Esc asks for the missing "map": that is no press of another control.
+    PressKey(27);
+    Frames(2);
+    EXPECT_EQ(Focused(), "level");
+    EXPECT_TRUE(IsOpen("game_over"));
+    // Enter restarts through the button that is there.
+    PressKey('\r');
+    Frame();
+    EXPECT_FALSE(IsOpen("game_over"));
+    EXPECT_EQ(Focused(), "level");
 }
 
 }  // namespace
