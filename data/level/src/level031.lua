@@ -1,7 +1,11 @@
 -- Level 031, "The beacon": the lighthouse ("lighthouse0", "lighthouse00") alone,
--- 250 wood paid off log by log. The woods ring the home; three fields pay for the
--- axes.
--- Map letters: B home, t trees, f fields, o workers, L lighthouse.
+-- 250 wood paid off log by log, on the rocks of the far north-west; the home stands
+-- in the south-east. The grove by the home (link 31) draws the goblins of the
+-- eastern camp ("goblin_camp"), who steal only from it; the hero beats them off.
+-- The woods of the middle are out of their way but a longer walk. Three fields pay
+-- for the axes.
+-- Map letters: B home, t trees, g the goblins' grove, f fields, o workers, E hero,
+-- L lighthouse, C goblin camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("031")
@@ -16,26 +20,29 @@ scene:map({
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
   "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::.t..%%%%%%%         ",
-  " :::::::........%%%%%%%        ",
-  "  ::::.t......t.t%%%%%%:       ",
-  "  ::......LL......%%...::      ",
-  "   :..t...LL...t...t....:      ",
-  "    :............t....t..:     ",
-  "     :.t............t.....:    ",
-  "     ::.......BBB.........:    ",
-  "      :..t....BBB.o....ft..:   ",
-  "       :......BBB....f...%%%%  ",
-  "        :.........o...f..%%%%% ",
-  "        ::.......o......t%%%%% ",
-  "         :...t.....t....::%%   ",
-  "          :.....t....::::      ",
-  "           :t..t.t:::::        ",
+  ":::::::::::....%%%%%%%         ",
+  " :::::::....t...%%%%%%%        ",
+  "  ::::...t.......%%%%%%:       ",
+  "  ::..LL...t..t...%%...::      ",
+  "   :..LL.t......t.......:      ",
+  "    :........t...........:     ",
+  "     :....t....t..........:    ",
+  "     ::..t............g...:    ",
+  "      :.....t.......g......:   ",
+  "       :..t......o....g.g%%%%  ",
+  "        :.......o.BBBo...%%%%% ",
+  "        ::........BBB..g.C%%%% ",
+  "         :.....f..BBB...::%%   ",
+  "          :......E...::::      ",
+  "           :..f.f.:::::        ",
   "           :...:::::           ",
   "            :::::              ",
   "             :                 ",
 }, {
+  E = { type = "cHero", name = "hero", sprite = "hero" },
   L = { type = "cTunnelBuild", name = "lighthouse0", sprite = "lighthouse00", size = { 2, 2 }, door = true },
+  C = function(s, x, y) s:camp(x, y, "goblin_camp", "goblin_wood", "25;2", 31) end,
+  g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 31) end,
 })
 -- The ground: a pond under the northern woods, clear of every walk.
 local T = require("level_terrain")

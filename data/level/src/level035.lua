@@ -1,10 +1,13 @@
--- Level 035, "The fires at night": 200 mana and seven workers from two. By day the
--- land is quiet; at nightfall the witch camps "base_enemy0" (south-east) and
--- "base_enemy1" (north-west) wake. Two bonfires ("bonfire0", "bonfire1") among the
--- houses drive the witches off while a worker tends them (a wood a second); the
--- hero strikes those that come through. Two wells give the mana.
--- Map letters: B home, h house sites, t trees, f fields, w wells, o workers,
--- E hero, F bonfires, X witch camps.
+-- Level 035, "The fires at night": 200 mana and seven workers from two. The home
+-- stands in the north-east; the two wells lie far in the south-west, where the
+-- witch camp "base_enemy0" waits, and "base_enemy1" in the north-west looks down on
+-- the western houses. By day the goblins of the eastern camp ("goblin_camp") steal
+-- from the grove beside it (link 35); at nightfall the witch camps wake. Two
+-- bonfires ("bonfire0" among the houses, "bonfire1" by the wells) drive the
+-- witches off while a worker tends them (a wood a second); the hero strikes those
+-- that come through and the wife thaws the frozen.
+-- Map letters: B home, h house sites, t trees, g the goblins' grove, f fields,
+-- w wells, o workers, E hero, W wife, F bonfires, X witch camps, C goblin camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("035")
@@ -17,28 +20,31 @@ scene:map({
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
   "  ::::::::::::.%%%%%%%         ",
-  "::X::::::::.t..%%%%%%%         ",
-  " :::::::.hhh.hhh%%%%%%%        ",
-  "  ::::.t.hhh.hhht%%%%%%:       ",
-  "  ::..............%%...::      ",
-  "   :.hhh.hhh...t..hhh...:      ",
-  "    :hhh.hhh......hhh....:     ",
-  "     :.....F.E...F.....t..:    ",
-  "     ::.t.....BBB...t.....:    ",
-  "      :....w..BBB.o....f.t.:   ",
-  "       :......BBB....f..t%%X%  ",
-  "        :.w.......o...f..%%%%% ",
-  "        ::...........hhht%%%%% ",
-  "         :...t.....t.hhh::%%   ",
-  "          :......t...::::      ",
+  ":::::::::::.f..%%%%%%%         ",
+  " :::::::.t...tt.%%%%%%%        ",
+  "  ::::....hhh...W%%%%%%:       ",
+  "  ::X..t..hhh..BBB%%...::      ",
+  "   :.t.........BBB.f.f..:      ",
+  "    :.hhh.F..E.BBB.......:     ",
+  "     :hhh.....o....o.g.g..:    ",
+  "     ::....hhh..t.hhh.....:    ",
+  "      :....hhh....hhh.g....:   ",
+  "       :......hhh........C%%%  ",
+  "        :w....hhh.....g..%%%%% ",
+  "        ::..F............%%%%% ",
+  "         :t........tg...::%%   ",
+  "          :.w........::::      ",
   "           :......:::::        ",
-  "           :...:::::           ",
+  "           :X..:::::           ",
   "            :::::              ",
   "             :                 ",
 }, {
   E = { type = "cHero", name = "hero", sprite = "hero" },
-  F = { type = "cBonfire", name = { "bonfire0", "bonfire1" }, sprite = "bonfire00" },
+  W = { type = "cWife", name = "wife", sprite = "wife" },
+  F = { type = "cBonfire", name = { "bonfire1", "bonfire0" }, sprite = "bonfire00" },
   X = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "witch", "30;0") end,
+  C = function(s, x, y) s:camp(x, y, "goblin_camp", "goblin_wood", "30;1", 35) end,
+  g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 35) end,
 })
 -- The ground: rocks in the southern corner, clear of every walk.
 local T = require("level_terrain")

@@ -1,8 +1,16 @@
--- Level 039, "Gravik's village": seven workers from two and 300 money. With mana
--- to spare, the wife can cast the altar's quick-hands spell ("altar0",
--- "spell_fast_workers") to hurry the work.
--- Map letters: B home, h house sites, n nuggets, t trees, f fields, o workers,
--- W wife, A altar.
+-- Level 039, "Gravik's village": seven workers from two and 300 money, the last
+-- level, where every enemy met before comes back. The home stands in the west with
+-- the altar ("altar0", "spell_fast_workers"), whose quick hands the wife casts with
+-- the mana to spare. Each source has its threat: the north-western well lies by a
+-- witch camp ("witch_camp"); the goblins of the northern camp ("goblin_camp", link
+-- 39) steal from two nuggets; the eastern nuggets lie under an enemy tower
+-- ("tower_enemy0") and near the skeletons' camp ("skeleton_camp"); the southern
+-- nuggets lie in the lane of a tank ("tank0"). The enemy altar ("altar_enemy0")
+-- south of the home charges a spell that strikes the workers one by one at 300 s,
+-- after the rating time and before the limit. The hero meets the walking enemies; the wife thaws the frozen.
+-- Map letters: B home, h house sites, n nuggets, m the goblins' nuggets, t trees,
+-- f fields, w well, o workers, W wife, Y hero, A altar, E enemy altar, T enemy tower,
+-- Z tank, C goblin camp, K skeleton camp, X witch camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("039")
@@ -14,28 +22,39 @@ scene:map({
   "          ::%%%%%%%            ",
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
-  "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::.t..%%%%%%%         ",
-  " :::::::.hhh.hhh%%%%%%%        ",
-  "  ::::.t.hhh.hhht%%%%%%:       ",
-  "  ::............n.%%...::      ",
-  "   :.hhht.AA.hhh..hhh...:      ",
-  "    :hhh..AA.hhh..hhh.n..:     ",
-  "     :......W....t........:    ",
-  "     ::.t.....BBB...n.....:    ",
-  "      :.......BBB.o....f.t.:   ",
-  "       :......BBB....f..n%%%%  ",
-  "        :..t......o...f..%%%%% ",
-  "        ::...........hhht%%%%% ",
-  "         :..n......t.hhh::%%   ",
-  "          :......t...::::      ",
-  "           :......:::::        ",
+  "  :::::::::::C.%%%%%%%         ",
+  ":::::::::::t..m%%%%%%%         ",
+  " :::X:AA.tf.n...%%%%%%%        ",
+  "  ::::AAw..t..n.m%%%%%%:       ",
+  "  ::......Y.fhhh..%%...::      ",
+  "   :thhh.....hhh.t.t....:      ",
+  "    :hhh.BBBo...........K:     ",
+  "     :...BBB....hhh..n....:    ",
+  "     ::f.BBB.o..hhh.....T.:    ",
+  "      :tn...W..t..f...n....:   ",
+  "       :..hhht..f...n....%%%%  ",
+  "        :.hhh.....t....n.%%%%% ",
+  "        ::....hhh........%%%%% ",
+  "         :.EE.hhh.Z.....::%%   ",
+  "          :EE....n...::::      ",
+  "           :..n.n.:::::        ",
   "           :...:::::           ",
   "            :::::              ",
   "             :                 ",
 }, {
   W = { type = "cWife", name = "wife", sprite = "wife" },
+  Y = { type = "cHero", name = "hero", sprite = "hero" },
   A = { type = "cAltar", name = "altar0", sprite = "spell_fast_workers", size = { 2, 2 }, door = true },
+  E = { type = "cAltarEnemy", name = "altar_enemy0", sprite = "altar00", tag = "enemy_spell_kill_workers;300",
+        size = { 2, 2 } },
+  T = { type = "cTower", name = "tower_enemy0", sprite = "tower_enemy00" },
+  Z = { type = "cTank", name = "tank0", sprite = "tank" },
+  m = function(s, x, y, i)
+    return s:put({ type = "cSource", cell = { x, y }, name = "goblin_nugget" .. i, sprite = "nugget00", data = 39 })
+  end,
+  C = function(s, x, y) s:camp(x, y, "goblin_camp", "goblin_money", "30;1", 39) end,
+  K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "30;1") end,
+  X = function(s, x, y) s:camp(x, y, "witch_camp", "witch", "40;1") end,
 })
 -- The ground: rocks in the southern corner, clear of every walk.
 local T = require("level_terrain")
