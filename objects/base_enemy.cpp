@@ -2,6 +2,7 @@
 // and the walkers it sends out.
 #include "objects/base_enemy.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/log/log.h"
@@ -99,13 +100,26 @@ void cBaseEnemy::ReadText()
     }
     float interval = vrk::StrToFloat(intervalText);
     int32_t maximum = vrk::StrToInt(maximumText.c_str());
-    // A negative maximum in the unsigned count would let walkers out for ever.
-    if (interval < 0.0f || maximum < 0) {
-        vrk::LogWrite("cBaseEnemy::SetSprite", "^5", "Enemy camp '%s': negative interval or maximum in '%s', read as 0",
+    const auto warn = [this](const std::string& what) {
+        const std::string format = "Enemy camp '%s': " + what + " in '%s'";
+        vrk::LogWrite("cBaseEnemy::SetSprite", "^5", format.c_str(),
                       vrk::FormatArg::FromString(GetName().empty() ? GetSprite() : GetName()),
                       vrk::FormatArg::FromString(GetText()));
-        if (interval < 0.0f) interval = 0.0f;
+    };
+    // A negative maximum in the unsigned count would let walkers out for ever.
+    if (!(interval >= 0.0f) || maximum < 0) {
+        warn("negative interval or maximum, read as 0");
+        if (!(interval >= 0.0f)) interval = 0.0f;
         if (maximum < 0) maximum = 0;
+    }
+    if (maximum > static_cast<int32_t>(kMostWalkersAsked)) {
+        warn("maximum above 20, read as 20");
+        maximum = static_cast<int32_t>(kMostWalkersAsked);
+    }
+    // Only a camp that releases anything needs a bound on its rhythm.
+    if (maximum > 0 && interval < kShortestInterval) {
+        warn("interval below 1 s, read as 1 s");
+        interval = kShortestInterval;
     }
     baseInterval_ = interval;
     maxWalkers_ = static_cast<uint32_t>(maximum);
@@ -119,12 +133,17 @@ cObject* cBaseEnemy::MakeWalker()
 
 void cBaseEnemy::Update()
 {
+    // A camp with nothing to release costs nothing: a level may hold thousands.
+    if (walkerType_ == 0 || maxWalkers_ == 0) return;
     LevelScreen* screen = CurrentLevelScreen();
     if (screen == nullptr || screen->IsEditorMode()) return;
     if ((screen->GetInputFlags() & kInputCinematic) != 0) return;
-    if (GetSprite() == kNightQuietSprite && screen->night) return;
+    if (screen->night && GetSprite() == kNightQuietSprite) return;
     if (releaseTimer_.elapsed == releaseTimer_.duration) {
-        const float interval = (kLowFactor + kFactorRange * AppFraction()) * baseInterval_;
+        // The scan for the walkers comes once an interval: a base set to 0 by the
+        // level's scripts must not make it one a tick.
+        const float base = std::max(baseInterval_, kShortestInterval);
+        const float interval = (kLowFactor + kFactorRange * AppFraction()) * base;
         releaseTimer_.current = 0.0f;
         releaseTimer_.speed = 1.0f;
         releaseTimer_.SetTarget(interval);
@@ -140,8 +159,13 @@ void cBaseEnemy::Release()
 {
     LevelScreen* screen = CurrentLevelScreen();
     if (screen == nullptr || walkerType_ == 0) return;
-    ObjectList walkers;
-    if (screen->FindObjectsOfKind(walkers, walkerType_, -1) >= maxWalkers_) return;
+    // Every walker a camp releases is an enemy: one scan counts both the level's
+    // enemies and those of this camp's type.
+    ObjectList enemies;
+    if (screen->FindObjectsOfKind(enemies, kTypeEnemy, -1) >= kMostLevelEnemies) return;
+    const auto sameType = std::count_if(enemies.begin(), enemies.end(),
+                                        [this](const cObject* enemy) { return enemy->IsKindOf(walkerType_); });
+    if (static_cast<uint32_t>(sameType) >= maxWalkers_) return;
     cObject* walker = MakeWalker();
     if (walker == nullptr) return;
     walker->SetSprite(GetSprite());

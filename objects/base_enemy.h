@@ -16,6 +16,13 @@ public:
     // kFactorRange).
     static constexpr float kLowFactor = 0.8f;
     static constexpr float kFactorRange = 0.7f;
+    // What a camp's text may ask for: more walkers or shorter intervals turn a
+    // level text into a flood. Longer intervals and fewer walkers are as given.
+    static constexpr uint32_t kMostWalkersAsked = 20;
+    static constexpr float kShortestInterval = 1.0f;
+    // Enemies of every kind a level holds at once; a camp's release beyond it
+    // waits for the camp's next interval.
+    static constexpr uint32_t kMostLevelEnemies = 200;
 
     explicit cBaseEnemy(cObjectOwner* owner);
     ~cBaseEnemy() override;
@@ -45,7 +52,9 @@ public:
     const TimedValue<float>& GetReleaseTimer() const { return releaseTimer_; }
 
 private:
-    // Reads "interval;maximum"; a negative value reads 0, with a warning.
+    // Reads "interval;maximum"; a negative value reads 0, an interval below
+    // kShortestInterval reads as that and a maximum above kMostWalkersAsked as that,
+    // each with a warning.
     void ReadText();
     // A new walker of the type when fewer than the maximum are on the level.
     void Release();

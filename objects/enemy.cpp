@@ -2,8 +2,6 @@
 // target marker, the walk home and the shared helpers of the walking enemies.
 #include "objects/enemy.h"
 
-#include <algorithm>
-
 #include "framework/objects/small_math.h"
 #include "objects/hero.h"
 #include "objects/level_contract.h"
@@ -29,8 +27,7 @@ bool cEnemy::HasGone(const cObject* object)
     if (object == nullptr || object->GetState() == kStateRemoved) return true;
     const LevelScreen* screen = CurrentLevelScreen();
     if (screen == nullptr) return false;
-    const ObjectList& removed = screen->GetRemovedObjects();
-    return std::find(removed.begin(), removed.end(), object) != removed.end();
+    return screen->IsRemovedObject(object);
 }
 
 bool cEnemy::IsOneShotStuck() const

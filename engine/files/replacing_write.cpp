@@ -1,4 +1,4 @@
-// Whole-file writes through a temporary file and a rename.
+// Whole-file writes through a temporary file and a rename, at once or in two steps.
 #include "engine/files/replacing_write.h"
 
 #include <fcntl.h>
@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "engine/files/file_system.h"
@@ -55,41 +56,102 @@ bool IsLink(const std::string& systemPath)
     return ::lstat(systemPath.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
+// A folder where the file goes would only refuse the rename, after every other
+// file of a pending group was written: it is refused before anything is written.
+bool IsFolderPath(const std::string& systemPath)
+{
+    struct stat info {};
+    return ::lstat(systemPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 }  // namespace
 
 int WriteFileReplacing(const std::string& path, const void* data, size_t size)
 {
+    cPendingWrite write;
+    const int prepared = write.Prepare(path, data, size);
+    return prepared == kWritten ? write.Commit() : prepared;
+}
+
+cPendingWrite::~cPendingWrite() { Discard(); }
+
+cPendingWrite::cPendingWrite(cPendingWrite&& other) noexcept
+    : gamePath_(std::move(other.gamePath_)),
+      targetPath_(std::move(other.targetPath_)),
+      temporaryPath_(std::move(other.temporaryPath_))
+{
+    other.temporaryPath_.clear();
+}
+
+cPendingWrite& cPendingWrite::operator=(cPendingWrite&& other) noexcept
+{
+    if (this != &other) {
+        Discard();
+        gamePath_ = std::move(other.gamePath_);
+        targetPath_ = std::move(other.targetPath_);
+        temporaryPath_ = std::move(other.temporaryPath_);
+        other.temporaryPath_.clear();
+    }
+    return *this;
+}
+
+int cPendingWrite::Prepare(const std::string& path, const void* data, size_t size)
+{
+    Discard();
     const PathRecord target(path);
     if (target.IsEmpty()) return kNotWritten;
+    gamePath_ = target.path;
     if (target.IsInArchive()) {
         LogWrite(kSender, kWarning, "File %s is inside a ZIP file and cannot be written",
-                 FormatArg::FromString(target.path));
+                 FormatArg::FromString(gamePath_));
         return kNotWritten;
     }
-    const std::string targetPath = ToSystemPath(target.path);
-    if (IsLink(targetPath)) {
-        LogWrite(kSender, kWarning, "File %s is a link and is not written through",
-                 FormatArg::FromString(target.path));
+    targetPath_ = ToSystemPath(target.path);
+    if (IsLink(targetPath_)) {
+        LogWrite(kSender, kWarning, "File %s is a link and is not written through", FormatArg::FromString(gamePath_));
+        return kNotWritten;
+    }
+    if (IsFolderPath(targetPath_)) {
+        LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(gamePath_));
         return kNotWritten;
     }
 
     // A fixed temporary name could be a planted link; an exclusively created one,
     // unique in the target's own folder, cannot, and the rename stays in one folder.
-    const std::string pattern = targetPath + kTemporarySuffix;
+    const std::string pattern = targetPath_ + kTemporarySuffix;
     std::vector<char> temporaryPath(pattern.begin(), pattern.end());
     temporaryPath.push_back('\0');
     const int descriptor = ::mkostemp(temporaryPath.data(), O_CLOEXEC);
     if (descriptor < 0) {
-        LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(target.path));
+        LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(gamePath_));
         return kNotWritten;
     }
-    if (!WriteFlushAndClose(descriptor, data, size) ||
-        std::rename(temporaryPath.data(), targetPath.c_str()) != 0) {
+    if (!WriteFlushAndClose(descriptor, data, size)) {
         ::unlink(temporaryPath.data());
-        LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(target.path));
+        LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(gamePath_));
         return kNotWritten;
     }
+    temporaryPath_ = temporaryPath.data();
     return kWritten;
+}
+
+int cPendingWrite::Commit()
+{
+    if (temporaryPath_.empty()) return kNotWritten;
+    if (std::rename(temporaryPath_.c_str(), targetPath_.c_str()) != 0) {
+        Discard();
+        LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(gamePath_));
+        return kNotWritten;
+    }
+    temporaryPath_.clear();
+    return kWritten;
+}
+
+void cPendingWrite::Discard()
+{
+    if (temporaryPath_.empty()) return;
+    ::unlink(temporaryPath_.c_str());
+    temporaryPath_.clear();
 }
 
 }  // namespace vrk

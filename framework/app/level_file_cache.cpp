@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "engine/files/replacing_write.h"
 #include "engine/log/log.h"
 #include "engine/text/text_format.h"
 
@@ -34,6 +35,7 @@ void LevelFileCache::Create(uint32_t levelCount)
     levels_.clear();
     levels_.reserve(levelCount);
     for (uint32_t i = 0; i < levelCount; ++i) levels_.push_back(std::make_unique<vrk::cByteStream>());
+    levelFileBytes_.assign(levelCount, {});
     map_ = std::make_unique<vrk::cByteStream>();
     achieve_ = std::make_unique<vrk::cByteStream>();
     menu_ = std::make_unique<vrk::cByteStream>();
@@ -61,26 +63,52 @@ void LevelFileCache::Save(const vrk::cByteStream* stream, const std::string& pat
 
 void LevelFileCache::LoadLevelFiles()
 {
-    for (uint32_t i = 0; i < GetLevelCount(); ++i) Load(levels_[i].get(), LevelFileName(i));
+    for (uint32_t i = 0; i < GetLevelCount(); ++i) {
+        Load(levels_[i].get(), LevelFileName(i));
+        levelFileBytes_[i] = levels_[i]->Bytes();
+    }
     Load(map_.get(), ScreenFileName(kMapFormat));
     Load(achieve_.get(), ScreenFileName(kAchieveFormat));
     Load(menu_.get(), ScreenFileName(kMenuFormat));
     Load(comics_.get(), ScreenFileName(kComicsFormat));
 }
 
-void LevelFileCache::SaveLevelFiles()
+bool LevelFileCache::SaveLevelFiles()
 {
+    std::vector<uint32_t> changed;
     for (uint32_t i = 0; i < GetLevelCount(); ++i) {
-        const vrk::cByteStream* stream = levels_[i].get();
+        const std::vector<unsigned char>& bytes = levels_[i]->Bytes();
+        if (bytes == levelFileBytes_[i]) continue;
         // An empty stream is a level that never loaded (or was emptied): writing it
         // would wipe the level's file.
-        if (stream != nullptr && stream->Bytes().empty()) {
+        if (bytes.empty()) {
             vrk::LogWrite("cMiddle", "^5", "Level file %s kept: no level to save",
                           FormatArg::FromString(LevelFileName(i)));
             continue;
         }
-        Save(stream, LevelFileName(i));
+        changed.push_back(i);
     }
+    // A level moved in the order is two files: one of them written and the other
+    // not would leave a level on disk twice and another lost.
+    std::vector<vrk::cPendingWrite> writes(changed.size());
+    for (size_t k = 0; k < changed.size(); ++k) {
+        const std::vector<unsigned char>& bytes = levels_[changed[k]]->Bytes();
+        if (writes[k].Prepare(LevelFileName(changed[k]), bytes.data(), bytes.size()) != kSaved) {
+            vrk::LogWrite("cMiddle", "^5", "Level file %s not saved: no level file replaced",
+                          FormatArg::FromString(LevelFileName(changed[k])));
+            return false;
+        }
+    }
+    bool saved = true;
+    for (size_t k = 0; k < changed.size(); ++k) {
+        if (writes[k].Commit() != kSaved) {
+            vrk::LogWrite("cMiddle", "^5", "Level file %s not saved", FormatArg::FromString(LevelFileName(changed[k])));
+            saved = false;
+            continue;
+        }
+        levelFileBytes_[changed[k]] = levels_[changed[k]]->Bytes();
+    }
+    return saved;
 }
 
 void LevelFileCache::SaveMapFile() { Save(map_.get(), ScreenFileName(kMapFormat)); }

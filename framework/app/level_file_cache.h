@@ -24,9 +24,14 @@ public:
     // Fills every stream from its file: levels in index order, then map,
     // achievements, menu and comics. A missing or empty file leaves its stream empty.
     void LoadLevelFiles();
+    // Writes every level stream whose bytes differ from its file as last read or
+    // written, so a file changed on disk since then is not reverted by a save of
+    // another level. All of them go to temporary files first and replace the old
+    // files only when every one was written; otherwise the temporaries are removed,
+    // every old file stays and the answer is false (logged). Empty level streams
+    // are skipped (and logged), keeping their files.
+    bool SaveLevelFiles();
     // Each writes its stream's bytes unchanged; a failure is logged with the file.
-    // SaveLevelFiles skips (and logs) empty level streams, keeping their files.
-    void SaveLevelFiles();
     void SaveMapFile();
     void SaveAchieveFile();
     void SaveMenuFile();
@@ -57,6 +62,9 @@ private:
     static void Save(const vrk::cByteStream* stream, const std::string& path);
 
     std::vector<StreamPtr> levels_;
+    // Per level index (per file, not per stream: a moved level differs from the
+    // file at its new place): the bytes the file held when last read or written.
+    std::vector<std::vector<unsigned char>> levelFileBytes_;
     StreamPtr map_;
     StreamPtr achieve_;
     StreamPtr menu_;

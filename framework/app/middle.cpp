@@ -172,7 +172,7 @@ int32_t cMiddle::GetResourceCount() { return static_cast<int32_t>(kDefaultResour
 uint32_t cMiddle::GetLevelCount() { return kDefaultLevelCount; }
 
 void cMiddle::LoadLevelFiles() { levelFiles_.LoadLevelFiles(); }
-void cMiddle::SaveLevelFiles() { levelFiles_.SaveLevelFiles(); }
+bool cMiddle::SaveLevelFiles() { return levelFiles_.SaveLevelFiles(); }
 void cMiddle::SaveMapFile() { levelFiles_.SaveMapFile(); }
 void cMiddle::SaveAchieveFile() { levelFiles_.SaveAchieveFile(); }
 void cMiddle::SaveMenuFile() { levelFiles_.SaveMenuFile(); }

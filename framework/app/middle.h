@@ -139,7 +139,8 @@ public:
 
     // Level files (forwarded to the level file cache).
     virtual void LoadLevelFiles();
-    virtual void SaveLevelFiles();
+    // False when the level files could not be written (every old file then stays).
+    virtual bool SaveLevelFiles();
     virtual void SaveMapFile();
     virtual void SaveAchieveFile();
     virtual void SaveMenuFile();

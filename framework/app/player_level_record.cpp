@@ -1,6 +1,8 @@
 // PlayerLevelRecord: its stored form.
 #include "framework/app/player_level_record.h"
 
+#include <cmath>
+
 #include "engine/files/byte_stream.h"
 #include "framework/app/profile_reader.h"
 
@@ -25,6 +27,12 @@ bool ReadList(ProfileReader& reader, std::vector<uint32_t>& list)
 
 }  // namespace
 
+float PlayerLevelRecord::ClampTime(float seconds)
+{
+    if (!std::isfinite(seconds) || seconds < 0.0f) return 0.0f;
+    return seconds < kLongestTime ? seconds : kLongestTime;
+}
+
 void PlayerLevelRecord::Write(vrk::cByteStream& stream) const
 {
     stream.WriteInt32(state);
@@ -42,8 +50,9 @@ bool PlayerLevelRecord::Read(ProfileReader& reader)
 {
     state = reader.ReadInt32();
     plays = reader.ReadInt32();
-    lastTime = reader.ReadFloat();
-    bestTime = reader.ReadFloat();
+    // The map turns these into whole minutes and seconds on every hover.
+    lastTime = ClampTime(reader.ReadFloat());
+    bestTime = ClampTime(reader.ReadFloat());
     lastScore = reader.ReadInt32();
     bestScore = reader.ReadInt32();
     totalScore = reader.ReadInt32();

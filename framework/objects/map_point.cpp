@@ -9,6 +9,7 @@
 #include "engine/text/text_table.h"
 #include "framework/app/middle.h"
 #include "framework/app/player_base.h"
+#include "framework/app/player_level_record.h"
 #include "framework/objects/app_services.h"
 #include "framework/objects/object_owner.h"
 #include "framework/widgets/base_widget.h"
@@ -126,8 +127,11 @@ void cMapPoint::SetIndex(int32_t index) { SetName(vrk::FormatToString("%i", vrk:
 
 int32_t cMapPoint::GetIndex() const { return vrk::StrToIntOrZero(name_); }
 
-std::string cMapPoint::FormatTime(float seconds)
+std::string cMapPoint::FormatTime(float given)
 {
+    // Records are bounded when read; the bound here keeps the conversions below
+    // defined for any other caller.
+    const float seconds = PlayerLevelRecord::ClampTime(given);
     const float minutes = std::trunc(seconds / kSecondsPerMinute);
     const float rest = std::trunc(seconds - minutes * kSecondsPerMinute);
     return vrk::FormatToString("%i:%02i", vrk::FormatArg::FromInt(static_cast<int32_t>(minutes)),

@@ -10,14 +10,25 @@ namespace {
 constexpr float kLastSecond = 1.0f;
 constexpr float kByteMax = 255.0f;
 
+// A channel outside the byte (or not a number at all) would be undefined once
+// converted to an unsigned integer.
+uint32_t ChannelByte(float value)
+{
+    if (!(value > 0.0f)) return 0;
+    if (value >= kByteMax) return static_cast<uint32_t>(kByteMax);
+    return static_cast<uint32_t>(value);
+}
+
 uint32_t MixColor(uint32_t first, uint32_t second, float weightOfFirst)
 {
+    // A dying particle's life runs past 0 in its last update, so its key weight
+    // would leave the span between the two keys.
+    const float weight = std::clamp(weightOfFirst, 0.0f, 1.0f);
     uint32_t result = 0;
     for (int shift = 0; shift < 32; shift += 8) {
         const float a = static_cast<float>((first >> shift) & 0xFFu);
         const float b = static_cast<float>((second >> shift) & 0xFFu);
-        const auto byte = static_cast<uint32_t>(a * weightOfFirst + b * (1.0f - weightOfFirst));
-        result |= (byte & 0xFFu) << shift;
+        result |= ChannelByte(a * weight + b * (1.0f - weight)) << shift;
     }
     return result;
 }
@@ -28,7 +39,7 @@ uint32_t ParticleKeyColor(const Particle& particle)
 {
     if (particle.fadeByLife != 0) {
         const float alpha = std::clamp(particle.life, 0.0f, 1.0f);
-        return (static_cast<uint32_t>(alpha * kByteMax) << 24) | 0x00FFFFFFu;
+        return (ChannelByte(alpha * kByteMax) << 24) | 0x00FFFFFFu;
     }
     const float t = particle.lifeStart != 0.0f ? 2.0f * particle.life / particle.lifeStart : 0.0f;
     if (t > 1.0f) return MixColor(particle.colorBirth, particle.colorMiddle, t - 1.0f);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "engine/gui/gui.h"
 #include "engine/platform/game_core.h"
@@ -81,12 +82,25 @@ void cBaseWidget::Tick()
 
 void cBaseWidget::TakeOutRemoved()
 {
-    for (cObject* object : removed_) {
-        if (object->GetState() == kStateRemoved) continue;
-        for (ObjectList& list : layers_) list.erase(std::remove(list.begin(), list.end(), object), list.end());
+    if (pendingRemovals_.empty()) return;
+    // One pass over each layer however many objects go at once.
+    std::unordered_set<const cObject*> leaving;
+    for (cObject* object : pendingRemovals_) {
+        if (object->GetState() != kStateRemoved) leaving.insert(object);
+    }
+    if (!leaving.empty()) {
+        for (ObjectList& list : layers_) {
+            list.erase(std::remove_if(list.begin(), list.end(),
+                                      [&leaving](const cObject* object) { return leaving.count(object) != 0; }),
+                       list.end());
+        }
+    }
+    for (cObject* object : pendingRemovals_) {
+        if (leaving.count(object) == 0) continue;
         object->SetLayerField(-1);
         object->SetState(kStateRemoved);
     }
+    pendingRemovals_.clear();
 }
 
 void cBaseWidget::TickPlay()

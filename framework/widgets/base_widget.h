@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -249,7 +250,13 @@ public:
     int32_t GetMode() const { return mode_; }
     uint32_t GetLastObjectId() const { return lastObjectId_; }
     const std::array<ObjectList, kLayerCount>& GetLayers() const { return layers_; }
+    // Every object given to RemoveObject since the level was cleared, in that order;
+    // they stay allocated until then.
     const ObjectList& GetRemovedObjects() const { return removed_; }
+    // Whether the object was given to RemoveObject since the level was cleared.
+    bool IsRemovedObject(const cObject* object) const { return removedSet_.count(object) != 0; }
+    // The removed objects that the next removal pass still takes out of their layers.
+    const ObjectList& GetPendingRemovals() const { return pendingRemovals_; }
     uint32_t GetInputFlags() const { return inputFlags_; }
     void SetInputFlags(uint32_t flags) { inputFlags_ = flags; }
     vec2 GetViewCenter() const { return center_; }
@@ -326,7 +333,12 @@ protected:
     std::string levelName_;
     uint32_t lastObjectId_ = 0;
     std::array<ObjectList, kLayerCount> layers_;
+    // Removed objects live on (other objects may still point at them) but no tick
+    // walks them: only the pending ones are taken out, and the set answers whether
+    // an object is already removed without a search.
     ObjectList removed_;
+    ObjectList pendingRemovals_;
+    std::unordered_set<const cObject*> removedSet_;
     std::unordered_map<cObject*, std::unique_ptr<cObject>> owned_;
     // The objects the play tick's update walk goes over (kept to reuse its storage),
     // and a count of scene clearings that tells the walk its objects are gone.

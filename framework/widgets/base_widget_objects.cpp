@@ -105,9 +105,9 @@ void cBaseWidget::AddObject(cObject* object, uint32_t id)
 
 void cBaseWidget::RemoveObject(cObject* object)
 {
-    if (object == nullptr) return;
-    if (std::find(removed_.begin(), removed_.end(), object) != removed_.end()) return;
+    if (object == nullptr || !removedSet_.insert(object).second) return;
     removed_.push_back(object);
+    pendingRemovals_.push_back(object);
 }
 
 void cBaseWidget::DeleteAllObjects()
@@ -117,6 +117,8 @@ void cBaseWidget::DeleteAllObjects()
     order.insert(order.end(), removed_.begin(), removed_.end());
     for (ObjectList& list : layers_) list.clear();
     removed_.clear();
+    pendingRemovals_.clear();
+    removedSet_.clear();
     hovered_ = nullptr;
     ++sceneGeneration_;
     // Taken out of the table before deletion: a destructor that reaches back into

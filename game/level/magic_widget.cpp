@@ -139,7 +139,8 @@ bool cMagicWidget::StartGame()
     if (count == 0 || index >= count) return false;
     vrk::cByteStream* stream = middle->GetLevelFiles().GetLevelStream(index);
     if (stream == nullptr) return false;
-    LoadLevel(*stream, middle->GetLimit43());
+    // The editor must not store a level that lacks what could not be read.
+    levelLoadedWhole_ = LoadLevel(*stream, middle->GetLimit43());
     LinkObjects();
     OnPlayEvent(kEventRecount, 0);
     vrk::PlaySound(kStartSound);

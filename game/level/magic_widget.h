@@ -117,8 +117,11 @@ public:
     // The palette's menus and the level commands; object choices go to the base.
     uint32_t OnGuiEvent(int32_t value, const std::string& name, int32_t index) override;
     // The scene into the current level's in-memory stream (no file is written);
-    // false without a player or a stream.
+    // false without a player or a stream, and false (logged, the stream keeps its
+    // bytes) when the level loaded only in part: its scene lacks what was not read.
     virtual bool SaveCurrentLevel();
+    // Whether the last StartGame read the whole level.
+    bool IsLevelLoadedWhole() const { return levelLoadedWhole_; }
     // The overlay's texts: level number, level name and the area tool's note.
     std::vector<OverlayLine> ComposeEditorOverlay() const;
 
@@ -269,6 +272,7 @@ private:
     // How long the shown step has waited for a click.
     TimedValue<float> hintWait_;
     vrk::cSound* rainSound_ = nullptr;
+    bool levelLoadedWhole_ = true;
 };
 
 // The level screen as the game's own, null while there is none.

@@ -4,6 +4,7 @@
 // drives and hostile texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -189,6 +190,107 @@ TEST_F(BaseEnemyTest, HostileTexts_ReadAsZeroWithAWarning)
     EXPECT_FLOAT_EQ(fraction->GetBaseInterval(), 12.5f);
     EXPECT_EQ(fraction->GetMaxWalkers(), 3u);
     EXPECT_EQ(UntilNewObject(300), -1) << "the zero maximum releases nothing";
+}
+
+// Counts how often the level's scans ask it whether it is an enemy.
+class ScanCounter : public test::StandInFigure {
+public:
+    using StandInFigure::StandInFigure;
+    bool IsKindOf(int32_t id) const override
+    {
+        if (id == kTypeEnemy) ++enemyScans;
+        return StandInFigure::IsKindOf(id);
+    }
+    mutable int enemyScans = 0;
+};
+
+TEST_F(BaseEnemyTest, FloodTexts_AreBoundedWithAWarningAndReleaseOneWalkerASecondAtMost)
+{
+    const auto warnings = [this] {
+        return std::count_if(lines.begin(), lines.end(),
+                             [](const std::string& line) { return line.find("Enemy camp") != std::string::npos; });
+    };
+    cBaseEnemy* flood = MakeCamp("goblin_money", "0;2147483647");
+    EXPECT_FLOAT_EQ(flood->GetBaseInterval(), cBaseEnemy::kShortestInterval);
+    EXPECT_EQ(flood->GetMaxWalkers(), cBaseEnemy::kMostWalkersAsked);
+    EXPECT_EQ(warnings(), 2);
+    cBaseEnemy* quick = MakeCamp("goblin_money", "0.01;20", {6, 6});
+    EXPECT_FLOAT_EQ(quick->GetBaseInterval(), 1.0f);
+    EXPECT_EQ(quick->GetMaxWalkers(), 20u);
+    EXPECT_EQ(warnings(), 3);
+    // What a level may ask for stays as it is, without a word.
+    cBaseEnemy* asked = MakeCamp("goblin_money", "1;20", {8, 8});
+    EXPECT_FLOAT_EQ(asked->GetBaseInterval(), 1.0f);
+    EXPECT_EQ(asked->GetMaxWalkers(), 20u);
+    EXPECT_EQ(warnings(), 3);
+    level.RemoveObject(quick);
+    level.RemoveObject(asked);
+
+    // One camp, 30 seconds: each interval lasts at least 0.8 s, so at most 38 walkers.
+    int releases = 0;
+    for (int tick = 0; tick < 30 * 30; ++tick) {
+        const uint32_t last = level.GetLastObjectId();
+        level.Tick();
+        if (level.GetLastObjectId() != last) ++releases;
+    }
+    EXPECT_GT(releases, 0);
+    EXPECT_LE(releases, 38);
+}
+
+TEST_F(BaseEnemyTest, LevelEnemyCap_HoldsEveryReleaseUntilAnEnemyLeaves)
+{
+    std::vector<cGoblin*> placed;
+    for (uint32_t i = 0; i < cBaseEnemy::kMostLevelEnemies; ++i) {
+        auto* goblin = dynamic_cast<cGoblin*>(level.CreateObject(kTypeGoblin, 0));
+        goblin->SetPosition(600.0f, 400.0f);
+        goblin->SetSprite("goblin_money");
+        goblin->OnMessage(kEventShot, 0);
+        placed.push_back(goblin);
+    }
+    // No skeleton is out, but the level is full.
+    MakeCamp("skeleton", "1;5");
+    Ticks(1);
+    EXPECT_EQ(UntilNewObject(200), -1);
+    level.RemoveObject(placed.back());
+    ASSERT_GT(UntilNewObject(200), 0);
+    ObjectList skeletons;
+    EXPECT_EQ(level.FindObjectsOfKind(skeletons, kTypeSkeleton, -1), 1u);
+    // Full again: the skeletons that leave make room for the next, never more.
+    ObjectList enemies;
+    for (int tick = 0; tick < 600; ++tick) {
+        level.Tick();
+        ASSERT_LE(level.FindObjectsOfKind(enemies, kTypeEnemy, -1), cBaseEnemy::kMostLevelEnemies) << tick;
+    }
+}
+
+TEST_F(BaseEnemyTest, IdleCamps_DoNoWorkAndTheWalkerScanComesOnceAnInterval)
+{
+    auto* counter = new ScanCounter(&level);
+    counter->SetPosition(600.0f, 400.0f);
+    level.AddObject(counter, 0);
+    std::vector<cBaseEnemy*> idle = {MakeCamp("goblin_money", "30", {2, 2}), MakeCamp("goblin_money", "5;0", {4, 2}),
+                                     MakeCamp("troll", "1;3", {6, 2})};
+    Ticks(1);
+    const uint32_t seed = app.random.seed;
+    counter->enemyScans = 0;
+    Ticks(300);
+    EXPECT_EQ(app.random.seed, seed) << "an idle camp draws no interval";
+    EXPECT_EQ(counter->enemyScans, 0) << "an idle camp counts no walkers";
+    for (const cBaseEnemy* camp : idle) EXPECT_FLOAT_EQ(camp->GetReleaseTimer().duration, 0.0f);
+
+    // A camp whose base the level's scripts set to 0 still waits an interval between
+    // its scans, full or not.
+    auto* goblin = dynamic_cast<cGoblin*>(level.CreateObject(kTypeGoblin, 0));
+    goblin->SetPosition(600.0f, 400.0f);
+    goblin->SetSprite("goblin_money");
+    goblin->OnMessage(kEventShot, 0);
+    cBaseEnemy* full = MakeCamp("goblin_money", "30;1", {8, 2});
+    full->SetBaseInterval(0.0f);
+    Ticks(1);
+    counter->enemyScans = 0;
+    Ticks(300);
+    EXPECT_GE(counter->enemyScans, 1);
+    EXPECT_LE(counter->enemyScans, 300 / 24 + 1);
 }
 
 }  // namespace

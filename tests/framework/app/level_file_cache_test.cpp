@@ -82,6 +82,45 @@ TEST_F(LevelFileCacheTest, SaveLevelFiles_WritesEditedStreams)
     EXPECT_EQ(ReadFile(LevelFile(9)), "L9");
 }
 
+TEST_F(LevelFileCacheTest, SaveLevelFiles_WritesOnlyTheStreamsChangedSinceTheyWereRead)
+{
+    WriteLevels();
+    cache_.LoadLevelFiles();
+    // A new level pack lands on disk while the game runs.
+    WriteFile(LevelFile(9), "new L9");
+    cache_.GetLevelStream(8)->WriteString("x");
+    EXPECT_TRUE(cache_.SaveLevelFiles());
+    EXPECT_EQ(ReadFile(LevelFile(8)), std::string("L8\x01\x00x", 5));
+    EXPECT_EQ(ReadFile(LevelFile(9)), "new L9");
+    // Once written, level 8 is no longer changed either.
+    WriteFile(LevelFile(8), "new L8");
+    EXPECT_TRUE(cache_.SaveLevelFiles());
+    EXPECT_EQ(ReadFile(LevelFile(8)), "new L8");
+}
+
+TEST_F(LevelFileCacheTest, SaveLevelFiles_ReplacesNoFileWhenOneCannotBeWritten)
+{
+    WriteLevels();
+    cache_.LoadLevelFiles();
+    ASSERT_EQ(cache_.MoveEntryDown(5), 6u);
+    // Something that is no file stands where level 6 goes: its write is refused.
+    std::filesystem::remove(LevelFile(6));
+    std::filesystem::create_directory(LevelFile(6));
+    EXPECT_FALSE(cache_.SaveLevelFiles());
+    EXPECT_EQ(ReadFile(LevelFile(5)), "L5");
+    EXPECT_TRUE(std::filesystem::is_directory(LevelFile(6)));
+    EXPECT_TRUE(log_.Contains("level006.lvl not saved"));
+    for (const auto& entry : std::filesystem::directory_iterator(LevelFolder())) {
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+    }
+
+    // With the way free the same save writes both.
+    std::filesystem::remove(LevelFile(6));
+    EXPECT_TRUE(cache_.SaveLevelFiles());
+    EXPECT_EQ(ReadFile(LevelFile(5)), "L6");
+    EXPECT_EQ(ReadFile(LevelFile(6)), "L5");
+}
+
 TEST_F(LevelFileCacheTest, ScreenSaves_WriteOnlyTheirStream)
 {
     cache_.GetMapStream()->WriteByte('m');

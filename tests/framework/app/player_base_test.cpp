@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <limits>
 #include <ostream>
+#include <utility>
 
 #include "framework/app/player.h"
+#include "framework/objects/map_point.h"
 #include "tests/framework/app/profile_test_support.h"
 
 namespace {
@@ -156,6 +160,30 @@ TEST_F(PlayerBaseTest, SaveThenLoad_RoundTripsByteForByte)
 
     loaded->Save();
     EXPECT_EQ(ReadFile(PlayerFile("plr004")), firstBytes);
+}
+
+TEST_F(PlayerBaseTest, Load_BoundsHostileRecordTimesForTheMapsHint)
+{
+    const float longest = PlayerLevelRecord::kLongestTime;
+    const float inf = std::numeric_limits<float>::infinity();
+    const std::pair<float, float> cases[] = {
+        {std::numeric_limits<float>::quiet_NaN(), 0.0f}, {inf, 0.0f}, {-inf, 0.0f}, {-3e38f, 0.0f},
+        {-1.0f, 0.0f}, {3e38f, longest}, {longest + 60.0f, longest}, {61.5f, 61.5f}};
+    const auto writer = MakePlayer("plr006");
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        writer->levelRecords[i].state = kLevelGold;
+        writer->levelRecords[i].lastTime = cases[i].first;
+        writer->levelRecords[i].bestTime = cases[i].first;
+    }
+    writer->Save();
+
+    const auto reader = MakePlayer("plr006");
+    ASSERT_TRUE(reader->Load());
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(reader->levelRecords[i].lastTime, cases[i].second) << cases[i].first;
+        EXPECT_EQ(reader->levelRecords[i].bestTime, cases[i].second) << cases[i].first;
+    }
+    EXPECT_EQ(cMapPoint::FormatTime(reader->levelRecords[5].bestTime), "99999:59");
 }
 
 TEST_F(PlayerBaseTest, Load_MissingFileLeavesProfileUnchanged)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include "framework/objects/particle_fire_emitter.h"
@@ -197,6 +198,42 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyColorTest,
                                            ColorCase{1.0f, 0xFF00FF00u},   // middle
                                            ColorCase{1.5f, 0xFF007F7Fu},   // half way to middle
                                            ColorCase{0.0f, 0x00FF0000u})); // dead
+
+TEST_F(ParticleEmitterTest, ParticleKeyColor_StaysBetweenTheKeysOutsideTheLife)
+{
+    Particle p;
+    p.fadeByLife = 0;
+    p.lifeStart = 2.0f;
+    p.colorBirth = 0xFF0000FFu;
+    p.colorMiddle = 0xFFFFFF00u;
+    p.colorDeath = 0x10203040u;
+    // The last quad of a dying particle is built after its life went below 0.
+    p.life = -0.25f;
+    EXPECT_EQ(ParticleKeyColor(p), 0x10203040u);
+    p.life = -30.0f;
+    EXPECT_EQ(ParticleKeyColor(p), 0x10203040u);
+    // More life than at the start reads as newborn.
+    p.life = 3.0f;
+    EXPECT_EQ(ParticleKeyColor(p), 0xFF0000FFu);
+    p.life = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(ParticleKeyColor(p), 0x00000000u);
+    p.fadeByLife = 1;
+    EXPECT_EQ(ParticleKeyColor(p), 0x00FFFFFFu);
+
+    // A whole emitter's dying particles, built through its update, end on the death key.
+    struct OpenEmitter : ParticleEmitter {
+        using ParticleEmitter::ParticleEmitter;
+        using ParticleEmitter::slots;
+    };
+    OpenEmitter emitter(1);
+    Particle& slot = emitter.slots[0];
+    slot = p;
+    slot.fadeByLife = 0;
+    slot.life = 0.01f;
+    emitter.Update(0.25f);
+    ASSERT_EQ(emitter.mesh.quadCount, 1u);
+    EXPECT_EQ(emitter.mesh.vertices[0].color, 0x10203040u);
+}
 
 TEST_F(ParticleEmitterTest, FadeByLife_IsWhiteWithAlphaOfTheLastSecond)
 {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <vector>
 
 #include "engine/render/render.h"
 #include "engine/render/texture.h"
@@ -195,6 +196,55 @@ TEST_F(BaseWidgetTest, RemoveObject_TwiceQueuesOnceAndTakesOutAtTickEnd)
     EXPECT_EQ(withoutRemoved.Objects().size(), 0u);
     widget_.ClearLevel();
     EXPECT_TRUE(widget_.GetRemovedObjects().empty());
+}
+
+// Counts how often anything asks for its state.
+class StateCountingObject : public cObject {
+public:
+    using cObject::cObject;
+    int32_t GetState() const override
+    {
+        ++stateReads;
+        return cObject::GetState();
+    }
+    mutable int stateReads = 0;
+};
+
+TEST_F(BaseWidgetTest, RemovedObjects_LiveOnUntilClearedButNoLaterTickWalksThem)
+{
+    widget_.ForceMode(kModePlay);
+    constexpr int kRemoved = 50;
+    std::vector<StateCountingObject*> gone;
+    for (int i = 0; i < kRemoved; ++i) {
+        auto* object = new StateCountingObject(&widget_);
+        object->SetLayerField(i % cBaseWidget::kLayerCount);
+        widget_.AddObject(object, 0);
+        gone.push_back(object);
+    }
+    ProbeObject* stays = widget_.AddProbe(6);
+    for (StateCountingObject* object : gone) widget_.RemoveObject(object);
+    EXPECT_EQ(widget_.GetPendingRemovals().size(), static_cast<size_t>(kRemoved));
+    widget_.Tick();
+    for (const ObjectList& list : widget_.GetLayers()) EXPECT_LE(list.size(), 1u);
+    EXPECT_EQ(widget_.GetLayers()[6].front(), stays);
+    EXPECT_TRUE(widget_.GetPendingRemovals().empty());
+
+    for (StateCountingObject* object : gone) object->stateReads = 0;
+    for (int tick = 0; tick < 10; ++tick) widget_.Tick();
+    for (StateCountingObject* object : gone) {
+        EXPECT_EQ(object->stateReads, 0) << "a taken-out object is not looked at again";
+        EXPECT_TRUE(widget_.IsRemovedObject(object));
+        EXPECT_EQ(object->GetLayer(), -1);
+    }
+    // Removing one again queues nothing: the set knows it.
+    widget_.RemoveObject(gone.front());
+    EXPECT_TRUE(widget_.GetPendingRemovals().empty());
+    EXPECT_EQ(widget_.GetRemovedObjects().size(), static_cast<size_t>(kRemoved));
+    EXPECT_FALSE(widget_.IsRemovedObject(stays));
+
+    widget_.ClearLevel();
+    EXPECT_TRUE(widget_.GetRemovedObjects().empty());
+    EXPECT_FALSE(widget_.IsRemovedObject(gone.front()));
 }
 
 // Removes another object from inside its update.
