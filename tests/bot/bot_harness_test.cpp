@@ -2,7 +2,9 @@
 // site, so its task of nine workers can never be met): a click reaches a level
 // object only when a tick lies between the move and the release, and a run that
 // cannot be won ends on its tick budget with the failure trace. On the tool-built
-// "020" every worker is cut off without mana: the run stops on "game_over".
+// "020" every worker is cut off without mana: the run stops on "game_over". A talk
+// longer than the harness's clicks fails the test and keeps the level paused.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -102,6 +104,19 @@ TEST_F(BotHarnessTest, PlayLevel_StopsOnGameOverWithItsText)
     // A loss counts a play and leaves the record open.
     EXPECT_EQ(player_->levelRecords[kBlockedIndex].plays, 1u);
     EXPECT_EQ(player_->levelRecords[kBlockedIndex].state, static_cast<uint32_t>(kLevelOpen));
+}
+
+TEST_F(BotHarnessTest, PassTalk_FailsOnATalkItsClicksDoNotEnd)
+{
+    ASSERT_TRUE(EnterLevel(kLevelIndex, 1));
+    for (int line = 0; line <= kTalkClicks; ++line) level_->AddTalk(0, "hero", "talk_line");
+    if (!level_->IsPaused()) level_->StartTalk();
+    ASSERT_TRUE(level_->IsPaused());
+    bool passed = true;
+    EXPECT_NONFATAL_FAILURE(passed = PassTalk(), "the talk did not end after 64 clicks");
+    EXPECT_FALSE(passed);
+    // Nothing a player cannot do ended it.
+    EXPECT_TRUE(level_->IsPaused());
 }
 
 }  // namespace

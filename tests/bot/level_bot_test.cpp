@@ -3,7 +3,9 @@
 // and pay the trees' food before it can fell them; it wins through clicks alone,
 // and the win is in the player's record. "019": a skeleton stands beside the
 // workers and a worker is frozen; the hero goes at the skeleton and the wife, paid,
-// to the frozen worker.
+// to the frozen worker. The paced player wins "003" too, its orders at least 2 s
+// apart where the full player gives several at once; the defenceless player
+// leaves the skeleton of "019" alone and the frozen worker frozen.
 #include <gtest/gtest.h>
 
 #include "engine/files/byte_stream.h"
@@ -69,6 +71,45 @@ TEST_F(LevelBotTest, Decide_SendsTheHeroAtANearEnemyAndTheWifeToAFrozenWorker)
     EXPECT_TRUE(wifeSent);
     // The thaw was paid at the click.
     EXPECT_EQ(level_->Stock().At(test::BotView::kMana), mana - cWorker::kThawMana);
+}
+
+TEST_F(LevelBotTest, Players_PacedSpacesItsOrdersAndDefencelessNeverDefends)
+{
+    ASSERT_NO_FATAL_FAILURE(StartBotGame());
+    ASSERT_EQ(app->GetLevelFiles().GetLevelStream(kLevelIndex)->LoadFromFile(kLevel), 0);
+    const test::LevelResult full = PlayLevel(kLevelIndex, 1, test::BotPlayer::kFull);
+    ASSERT_TRUE(full.won) << full.end;
+    EXPECT_LT(full.shortestOrderGap, kPacedOrderTicks);
+    TearDown();
+    SetUp();
+    ASSERT_NO_FATAL_FAILURE(StartBotGame());
+    ASSERT_EQ(app->GetLevelFiles().GetLevelStream(kLevelIndex)->LoadFromFile(kLevel), 0);
+    const test::LevelResult paced = PlayLevel(kLevelIndex, 1, test::BotPlayer::kPaced);
+    ASSERT_TRUE(paced.won) << paced.end << "\n" << paced.trace;
+    EXPECT_GT(paced.orders, 1);
+    EXPECT_GE(paced.shortestOrderGap, kPacedOrderTicks);
+    EXPECT_GE(paced.levelTime, full.levelTime);
+
+    ASSERT_EQ(app->GetLevelFiles().GetLevelStream(kGuardIndex)->LoadFromFile(kGuardLevel), 0);
+    ASSERT_TRUE(EnterLevel(kGuardIndex, 1));
+    EXPECT_TRUE(test::BotView::HoldsEnemy(*level_));
+    PassTalk();
+    auto* frozen = dynamic_cast<cWorker*>(level_->FindObject("worker_a", -1));
+    ASSERT_NE(frozen, nullptr);
+    frozen->SetFrozen(true);
+    test::LevelBot bot(
+        *level_, [this](cObject* target, int32_t part) { return ClickObject(target, part); },
+        test::BotPlayer::kDefenceless);
+    int clicks = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        clicks += bot.Decide();
+        EXPECT_EQ(level_->hero->GetTarget(), nullptr);
+        EXPECT_EQ(level_->wife->GetTarget(), nullptr);
+        for (int tick = 0; tick < test::BotLevelRun::kDecisionTicks; ++tick) Tick();
+    }
+    // It still works the level.
+    EXPECT_GT(clicks, 0);
+    EXPECT_TRUE(frozen->IsFrozen());
 }
 
 }  // namespace

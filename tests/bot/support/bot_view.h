@@ -17,6 +17,7 @@
 #include "objects/enemy.h"
 #include "objects/level_contract.h"
 #include "objects/prison.h"
+#include "objects/tower.h"
 #include "objects/tunnel_build.h"
 #include "objects/worker.h"
 
@@ -62,6 +63,22 @@ public:
                 }
             }
         }
+    }
+
+    // Whether the level holds any enemy: a camp, a walking enemy (bandits, succubi
+    // and witches among them), an enemy tower, a tank or an enemy altar.
+    static bool HoldsEnemy(const cMagicWidget& level)
+    {
+        for (const ObjectList& list : level.GetLayers()) {
+            for (cObject* object : list) {
+                if (object->IsKindOf(kTypeBaseEnemy) || object->IsKindOf(kTypeEnemy) ||
+                    object->IsKindOf(kTypeTank) || object->IsKindOf(kTypeAltarEnemy))
+                    return true;
+                if (auto* tower = dynamic_cast<cTower*>(object); tower != nullptr && tower->GetEnemyFlag() != 0)
+                    return true;
+            }
+        }
+        return false;
     }
 
     int FreeWorkers() const

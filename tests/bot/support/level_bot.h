@@ -6,6 +6,9 @@
 // reach, a spare house or a plant when a long job lies ahead, the sites the tasks
 // ask for, and the sources of what is missing (the food the sources cost first).
 // It remembers why it could not go on, for the failure trace.
+// Three players share these decisions: the full one; the paced one, which gives at
+// most one order a round (its run spaces the rounds out); and the defenceless one,
+// which never sends the hero, never has the wife cast a spell or free a worker.
 #pragma once
 #include <algorithm>
 #include <array>
@@ -22,6 +25,8 @@
 #include "tests/bot/support/bot_view.h"
 
 namespace test {
+
+enum class BotPlayer { kFull, kPaced, kDefenceless };
 
 class LevelBot {
 public:
@@ -42,7 +47,10 @@ public:
     static constexpr size_t kFood = BotView::kFood;
     static constexpr size_t kResources = BotView::kResources;
 
-    LevelBot(cMagicWidget& level, Click click) : view_(level), level_(level), click_(std::move(click)) {}
+    LevelBot(cMagicWidget& level, Click click, BotPlayer player = BotPlayer::kFull)
+        : view_(level), level_(level), click_(std::move(click)), player_(player)
+    {
+    }
 
     // One round of decisions; answers the clicks it gave.
     int Decide()
@@ -50,8 +58,10 @@ public:
         clicks_ = 0;
         note_.clear();
         view_.Scan();
-        SendHero();
-        SendWife();
+        if (player_ != BotPlayer::kDefenceless) {
+            SendHero();
+            SendWife();
+        }
         int slots = view_.FreeWorkers() - view_.WaitingOrders();
         Amounts need = view_.TaskNeeds();
         const std::vector<cGameObject*> sites = WantedSites();
@@ -79,6 +89,7 @@ public:
 private:
     bool Give(cObject* target, int32_t part = 1)
     {
+        if (Spent()) return false;
         if (!click_(target, part)) {
             Note("could not click " + target->GetName());
             return false;
@@ -86,6 +97,8 @@ private:
         ++clicks_;
         return true;
     }
+    // The paced player's one order of the round is given.
+    bool Spent() const { return player_ == BotPlayer::kPaced && clicks_ > 0; }
     void Note(const std::string& text)
     {
         if (note_.find(text) != std::string::npos) return;
@@ -283,7 +296,7 @@ private:
         std::vector<cGameObject*> tried;
         std::array<bool, kResources> priced{};
         bool foodFirst = false;
-        while (slots > 0) {
+        while (slots > 0 && !Spent()) {
             size_t pick = kResources;
             if (foodFirst && lack[kFood] > 0) {
                 pick = kFood;
@@ -319,6 +332,7 @@ private:
     BotView view_;
     cMagicWidget& level_;
     Click click_;
+    BotPlayer player_;
     int clicks_ = 0;
     std::string note_;
 };
