@@ -1,30 +1,49 @@
--- Level "001": the watch towers. Two "tower00" sites (max level 0, the first one
--- "tower0" for the hint) guard the farm against a skeleton camp in the north-west;
--- the hero fights the skeletons (25 of them fall for "achieve_skeleton"). Five
--- workers: two start, three house sites. Nuggets pay the towers' money.
--- Compile: level_tool compile --terrain data/level/terrain/level001.lua
---            data/level/src/level001.lua data/level/level001.lvl
--- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
+-- Level "001": the watch towers. The home stands on the western bank of a brook;
+-- "tower0" (the hint's tower) guards it, "tower1" stands on the far bank by the
+-- gold, where a skeleton camp sends its walkers at the diggers; the hero fights
+-- the skeletons (25 of them fall for "achieve_skeleton"). The bridge must be
+-- mended before the nuggets and the second tower are in reach. Five workers: two
+-- start, three house sites.
+-- Compile: level_tool compile data/level/src/level001.lua data/level/level001.lvl
 local L = require("level_lib")
-local F = require("level_farm")
-
-F.begin("001")
--- Rain: the ground is painted wet and green.
-require("level_terrain").season("rain")
-F.scenery({ "simple=tree01_0", "simple=stump00", "simple=stone00" })
-F.workers(2)
-L.figure("cHero", "hero", 12, 10, "hero")
--- The second site keeps clear of the home's roof, which would hide its icon.
-F.houses(1)
-L.house(11, 15, "house1")
-L.house(17, 12, "house2")
-L.tower(9, 9, "tower0")
-L.tower(23, 8, "tower1")
-F.sources({ { "nugget", 3 }, { "field", 3 }, { "tree", 10 } })
--- Skeletons come one at a time, seldom enough for a plain farm to go on working.
-L.camp("skeleton", 6, 17, "skeleton_camp", 9, 2)
--- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
 local T = require("level_terrain")
-T.pond(16, 17, 18, 19)
-T.rocks(5, 12, 6, 13)
-F.finish()
+
+L.begin("001")
+-- Rain: the ground is painted wet and green.
+T.season("rain")
+L.home(8, 11)
+L.worker(11, 12, "worker0")
+L.worker(10, 9, "worker1")
+L.figure("cHero", "hero", 12, 10, "hero")
+L.house(13, 13, "house0")
+L.house(9, 15, "house1")
+L.house(13, 16, "house2")
+L.tower(12, 7, "tower0")
+
+-- The home bank: the trees and fields.
+L.field(15, 10, "field0")
+L.field(15, 12, "field1", "field01")
+L.field(10, 7, "field2")
+L.tree(10, 5, "tree0", "tree00_0")
+L.tree(12, 4, "tree1", "tree01_0")
+L.tree(14, 5, "tree2", "tree00_3")
+L.tree(5, 13, "tree3", "tree01_2")
+L.tree(7, 15, "tree4")
+L.tree(6, 11, "tree5", "tree01_0")
+L.tree(15, 7, "tree6", "tree00_3")
+L.tree(11, 17, "tree7", "tree01_2")
+L.tree(15, 15, "tree8")
+L.tree(11, 5, "tree9", "tree01_0")
+
+-- The brook along column 17; its bridge leads to the gold and the second tower.
+T.brook(17, 0, 17, 24)
+L.barrier("bridge00", 17, 10, "bridge0")
+L.nugget(22, 8, "nugget0")
+L.nugget(23, 11, "nugget1")
+L.nugget(25, 6, "nugget2")
+L.tower(22, 14, "tower1")
+-- Skeletons come one at a time from beyond the gold.
+L.camp("skeleton", 26, 10, "skeleton_camp", 5, 3)
+T.pond(19, 16, 21, 18)
+T.rocks(22, 4, 23, 5)
+L.finish()

@@ -1,25 +1,48 @@
--- Level "005": the rainy season. Seven workers, 200 food and 200 money. A goblin
--- camp and a witch camp stay quiet at first; at 100 s the level's script halves
--- their intervals and lets four more walkers out (four frozen workers at once earn
--- "achieve_ice_block"). Wells give mana (300 earn "achieve_mana").
--- Compile: level_tool compile --terrain data/level/terrain/level005.lua
---            data/level/src/level005.lua data/level/level005.lvl
--- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
+-- Level "005": the rainy season. Seven workers, 200 food and 200 money: the home
+-- and its four house sites stand east of a brook among the trees; the fields,
+-- the wells (300 mana earn "achieve_mana") and the gold lie west of it, over a
+-- bridge to mend. A goblin camp by the gold and a witch camp by the fields stay
+-- quiet at first; at 100 s the level's script halves their intervals and lets
+-- four more walkers out (four frozen workers at once earn "achieve_ice_block").
+-- Compile: level_tool compile data/level/src/level005.lua data/level/level005.lvl
 local L = require("level_lib")
-local F = require("level_farm")
-
-F.begin("005")
--- Rain: the ground is painted wet and green.
-require("level_terrain").season("rain")
-F.scenery({ "simple=tree01_0", "simple=stump00", "simple=stone00" })
-F.workers(3)
-F.houses(4)
-F.sources({ { "field", 5 }, { "nugget", 4 }, { "well", 2 }, { "tree", 10 } })
-L.well(9, 9, "well_west")
-L.camp("goblin_money", 22, 15, "goblin_camp", 60, 0)
-L.camp("witch", 6, 17, "witch_camp", 80, 0)
--- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
 local T = require("level_terrain")
-T.pond(16, 17, 18, 19)
-T.rocks(5, 12, 6, 13)
-F.finish()
+
+L.begin("005")
+-- Rain: the ground is painted wet and green.
+T.season("rain")
+L.home(22, 9)
+L.worker(24, 11, "worker0")
+L.worker(21, 11, "worker1")
+L.worker(25, 10, "worker2")
+L.house(19, 12, "house0")
+L.house(19, 5, "house1")
+L.house(22, 5, "house2")
+L.house(18, 8, "house3")
+local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
+local trees = { { 22, 12 }, { 24, 12 }, { 17, 11 }, { 20, 10 }, { 26, 8 }, { 24, 6 }, { 17, 14 }, { 18, 4 },
+                { 17, 3 }, { 13, 4 }, { 21, 14 }, { 20, 14 }, { 25, 7 } }
+for i, cell in ipairs(trees) do
+  L.tree(cell[1], cell[2], "tree" .. (i - 1), sprites[(i - 1) % #sprites + 1])
+end
+
+-- The brook along column 16 and its bridge.
+T.brook(16, 0, 16, 24)
+L.barrier("bridge00", 16, 10, "bridge0")
+L.field(12, 10, "field0")
+L.field(14, 11, "field1", "field01")
+L.field(10, 9, "field2")
+L.field(13, 8, "field3", "field01")
+-- One field by the home feeds the fellers before the bridge is mended.
+L.field(23, 13, "field4")
+L.well(8, 13, "well0")
+L.well(11, 15, "well1")
+L.well(6, 12, "well_west")
+L.nugget(9, 16, "nugget0")
+L.nugget(12, 17, "nugget1")
+L.nugget(14, 15, "nugget2")
+L.nugget(15, 17, "nugget3")
+L.camp("goblin_money", 5, 16, "goblin_camp", 60, 0)
+L.camp("witch", 10, 4, "witch_camp", 80, 0)
+T.pond(19, 18, 20, 19)
+L.finish()

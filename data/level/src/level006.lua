@@ -1,24 +1,44 @@
--- Level "006": the trader's nights. Seven workers and 200 money. Three witch camps
+-- Level "006": the trader's nights. Seven workers and 200 money: the home stands
+-- in the north with its house sites, fields and trees; a brook crosses the level
+-- south of it, and the gold lies beyond its bridge. Three witch camps
 -- "base_enemy0".."base_enemy2" sleep by day and wake at night (the level's night
--- script sets their pace); the hero hunts the witches (15 earn "achieve_witch").
--- Compile: level_tool compile --terrain data/level/terrain/level006.lua
---            data/level/src/level006.lua data/level/level006.lvl
--- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
+-- script sets their pace), the first by the farm, the second by the gold; the
+-- hero hunts the witches (15 earn "achieve_witch").
+-- Compile: level_tool compile data/level/src/level006.lua data/level/level006.lvl
 local L = require("level_lib")
-local F = require("level_farm")
-
-F.begin("006")
-F.scenery({ "simple=stone_big00", "simple=tree01_2" })
-F.workers(3)
-L.figure("cHero", "hero", 12, 10, "hero")
-F.houses(4)
-F.sources({ { "nugget", 4 }, { "field", 4 }, { "tree", 10 } })
--- The night script multiplies these intervals by 7 or 8.
-L.camp("witch", 6, 17, "base_enemy0", 2, 0)
-L.camp("witch", 22, 15, "base_enemy1", 2, 0)
-L.camp("witch", 27, 7, "base_enemy2", 2, 0)
--- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
 local T = require("level_terrain")
-T.pond(16, 18, 18, 19)
-T.rocks(5, 12, 6, 13)
-F.finish()
+
+L.begin("006")
+L.home(12, 15)
+L.worker(14, 11, "worker0")
+L.worker(10, 14, "worker1")
+L.worker(12, 13, "worker2")
+L.figure("cHero", "hero", 16, 14, "hero")
+L.house(8, 13, "house0")
+L.house(15, 12, "house1")
+L.house(10, 11, "house2")
+L.house(18, 14, "house3")
+L.field(6, 12, "field0")
+L.field(17, 11, "field1", "field01")
+local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
+local trees = { { 5, 14 }, { 7, 16 }, { 9, 17 }, { 11, 18 }, { 13, 18 }, { 15, 17 }, { 20, 12 }, { 22, 11 },
+                { 21, 13 }, { 19, 10 }, { 23, 12 }, { 8, 10 }, { 19, 12 }, { 4, 14 } }
+for i, cell in ipairs(trees) do
+  L.tree(cell[1], cell[2], "tree" .. (i - 1), sprites[(i - 1) % #sprites + 1])
+end
+
+-- The brook along row 9 and its bridge; the gold beyond it.
+T.brook(0, 9, 30, 9)
+L.barrier("bridge00", 13, 9, "bridge0")
+L.field(11, 6, "field2")
+L.field(13, 5, "field3", "field01")
+L.nugget(18, 6, "nugget0")
+L.nugget(21, 7, "nugget1")
+L.nugget(23, 5, "nugget2")
+L.nugget(16, 4, "nugget3")
+-- The night script multiplies these intervals by 7 or 8.
+L.camp("witch", 4, 16, "base_enemy0", 2, 0)
+L.camp("witch", 25, 7, "base_enemy1", 2, 0)
+L.camp("witch", 12, 2, "base_enemy2", 2, 0)
+T.rocks(7, 6, 8, 7)
+L.finish()

@@ -1,29 +1,51 @@
--- Level "009": the dark altar. Six workers: four house sites, "house0" of them may
--- be raised a level. The enemy altar "altar_enemy0" slowly charges a spell that
--- kills every worker; its period outlasts the level's time limit, so a player who
--- builds in time wins. The wife can cast "spell_freeze_water" at "altar0" to
--- freeze the lake; "bell0" calls the workers (left unrung: "achieve_bell").
--- Compile: level_tool compile --terrain data/level/terrain/level009.lua
---            data/level/src/level009.lua data/level/level009.lvl
--- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
+-- Level "009": the dark altar. Six workers: the home stands north of a brook with
+-- a house site, the trees and the altar "altar0", whose "spell_freeze_water"
+-- the wife casts to freeze the lake "lake0" in the brook: the short way south to
+-- the fields, the wells and three more house sites ("house0" of them may be raised a
+-- level). The other way is the far western bridge, mended with wood. The enemy altar
+-- "altar_enemy0" slowly charges a spell that kills every worker; its period
+-- outlasts the level's time limit, so a player who builds in time wins. "bell0"
+-- calls the workers (left unrung: "achieve_bell").
+-- Compile: level_tool compile data/level/src/level009.lua data/level/level009.lvl
 local L = require("level_lib")
-local F = require("level_farm")
-
-F.begin("009")
--- Rain: the ground is painted wet and green.
-require("level_terrain").season("rain")
-F.scenery({ "simple=tree01_0", "simple=stump00", "simple=stone00" })
-F.workers(2)
-L.figure("cWife", "wife", 12, 8, "wife")
-F.houses(4, 1, { "house0", "house1", "house2", "house3" })
-L.altar("spell_freeze_water", 9, 8, "altar0")
-L.lake(23, 8, "lake0")
-L.bell(11, 18, "bell0")
--- The time limit is 510 s: the altar never charges within a level's play.
-L.enemy_altar("enemy_spell_kill_workers", 900, 9, 17, "altar_enemy0")
-F.sources({ { "field", 4 }, { "well", 2 }, { "tree", 12 } })
--- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
 local T = require("level_terrain")
-T.pond(16, 17, 18, 19)
-T.rocks(5, 12, 6, 13)
-F.finish()
+
+L.begin("009")
+-- Rain: the ground is painted wet and green.
+T.season("rain")
+L.home(19, 14)
+L.worker(22, 14, "worker0")
+L.worker(17, 12, "worker1")
+L.figure("cWife", "wife", 18, 11, "wife")
+L.house(12, 6, "house0", 1)
+L.house(19, 8, "house1", 1)
+L.house(10, 15, "house2", 1)
+L.house(18, 5, "house3", 1)
+L.altar("spell_freeze_water", 15, 15, "altar0")
+L.bell(11, 13, "bell0")
+-- The time limit is 510 s: the altar never charges within a level's play.
+L.enemy_altar("enemy_spell_kill_workers", 900, 7, 12, "altar_enemy0")
+local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
+-- Half the wood stands by the home, half beyond the brook.
+local trees = { { 6, 15 }, { 8, 16 }, { 12, 17 }, { 14, 18 }, { 7, 11 }, { 9, 12 }, { 10, 7 }, { 14, 2 },
+                { 22, 5 }, { 24, 7 }, { 17, 8 }, { 13, 8 } }
+for i, cell in ipairs(trees) do
+  L.tree(cell[1], cell[2], "tree" .. (i - 1), sprites[(i - 1) % #sprites + 1])
+end
+
+-- The brook along row 10; the lake fills its middle, the bridge lies far east.
+L.lake(14, 10, "lake0")
+T.brook(0, 10, 12, 10)
+T.brook(16, 10, 30, 10)
+L.barrier("bridge00", 6, 10, "bridge0")
+L.field(15, 7, "field0")
+L.field(21, 7, "field1", "field01")
+L.field(23, 8, "field2")
+L.field(9, 8, "field3", "field01")
+-- Two fields by the home feed the fellers.
+L.field(22, 12, "field4")
+L.field(16, 13, "field5", "field01")
+L.well(16, 3, "well0")
+L.well(11, 4, "well1")
+T.rocks(20, 3, 21, 4)
+L.finish()

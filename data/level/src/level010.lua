@@ -1,27 +1,53 @@
--- Level "010": the winter store. Seven workers with food to spare: five house
--- sites and trees. Six stones lie about the farm ("stone0" first); clearing them
--- costs money from the nuggets (all six: "achieve_stone_barrier").
--- Compile: level_tool compile --terrain data/level/terrain/level010.lua
---            data/level/src/level010.lua data/level/level010.lvl
--- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
+-- Level "010": the winter store. Seven workers with food to spare: the home stands
+-- in the west with the gold and a few trees; two rock walls cross the level north
+-- to south, each with three stones in its gaps ("stone0" first). Clearing a stone
+-- costs money from the nuggets (all six: "achieve_stone_barrier"); the wood and
+-- three of the five house sites lie beyond the walls.
+-- Compile: level_tool compile data/level/src/level010.lua data/level/level010.lvl
 local L = require("level_lib")
-local F = require("level_farm")
-
-F.begin("010")
--- Snow: the ground is painted under snow.
-require("level_terrain").season("snow")
-F.scenery({ "simple=stone_big00", "simple=tree01_2" })
-F.workers(2)
-F.houses(5)
-L.barrier("stone00", 9, 9, "stone0")
-L.barrier("stone00", 11, 10, "stone1")
-L.barrier("stone00", 10, 8, "stone2")
-L.barrier("stone00", 22, 7, "stone3")
-L.barrier("stone00", 24, 9, "stone4")
-L.barrier("stone00", 25, 6, "stone5")
-F.sources({ { "nugget", 5 }, { "tree", 14 } })
--- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
 local T = require("level_terrain")
-T.pond(16, 18, 18, 19)
-T.rocks(5, 12, 6, 13)
-F.finish()
+
+L.begin("010")
+-- Snow: the ground is painted under snow.
+T.season("snow")
+L.home(9, 12)
+L.worker(12, 12, "worker0")
+L.worker(8, 10, "worker1")
+L.house(11, 15, "house0")
+L.house(12, 8, "house1")
+L.nugget(6, 12, "nugget0")
+L.nugget(13, 11, "nugget1")
+L.nugget(10, 9, "nugget2")
+L.nugget(12, 5, "nugget3")
+L.nugget(9, 7, "nugget4")
+L.tree(6, 14, "tree0", "tree00_0")
+L.tree(13, 16, "tree1", "tree01_0")
+L.tree(14, 9, "tree2", "tree00_3")
+
+-- The first wall along column 15.
+T.wall(15, 0, 15, 24)
+L.barrier("stone00", 15, 12, "stone0")
+L.barrier("stone00", 15, 6, "stone1")
+L.barrier("stone00", 15, 16, "stone2")
+L.house(18, 13, "house2")
+L.house(18, 7, "house3")
+L.tree(17, 10, "tree3", "tree01_2")
+L.tree(19, 10, "tree4")
+L.tree(20, 9, "tree5", "tree01_0")
+L.tree(20, 12, "tree6", "tree00_3")
+L.tree(16, 4, "tree7", "tree01_2")
+L.tree(19, 4, "tree8")
+
+-- The second wall along column 21.
+T.wall(21, 0, 21, 24)
+L.barrier("stone00", 21, 10, "stone3")
+L.barrier("stone00", 21, 15, "stone4")
+L.barrier("stone00", 21, 5, "stone5")
+L.house(24, 8, "house4")
+L.tree(23, 11, "tree9", "tree01_0")
+L.tree(23, 13, "tree10", "tree00_3")
+L.tree(25, 6, "tree11", "tree01_2")
+L.tree(24, 12, "tree12")
+L.tree(22, 6, "tree13", "tree01_0")
+T.pond(6, 16, 7, 18)
+L.finish()

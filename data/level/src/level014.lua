@@ -1,18 +1,35 @@
--- Level "014": the wells. Seven workers and 200 mana, with food to spare: five
--- house sites, wells and the trees (felling every one: "achieve_wood"; seven
--- workers within a minute: "achieve_fast_find").
--- Compile: level_tool compile --terrain data/level/terrain/level014.lua
---            data/level/src/level014.lua data/level/level014.lvl
--- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
-local F = require("level_farm")
-
-F.begin("014")
-F.scenery({ "simple=stone_big00", "simple=tree01_2" })
-F.workers(2)
-F.houses(5)
-F.sources({ { "well", 3 }, { "tree", 14 } })
--- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+-- Level "014": the wells. Seven workers and 200 mana, with food to spare: the home
+-- stands in the east with its five house sites spread west of it; the wood lies in
+-- the middle and the wells in the far south-west, past the southern end of a
+-- brook (felling every tree: "achieve_wood"; seven workers within a minute:
+-- "achieve_fast_find").
+-- Compile: level_tool compile data/level/src/level014.lua data/level/level014.lvl
+local L = require("level_lib")
 local T = require("level_terrain")
-T.pond(16, 18, 18, 19)
-T.rocks(5, 12, 6, 13)
-F.finish()
+
+L.begin("014")
+L.home(23, 11)
+L.worker(21, 12, "worker0")
+L.worker(26, 9, "worker1")
+L.house(20, 8, "house0")
+L.house(19, 12, "house1")
+L.house(16, 15, "house2")
+L.house(15, 9, "house3")
+L.house(12, 12, "house4")
+L.well(11, 4, "well0")
+L.well(13, 3, "well1")
+L.well(15, 4, "well2")
+-- The brook along row 7 from the west rim to column 14: the wells lie beyond its end.
+T.brook(0, 7, 14, 7)
+local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
+local count = 0
+for _, y in ipairs({ 11, 9, 13, 15, 17 }) do
+  for x = 6, 16, 2 do
+    if count < 14 and L.is_free(x, y) and L.is_clear_of_hud(x, y) then
+      L.tree(x, y, "tree" .. count, sprites[count % #sprites + 1])
+      count = count + 1
+    end
+  end
+end
+T.pond(22, 4, 23, 5)
+L.finish()
