@@ -46,51 +46,10 @@ scene("comics", {
   gradient{ x = 0, y = 0, w = 1024, h = 768, from = "#3a2a20", to = "#1a120c" },
   speckle{ x = 0, y = 0, w = 1024, h = 768, count = 80, size = 2, color = "#ffffff10", seed = 41 },
 })
--- Level "000" has two brooks on path-grid columns 11 and 20 (blocked ground the
--- bridges cross) and a rock wall on column 8 with a gap for the log; the points
--- trace those cells' edges on the picture (y down).
-local function brooks000()
-  local ops = {}
-  for _, strip in ipairs({ { -164, 810, -117, 823, 867, -162, 821, -174 }, { 254, 922, 300, 934, 1284, -50, 1238, -62 } }) do
-    ops[#ops + 1] = poly{ points = strip, fill = "#4a90d8", outline = "#2a5a98", width = 4 }
-    ops[#ops + 1] = poly{ points = { strip[1] + 12, strip[2], strip[3] - 12, strip[4], strip[5] - 12, strip[6],
-                                     strip[7] + 12, strip[8] }, fill = "#7ab8f0" }
-  end
-  for _, rock in ipairs({ { 9, 491 }, { 43, 457 }, { 77, 423 }, { 111, 389 }, { 145, 355 }, { 179, 321 },
-                          { 213, 287 }, { 281, 219 }, { 314, 185 }, { 348, 151 }, { 382, 117 }, { 416, 83 },
-                          { 450, 49 }, { 484, 16 } }) do
-    ops[#ops + 1] = ellipse{ cx = rock[1], cy = rock[2], rx = 28, ry = 20, fill = palette.stone, outline = "#5a6068",
-                             width = 3 }
-  end
-  return ops
-end
-scene("000", join(hills("#7ab0e8", "#e0f0ff", "#7cbf4a", "#9ad06a", 51), {
-  speckle{ x = 0, y = 520, w = 1024, h = 248, count = 160, size = 3, color = "#5a9a3080", seed = 52 },
-  ellipse{ cx = 512, cy = 640, rx = 380, ry = 60, fill = "#c8a870" },
-}, brooks000()))
-
--- The play levels "001".."039": placeholder ground, a colour of its own per level
--- (the hue turns with the level number) with the number painted faintly in the
--- middle, so a tester sees at once which level is on screen.
-local function hex(r, g, b)
-  local function byte(v) return math.max(0, math.min(255, math.floor(v * 255 + 0.5))) end
-  return string.format("#%02x%02x%02x", byte(r), byte(g), byte(b))
-end
-local function hsv(h, s, v)
-  local i = math.floor(h * 6) % 6
-  local f = h * 6 - math.floor(h * 6)
-  local p, q, t = v * (1 - s), v * (1 - f * s), v * (1 - (1 - f) * s)
-  local rgb = ({ { v, t, p }, { q, v, p }, { p, v, t }, { p, q, v }, { t, p, v }, { v, p, q } })[i + 1]
-  return hex(rgb[1], rgb[2], rgb[3])
-end
-for n = 1, 39 do
+-- The play levels "000".."039": each painted from its ground as the level's source
+-- describes it (data/level/terrain/levelNNN.lua, see art_terrain.lua).
+include("art_terrain.lua")
+for n = 0, 39 do
   local name = string.format("%03d", n)
-  -- Hues step by the golden ratio, so neighbouring levels never look alike.
-  local hue = (0.23 + n * 0.618034) % 1
-  scene(name, {
-    gradient{ x = 0, y = 0, w = 1024, h = 768, from = hsv(hue, 0.35, 0.72), to = hsv(hue, 0.45, 0.52) },
-    speckle{ x = 0, y = 0, w = 1024, h = 768, count = 260, size = 3, color = "#00000016", seed = 100 + n },
-    speckle{ x = 0, y = 0, w = 1024, h = 768, count = 140, size = 2, color = "#ffffff14", seed = 200 + n },
-    label{ x = 512, y = 384, text = name, scale = 16, align = "center", valign = "middle", color = "#ffffff30" },
-  })
+  scene(name, terrain_scene(name, n))
 end

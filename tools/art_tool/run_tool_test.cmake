@@ -1,6 +1,7 @@
 # Test driver (cmake -P): runs the art tool on the manifest into a scratch folder,
 # checks that it succeeds and writes the pictures the game looks for, and that
-# every description script it writes matches the committed one in data/texture.
+# every description script it writes matches the committed one in data/texture, and
+# so does every scene background it paints.
 file(REMOVE_RECURSE ${OUTPUT})
 execute_process(COMMAND ${TOOL} ${MANIFEST} ${OUTPUT} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
@@ -30,5 +31,15 @@ foreach(script ${scripts})
   file(READ ${committed}/${script} kept)
   if(NOT made STREQUAL kept)
     message(FATAL_ERROR "data/texture/${script} is out of date: run art_tool into data/texture")
+  endif()
+endforeach()
+# The scene backgrounds are painted from the levels' ground descriptions: a changed
+# level or painter must come with its pictures.
+file(GLOB backs RELATIVE ${OUTPUT} ${OUTPUT}/back/*.png)
+foreach(picture ${backs})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUTPUT}/${picture} ${committed}/${picture}
+    RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "data/texture/${picture} is out of date: run art_tool into data/texture")
   endif()
 endforeach()

@@ -176,6 +176,21 @@ int GridCall(lua_State* state)
     return 0;
 }
 
+int TerrainCall(lua_State* state)
+{
+    luaL_checktype(state, 1, LUA_TTABLE);
+    LevelSource* source = SourceOf(state);
+    if (source->hasTerrain) return luaL_error(state, "a level has one terrain");
+    lua_getfield(state, 1, "text");
+    if (lua_type(state, -1) != LUA_TSTRING) return luaL_error(state, "terrain needs its description as text");
+    size_t length = 0;
+    const char* text = lua_tolstring(state, -1, &length);
+    source->terrain.assign(text, length);
+    lua_pop(state, 1);
+    source->hasTerrain = true;
+    return 0;
+}
+
 // The path grid of the game's levels: the skewed axes fitted to the level area.
 GridGeometry GameGrid()
 {
@@ -257,6 +272,7 @@ bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& 
     Register(state.get(), source, "level", &LevelCall);
     Register(state.get(), source, "object", &ObjectCall);
     Register(state.get(), source, "grid", &GridCall);
+    Register(state.get(), source, "terrain", &TerrainCall);
     lua_register(state.get(), "cell_centre", &CellCentreCall);
     lua_register(state.get(), "point_to_cell", &PointToCellCall);
     if (luaL_loadfile(state.get(), path.c_str()) != 0 || lua_pcall(state.get(), 0, 0, 0) != 0) {

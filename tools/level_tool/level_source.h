@@ -8,7 +8,10 @@
 // Every object field but type may be left out (layer then is the class's own). The
 // grid, at most one, is the path grid of a playable level: width * height stored
 // terrain costs column by column (x outer, y inner from the bottom row), and as
-// many extra words when given (else 0).
+// many extra words when given (else 0). A play level's library also hands over
+//   terrain { text = "return { ... }" }
+// once: the description of its ground that the art tool paints (a Lua chunk the
+// tool writes as it is, see tools/levels/level_terrain.lua).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -44,6 +47,8 @@ struct LevelSource {
     std::vector<SourceObject> objects;
     bool hasGrid = false;
     SourceGrid grid;
+    bool hasTerrain = false;
+    std::string terrain;
 };
 
 // Runs the script. False with a message when it fails or names an unknown class.

@@ -1,8 +1,11 @@
 // level_tool: compiles level sources into level files and dumps level files back.
-//   level_tool compile [--lib FOLDER] SOURCE.lua OUT.lvl
+//   level_tool compile [--lib FOLDER] [--terrain OUT.lua] SOURCE.lua OUT.lvl
 //   level_tool dump LEVEL.lvl OUT.lua
 // A source may `require` modules beside it, in the --lib folder and in the source
-// tree's tools/levels/ (the shared level library).
+// tree's tools/levels/ (the shared level library). --terrain writes the ground
+// description a play level's library hands over (data/level/terrain/NAME.lua, what
+// the art tool paints the level's background from); a source without one writes
+// no file.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -22,12 +25,13 @@ namespace {
 
 int Usage()
 {
-    std::cerr << "usage: level_tool compile [--lib FOLDER] SOURCE.lua OUT.lvl\n"
+    std::cerr << "usage: level_tool compile [--lib FOLDER] [--terrain OUT.lua] SOURCE.lua OUT.lvl\n"
                  "       level_tool dump LEVEL.lvl OUT.lua\n";
     return 2;
 }
 
-int Compile(const std::string& sourcePath, const std::string& outPath, const std::vector<std::string>& libraryFolders)
+int Compile(const std::string& sourcePath, const std::string& outPath, const std::vector<std::string>& libraryFolders,
+            const std::string& terrainPath)
 {
     LevelSource source;
     std::string error;
@@ -47,6 +51,14 @@ int Compile(const std::string& sourcePath, const std::string& outPath, const std
     if (stream.SaveToFile(outPath) != 0) {
         std::cerr << outPath << ": cannot write\n";
         return 1;
+    }
+    if (!terrainPath.empty() && source.hasTerrain) {
+        std::ofstream out(terrainPath, std::ios::binary | std::ios::trunc);
+        out << source.terrain;
+        if (!out) {
+            std::cerr << terrainPath << ": cannot write\n";
+            return 1;
+        }
     }
     return 0;
 }
@@ -84,12 +96,17 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     std::vector<std::string> libraryFolders;
+    std::string terrainPath;
     for (size_t i = 0; i + 1 < arguments.size();) {
-        if (arguments[i] != "--lib") {
+        if (arguments[i] != "--lib" && arguments[i] != "--terrain") {
             ++i;
             continue;
         }
-        libraryFolders.push_back(arguments[i + 1]);
+        if (arguments[i] == "--lib") {
+            libraryFolders.push_back(arguments[i + 1]);
+        } else {
+            terrainPath = arguments[i + 1];
+        }
         arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i), arguments.begin() + static_cast<std::ptrdiff_t>(i) + 2);
     }
 #ifdef KELVARA_LEVEL_LIBRARY
@@ -99,7 +116,7 @@ int main(int argc, char** argv)
     // Scenes hold map points, tiles and comic pages as well as the built-in types.
     RegisterFrameworkObjectTypes();
     const std::string& command = arguments[0];
-    if (command == "compile") return Compile(arguments[1], arguments[2], libraryFolders);
+    if (command == "compile") return Compile(arguments[1], arguments[2], libraryFolders, terrainPath);
     if (command == "dump") return Dump(arguments[1], arguments[2]);
     return Usage();
 }

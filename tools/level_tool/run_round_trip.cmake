@@ -1,13 +1,22 @@
 # Compiles SOURCE (its `require`s found in LIB, the shared level library), compares it with the committed LEVEL, dumps it back to Lua,
-# compiles the dump and compares again.
+# compiles the dump and compares again. With TERRAIN, the ground description the source hands over must be that
+# committed file too (and a source that hands over none must have none committed).
 file(MAKE_DIRECTORY ${WORK})
-execute_process(COMMAND ${TOOL} compile --lib ${LIB} ${SOURCE} ${WORK}/first.lvl RESULT_VARIABLE result)
+file(REMOVE ${WORK}/terrain.lua)
+execute_process(COMMAND ${TOOL} compile --lib ${LIB} --terrain ${WORK}/terrain.lua ${SOURCE} ${WORK}/first.lvl
+  RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "compile failed: ${result}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/first.lvl ${LEVEL} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${LEVEL} is not what ${SOURCE} compiles to; run the level tool")
+endif()
+if(DEFINED TERRAIN AND (EXISTS ${WORK}/terrain.lua OR EXISTS ${TERRAIN}))
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/terrain.lua ${TERRAIN} RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${TERRAIN} is not the terrain ${SOURCE} describes; run the level tool with --terrain")
+  endif()
 endif()
 execute_process(COMMAND ${TOOL} dump ${WORK}/first.lvl ${WORK}/dump.lua RESULT_VARIABLE result)
 if(NOT result EQUAL 0)

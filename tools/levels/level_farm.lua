@@ -185,8 +185,10 @@ local kSceneryCells = { { 3, 15 }, { 2, 14 }, { 17, 21 }, { 16, 22 }, { 15, 1 },
 
 function F.scenery(sprites)
   for i, cell in ipairs(kSceneryCells) do
-    L.decor(sprites[(i - 1) % #sprites + 1], cell[1], cell[2], "")
-    L.block_cell(cell[1], cell[2])
+    local sprite = sprites[(i - 1) % #sprites + 1]
+    L.decor(sprite, cell[1], cell[2], "")
+    -- The background shows the blocked cell as what the decoration is.
+    L.block_cell(cell[1], cell[2], sprite:find("stone") and "rock" or "woods")
   end
 end
 

@@ -60,13 +60,19 @@
 --   L.way_point(cx, cy, name)          a way point of the bandits' and skeleton
 --                                      wizards' round (in the order placed)
 --   L.bell(cx, cy, name), L.bonfire(cx, cy, name), L.lake(cx, cy, name)
---   L.area(x0, y0, x1, y1, cost)       the cost of the cells x0..x1, y0..y1 (0 walkable,
+--   L.area(x0, y0, x1, y1, cost, kind) the cost of the cells x0..x1, y0..y1 (0 walkable,
 --                                      -1 blocked, 0.7 or 10 slow ground)
---   L.block(x0, y0, x1, y1)            L.area with -1
---   L.block_cell(cx, cy), L.free_cell(cx, cy)
---   L.block_line(x0, y0, x1, y1)       -1 on the cells of a straight cell line (a
+--   L.block(x0, y0, x1, y1, kind)      L.area with -1
+--   L.block_cell(cx, cy, kind), L.free_cell(cx, cy)
+--   L.block_line(x0, y0, x1, y1, kind) -1 on the cells of a straight cell line (a
 --                                      river, a cliff); diagonal steps are doubled so
 --                                      the line cannot be slipped through
+--                                      Every blocked cell is ground the background
+--                                      shows as an obstacle: kind is "water", "rock"
+--                                      or "woods" ("rock" when left out); see
+--                                      level_terrain.lua, which paints them
+--   L.kind(cx, cy) -> kind or nil      what blocks the cell (nil: walkable)
+--   L.placed() -> list                 the entries placed so far, in order
 --   L.footprint(entry) -> x0, y0, x1, y1         the cells an object's zone covers
 --   L.is_free(cx, cy) -> bool          inside the level area, walkable so far and on
 --                                      no placed object's footprint
@@ -74,7 +80,10 @@
 --                                      and away from the HUD's task panel (top right)
 --                                      and menu button (bottom right): a clickable
 --                                      object may stand there
---   L.finish()                         writes the grid tail (31 x 25, x outer, y inner):
+--   L.finish()                         hands the ground to the terrain module (which
+--                                      may add the woods along the top edge and checks
+--                                      that the home reaches every object), then
+--                                      writes the grid tail (31 x 25, x outer, y inner):
 --                                      cells outside the level area -1, object
 --                                      footprints walkable; stops with an error when
 --                                      two objects (decor aside) share a cell or one
@@ -104,7 +113,7 @@ local kPrisonClass = "cPrison"
 local state
 
 function M.begin(name)
-  state = { name = name, nextId = 1, cells = {}, placed = {} }
+  state = { name = name, nextId = 1, cells = {}, kinds = {}, placed = {} }
   for x = 0, M.WIDTH - 1 do
     for y = 0, M.HEIGHT - 1 do
       state.cells[x * M.HEIGHT + y + 1] = M.inside(x, y) and 0 or -1
@@ -308,47 +317,68 @@ function M.lake(cx, cy, name)
   return M.place({ type = "cLake", name = name or "", sprite = "lake00" }, cx, cy)
 end
 
-local function setCell(cx, cy, cost)
+M.KINDS = { water = true, rock = true, woods = true }
+M.DEFAULT_KIND = "rock"
+
+-- A blocked cell always says what blocks it, so the background can show it: the
+-- grid never blocks ground the picture draws as open.
+local function setCell(cx, cy, cost, kind)
   if cx < 0 or cy < 0 or cx >= M.WIDTH or cy >= M.HEIGHT then return end
   -- Ground outside the level area stays blocked whatever a level asks.
   if not M.inside(cx, cy) then return end
-  state.cells[cx * M.HEIGHT + cy + 1] = cost
+  if kind ~= nil and not M.KINDS[kind] then error("unknown terrain kind '" .. tostring(kind) .. "'", 0) end
+  local index = cx * M.HEIGHT + cy + 1
+  state.cells[index] = cost
+  state.kinds[index] = cost < 0 and (kind or M.DEFAULT_KIND) or nil
 end
 
-function M.area(x0, y0, x1, y1, cost)
+function M.area(x0, y0, x1, y1, cost, kind)
   for x = math.min(x0, x1), math.max(x0, x1) do
-    for y = math.min(y0, y1), math.max(y0, y1) do setCell(x, y, cost) end
+    for y = math.min(y0, y1), math.max(y0, y1) do setCell(x, y, cost, kind) end
   end
 end
 
-function M.block(x0, y0, x1, y1)
-  M.area(x0, y0, x1, y1, -1)
+function M.block(x0, y0, x1, y1, kind)
+  M.area(x0, y0, x1, y1, -1, kind)
 end
 
-function M.block_cell(cx, cy)
-  setCell(cx, cy, -1)
+function M.block_cell(cx, cy, kind)
+  setCell(cx, cy, -1, kind)
 end
 
 function M.free_cell(cx, cy)
   setCell(cx, cy, 0)
 end
 
-function M.block_line(x0, y0, x1, y1)
+function M.block_line(x0, y0, x1, y1, kind)
   local steps = math.max(math.abs(x1 - x0), math.abs(y1 - y0))
   local lastX, lastY = x0, y0
-  setCell(x0, y0, -1)
+  setCell(x0, y0, -1, kind)
   for i = 1, steps do
     local x = x0 + math.floor((x1 - x0) * i / steps + 0.5)
     local y = y0 + math.floor((y1 - y0) * i / steps + 0.5)
     -- A diagonal step would leave a corner open to a walker cutting across it.
-    if x ~= lastX and y ~= lastY then setCell(x, lastY, -1) end
-    setCell(x, y, -1)
+    if x ~= lastX and y ~= lastY then setCell(x, lastY, -1, kind) end
+    setCell(x, y, -1, kind)
     lastX, lastY = x, y
   end
 end
 
 function M.cost(cx, cy)
   return state.cells[cx * M.HEIGHT + cy + 1]
+end
+
+function M.kind(cx, cy)
+  if cx < 0 or cy < 0 or cx >= M.WIDTH or cy >= M.HEIGHT then return nil end
+  return state.kinds[cx * M.HEIGHT + cy + 1]
+end
+
+function M.placed()
+  return state.placed
+end
+
+function M.level_name()
+  return state and state.name
 end
 
 -- A level laid out by hand easily puts two objects on one cell; the tool stops
@@ -379,15 +409,24 @@ end
 
 function M.finish()
   checkLayout()
+  -- Loaded here, not at the top: the terrain module builds on this one.
+  local terrain = require("level_terrain")
+  terrain.settle()
   -- Footprints stay walkable in the tail: the level start blocks them and the
   -- objects free them again (a cleared barrier, a repaired bridge, a frozen lake).
+  -- Their terrain kind stays for the picture: the water under a bridge.
   for _, entry in ipairs(state.placed) do
     if entry.type ~= "cNode" and entry.type ~= "cDecor" then
       local x0, y0, x1, y1 = M.footprint(entry)
-      M.area(x0, y0, x1, y1, 0)
+      for x = x0, x1 do
+        for y = y0, y1 do
+          if M.inside(x, y) then state.cells[x * M.HEIGHT + y + 1] = 0 end
+        end
+      end
     end
   end
   grid { width = M.WIDTH, height = M.HEIGHT, cells = state.cells }
+  terrain.hand_over()
 end
 
 return M

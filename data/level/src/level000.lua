@@ -5,6 +5,7 @@
 -- wife cast the altar's spell ("altar0"), then build "house0".
 -- Compile: level_tool compile data/level/src/level000.lua data/level/level000.lvl
 local L = require("level_lib")
+local T = require("level_terrain")
 
 L.begin("000")
 
@@ -36,7 +37,7 @@ L.field(hx + 4, hy + 1, "field1")
 -- The eastern brook runs along cell column 20 with "bridge0"; its far bank holds
 -- the fields and a gold nugget.
 local east = 20
-L.block_line(east, 0, east, 24)
+T.brook(east, 0, east, 24)
 L.barrier("bridge00", east, hy, "bridge0")
 L.field(east + 2, hy, "field0")
 L.field(east + 2, hy + 3, "field2", "field01")
@@ -47,9 +48,9 @@ L.nugget(east + 2, hy - 3, "nugget0")
 -- The western brook along column 11 with "bridge1"; beyond it a rock wall along
 -- column 8 with the log "barrier0" in its gap, and the altar behind it.
 local west, wall, row = 11, 8, hy + 4
-L.block_line(west, 0, west, 24)
+T.brook(west, 0, west, 24)
 L.barrier("bridge00", west, row, "bridge1")
-L.block_line(wall, 0, wall, 24)
+T.wall(wall, 0, wall, 24)
 L.barrier("log00", wall, row, "barrier0")
 L.altar("spell_fast_workers", wall - 3, row - 1, "altar0")
 L.tree(wall + 1, row + 2, "tree11")

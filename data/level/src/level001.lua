@@ -7,6 +7,8 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("001")
+-- Rain: the ground is painted wet and green.
+require("level_terrain").season("rain")
 F.scenery({ "simple=tree01_0", "simple=stump00", "simple=stone00" })
 F.workers(2)
 L.figure("cHero", "hero", 12, 10, "hero")
@@ -16,4 +18,8 @@ L.tower(23, 8, "tower1")
 F.sources({ { "nugget", 3 }, { "field", 3 }, { "tree", 10 } })
 -- Skeletons come one at a time, seldom enough for a plain farm to go on working.
 L.camp("skeleton", 6, 17, "skeleton_camp", 9, 2)
+-- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 17, 18, 19)
+T.rocks(5, 12, 6, 13)
 F.finish()

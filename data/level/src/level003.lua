@@ -14,4 +14,8 @@ F.houses(4)
 L.plant("mill00", 23, 8, "mill0", "1;0", { "food" })
 F.sources({ { "field", 5 }, { "nugget", 4 }, { "tree", 12 } })
 L.camp("goblin_money", 22, 15, "goblin_camp", 20, 2)
+-- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 17, 18, 19)
+T.rocks(5, 12, 6, 13)
 F.finish()

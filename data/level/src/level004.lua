@@ -13,4 +13,8 @@ F.houses(5)
 L.altar("spell_fast_workers", 9, 8, "altar0")
 F.sources({ { "field", 5 }, { "tree", 16 } })
 L.camp("goblin_wood", 22, 15, "goblin_camp", 25, 2)
+-- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 18, 18, 19)
+T.rocks(5, 12, 6, 13)
 F.finish()

@@ -15,4 +15,8 @@ F.sources({ { "nugget", 4 }, { "field", 4 }, { "tree", 10 } })
 L.camp("witch", 6, 17, "base_enemy0", 2, 0)
 L.camp("witch", 22, 15, "base_enemy1", 2, 0)
 L.camp("witch", 27, 7, "base_enemy2", 2, 0)
+-- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 18, 18, 19)
+T.rocks(5, 12, 6, 13)
 F.finish()

@@ -8,6 +8,8 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("008")
+-- Rain: the ground is painted wet and green.
+require("level_terrain").season("rain")
 F.scenery({ "simple=tree00_0", "simple=stone_big00" })
 F.workers(3)
 L.special_site("lighthouse00", 23, 8, "lighthouse0")
@@ -22,4 +24,7 @@ L.figure("cBandit", "bandit", 10, 19, "bandit0")
 L.figure("cBandit", "bandit", 11, 20, "bandit1")
 F.sources({ { "field", 5 }, { "tree", 12 } })
 F.forest(12)
+-- The ground: rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.rocks(5, 12, 6, 13)
 F.finish()

@@ -6,6 +6,8 @@ local L = require("level_lib")
 local F = require("level_farm")
 
 F.begin("010")
+-- Snow: the ground is painted under snow.
+require("level_terrain").season("snow")
 F.scenery({ "simple=stone_big00", "simple=tree01_2" })
 F.workers(2)
 F.houses(5)
@@ -16,4 +18,8 @@ L.barrier("stone00", 22, 7, "stone3")
 L.barrier("stone00", 24, 9, "stone4")
 L.barrier("stone00", 25, 6, "stone5")
 F.sources({ { "nugget", 5 }, { "tree", 14 } })
+-- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 18, 18, 19)
+T.rocks(5, 12, 6, 13)
 F.finish()

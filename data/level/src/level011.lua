@@ -11,4 +11,8 @@ F.workers(4)
 L.special_site("ruins00", 23, 8, "key_altar0")
 F.sources({ { "field", 8 }, { "nugget", 5 }, { "tree", 4 } })
 L.camp("goblin_money", 6, 17, "goblin_camp", 30, 1)
+-- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 17, 18, 19)
+T.rocks(5, 12, 6, 13)
 F.finish()

@@ -12,4 +12,7 @@ F.houses(6)
 F.sources({ { "field", 6 }, { "tree", 8 } })
 F.forest(26)
 L.camp("succub", 27, 7, "succub_camp", 20, 3)
+-- The ground: rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.rocks(5, 12, 6, 13)
 F.finish()

@@ -12,4 +12,8 @@ L.altar("spell_shield", 9, 8, "altar0")
 F.sources({ { "nugget", 8 }, { "well", 2 } })
 L.enemy_tower(6, 17, "tower_enemy0")
 L.enemy_tower(27, 7, "tower_enemy1")
+-- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 17, 18, 19)
+T.rocks(5, 12, 6, 13)
 F.finish()

@@ -9,4 +9,8 @@ F.workers(3)
 F.houses(5)
 F.sources({ { "field", 6 }, { "nugget", 6 }, { "tree", 4 } })
 F.fill("tree", 8)
+-- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 18, 18, 19)
+T.rocks(5, 12, 6, 13)
 F.finish()

@@ -38,4 +38,8 @@ scene:map({
   K = { type = "cTank", name = "tank0", sprite = "tank" },
   b = { type = "cBell", name = "bell0", sprite = "bell00" },
 })
+-- The ground: rocks in the southern corner and a rock by the south-eastern edge, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
+T.rocks(19, 3, 20, 4)
 scene:finish()

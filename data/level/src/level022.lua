@@ -8,6 +8,8 @@
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("022")
+-- Snow: the ground is painted under snow.
+require("level_terrain").season("snow")
 
 scene:map({
   "                               ",
@@ -40,4 +42,8 @@ scene:map({
   C = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "goblin_wood", "30;1", 22) end,
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 22) end,
 })
+-- The ground: a pond under the northern woods and a rock by the south-eastern edge, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 17, 18, 19)
+T.rocks(19, 3, 20, 4)
 scene:finish()

@@ -39,4 +39,8 @@ scene:map({
         data = { 0, 1, 2 }, size = { 2, 2 }, door = true },
   K = { type = "cTank", name = "tank0", sprite = "tank" },
 })
+-- The ground: a pond under the northern woods and rocks in the southern corner, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 17, 18, 19)
+T.rocks(13, 1, 14, 2)
 scene:finish()

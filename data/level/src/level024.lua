@@ -41,4 +41,8 @@ scene:map({
 for i, cell in ipairs({ { 13, 3 }, { 15, 2 }, { 19, 4 }, { 16, 5 } }) do
   scene:put({ type = "cWayPoint", cell = cell, name = "way" .. (i - 1) })
 end
+-- The ground: a pond under the northern woods and a copse on the western rim, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 17, 18, 19)
+T.woods(4, 15, 6, 16)
 scene:finish()

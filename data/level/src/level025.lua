@@ -8,6 +8,8 @@
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("025")
+-- Rain: the ground is painted wet and green.
+require("level_terrain").season("rain")
 
 scene:map({
   "                               ",
@@ -44,4 +46,7 @@ scene:map({
 for i, cell in ipairs({ { 20, 5 }, { 24, 5 }, { 25, 9 }, { 22, 12 }, { 20, 10 } }) do
   scene:put({ type = "cWayPoint", cell = cell, name = "way" .. (i - 1) })
 end
+-- The ground: rocks in the southern corner, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
 scene:finish()

@@ -34,4 +34,7 @@ scene:map({
   "             :                 ",
 }, {
 })
+-- The ground: rocks in the southern corner, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
 scene:finish()

@@ -9,6 +9,8 @@
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("028")
+-- Snow: the ground is painted under snow.
+require("level_terrain").season("snow")
 
 scene:map({
   "                               ",

@@ -38,4 +38,7 @@ scene:map({
   C = function(s, x, y) s:camp(x, y, "goblin_camp", "goblin_wood", "25;2", 29) end,
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 29) end,
 })
+-- The ground: rocks in the southern corner, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
 scene:finish()

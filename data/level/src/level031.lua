@@ -5,6 +5,8 @@
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("031")
+-- Rain: the ground is painted wet and green.
+require("level_terrain").season("rain")
 
 scene:map({
   "                               ",
@@ -35,4 +37,7 @@ scene:map({
 }, {
   L = { type = "cTunnelBuild", name = "lighthouse0", sprite = "lighthouse00", size = { 2, 2 }, door = true },
 })
+-- The ground: a pond under the northern woods, clear of every walk.
+local T = require("level_terrain")
+T.pond(16, 17, 18, 19)
 scene:finish()

@@ -44,4 +44,8 @@ scene:map({
   end },
   G = { type = "cPlant", name = "goldmill0", sprite = "goldmill00", size = { 2, 2 }, door = true },
 })
+-- The ground: rocks in the southern corner and a pond in the north-west, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
+T.pond(9, 17, 11, 18)
 scene:finish()

@@ -40,4 +40,7 @@ scene:map({
   F = { type = "cBonfire", name = { "bonfire0", "bonfire1" }, sprite = "bonfire00" },
   X = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "witch", "30;0") end,
 })
+-- The ground: rocks in the southern corner, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
 scene:finish()

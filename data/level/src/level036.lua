@@ -7,6 +7,8 @@
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("036")
+-- Rain: the ground is painted wet and green.
+require("level_terrain").season("rain")
 
 scene:map({
   "                               ",
@@ -39,4 +41,7 @@ scene:map({
   A = { type = "cAltar", name = "altar0", sprite = "spell_kill_enemies", size = { 2, 2 }, door = true },
   S = function(s, x, y) s:camp(x, y, "succub_camp", "succub", "25;1") end,
 })
+-- The ground: rocks in the southern corner, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
 scene:finish()

@@ -7,6 +7,8 @@
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("037")
+-- Snow: the ground is painted under snow.
+require("level_terrain").season("snow")
 
 scene:map({
   "                               ",
@@ -39,4 +41,7 @@ scene:map({
   M = { type = "cPlant", name = "mill0", sprite = "mill00", tag = "1;0", size = { 2, 2 }, door = true },
   X = function(s, x, y) s:camp(x, y, "witch_camp", "witch", "40;1") end,
 })
+-- The ground: rocks in the southern corner, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
 scene:finish()

@@ -37,4 +37,7 @@ scene:map({
   W = { type = "cWife", name = "wife", sprite = "wife" },
   A = { type = "cAltar", name = "altar0", sprite = "spell_fast_workers", size = { 2, 2 }, door = true },
 })
+-- The ground: rocks in the southern corner, clear of every walk.
+local T = require("level_terrain")
+T.rocks(13, 1, 14, 2)
 scene:finish()
