@@ -3,7 +3,8 @@
 -- The home stands in the south-east; a rock wall runs across the level, and the
 -- gold lies beyond it in the north-west, through a fallen log (50 food) or a stone
 -- (60 food, 60 money). The goblins' camps sit beside the nuggets and send a few
--- thieves by day already: the hero keeps them off the gold.
+-- thieves by day already, and a skeleton camp among them hunts the workers: the
+-- hero keeps them off the gold.
 local S = require("extras").scene("016")
 local T = require("level_terrain")
 
@@ -29,5 +30,6 @@ for i, cell in ipairs({ { 7, 14 }, { 9, 15 }, { 11, 17 }, { 4, 13 }, { 6, 15 }, 
 end
 S:camp(5, 16, "base_enemy0", "goblin_money", "6;3")
 S:camp(10, 16, "base_enemy1", "goblin_money", "6;3")
+S:camp(9, 14, "skeleton_camp", "skeleton", "20;2")
 T.rocks(19, 14, 20, 15)
 S:finish()
