@@ -3,8 +3,8 @@
 -- altar's "spell_shield" ("altar0") silences them (no hit at all: "achieve_shield").
 -- The home stands in the north-west with its wells and the altar; a brook cuts the
 -- level, crossed by one bridge to mend (80 wood), and the gold lies far south-east
--- beyond it, where the towers cover the nuggets and a goblin camp sends thieves for
--- them.
+-- beyond it, where the towers cover the far nuggets, a goblin camp sends thieves for
+-- them and a skeleton camp hunts the miners: the hero strikes the skeletons down.
 local S = require("extras").scene("017")
 local T = require("level_terrain")
 
@@ -26,5 +26,7 @@ end
 S:put({ type = "cTower", cell = { 24, 10 }, name = "tower_enemy0", sprite = "tower_enemy00" })
 S:put({ type = "cTower", cell = { 22, 12 }, name = "tower_enemy1", sprite = "tower_enemy00" })
 S:camp(24, 5, "goblin_camp", "goblin_money", "30;1")
+S:camp(19, 5, "skeleton_camp", "skeleton", "20;2")
+S:put({ type = "cHero", cell = { 10, 11 }, name = "hero", sprite = "hero" })
 T.rocks(19, 15, 20, 16)
 S:finish()
