@@ -20,7 +20,7 @@ S:house(11, 6, "house1")
 S:house(21, 12, "house2")
 S:house(18, 5, "house3")
 -- Wood on both sides, for the bridges and the houses.
-for i, cell in ipairs({ { 7, 10 }, { 12, 8 }, { 10, 8 }, { 13, 15 }, { 11, 17 }, { 6, 13 }, { 5, 14 }, { 8, 14 },
+for i, cell in ipairs({ { 12, 16 }, { 12, 8 }, { 10, 8 }, { 13, 15 }, { 11, 17 }, { 6, 13 }, { 5, 14 }, { 8, 14 },
                         { 12, 4 }, { 13, 3 }, { 13, 6 }, { 9, 7 }, { 20, 7 }, { 22, 6 }, { 23, 9 }, { 17, 12 },
                         { 19, 12 }, { 16, 13 } }) do
   S:tree(cell[1], cell[2], "tree" .. (i - 1))

@@ -24,7 +24,7 @@ for i, cell in ipairs({ { 20, 5 }, { 20, 10 }, { 18, 4 }, { 21, 8 }, { 23, 9 }, 
   S:nugget(cell[1], cell[2], "nugget" .. (i - 1))
 end
 S:put({ type = "cTower", cell = { 24, 10 }, name = "tower_enemy0", sprite = "tower_enemy00" })
-S:put({ type = "cTower", cell = { 22, 12 }, name = "tower_enemy1", sprite = "tower_enemy00" })
+S:put({ type = "cTower", cell = { 21, 13 }, name = "tower_enemy1", sprite = "tower_enemy00" })
 S:camp(24, 5, "goblin_camp", "goblin_money", "30;1")
 S:camp(19, 5, "skeleton_camp", "skeleton", "20;2")
 S:put({ type = "cHero", cell = { 10, 11 }, name = "hero", sprite = "hero" })
