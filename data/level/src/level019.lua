@@ -1,24 +1,38 @@
 -- Level "019": the trader's tower. 300 wood and eight workers: five house sites
--- and a wood. The enemy tower "tower_enemy0" watches the northern rim; "altar0"
+-- and a wood. The enemy tower "tower_enemy0" watches the eastern wood; "altar0"
 -- casts "spell_shield" against it.
--- Compile: level_tool compile --terrain data/level/terrain/level019.lua
---            data/level/src/level019.lua data/level/level019.lvl
--- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
-local L = require("level_lib")
-local F = require("level_farm")
-
-F.begin("019")
--- Snow: the ground is painted under snow.
-require("level_terrain").season("snow")
-F.scenery({ "simple=tree00_3", "simple=tree01_0", "simple=stone00" })
-F.workers(3)
-F.houses(5)
-L.altar("spell_shield", 9, 8, "altar0")
-F.sources({ { "field", 6 }, { "tree", 8 } })
-F.forest(24)
-L.enemy_tower(6, 17, "tower_enemy0")
--- The ground: a pond under the northern woods and rocks on the western rim, clear of every walk.
+-- The home stands in the west with its fields and houses, the wood far east; a
+-- goblin camp at the wood's far edge sends thieves for the trees, and a skeleton
+-- camp in the wood hunts the woodcutters: the hero strikes the skeletons down.
+local S = require("extras").scene("019")
 local T = require("level_terrain")
-T.pond(16, 17, 18, 19)
-T.rocks(5, 12, 6, 13)
-F.finish()
+-- Snow: the ground is painted under snow.
+T.season("snow")
+
+S:home(9, 13)
+for i, cell in ipairs({ { 12, 13 }, { 11, 14 }, { 12, 12 } }) do S:worker(cell[1], cell[2], "worker" .. (i - 1)) end
+S:site({ type = "cAltar", cell = { 7, 10 }, name = "altar0", sprite = "spell_shield" })
+for i, cell in ipairs({ { 13, 15 }, { 13, 7 }, { 10, 7 }, { 11, 10 }, { 15, 9 } }) do
+  S:house(cell[1], cell[2], "house" .. (i - 1))
+end
+for i, cell in ipairs({ { 6, 13 }, { 5, 14 }, { 7, 15 }, { 9, 16 }, { 16, 15 }, { 14, 5 } }) do
+  S:field(cell[1], cell[2], "field" .. (i - 1))
+end
+-- A few trees by the home; the wood lies far east.
+for i, cell in ipairs({ { 16, 6 }, { 15, 16 }, { 11, 4 }, { 13, 3 }, { 12, 17 }, { 19, 4 }, { 11, 16 }, { 4, 13 }, { 6, 12 }, { 8, 16 }, { 14, 17 } }) do
+  S:tree(cell[1], cell[2], "tree" .. (i - 1))
+end
+local n = 13
+for _, row in ipairs({ { 3, { 14, 15, 16 } }, { 5, { 19, 20, 21, 22, 23 } }, { 7, { 19, 20, 21, 22, 23, 24 } },
+                       { 9, { 19, 20, 21 } }, { 11, { 19, 20 } } }) do
+  for _, x in ipairs(row[2]) do
+    S:tree(x, row[1], "tree" .. n)
+    n = n + 1
+  end
+end
+S:put({ type = "cTower", cell = { 23, 13 }, name = "tower_enemy0", sprite = "tower_enemy00" })
+S:camp(25, 6, "goblin_camp", "goblin_wood", "15;3")
+S:camp(21, 8, "skeleton_camp", "skeleton", "20;2")
+S:put({ type = "cHero", cell = { 12, 14 }, name = "hero", sprite = "hero" })
+T.rocks(21, 15, 22, 16)
+S:finish()

@@ -6,6 +6,8 @@
 -- Map letters: B home, h house sites, t trees, f fields, o workers, K tank, b bell.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
+-- A skeleton camp (Z) by the work sends skeletons after the workers; the hero (E)
+-- beside the home strikes them down.
 local scene = require("extras").scene("020")
 
 scene:map({
@@ -19,22 +21,24 @@ scene:map({
   ":::::::::::t...%%%%%%%         ",
   " :::::::.hhh.hhh%%%%%%%        ",
   "  ::::...hhh.hhh.%%%%%%:       ",
-  "  ::.t...........t%%...::      ",
-  "   :hhh.hhh..t.....hhh.:      ",
+  "  ::.t............%%...::      ",
+  "   :hhh.hhh..t..t..hhh.:      ",
   "    hhh.hhh.t..t...hhh..:     ",
   "     :...........t.t...t..:    ",
   "     ::..t....BBB.........:    ",
-  "      :.t.....BBBo..f.t..:   ",
+  "      :.t...E.BBBo..f.t..:   ",
   "       :......BBB..of..f%%%%  ",
-  "        :.....b.t.......t%%%%% ",
-  "        ::.tK........t...%%%%% ",
-  "         :..t...........::%%   ",
+  "        :...t.b.......Z.t%%%%% ",
+  "        ::..K........t...%%%%% ",
+  "         :.......t...t..::%%   ",
   "          :....t.t...::::      ",
   "           :......:::::        ",
   "           :...:::::           ",
   "            :::::              ",
   "             :                 ",
 }, {
+  E = { type = "cHero", name = "hero", sprite = "hero" },
+  Z = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
   K = { type = "cTank", name = "tank0", sprite = "tank" },
   b = { type = "cBell", name = "bell0", sprite = "bell00" },
 })

@@ -7,6 +7,8 @@
 -- o workers, L lighthouse, S sawmill, C camps.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
+-- A skeleton camp (Z) by the work sends skeletons after the workers; the hero (E)
+-- beside the home strikes them down.
 local scene = require("extras").scene("021")
 
 scene:map({
@@ -25,8 +27,8 @@ scene:map({
   "    :.g.thhh...hhh.hhh...:     ",
   "     C.g..........t...t...:    ",
   "     ::.t...t.BBB...t..t..:    ",
-  "      :g..t...BBB.o.t..f...:   ",
-  "       :....t.BBB....f..t%%%%  ",
+  "      :g..t.E.BBB.o.t..f...:   ",
+  "       :....t.BBB....fZ.t%%%%  ",
   "        :.........o...f..%%%%% ",
   "        ::.SS.t..o...hhht%%%%% ",
   "         :.SS..t...t.hhh::%%   ",
@@ -36,6 +38,8 @@ scene:map({
   "            :::::              ",
   "             :                 ",
 }, {
+  E = { type = "cHero", name = "hero", sprite = "hero" },
+  Z = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
   L = { type = "cTunnelBuild", name = "lighthouse0", sprite = "lighthouse00", size = { 2, 2 }, door = true },
   S = { type = "cPlant", name = "sawmill0", sprite = "sawmill00", size = { 2, 2 }, door = true },
   C = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "goblin_wood", "30;1", 21) end,

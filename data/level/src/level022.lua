@@ -7,6 +7,8 @@
 -- f fields, o workers, I ice castle, C camps.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
+-- A skeleton camp (Z) by the work sends skeletons after the workers; the hero (E)
+-- beside the home strikes them down.
 local scene = require("extras").scene("022")
 -- Snow: the ground is painted under snow.
 require("level_terrain").season("snow")
@@ -27,9 +29,9 @@ scene:map({
   "    :hhh.....t..t..hhh...:     ",
   "     C.g..........t.......:    ",
   "     ::....t..BBBo....n...:    ",
-  "      :gf.....BBB.o.n...n..:   ",
+  "      :gf...E.BBB.o.n...n..:   ",
   "       :......BBB..o...n.%%%%  ",
-  "        :f........o..n...%%%%% ",
+  "        :f........o..nZ..%%%%% ",
   "        ::.......o..n....%%%%% ",
   "         :..t.........n.::%%   ",
   "          :....t.....::::      ",
@@ -38,6 +40,8 @@ scene:map({
   "            :::::              ",
   "             :                 ",
 }, {
+  E = { type = "cHero", name = "hero", sprite = "hero" },
+  Z = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
   I = { type = "cTunnelBuild", name = "castle_ice", sprite = "castle_ice", size = { 4, 3 }, door = true },
   C = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "goblin_wood", "30;1", 22) end,
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 22) end,

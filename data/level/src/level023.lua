@@ -6,6 +6,8 @@
 -- Map letters: B home, n nuggets, t trees, f fields, o workers, A advisor towers, K tank.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
+-- A skeleton camp (Z) by the work sends skeletons after the workers; the hero (E)
+-- beside the home strikes them down.
 local scene = require("extras").scene("023")
 
 scene:map({
@@ -24,9 +26,9 @@ scene:map({
   "    :..........n..AA.....:     ",
   "     :.....n..............:    ",
   "     ::.......BBB....n....:    ",
-  "      :.......BBB.o....n...:   ",
+  "      :.....E.BBB.o....n...:   ",
   "       :..t...BBB...n....%%%%  ",
-  "        :.........o...f..%%%%% ",
+  "        :.........o..Zf..%%%%% ",
   "        ::.t.....o...f...%%%%% ",
   "         :.............f::%%   ",
   "          :..tK......::::      ",
@@ -35,6 +37,8 @@ scene:map({
   "            :::::              ",
   "             :                 ",
 }, {
+  E = { type = "cHero", name = "hero", sprite = "hero" },
+  Z = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
   A = { type = "cTunnelBuild", name = { "tower_advisor0", "tower_advisor1", "tower_advisor2" }, sprite = "tower_advisor",
         data = { 0, 1, 2 }, size = { 2, 2 }, door = true },
   K = { type = "cTank", name = "tank0", sprite = "tank" },

@@ -5,6 +5,8 @@
 -- Map letters: B home, n nuggets, t trees, f fields, o workers, L lighthouse, b bandits.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
+-- A skeleton camp (Z) by the work sends skeletons after the workers; the hero (E)
+-- beside the home strikes them down.
 local scene = require("extras").scene("024")
 
 scene:map({
@@ -20,10 +22,10 @@ scene:map({
   "  ::::..LL.......%%%%%%:       ",
   "  ::....LL..t..t.t%%...::      ",
   "   :..t.......BBB...n...:      ",
-  "    :.t....n..BBB.o...n..:     ",
+  "    :.t....nE.BBB.o...n..:     ",
   "     :.t.t....BBB....n....:    ",
   "     ::.....n.....o.t..f..:    ",
-  "      :...t...t..o...f..t..:   ",
+  "      :...t...t..o...f.St..:   ",
   "       :....t...t..t..f..%%%%  ",
   "        :................%%%%% ",
   "        ::...............%%%%% ",
@@ -34,6 +36,8 @@ scene:map({
   "            :::::              ",
   "             :                 ",
 }, {
+  E = { type = "cHero", name = "hero", sprite = "hero" },
+  S = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
   L = { type = "cTunnelBuild", name = "lighthouse0", sprite = "lighthouse00", size = { 2, 2 }, door = true },
   b = { type = "cBandit", name = { "bandit0", "bandit1" }, sprite = "bandit" },
 })

@@ -7,6 +7,8 @@
 -- o workers, W wife, J prison, b bandit.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
+-- A skeleton camp (Z) by the work sends skeletons after the workers; the hero (E)
+-- beside the home strikes them down.
 local scene = require("extras").scene("025")
 -- Rain: the ground is painted wet and green.
 require("level_terrain").season("rain")
@@ -24,10 +26,10 @@ scene:map({
   "  ::::.....hhh...%%%%%%:       ",
   "  ::..thhh.hhh.n.t%%...::      ",
   "   :.t.hhh..............:      ",
-  "    :.....t.n.n.n........:     ",
+  "    :.....t.n.n.nZ.......:     ",
   "     :f.t...W....n...t....:    ",
   "     ::...BBB..t........t.:    ",
-  "      :f..BBB.o.......JJ...:   ",
+  "      :fE.BBB.o.......JJ...:   ",
   "       :..BBB....t....JJ.%%%%  ",
   "        :w....o..........%%%%% ",
   "        ::...o.......b..t%%%%% ",
@@ -38,6 +40,8 @@ scene:map({
   "            :::::              ",
   "             :                 ",
 }, {
+  E = { type = "cHero", name = "hero", sprite = "hero" },
+  Z = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
   W = { type = "cWife", name = "wife", sprite = "wife" },
   J = { type = "cPrison", name = "prison0", sprite = "", size = { 2, 2 }, door = true },
   b = { type = "cBandit", name = "bandit0", sprite = "bandit" },

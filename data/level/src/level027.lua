@@ -8,6 +8,8 @@
 -- w wells, x logs, o workers, C camps.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
+-- A skeleton camp (Z) by the work sends skeletons after the workers; the hero (E)
+-- beside the home strikes them down.
 local scene = require("extras").scene("027")
 
 scene:map({
@@ -26,8 +28,8 @@ scene:map({
   "    :hhhghhh....x.hhh....:     ",
   "     C................xt..:    ",
   "     ::.......BBB...t.....:    ",
-  "      :g..t...BBB.o....f.t.:   ",
-  "       :......BBB....f...%%%%  ",
+  "      :g..t.E.BBB.o....f.t.:   ",
+  "       :......BBB....fZ..%%%%  ",
   "        :.........o...f..%%%%% ",
   "        ::.w.........hhht%%%%% ",
   "         :.........t.hhh::%%   ",
@@ -37,6 +39,8 @@ scene:map({
   "            :::::              ",
   "             :                 ",
 }, {
+  E = { type = "cHero", name = "hero", sprite = "hero" },
+  Z = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
   x = function(s, x, y, i) s:put({ type = "cBarrier", cell = { x, y }, name = "log" .. i, sprite = "log00" }) end,
   C = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "goblin_wood", "40;1", 27) end,
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 27) end,

@@ -5,6 +5,8 @@
 -- o workers, S sawmill, C camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
+-- A skeleton camp (Z) by the work sends skeletons after the workers; the hero (E)
+-- beside the home strikes them down.
 local scene = require("extras").scene("029")
 
 scene:map({
@@ -23,8 +25,8 @@ scene:map({
   "    :.g.thhh...t.t...t...:     ",
   "     C.g..........t...t...:    ",
   "     ::.t...t.BBB...t..t..:    ",
-  "      :g..t...BBB.o.t..f...:   ",
-  "       :....t.BBB....f..t%%%%  ",
+  "      :g..t.E.BBB.o.t..f...:   ",
+  "       :....t.BBB....fZ.t%%%%  ",
   "        :.........o...f..%%%%% ",
   "        ::.SS.t..o...hhht%%%%% ",
   "         :.SS..t...t.hhh::%%   ",
@@ -34,6 +36,8 @@ scene:map({
   "            :::::              ",
   "             :                 ",
 }, {
+  E = { type = "cHero", name = "hero", sprite = "hero" },
+  Z = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "10;3") end,
   S = { type = "cPlant", name = "sawmill0", sprite = "sawmill00", size = { 2, 2 }, door = true },
   C = function(s, x, y) s:camp(x, y, "goblin_camp", "goblin_wood", "25;2", 29) end,
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 29) end,
