@@ -23,7 +23,7 @@ for i, cell in ipairs(fields) do
   L.field(cell[1], cell[2], "field" .. (i - 1), i % 2 == 0 and "field01" or "field00")
 end
 local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
-local trees = { { 17, 14 }, { 13, 12 }, { 15, 12 }, { 26, 8 }, { 25, 6 }, { 18, 3 } }
+local trees = { { 17, 14 }, { 13, 12 }, { 15, 12 }, { 27, 9 }, { 25, 6 }, { 18, 3 } }
 for i, cell in ipairs(trees) do
   L.tree(cell[1], cell[2], "tree" .. (i - 1), sprites[(i - 1) % #sprites + 1])
 end
