@@ -1,6 +1,5 @@
 -- Level 028, "The witches' winter": 300 wood and 300 money with food to spare. Four
--- witch camps ("base_enemy0".."base_enemy3"), two at the far rim and two beside
--- the nuggets and the woods, are quiet by day;
+-- witch camps ("base_enemy0".."base_enemy3") sit in the far corners, quiet by day;
 -- each nightfall wakes two of them. A succubus camp of its own calls by day. The
 -- hero strikes the witches, the bonfire ("bonfire0") by the home drives them off
 -- while it burns, and the altar ("altar0") casts them all away for mana from the
@@ -21,22 +20,22 @@ scene:map({
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
   "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::.t..%%%%%%%         ",
+  "::X::::::::.t..%%%%%%%         ",
   " :::::::.hhh.hhh%%%%%%%        ",
   "  ::::.t.hhh.hhht%%%%%%:       ",
-  "  ::............t.%%...::      ",
-  "   :..t...AA.......t....:      ",
-  "    :.....AA.E...t...Xt..:     ",
+  "  ::..............%%...::      ",
+  "   :..t...AA...t...t....:      ",
+  "    :.....AA.E...t....t..:     ",
   "     :.t....W.....n.......:    ",
   "     ::.......BBB...n.n...:    ",
   "      :..t.w..BBB.o.....t..:   ",
   "       :......BBB....f.n.%%X%  ",
   "        :.w.F.....o...f..%%%%% ",
-  "        ::.....t.o.Xn...t%%%%% ",
-  "         :.........t....::%%   ",
+  "        ::.......o..n...t%%%%% ",
+  "         :...t.....t....::%%   ",
   "          :.....t....S:::      ",
   "           :t..t.t:::::        ",
-  "           :...:::::           ",
+  "           :..X:::::           ",
   "            :::::              ",
   "             :                 ",
 }, {

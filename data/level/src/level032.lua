@@ -1,12 +1,10 @@
 -- Level 032, "The dark altar": six workers from two, 400 mana and 200 wood. The
--- home stands in the north-west with a few trees of its own; the wells lie far in
--- the south-east. The enemy altar ("altar_enemy0") in the middle silences one of
--- the player's towers each minute; built, the two towers shoot at the goblins that
--- come within reach. The goblins of the three camps ("base_enemy0".."base_enemy2")
--- wake at nightfall and steal only from the groves beside them (link 32), which
--- hold most of the level's wood and line the way to the wells; the hero beats them.
+-- enemy altar ("altar_enemy0") silences one of the player's towers each minute;
+-- built, the two towers shoot at the goblins that come within reach. The goblins
+-- of the three camps ("base_enemy0".."base_enemy2") wake at nightfall and steal
+-- only from the groves beside them (link 32). Three wells give the mana.
 -- Map letters: B home, h house sites, n nugget, t trees, g the goblins' groves,
--- f fields, w wells, o workers, Y hero, E enemy altar, T tower sites, C camps.
+-- f fields, w wells, o workers, E enemy altar, T tower sites, C camps.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("032")
@@ -19,26 +17,25 @@ scene:map({
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
   "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::tt..%%%%%%%         ",
-  " :::::::..hhh.tn%%%%%%%        ",
-  "  ::::BBB.hhh...t%%%%%%:       ",
-  "  ::toBBBo...hhh..%%...::      ",
-  "   :t.BBB.t..hhh.t..C...:      ",
-  "    :..f.hhhY............:     ",
-  "     :...hhh.f...g...g....:    ",
-  "     ::hhh.....g..T.....C.:    ",
-  "      :hhh..EE......g..g...:   ",
-  "       :....EE..g.....t..%%%%  ",
-  "        :..f..g....t.w...%%%%% ",
-  "        ::.....T.........%%%%% ",
-  "         :..g......w....::%%   ",
-  "          :..C...w...::::      ",
-  "           :......:::::        ",
-  "           :...:::::           ",
+  ":::::::::::.t..%%%%%%%         ",
+  " :::::::.hhh.hhh%%%%%%%        ",
+  "  ::::.t.hhh.hhht%%%%%%:       ",
+  "  ::....g...t....t%%...::      ",
+  "   :.hhht.......t.hhh.t.:      ",
+  "    :hhh..ttT..t..hhhEE..:     ",
+  "     C.......t.......EEt..:    ",
+  "     ::.......BBB...t...t.:    ",
+  "      :g...w..BBB.o.n..f.t.:   ",
+  "       :.t....BBB....f..t%%C%  ",
+  "        :.w.......ot..f..%%%%% ",
+  "        ::.............gt%%%%% ",
+  "         :..w.t...Tt..g.::%%   ",
+  "          :......t...::::      ",
+  "           :.g.tg.:::::        ",
+  "           :..C:::::           ",
   "            :::::              ",
   "             :                 ",
 }, {
-  Y = { type = "cHero", name = "hero", sprite = "hero" },
   E = { type = "cAltarEnemy", name = "altar_enemy0", sprite = "altar00", tag = "enemy_spell_kill_towers;60",
         size = { 2, 2 } },
   T = { type = "cTower", name = { "tower0", "tower1" }, sprite = "tower00" },
