@@ -23,3 +23,15 @@ void LevelGridAxes(vec2& axisX, vec2& axisY)
     axisX = UnitAt(kLevelGridAxisXDegrees);
     axisY = UnitAt(kLevelGridAxisYDegrees);
 }
+
+GridGeometry LevelGridGeometry()
+{
+    GridGeometry grid;
+    LevelGridAxes(grid.axisX, grid.axisY);
+    grid.cellSize = vec2{kLevelGridCellSize, kLevelGridCellSize};
+    int32_t columns = 0;
+    int32_t rows = 0;
+    FitGridToArea(grid.axisX, grid.axisY, grid.cellSize, kLevelAreaWidth, kLevelAreaHeight, grid.origin, columns,
+                  rows);
+    return grid;
+}

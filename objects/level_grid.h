@@ -2,6 +2,7 @@
 // the x axis), the cell size and the level area the grid covers. The level screen,
 // the test stand-in's skewed grid and the level tool all take them from here.
 #pragma once
+#include "framework/objects/grid_geometry.h"
 #include "framework/objects/vec2.h"
 
 constexpr float kLevelGridAxisXDegrees = -15.0f;
@@ -13,3 +14,6 @@ constexpr float kLevelAreaHeight = 768.0f;
 // The two axes as unit vectors (each normalised; a length too short for a direction
 // gives (0, 0)).
 void LevelGridAxes(vec2& axisX, vec2& axisY);
+// The whole grid: those axes and cells fitted to the level area, as the level tool
+// lays it out and its pictures are painted.
+GridGeometry LevelGridGeometry();

@@ -197,25 +197,12 @@ int TerrainCall(lua_State* state)
     return 0;
 }
 
-// The path grid of the game's levels: the skewed axes fitted to the level area.
-GridGeometry GameGrid()
-{
-    GridGeometry grid;
-    LevelGridAxes(grid.axisX, grid.axisY);
-    grid.cellSize = vec2{kLevelGridCellSize, kLevelGridCellSize};
-    int32_t columns = 0;
-    int32_t rows = 0;
-    FitGridToArea(grid.axisX, grid.axisY, grid.cellSize, kLevelAreaWidth, kLevelAreaHeight, grid.origin, columns,
-                  rows);
-    return grid;
-}
-
 // cell_centre(x, y) -> x, y: the world point in the middle of a cell of the game grid.
 int CellCentreCall(lua_State* state)
 {
     const GridCell cell{static_cast<int32_t>(luaL_checkinteger(state, 1)),
                         static_cast<int32_t>(luaL_checkinteger(state, 2))};
-    const vec2 centre = GridCellCentre(GameGrid(), cell);
+    const vec2 centre = GridCellCentre(LevelGridGeometry(), cell);
     lua_pushnumber(state, centre.x);
     lua_pushnumber(state, centre.y);
     return 2;
@@ -226,7 +213,7 @@ int CellCentreCall(lua_State* state)
 int PointToCellCall(lua_State* state)
 {
     const vec2 point{static_cast<float>(luaL_checknumber(state, 1)), static_cast<float>(luaL_checknumber(state, 2))};
-    const GridCell cell = GridPointToCell(GameGrid(), point);
+    const GridCell cell = GridPointToCell(LevelGridGeometry(), point);
     lua_pushinteger(state, cell.x);
     lua_pushinteger(state, cell.y);
     return 2;

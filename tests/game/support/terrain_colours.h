@@ -118,17 +118,7 @@ inline std::string SeasonOfLevel(size_t index)
 }
 
 // The path grid of the game's levels, as the level screen and the level tool lay it.
-inline GridGeometry TerrainGrid()
-{
-    GridGeometry grid;
-    LevelGridAxes(grid.axisX, grid.axisY);
-    grid.cellSize = vec2{kLevelGridCellSize, kLevelGridCellSize};
-    int32_t columns = 0;
-    int32_t rows = 0;
-    FitGridToArea(grid.axisX, grid.axisY, grid.cellSize, kLevelAreaWidth, kLevelAreaHeight, grid.origin, columns,
-                  rows);
-    return grid;
-}
+inline GridGeometry TerrainGrid() { return LevelGridGeometry(); }
 
 inline bool CentreInArea(const vec2& centre)
 {
