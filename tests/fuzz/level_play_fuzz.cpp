@@ -1,12 +1,13 @@
 // Fuzz target: a level file played in the real game. The game (its screens
 // registered as main.cpp does) starts once, headless, on the data tree and logs on
-// a fresh player; each input becomes the stream of a level slot, the level screen
-// takes the focus as the map's level button gives it, the talk is ended and the
-// level runs for kPlayTicks ticks with a click on every object, spread over the
-// ticks; then the level is left for the map, so that the next input starts alike.
-// The game reads a copy of the data tree made of links, without the level and map
+// a fresh player; each input becomes the stream of a level slot. The level starts
+// as the escape menu's restart starts it while the last play left the level screen
+// with nothing but its HUD open, and otherwise as the map's level button starts it;
+// the talk is ended and the level runs for kPlayTicks ticks with a click on every
+// object, spread over the ticks. A play that ends in a window leaves for the map.
+// The game reads a copy of the data tree made of links, without the screens'
 // backgrounds: they are the same for every input, and decoding them at every level
-// and map entry would cost many times the play itself.
+// entry would cost many times the play itself.
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -21,6 +22,8 @@
 
 #include "engine/files/byte_stream.h"
 #include "engine/files/path_macros.h"
+#include "engine/gui/gui.h"
+#include "engine/gui/window.h"
 #include "engine/log/html_log.h"
 #include "engine/log/logger.h"
 #include "engine/platform/fixed_step.h"
@@ -49,6 +52,7 @@ constexpr int kStartTicks = 5000;
 constexpr int kLoadTicks = 600;
 constexpr int kPlayTicks = 300;
 constexpr uint32_t kSeed = 1;
+constexpr const char* kHudWindow = "level";
 
 // Links every entry of `from` into `to` but those `keep` refuses.
 template <class Keep>
@@ -61,12 +65,13 @@ void LinkEntries(const std::filesystem::path& from, const std::filesystem::path&
     }
 }
 
-// A level's or the map's background picture ("009_2.png", "map_0.png").
+// A screen's background picture, named after its level and slot ("009_2.png",
+// "map_0.png", "comics_3.png"); a seed may name any screen's level.
 bool IsBackground(const std::filesystem::path& file)
 {
-    const std::string name = file.filename().string();
-    const bool levelPicture = name.size() == 9 && std::isdigit(static_cast<unsigned char>(name[0])) != 0;
-    return levelPicture || name.rfind("map_", 0) == 0;
+    const std::string stem = file.stem().string();
+    return stem.size() >= 3 && stem[stem.size() - 2] == '_' &&
+           std::isdigit(static_cast<unsigned char>(stem.back())) != 0;
 }
 
 std::string DataTreeWithoutBackgrounds()
@@ -113,13 +118,20 @@ public:
         PlayerLevelRecord& record = player_->levelRecords[kLevelIndex];
         if (record.state == kLevelClosed) record.state = kLevelOpen;
         app_->randomGen.seed = kSeed;
-        app_->ShowComics("level", "map");
+        if (CanRestart()) {
+            // As the escape menu's restart does: the pictures the last level used stay
+            // on the device, so only what this level adds is decoded.
+            if (level_->StartGame()) level_->SetMode(kModeLoading);
+        } else {
+            app_->ShowComics("level", "map");
+        }
         for (int i = 0; i < kLoadTicks && !InPlay(); ++i) Frame();
         if (InPlay()) {
             if (level_->IsPaused()) level_->EndTalk();
             PlayWithClicks();
         }
-        Leave();
+        vrk::ClearCursorOverride();
+        if (!CanRestart()) Leave();
     }
 
 private:
@@ -131,6 +143,17 @@ private:
 
     std::string Focused() const { return game_->focused != nullptr ? game_->focused->GetName() : std::string(); }
     bool InPlay() const { return Focused() == "level" && level_->GetMode() == kModePlay; }
+    // Whether the next level may start as a restart: the level screen is shown with
+    // nothing over it but its HUD. A window the last play opened (its end, a talk)
+    // is left through the map instead, as a player would.
+    bool CanRestart() const
+    {
+        if (Focused() != "level") return false;
+        for (const auto& window : game_->gui->OpenWindows()) {
+            if (window && window->GetName() != kHudWindow) return false;
+        }
+        return true;
+    }
 
     template <class T>
     T* Screen(const std::string& name) const
