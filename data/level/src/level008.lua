@@ -2,8 +2,8 @@
 -- on) east of the farm; trees and fields round the farm. Two bandits walk
 -- their round of way points along the northern hills (speed 1.1, 1.35 after
 -- 100 s), far enough from every work place that only their screams carry. A
--- skeleton camp on the eastern rim, behind the lighthouse, sends skeletons after
--- the builders; the hero, by the home, strikes them down. A well:
+-- skeleton camp on the southern rim, below the fields, sends a skeleton now and
+-- then after the workers; the hero, by the home, strikes it down. A well:
 -- "achieve_mana_well" while nobody works it.
 -- Compile: level_tool compile --terrain data/level/terrain/level008.lua
 --            data/level/src/level008.lua data/level/level008.lvl
@@ -32,5 +32,5 @@ F.forest(12)
 -- The ground: rocks on the western rim, clear of every walk.
 local T = require("level_terrain")
 T.rocks(5, 12, 6, 13)
-L.camp("skeleton", 27, 7, "skeleton_camp", 20, 1)
+L.camp("skeleton", 12, 3, "skeleton_camp", 25, 1)
 F.finish()
