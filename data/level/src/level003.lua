@@ -2,7 +2,9 @@
 -- stands in the north-west with four house sites and the built mill; fields lie
 -- towards the middle, and the gold beyond the eastern brook, where a goblin camp
 -- sends slow thieves (work rate 0.08 from the level table) at the nuggets; the
--- hero chases them. A player who never needs the mill earns "achieve_no_mill".
+-- hero chases them. A skeleton camp in the north-eastern wood, by the fields,
+-- sends a skeleton now and then after the workers: the hero strikes it down.
+-- A player who never needs the mill earns "achieve_no_mill".
 -- Compile: level_tool compile data/level/src/level003.lua data/level/level003.lvl
 local L = require("level_lib")
 local T = require("level_terrain")
@@ -43,6 +45,7 @@ L.nugget(23, 8, "nugget0")
 L.nugget(25, 10, "nugget1")
 L.nugget(24, 6, "nugget2")
 L.camp("goblin_money", 27, 8, "goblin_camp", 12, 2)
+L.camp("skeleton", 19, 6, "skeleton_camp", 20, 2)
 T.rocks(25, 12, 26, 13)
 T.pond(6, 17, 8, 19)
 L.finish()

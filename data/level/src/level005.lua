@@ -4,6 +4,8 @@
 -- bridge to mend. A goblin camp by the gold and a witch camp by the fields stay
 -- quiet at first; at 100 s the level's script halves their intervals and lets
 -- four more walkers out (four frozen workers at once earn "achieve_ice_block").
+-- A skeleton camp by the fields and the wells wakes with them and hunts the
+-- workers; the hero, by the home, strikes its skeletons down.
 -- Compile: level_tool compile data/level/src/level005.lua data/level/level005.lvl
 local L = require("level_lib")
 local T = require("level_terrain")
@@ -15,6 +17,7 @@ L.home(22, 9)
 L.worker(24, 11, "worker0")
 L.worker(21, 11, "worker1")
 L.worker(25, 10, "worker2")
+L.figure("cHero", "hero", 21, 12, "hero")
 L.house(19, 12, "house0")
 L.house(19, 5, "house1")
 L.house(22, 5, "house2")
@@ -44,5 +47,6 @@ L.nugget(14, 15, "nugget2")
 L.nugget(15, 17, "nugget3")
 L.camp("goblin_money", 5, 16, "goblin_camp", 60, 0)
 L.camp("witch", 10, 4, "witch_camp", 80, 0)
+L.camp("skeleton", 7, 10, "skeleton_camp", 60, 0)
 T.pond(19, 18, 20, 19)
 L.finish()

@@ -1,7 +1,9 @@
 -- Level "008": the lighthouse. One "lighthouse00" (250 wood, paid as the work goes
 -- on) east of the farm; trees and fields round the farm. Two bandits walk
 -- their round of way points along the northern hills (speed 1.1, 1.35 after
--- 100 s), far enough from every work place that only their screams carry. A well:
+-- 100 s), far enough from every work place that only their screams carry. A
+-- skeleton camp on the southern rim, below the fields, sends a skeleton now and
+-- then after the workers; the hero, by the home, strikes it down. A well:
 -- "achieve_mana_well" while nobody works it.
 -- Compile: level_tool compile --terrain data/level/terrain/level008.lua
 --            data/level/src/level008.lua data/level/level008.lvl
@@ -14,6 +16,7 @@ F.begin("008")
 require("level_terrain").season("rain")
 F.scenery({ "simple=tree00_0", "simple=stone_big00" })
 F.workers(3)
+L.figure("cHero", "hero", 19, 8, "hero")
 L.special_site("lighthouse00", 23, 8, "lighthouse0")
 L.well(9, 9, "well0")
 -- The bandits' hills: no work place within their reach.
@@ -29,4 +32,5 @@ F.forest(12)
 -- The ground: rocks on the western rim, clear of every walk.
 local T = require("level_terrain")
 T.rocks(5, 12, 6, 13)
+L.camp("skeleton", 12, 3, "skeleton_camp", 25, 1)
 F.finish()

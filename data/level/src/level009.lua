@@ -5,7 +5,8 @@
 -- level). The other way is the far western bridge, mended with wood. The enemy altar
 -- "altar_enemy0" slowly charges a spell that kills every worker; its period
 -- outlasts the level's time limit, so a player who builds in time wins. "bell0"
--- calls the workers (left unrung: "achieve_bell").
+-- calls the workers (left unrung: "achieve_bell"). A skeleton camp among the
+-- southern fields sends skeletons after the workers; the hero strikes them down.
 -- Compile: level_tool compile data/level/src/level009.lua data/level/level009.lvl
 local L = require("level_lib")
 local T = require("level_terrain")
@@ -17,6 +18,7 @@ L.home(19, 14)
 L.worker(22, 14, "worker0")
 L.worker(17, 12, "worker1")
 L.figure("cWife", "wife", 18, 11, "wife")
+L.figure("cHero", "hero", 23, 15, "hero")
 L.house(12, 6, "house0", 1)
 L.house(19, 8, "house1", 1)
 L.house(10, 15, "house2", 1)
@@ -47,5 +49,6 @@ L.field(22, 12, "field4")
 L.field(16, 13, "field5", "field01")
 L.well(16, 3, "well0")
 L.well(11, 4, "well1")
+L.camp("skeleton", 10, 18, "skeleton_camp", 20, 1)
 T.rocks(20, 3, 21, 4)
 L.finish()
