@@ -3,7 +3,8 @@
 -- the succubus camp ("succub_camp"), whose charmer goes after the workers who
 -- gather there, and by the skeleton camp ("skeleton_camp"), whose skeletons chase
 -- the pickers off; three nuggets by the fields in the south feed the money goblins
--- of the southern camp ("goblin_camp", link 36). The witches of the two camps by
+-- of the southern camp ("goblin_camp", link 36); the two fields lie by them. The
+-- eastern house site stands by the skeletons. The witches of the two camps by
 -- the fields and by the woods ("witch_camp0", "witch_camp1") freeze the workers.
 -- The hero beats off the goblins, skeletons and witches, and the wife thaws the
 -- frozen. The wife casts the altar's spell ("altar0", "spell_kill_enemies", 70
@@ -29,8 +30,8 @@ scene:map({
   " :::::::.t.X....%%%%%%%        ",
   "  ::::.....w..t..%%%%%%:       ",
   "  ::.BBB........t.%%...::      ",
-  "   :.BBB..t..hhh........:      ",
-  "    :BBB.Y...hhh.......K.:     ",
+  "   :.BBB..t........hhh..:      ",
+  "    :BBB.Y.........hhh.K.:     ",
   "     :..AA......hhh..n....:    ",
   "     ::.AA..o...hhhn......:    ",
   "      :...o...o.......n.S..:   ",
@@ -38,7 +39,7 @@ scene:map({
   "        :..hhh.W...t...n.%%%%% ",
   "        ::.......f...t...%%%%% ",
   "         :t....f....X...::%%   ",
-  "          :t.f....m..::::      ",
+  "          :t......m..::::      ",
   "           :m...m.:::::        ",
   "           :..C:::::           ",
   "            :::::              ",
@@ -50,7 +51,7 @@ scene:map({
   m = function(s, x, y, i)
     return s:put({ type = "cSource", cell = { x, y }, name = "goblin_nugget" .. i, sprite = "nugget00", data = 36 })
   end,
-  S = function(s, x, y) s:camp(x, y, "succub_camp", "succub", "25;1") end,
+  S = function(s, x, y) s:camp(x, y, "succub_camp", "succub", "50;1") end,
   C = function(s, x, y) s:camp(x, y, "goblin_camp", "goblin_money", "30;1", 36) end,
   X = function(s, x, y, i) s:camp(x, y, "witch_camp" .. i, "witch", "25;2") end,
   K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
