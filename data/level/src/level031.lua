@@ -1,11 +1,12 @@
 -- Level 031, "The beacon": the lighthouse ("lighthouse0", "lighthouse00") alone,
--- 250 wood paid off log by log, on the rocks of the far north-west; the home stands
--- in the south-east. The grove by the home (link 31) draws the goblins of the
--- eastern camp ("goblin_camp"), who steal only from it; the hero beats them off.
--- The woods of the middle are out of their way but a longer walk. Three fields pay
--- for the axes.
+-- 250 wood paid off log by log, north-west of the home in the south-east. The
+-- woods stand round it, and the skeleton camp ("skeleton_camp") at their western
+-- edge sends its skeletons after the woodcutters: the hero by the fields strikes
+-- them down. The grove by the home (link 31) draws the goblins of the eastern
+-- camp ("goblin_camp"), who steal only from it; the hero beats them off too.
+-- Three fields by the home's door pay for the axes.
 -- Map letters: B home, t trees, g the goblins' grove, f fields, o workers, E hero,
--- L lighthouse, C goblin camp.
+-- L lighthouse, C goblin camp, K skeleton camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("031")
@@ -21,20 +22,20 @@ scene:map({
   "     :::::::::%%%%%%%          ",
   "  ::::::::::::.%%%%%%%         ",
   ":::::::::::....%%%%%%%         ",
-  " :::::::....t...%%%%%%%        ",
-  "  ::::...t.......%%%%%%:       ",
-  "  ::..LL...t..t...%%...::      ",
-  "   :..LL.t......t.......:      ",
-  "    :........t...........:     ",
-  "     :....t....t..........:    ",
-  "     ::..t............g...:    ",
-  "      :.....t.......g......:   ",
-  "       :..t......o....g.g%%%%  ",
-  "        :.......o.BBBo...%%%%% ",
+  " :::::::........%%%%%%%        ",
+  "  ::::...........%%%%%%:       ",
+  "  ::.............%%....::      ",
+  "   :......t..t..t.......:      ",
+  "    :..K......t...t......:     ",
+  "     :...t..t......t......:    ",
+  "     ::.....t.LL...t.g....:    ",
+  "      :..t....LL......g....:   ",
+  "       :....t....o....g.g%%%%  ",
+  "        :...t...o.BBBo...%%%%% ",
   "        ::........BBB..g.C%%%% ",
-  "         :.....f..BBB...::%%   ",
-  "          :......E...::::      ",
-  "           :..f.f.:::::        ",
+  "         :........BBB..f::%%   ",
+  "          :....E.f.f.::::      ",
+  "           :......:::::        ",
   "           :...:::::           ",
   "            :::::              ",
   "             :                 ",
@@ -43,6 +44,7 @@ scene:map({
   L = { type = "cTunnelBuild", name = "lighthouse0", sprite = "lighthouse00", size = { 2, 2 }, door = true },
   C = function(s, x, y) s:camp(x, y, "goblin_camp", "goblin_wood", "25;2", 31) end,
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 31) end,
+  K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
 })
 -- The ground: a pond under the northern woods, clear of every walk.
 local T = require("level_terrain")

@@ -2,9 +2,12 @@
 -- enemy altar ("altar_enemy0") silences one of the player's towers each minute;
 -- built, the two towers shoot at the goblins that come within reach. The goblins
 -- of the three camps ("base_enemy0".."base_enemy2") wake at nightfall and steal
--- only from the groves beside them (link 32). Three wells give the mana.
+-- only from the groves beside them (link 32). The three wells that give the mana
+-- lie out west round the skeleton camp ("skeleton_camp"), whose skeletons chase
+-- the drawers off; the hero by the home strikes them down.
 -- Map letters: B home, h house sites, n nugget, t trees, g the goblins' groves,
--- f fields, w wells, o workers, E enemy altar, T tower sites, C camps.
+-- f fields, w wells, o workers, E enemy altar, T tower sites, C camps, Y hero,
+-- K skeleton camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("032")
@@ -20,17 +23,17 @@ scene:map({
   ":::::::::::.t..%%%%%%%         ",
   " :::::::.hhh.hhh%%%%%%%        ",
   "  ::::.t.hhh.hhht%%%%%%:       ",
-  "  ::....g...t....t%%...::      ",
-  "   :.hhht.......t.hhh.t.:      ",
+  "  ::..w.g...t....t%%...::      ",
+  "   :.hhht.........hhh.t.:      ",
   "    :hhh..ttT..t..hhhEE..:     ",
-  "     C.......t.......EEt..:    ",
-  "     ::.......BBB...t...t.:    ",
-  "      :g...w..BBB.o.n..f.t.:   ",
-  "       :.t....BBB....f..t%%C%  ",
-  "        :.w.......ot..f..%%%%% ",
+  "     C...w...........EEt..:    ",
+  "     ::.......BBB.......t.:    ",
+  "      :g......BBB.o.n..f.t.:   ",
+  "       :Kt....BBB....f..t%%C%  ",
+  "        :.......Y.ot..f..%%%%% ",
   "        ::.............gt%%%%% ",
-  "         :..w.t...Tt..g.::%%   ",
-  "          :......t...::::      ",
+  "         :w...t...Tt..g.::%%   ",
+  "          :.t.tt.t...::::      ",
   "           :.g.tg.:::::        ",
   "           :..C:::::           ",
   "            :::::              ",
@@ -41,5 +44,7 @@ scene:map({
   T = { type = "cTower", name = { "tower0", "tower1" }, sprite = "tower00" },
   C = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "goblin_wood", "30;1", 32) end,
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 32) end,
+  Y = { type = "cHero", name = "hero", sprite = "hero" },
+  K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "15;3") end,
 })
 scene:finish()
