@@ -9,8 +9,15 @@ local F = require("level_farm")
 F.begin("007")
 F.scenery({ "simple=tree00_3", "simple=tree01_0", "simple=stone00" })
 F.open_yards()
+-- The cells just in front of the house sites stay open, so no crown hides a site's icon.
+for _, x in ipairs({ 10, 14, 18, 22 }) do F.reserve(x, 11, x, 11) end
 F.workers(3)
 F.houses(4)
 F.sources({ { "field", 6 }, { "tree", 17 } })
-F.forest(48)
+F.forest(44)
+-- The four trees the sites' fronts gave up stand at the wood's northern and southern ends.
+local L = require("level_lib")
+for i, cell in ipairs({ { 13, 18 }, { 14, 18 }, { 15, 18 }, { 12, 4 } }) do
+  L.tree(cell[1], cell[2], "tree_more" .. (43 + i), i % 2 == 0 and "tree01_0" or "tree00_0")
+end
 F.finish()

@@ -2,7 +2,9 @@
 -- the east with three house sites, the fields and the first trees; the big wood
 -- lies west of a brook, round its northern end. Goblin camps in the wood rob the
 -- trees (five trees: "achieve_goblin"); the level's script speeds them up at 90 s
--- and 180 s. A tower site stays unbuilt for "achieve_no_tower".
+-- and 180 s. A tower site stays unbuilt for "achieve_no_tower". A skeleton camp
+-- between the home and the brook hunts the fellers on their way to the wood (the
+-- script speeds it up too); the hero beside the home strikes the skeletons down.
 -- Compile: level_tool compile data/level/src/level012.lua data/level/level012.lvl
 local L = require("level_lib")
 local T = require("level_terrain")
@@ -14,6 +16,7 @@ L.home(22, 8)
 L.worker(25, 8, "worker0")
 L.worker(20, 8, "worker1")
 L.worker(21, 10, "worker2")
+L.figure("cHero", "hero", 21, 6, "hero")
 L.house(19, 11, "house0")
 L.house(22, 12, "house1")
 L.house(19, 5, "house2")
@@ -42,4 +45,5 @@ for _, y in ipairs({ 9, 11, 7, 13, 5, 15, 17 }) do
 end
 L.camp("goblin_wood", 3, 15, "base_enemy0", 30, 1)
 L.camp("goblin_wood", 11, 3, "base_enemy1", 40, 1)
+L.camp("skeleton", 15, 8, "skeleton_camp", 30, 1)
 L.finish()
