@@ -1,9 +1,9 @@
--- Level 030, "The key altar": the ruins ("key_altar0", "ruins00") in the east are
--- rebuilt food by food, 500 in all, far from the home in the west. Five fields and a
--- mill site ("mill0") lie between, the mill and the far fields nearest the ruins.
--- Skeletons come from the eastern rim ("skeleton_camp") past the ruins, where the
--- workers stand paying; the hero meets them. Two fast bandits walk a loop in the
--- southern meadow, below the mill.
+-- Level 030, "The key altar": the ruins ("key_altar0", "ruins00") stand a short walk
+-- east of the home and are rebuilt food by food, 500 in all, by four workers. The
+-- fields lie round the home and the ruins, a mill site ("mill0") behind the ruins.
+-- Skeletons come two at a time from the eastern rim ("skeleton_camp") straight at
+-- the ruins' door, where the workers stand paying; the hero meets them. Two fast
+-- bandits walk a loop in the southern meadow, below the far fields.
 -- Map letters: B home, h house sites, t trees, f fields, o workers, Y hero, R ruins,
 -- M mill, b bandits, K skeleton camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
@@ -21,15 +21,15 @@ scene:map({
   ":::::::::::....%%%%%%%         ",
   " :::::::hhh.hhh.%%%%%%%        ",
   "  ::::..hhh.hhh..%%%%%%:       ",
-  "  ::...t........t.%%...::      ",
-  "   :.f.BBB.Y...f........:      ",
-  "    :.tBBB..o.f..........:     ",
-  "     :.BBB.o....fRRRR.....:    ",
-  "     ::t..f.ff...RRRR.....:    ",
-  "      :....o...MMRRRR...K..:   ",
-  "       :....f..MM........%%%%  ",
-  "        :.t.......f......%%%%% ",
-  "        ::...............%%%%% ",
+  "  ::...t...Yf...t.%%...::      ",
+  "   :.f.BBB...f.f........:      ",
+  "    :.tBBB.of....MM......:     ",
+  "     :.BBB..oRRRRMM.......:    ",
+  "     ::t...ofRRRR.........:    ",
+  "      :..fo..RRRR..........:   ",
+  "       :...f.........K...%%%%  ",
+  "        :.f..............%%%%% ",
+  "        ::t..............%%%%% ",
   "         :..............::%%   ",
   "          :..bb......::::      ",
   "           :......:::::        ",
@@ -40,7 +40,7 @@ scene:map({
   Y = { type = "cHero", name = "hero", sprite = "hero" },
   R = { type = "cTunnelBuild", name = "key_altar0", sprite = "ruins00", size = { 4, 3 }, door = true },
   M = { type = "cPlant", name = "mill0", sprite = "mill00", size = { 2, 2 }, door = true },
-  K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "45;1") end,
+  K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "30;2") end,
   b = { type = "cBandit", name = { "bandit0", "bandit1" }, sprite = "bandit" },
 })
 -- The bandits' loop, in walking order.
