@@ -119,8 +119,9 @@ std::vector<LevelRow> BuildTable(const std::vector<RunLine>& runs)
         row.defenceMedal = Median(defence.medals);
 
         const float low = level == 0 ? Targets::kTutorialLow : Targets::kFullLow;
+        const float high = level == Targets::kPaidOffLevel ? Targets::kPaidOffHigh : Targets::kFullHigh;
         row.fullMet = row.fullRuns >= Targets::kFullSeeds && row.fullWins == row.fullRuns &&
-                      row.fullPercent >= low && row.fullPercent <= Targets::kFullHigh;
+                      row.fullPercent >= low && row.fullPercent <= high;
         row.pacedMet = row.pacedRuns >= Targets::kOtherSeeds && row.pacedInLimit == row.pacedRuns;
         row.threatMet = row.enemies && row.defenceRuns > 0 && row.fullRuns > 0 &&
                         (row.defenceWins < row.defenceRuns || row.defenceMedal < row.fullMedal ||

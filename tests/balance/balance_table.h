@@ -31,7 +31,7 @@ bool ParseLine(const std::string& text, RunLine& run);
 std::vector<RunLine> ParseText(const std::string& text);
 
 // The targets: the full player wins every seed in 40-85 % of the rating time
-// (20-85 % on the tutorial "000"); the paced player wins every seed within the
+// (20-85 % on the tutorial "000", 40-105 % on "034"); the paced player wins every seed within the
 // limit; and on three quarters of the levels with enemies the defenceless player
 // loses, ends a medal lower or needs 1.25 times the full player's median time.
 struct Targets {
@@ -41,6 +41,11 @@ struct Targets {
     static constexpr float kFullLow = 40.0f;
     static constexpr float kTutorialLow = 20.0f;
     static constexpr float kFullHigh = 85.0f;
+    // "034" pays 1000 coins into one building with five places, a coin a second
+    // each: 200 s of paying alone against its rating time of 210 s, so no play
+    // finishes it under about 95 %. Its band ends here instead.
+    static constexpr uint32_t kPaidOffLevel = 34;
+    static constexpr float kPaidOffHigh = 105.0f;
     static constexpr int32_t kWithinLimitMedal = 3;
     static constexpr float kSlowerFactor = 1.25f;
     static constexpr float kThreatShare = 0.75f;

@@ -80,6 +80,18 @@ TEST(BalanceTable, LinesMakeTheTableAndItsVerdicts)
     EXPECT_FLOAT_EQ(rows[2].defenceMedian, 130.0f);
     EXPECT_FALSE(rows[2].threatMet);
 
+    // "034" may take up to 105 % of its rating time, where another level may not.
+    const auto fullMetAt = [](uint32_t level, float time) {
+        std::vector<RunLine> full;
+        AddRuns(full, level, "full", {time, time, time, time, time}, 210, false);
+        std::string lines;
+        for (const RunLine& each : full) lines += balance::FormatLine(each) + "\n";
+        return balance::BuildTable(balance::ParseText(lines)).at(0).fullMet;
+    };
+    EXPECT_TRUE(fullMetAt(34, 143.0f));   // 102 %
+    EXPECT_FALSE(fullMetAt(33, 143.0f));
+    EXPECT_FALSE(fullMetAt(34, 150.0f));  // 107 %
+
     // One threat of two levels with enemies misses the three quarters; "001" misses
     // two targets; levels 3 and 4 have no runs.
     const std::vector<std::string> missed = balance::MissedTargets(rows, 5);
