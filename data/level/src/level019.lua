@@ -1,9 +1,11 @@
 -- Level "019": the trader's tower. 300 wood and eight workers: five house sites
 -- and a wood. The enemy tower "tower_enemy0" watches the eastern wood; "altar0"
 -- casts "spell_shield" against it.
--- The home stands in the west with its fields and houses, the wood far east; a
--- goblin camp at the wood's far edge sends thieves for the trees, and a skeleton
--- camp in the wood hunts the woodcutters: the hero strikes the skeletons down.
+-- The home stands in the west with its two fields and the houses, the wood far
+-- east behind a rock wall that opens only at its southern end, so every load walks
+-- round it; the enemy tower stands in the wood's eastern edge. A goblin camp at the
+-- wood's far edge sends thieves for the trees, and a skeleton camp in the wood hunts
+-- the woodcutters: the hero strikes the skeletons down.
 local S = require("extras").scene("019")
 local T = require("level_terrain")
 -- Snow: the ground is painted under snow.
@@ -15,11 +17,11 @@ S:site({ type = "cAltar", cell = { 7, 10 }, name = "altar0", sprite = "spell_shi
 for i, cell in ipairs({ { 13, 15 }, { 13, 7 }, { 10, 7 }, { 11, 10 }, { 15, 9 } }) do
   S:house(cell[1], cell[2], "house" .. (i - 1))
 end
-for i, cell in ipairs({ { 6, 13 }, { 5, 14 }, { 7, 15 }, { 9, 16 }, { 16, 15 }, { 14, 5 } }) do
+for i, cell in ipairs({ { 16, 15 }, { 14, 5 } }) do
   S:field(cell[1], cell[2], "field" .. (i - 1))
 end
--- A few trees by the home; the wood lies far east.
-for i, cell in ipairs({ { 16, 6 }, { 15, 16 }, { 11, 4 }, { 13, 3 }, { 12, 17 }, { 19, 4 }, { 11, 16 }, { 4, 13 }, { 6, 12 }, { 8, 16 }, { 14, 17 } }) do
+-- A few trees by the home and a few north of the wood; the wood lies far east.
+for i, cell in ipairs({ { 16, 6 }, { 15, 16 }, { 11, 4 }, { 13, 3 }, { 12, 17 }, { 19, 4 }, { 11, 16 }, { 20, 13 }, { 22, 13 }, { 21, 12 }, { 14, 17 } }) do
   S:tree(cell[1], cell[2], "tree" .. (i - 1))
 end
 local n = 13
@@ -30,9 +32,11 @@ for _, row in ipairs({ { 3, { 14, 15, 16 } }, { 5, { 19, 20, 21, 22, 23 } }, { 7
     n = n + 1
   end
 end
-S:put({ type = "cTower", cell = { 23, 13 }, name = "tower_enemy0", sprite = "tower_enemy00" })
+S:put({ type = "cTower", cell = { 24, 10 }, name = "tower_enemy0", sprite = "tower_enemy00" })
 S:camp(25, 6, "goblin_camp", "goblin_wood", "15;3")
 S:camp(21, 8, "skeleton_camp", "skeleton", "20;2")
 S:put({ type = "cHero", cell = { 12, 14 }, name = "hero", sprite = "hero" })
 T.rocks(21, 15, 22, 16)
+-- The rock wall between the home and the wood, open south of row 6.
+T.wall(17, 6, 17, 24)
 S:finish()

@@ -1,13 +1,17 @@
--- Level 020, "The gun on the hill": seven workers from two. A tank ("tank0") sits on
--- the southern rise and sweeps the low ground below it, slowly; the bell ("bell0")
--- beside the home calls every worker away from its work. The houses, the fields and
--- most trees lie above the tank, out of the barrel's reach; three trees in its lane
--- are there for the bold ("achieve_tank" while the tank hits nobody).
--- Map letters: B home, h house sites, t trees, f fields, o workers, K tank, b bell.
+-- Level 020, "The gun on the hill": seven workers from two. The home stands in the
+-- east with the bell ("bell0") beside it, which calls every worker away from its
+-- work, a few trees and a field. A brook runs down the valley west of it; its one
+-- bridge ("bridge0") lies far in the north and wants mending, and beyond it lie
+-- the five house sites and most of the wood. A tank ("tank0") sits on the southern
+-- rise and sweeps the low ground below it, slowly: the houses and most trees lie
+-- above it, out of the barrel's reach; a tree and the home's field in its lane are
+-- there for the bold ("achieve_tank" while the tank hits nobody).
+-- Map letters: B home, h house sites, t trees, f fields, o workers, K tank, b bell,
+-- x the bridge.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
--- A skeleton camp (Z) by the work sends skeletons after the workers; the hero (E)
--- beside the home strikes them down.
+-- A skeleton camp (Z) by the western houses sends skeletons after the workers; the
+-- hero (E) beside the home strikes them down.
 local scene = require("extras").scene("020")
 
 scene:map({
@@ -18,20 +22,20 @@ scene:map({
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
   "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::t...%%%%%%%         ",
+  ":::::::::::....%%%%%%%         ",
   " :::::::.hhh.hhh%%%%%%%        ",
-  "  ::::...hhh.hhh.%%%%%%:       ",
-  "  ::.t...........t%%...::      ",
-  "   :hhh.hhh..t.....hhh.:      ",
-  "    hhh.hhh.t..t...hhh..:     ",
-  "     :...........t.t...t..:    ",
-  "     ::..t....BBB.........:    ",
-  "      :.t...E.BBBo..f.t..:   ",
-  "       :......BBB..of..f%%%%  ",
-  "        :...t.b.......Z.t%%%%% ",
+  "  ::::.Z.hhh.hhh.%%%%%%:       ",
+  "  ::..t.....t....x%%...::      ",
+  "   :.hhh.t..........t.t.:      ",
+  "    :hhh..hhh..........E.:     ",
+  "     :..t.hhh.hhh...BBB.o.:    ",
+  "     ::..f....hhh...BBBo..:    ",
+  "      :t............BBB..t.:   ",
+  "       :.....t.....b.....%%%%  ",
+  "        :.t....t.......t.%%%%% ",
   "        ::..K........t...%%%%% ",
-  "         :.......t...t..::%%   ",
-  "          :....t.t...::::      ",
+  "         :......t..f..t.::%%   ",
+  "          :..........::::      ",
   "           :......:::::        ",
   "           :...:::::           ",
   "            :::::              ",
@@ -41,9 +45,11 @@ scene:map({
   Z = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
   K = { type = "cTank", name = "tank0", sprite = "tank" },
   b = { type = "cBell", name = "bell0", sprite = "bell00" },
+  x = { type = "cBarrier", name = "bridge0", sprite = "bridge00", layer = 4 },
 })
--- The ground: rocks in the southern corner and a rock by the south-eastern edge, clear of every walk.
+-- The ground: the brook west of the home, crossed only by the bridge, and rocks in
+-- the southern corner, clear of every walk.
 local T = require("level_terrain")
+T.brook(17, 0, 17, 24)
 T.rocks(13, 1, 14, 2)
-T.rocks(19, 3, 20, 4)
 scene:finish()

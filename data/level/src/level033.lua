@@ -1,12 +1,15 @@
 -- Level 033, "The quiet valley": eight workers from three. The home stands low in
--- the south-west; six house sites lie far round the valley, the fields in the east.
--- The home's own trees are few: most of the wood is the goblins' grove (link 33) in
--- the north, where the camp above it ("goblin_camp") sends its thieves. Skeletons
--- come now and then from the eastern rim ("skeleton_camp") and witches from the
--- north-west ("witch_camp") at the western houses; the hero meets them and the
--- wife thaws the frozen with mana from the well.
+-- the south-west with its few trees, the well and the two fields in the east; a
+-- brook runs across the valley, and its one bridge ("bridge0") lies far in the
+-- east and wants mending. Beyond it lie the six house sites and most of the wood:
+-- the goblins' grove (link 33) under the camp in the north ("goblin_camp") that
+-- sends its thieves. Skeletons come now and then from the eastern rim by the
+-- bridge ("skeleton_camp") and witches from the north-west ("witch_camp") at the
+-- western houses; the hero meets them and the wife thaws the frozen with mana from
+-- the well.
 -- Map letters: B home, h house sites, t trees, g the goblins' grove, f fields,
--- w well, o workers, Y hero, W wife, C goblin camp, K skeleton camp, X witch camp.
+-- w well, o workers, Y hero, W wife, C goblin camp, K skeleton camp, X witch camp,
+-- x the bridge.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
 local scene = require("extras").scene("033")
@@ -19,21 +22,21 @@ scene:map({
   "       ::::::%%%%%%%           ",
   "     ::::::::C%%%%%%%          ",
   "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::gg.g%%%%%%%         ",
-  " :::::::..g.hhh.%%%%%%%        ",
-  "  ::::X.hhh.hhh..%%%%%%:       ",
-  "  ::....hhh....g..%%...::      ",
-  "   :..t....g....hhh.....:      ",
-  "    :..hhh......hhh...t.K:     ",
-  "     :.hhh.t...g....hhh...:    ",
-  "     ::..........w..hhh...:    ",
-  "      :......W.........f...:   ",
-  "       :......o.......hhh%%%%  ",
-  "        :..BBB.o......hhh%%%%% ",
-  "        ::.BBB.o.........%%%%% ",
+  ":::::::::::g.g.%%%%%%%         ",
+  " ::::::hhhghhhg.%%%%%%%        ",
+  "  :::X.hhh.hhh.gg%%%%%%:       ",
+  "  ::............hhh%..t::      ",
+  "   :.ghhh...hhh.hhh.hhh.:      ",
+  "    :.hhh...hhhg....hhht.:     ",
+  "     :..........g........K:    ",
+  "     ::.................x.:    ",
+  "      :.....tW.............:   ",
+  "       :.t....o...w.t.f..%%%%  ",
+  "        :..BBB.o.........%%%%% ",
+  "        ::.BBB.o.......t.%%%%% ",
   "         :.BBB..Y.......::%%   ",
-  "          :.......f.f::::      ",
-  "           :......:::::        ",
+  "          :........f.::::      ",
+  "           :....t.:::::        ",
   "           :...:::::           ",
   "            :::::              ",
   "             :                 ",
@@ -44,8 +47,11 @@ scene:map({
   X = function(s, x, y) s:camp(x, y, "witch_camp", "witch", "30;1") end,
   W = { type = "cWife", name = "wife", sprite = "wife" },
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 33) end,
+  x = { type = "cBarrier", name = "bridge0", sprite = "bridge00", layer = 4 },
 })
--- The ground: rocks in the southern corner, clear of every walk.
+-- The ground: the brook across the valley, crossed only by the bridge, and rocks in
+-- the southern corner, clear of every walk.
 local T = require("level_terrain")
+T.brook(0, 10, 30, 10)
 T.rocks(13, 1, 14, 2)
 scene:finish()
