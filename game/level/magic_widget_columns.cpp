@@ -1,6 +1,7 @@
 // cMagicWidget: the enemies' columns along the level's way points. A column's head
 // walks to a way point, every other member follows the one before it; a member
-// that reaches its target hands the target on to its follower.
+// that reaches its target hands the target on to its follower, and one back from a
+// chase walks behind the tail, never behind one that follows it.
 #include <algorithm>
 #include <vector>
 
@@ -23,6 +24,20 @@ std::vector<cMan*> WalkersOfType(cBaseWidget& screen, int32_t typeId)
         if (walker != nullptr && walker->GetTypeId() == typeId) walkers.push_back(walker);
     }
     return walkers;
+}
+
+// Whether following `tail` would close a ring: its leaders, one after the other,
+// come back to the walker. A ring has no head, so nobody in it walks on.
+bool LeadsBackTo(cMan* tail, const cMan* walker, size_t columnSize)
+{
+    cGameObject* step = tail;
+    for (size_t i = 0; i <= columnSize && step != nullptr; ++i) {
+        if (step == walker) return true;
+        auto* leader = dynamic_cast<cMan*>(step);
+        if (leader == nullptr || leader->GetTypeId() != walker->GetTypeId()) return false;
+        step = leader->GetTarget();
+    }
+    return false;
 }
 
 }  // namespace
@@ -55,7 +70,7 @@ void cMagicWidget::JoinColumn(cMan* walker)
         if (tail == walker) continue;
         const bool followed = std::any_of(walkers.begin(), walkers.end(),
                                           [tail](const cMan* other) { return other->GetTarget() == tail; });
-        if (followed) continue;
+        if (followed || LeadsBackTo(tail, walker, walkers.size())) continue;
         SendWorker(walker, tail, 0);
         return;
     }

@@ -183,4 +183,24 @@ TEST_F(MagicWidgetStartTest, Columns_PassOnJoinTheTailOrTheNearestWayPointAndCyc
     EXPECT_EQ(screen.NextEntryAfter(nullptr), nullptr);
 }
 
+TEST_F(MagicWidgetStartTest, Columns_TwoBanditsBackFromTheirChasesNeverFollowEachOther)
+{
+    Load();
+    const std::vector<cGameObject*>& points = screen.GetWayPoints();
+    ASSERT_EQ(points.size(), 3u);
+    auto* first = Find<cBandit>("bandit_a");
+    auto* second = Find<cBandit>("bandit_b");
+    // Both chased a worker; the first is back and walks behind the second, the one
+    // nobody follows.
+    first->SetTarget(Find<cWorker>("worker_a"), 0);
+    second->SetTarget(Find<cWorker>("worker_island"), 0);
+    screen.JoinColumn(first);
+    EXPECT_EQ(first->GetTarget(), second);
+    // Behind the first the second would close a ring with no head: it takes the
+    // nearest way point and leads the column on.
+    screen.JoinColumn(second);
+    EXPECT_NE(second->GetTarget(), first);
+    EXPECT_TRUE(second->GetTarget() != nullptr && second->GetTarget()->IsKindOf(kTypeWayPoint));
+}
+
 }  // namespace
