@@ -50,6 +50,23 @@ protected:
         return found;
     }
 
+    // The level file in the slot the tour plays, shown on a fresh profile with the
+    // developer's keys on.
+    cMagicWidget* PlayLevelFile(const char* file)
+    {
+        StartGame();
+        cPlayerBase* player = app->LogonPlayer("") == 0 ? app->GetActivePlayer() : nullptr;
+        vrk::cByteStream* stream = app->GetLevelFiles().GetLevelStream(kLevelIndex);
+        if (player == nullptr || stream == nullptr || stream->LoadFromFile(file) != 0) return nullptr;
+        player->currentLevel = kLevelIndex;
+        app->developerFlag = 1;
+        auto* screen = Screen<cMagicWidget>("level");
+        if (screen == nullptr) return nullptr;
+        app->ShowComics("level", "menu");
+        Frames(test::kSceneTicks);
+        return screen;
+    }
+
     vrk::cListCtrl* Palette() { return dynamic_cast<vrk::cListCtrl*>(vrk::FindControl("editor", "second")); }
     // Clicks the palette item with that set-up name, through the window as the
     // player does; false when there is none.
@@ -72,19 +89,8 @@ protected:
 
 TEST_F(EditorTourTest, TabOpensTheEditorAndAPlacedObjectIsThereBackInPlay)
 {
-    StartGame();
-    ASSERT_EQ(app->LogonPlayer(""), 0);
-    cPlayerBase* player = app->GetActivePlayer();
-    ASSERT_NE(player, nullptr);
-    player->currentLevel = kLevelIndex;
-    vrk::cByteStream* stream = app->GetLevelFiles().GetLevelStream(kLevelIndex);
-    ASSERT_NE(stream, nullptr);
-    ASSERT_EQ(stream->LoadFromFile(kLevel), 0);
-    app->developerFlag = 1;
-    auto* screen = Screen<cMagicWidget>("level");
+    cMagicWidget* screen = PlayLevelFile(kLevel);
     ASSERT_NE(screen, nullptr);
-    app->ShowComics("level", "menu");
-    Frames(test::kSceneTicks);
     ASSERT_EQ(screen->GetMode(), kModePlay);
     lines.clear();
 
@@ -155,19 +161,8 @@ PlaySetUp ReadPlaySetUp(cMagicWidget& screen)
 
 TEST_F(EditorTourTest, TabOutOfTheEditorStartsTheLevelAsPlayDoes)
 {
-    StartGame();
-    ASSERT_EQ(app->LogonPlayer(""), 0);
-    cPlayerBase* player = app->GetActivePlayer();
-    ASSERT_NE(player, nullptr);
-    player->currentLevel = kLevelIndex;
-    vrk::cByteStream* stream = app->GetLevelFiles().GetLevelStream(kLevelIndex);
-    ASSERT_NE(stream, nullptr);
-    ASSERT_EQ(stream->LoadFromFile(KELVARA_SOURCE_DIR "/tests/data/levels/level_start_test.lvl"), 0);
-    app->developerFlag = 1;
-    auto* screen = Screen<cMagicWidget>("level");
+    cMagicWidget* screen = PlayLevelFile(KELVARA_SOURCE_DIR "/tests/data/levels/level_start_test.lvl");
     ASSERT_NE(screen, nullptr);
-    app->ShowComics("level", "menu");
-    Frames(test::kSceneTicks);
     ASSERT_EQ(screen->GetMode(), kModePlay);
     // The worker on the island thinks of help; the pick-up waits hidden in the mill.
     const PlaySetUp play = ReadPlaySetUp(*screen);

@@ -249,18 +249,7 @@ protected:
 
     // Loads the level of that index the way the map does: the player's current
     // level, then the level screen focused.
-    cMagicWidget* LoadLevel(size_t index)
-    {
-        cPlayerBase* player = app->GetActivePlayer();
-        if (player == nullptr) return nullptr;
-        if (player->levelRecords.size() <= index) player->levelRecords.resize(index + 1);
-        player->currentLevel = static_cast<uint32_t>(index);
-        auto* screen = Screen<cMagicWidget>("level");
-        if (screen == nullptr) return nullptr;
-        app->ShowComics("level", "menu");
-        Frames(kLoadTicks);
-        return screen;
-    }
+    cMagicWidget* LoadLevel(size_t index) { return ShowLevel(static_cast<uint32_t>(index), kLoadTicks); }
 
     void CheckLevel(size_t index, cMagicWidget& screen);
     void CheckGrid(const GridTail& tail, cMagicWidget& screen);

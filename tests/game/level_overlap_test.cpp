@@ -209,18 +209,7 @@ float CoveredShare(Pictures& pictures, cObject& lower, const cObject& upper)
 
 class LevelOverlapTest : public test::GameTour {
 protected:
-    cMagicWidget* LoadLevel(uint32_t index)
-    {
-        cPlayerBase* player = app->GetActivePlayer();
-        if (player == nullptr) return nullptr;
-        if (player->levelRecords.size() <= index) player->levelRecords.resize(index + 1);
-        player->currentLevel = index;
-        auto* screen = Screen<cMagicWidget>("level");
-        if (screen == nullptr) return nullptr;
-        app->ShowComics("level", "menu");
-        Frames(kLoadTicks);
-        return screen;
-    }
+    cMagicWidget* LoadLevel(uint32_t index) { return ShowLevel(index, kLoadTicks); }
 
     // "tree3 covers 40 % of house1" for every clickable object covered too much.
     static std::vector<std::string> Overlaps(Pictures& pictures, cMagicWidget& screen)

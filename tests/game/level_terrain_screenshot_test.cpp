@@ -41,14 +41,8 @@ protected:
 
     cMagicWidget* LoadLevel(size_t index)
     {
-        cPlayerBase* player = app->GetActivePlayer();
-        if (player == nullptr) return nullptr;
-        if (player->levelRecords.size() <= index) player->levelRecords.resize(index + 1);
-        player->currentLevel = static_cast<uint32_t>(index);
-        auto* screen = Screen<cMagicWidget>("level");
+        cMagicWidget* screen = ShowLevel(static_cast<uint32_t>(index), kLoadTicks);
         if (screen == nullptr) return nullptr;
-        app->ShowComics("level", "menu");
-        Frames(kLoadTicks);
         // The opening talk's bars and windows would hide the ground.
         screen->EndTalk();
         Frames(kLoadTicks);

@@ -42,14 +42,8 @@ protected:
     {
         StartGame();
         EXPECT_EQ(app->LogonPlayer(""), 0);
-        cPlayerBase* player = app->GetActivePlayer();
-        if (player == nullptr) return nullptr;
-        if (player->levelRecords.size() <= index) player->levelRecords.resize(index + 1);
-        player->currentLevel = index;
-        auto* screen = Screen<cMagicWidget>("level");
+        cMagicWidget* screen = ShowLevel(index, test::kSceneTicks);
         if (screen == nullptr) return nullptr;
-        app->ShowComics("level", "menu");
-        Frames(test::kSceneTicks);
         screen->EndTalk();
         Frames(2);
         return screen;

@@ -15,7 +15,9 @@
 #include "engine/platform/host_services.h"
 #include "engine/platform/widget.h"
 #include "framework/app/game_registry.h"
+#include "framework/app/player_base.h"
 #include "game/game_entries.h"
+#include "game/level/magic_widget.h"
 #include "tests/framework/app/tour_test_support.h"
 
 namespace test {
@@ -79,6 +81,21 @@ protected:
             if (widget->GetName() == name) return dynamic_cast<T*>(widget.get());
         }
         return nullptr;
+    }
+
+    // The level of that slot shown the way the map shows it: the logged-on player's
+    // current level, then the level screen focused and given `ticks` frames.
+    cMagicWidget* ShowLevel(uint32_t index, int ticks)
+    {
+        cPlayerBase* player = app->GetActivePlayer();
+        if (player == nullptr) return nullptr;
+        if (player->levelRecords.size() <= index) player->levelRecords.resize(index + 1);
+        player->currentLevel = index;
+        auto* screen = Screen<cMagicWidget>("level");
+        if (screen == nullptr) return nullptr;
+        app->ShowComics("level", "menu");
+        Frames(ticks);
+        return screen;
     }
 
     // Every warning line of the log.

@@ -33,16 +33,28 @@ TEST_F(PopUpWindowsTest, AchievePopupAndTooltip_CloseThemselvesAndFadeAsTheyShou
     lines.clear();
     auto* popup = Handler<cAchievePopupWF>("level_achieve");
     ASSERT_NE(popup, nullptr);
+    // Shown again, the pop-up stays its five seconds from then, fades and closes.
+    const auto showAgainAndClose = [&] {
+        ASSERT_TRUE(IsOpen("level_achieve"));
+        app->PopupAchieve("achieve_wood", "achieve_wood");
+        EXPECT_FLOAT_EQ(popup->GetCountdown(), cAchievePopupWF::kShownSeconds);
+        EXPECT_EQ(popup->GetFadeTarget(), 1.0f);
+        Send("level_achieve", vrk::kWndUpdate, 4900);
+        EXPECT_EQ(popup->GetFadeTarget(), 1.0f);
+        Send("level_achieve", vrk::kWndUpdate, 100);
+        EXPECT_EQ(popup->GetFadeTarget(), 0.0f);
+        Frames(20);
+        EXPECT_FALSE(IsOpen("level_achieve"));
+    };
     app->PopupAchieve("achieve_wood", "achieve_wood");
     Send("level_achieve", vrk::kWndUpdate, 3000);
+    showAgainAndClose();
+    // Also during its fade-out.
     app->PopupAchieve("achieve_wood", "achieve_wood");
-    EXPECT_FLOAT_EQ(popup->GetCountdown(), cAchievePopupWF::kShownSeconds);
-    Send("level_achieve", vrk::kWndUpdate, 4900);
-    EXPECT_EQ(popup->GetFadeTarget(), 1.0f);
+    Send("level_achieve", vrk::kWndUpdate, 4950);
     Send("level_achieve", vrk::kWndUpdate, 100);
-    EXPECT_EQ(popup->GetFadeTarget(), 0.0f);
-    Frames(20);
-    EXPECT_FALSE(IsOpen("level_achieve"));
+    ASSERT_LT(popup->GetOpacity(), 1.0f);
+    showAgainAndClose();
     app->PopupAchieve("achieve_wood", "achieve_wood");
     Send("level_achieve", vrk::kWndUpdate, 5001);
     EXPECT_EQ(popup->GetFadeTarget(), 0.0f);
@@ -67,32 +79,6 @@ TEST_F(PopUpWindowsTest, AchievePopupAndTooltip_CloseThemselvesAndFadeAsTheyShou
                                "spin"}) {
         EXPECT_TRUE(app->GetSpriteInfoEx(sprite).IsSprite()) << sprite;
     }
-    EXPECT_TRUE(NoWarning()) << WarningText();
-}
-
-TEST_F(PopUpWindowsTest, AchievePopupOpenedAgainWhileFadingOut_StaysItsFiveSecondsAndCloses)
-{
-    StartGame();
-    lines.clear();
-    auto* popup = Handler<cAchievePopupWF>("level_achieve");
-    ASSERT_NE(popup, nullptr);
-    app->PopupAchieve("achieve_wood", "achieve_wood");
-    Send("level_achieve", vrk::kWndUpdate, 4950);
-    Send("level_achieve", vrk::kWndUpdate, 100);
-    ASSERT_EQ(popup->GetFadeTarget(), 0.0f);
-    ASSERT_LT(popup->GetOpacity(), 1.0f);
-    ASSERT_TRUE(IsOpen("level_achieve"));
-
-    // A second achievement during the fade-out.
-    app->PopupAchieve("achieve_wood", "achieve_wood");
-    EXPECT_FLOAT_EQ(popup->GetCountdown(), cAchievePopupWF::kShownSeconds);
-    EXPECT_EQ(popup->GetFadeTarget(), 1.0f);
-    Send("level_achieve", vrk::kWndUpdate, 4900);
-    EXPECT_EQ(popup->GetFadeTarget(), 1.0f);
-    Send("level_achieve", vrk::kWndUpdate, 100);
-    EXPECT_EQ(popup->GetFadeTarget(), 0.0f);
-    Frames(20);
-    EXPECT_FALSE(IsOpen("level_achieve"));
     EXPECT_TRUE(NoWarning()) << WarningText();
 }
 
