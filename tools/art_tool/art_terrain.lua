@@ -6,7 +6,9 @@
 -- centre and every open one shows ground there, in the colours of
 -- tools/levels/terrain_palette.lua, which the level checks read back.
 local levels_folder = manifest_folder .. "/../levels"
-local terrain_folder = manifest_folder .. "/../../data/level/terrain"
+-- A manifest may point the painter at other ground files (the tool's own tests do).
+local terrain_folder = rawget(_G, "terrain_folder") or manifest_folder .. "/../../data/level/terrain"
+include("art_terrain_file.lua")
 local terrain_palette = dofile(levels_folder .. "/terrain_palette.lua")
 
 -- The sky's band at the top of the picture; the woods along the top edge stand
@@ -23,17 +25,13 @@ local function random(seed)
   end
 end
 
+-- A missing file leaves plain ground with a warning; a file that is not the data it
+-- should be stops the tool (art_terrain_file.lua).
 local function load_terrain(name)
   local path = terrain_folder .. "/level" .. name .. ".lua"
-  local chunk, message = loadfile(path)
-  if not chunk then
-    io.stderr:write("art_tool: warning: " .. tostring(message) .. ": level " .. name .. " gets plain ground\n")
-    return nil
-  end
-  local ok, terrain = pcall(chunk)
-  if not ok or type(terrain) ~= "table" or type(terrain.rows) ~= "table" then
-    io.stderr:write("art_tool: warning: " .. path .. " holds no ground: level " .. name .. " gets plain ground\n")
-    return nil
+  local terrain = read_terrain_file(path)
+  if not terrain then
+    io.stderr:write("art_tool: warning: cannot open " .. path .. ": level " .. name .. " gets plain ground\n")
   end
   return terrain
 end

@@ -24,8 +24,8 @@
 --   - a yard round the home, worn paths from the home's door to every door and work
 --     place (the shortest walks, merging where they meet), tilled soil under fields;
 --   - a check that the home still reaches every object and figure.
--- What the art tool gets: data/level/terrain/NAME.lua (written by
---   level_tool compile --terrain), a table
+-- What the art tool gets: data/level/terrain/NAME.lua, written by
+--   level_tool compile --terrain from the table handed over to terrain{}
 --   { name, season, origin = {x, y}, u = {x, y}, v = {x, y},   picture pixels, y down:
 --                                  cell (x, y) spans origin + [x, x+1] * u + [y, y+1] * v
 --     rows = { "...", ... },       one text per row from y = 24 down, a character per
@@ -368,17 +368,8 @@ local function marks(covered, worn)
   return grid
 end
 
-local function number(value)
-  local text = string.format("%.3f", value)
-  if text == "-0.000" then text = "0.000" end
-  return text
-end
-
-local function pair(x, y)
-  return "{ " .. number(x) .. ", " .. number(y) .. " }"
-end
-
--- The description as the Lua chunk the art tool reads (picture pixels, y down).
+-- The description the level tool checks and writes for the art tool (picture
+-- pixels, y down); the tool, not this library, makes the file's text.
 local function describe(grid, routes)
   local c00x, c00y = L.centre(0, 0)
   local c10x, c10y = L.centre(1, 0)
@@ -386,40 +377,31 @@ local function describe(grid, routes)
   local ux, uy = c10x - c00x, c10y - c00y
   local vx, vy = c01x - c00x, c01y - c00y
   local ox, oy = c00x - (ux + vx) / 2, c00y - (uy + vy) / 2
-  local lines = {
-    "-- The ground of level \"" .. L.level_name() .. "\" as the art tool paints it; written by the level tool",
-    "-- from data/level/src/level" .. L.level_name() .. ".lua (see tools/levels/level_terrain.lua). Do not edit.",
-    "return {",
-    "  name = \"" .. L.level_name() .. "\",",
-    "  season = \"" .. current().season .. "\",",
-    "  origin = " .. pair(ox, L.AREA_HEIGHT - oy) .. ",",
-    "  u = " .. pair(ux, -uy) .. ",",
-    "  v = " .. pair(vx, -vy) .. ",",
-    "  rows = {",
-  }
+  local rows = {}
   for y = L.HEIGHT - 1, 0, -1 do
     local row = {}
     for x = 0, L.WIDTH - 1 do row[#row + 1] = grid[key(x, y)] end
-    lines[#lines + 1] = string.format("    \"%s\", -- %d", table.concat(row), y)
+    rows[#rows + 1] = table.concat(row)
   end
-  lines[#lines + 1] = "  },"
-  lines[#lines + 1] = "  paths = {"
-  for _, route in ipairs(routes) do
-    lines[#lines + 1] = "    { " .. table.concat(route, ", ") .. " },"
-  end
-  lines[#lines + 1] = "  },"
-  lines[#lines + 1] = "}"
-  return table.concat(lines, "\n") .. "\n"
+  return {
+    name = L.level_name(),
+    season = current().season,
+    origin = { ox, L.AREA_HEIGHT - oy },
+    u = { ux, -uy },
+    v = { vx, -vy },
+    rows = rows,
+    paths = routes,
+  }
 end
 
 function T.hand_over()
   local covered, holders = footprints()
   checkReach(covered, holders)
   local routes, worn = paths(covered)
-  local text = describe(marks(covered, worn or {}), routes)
+  local description = describe(marks(covered, worn or {}), routes)
   local hand = rawget(_G, "terrain")
-  if type(hand) == "function" then hand({ text = text }) end
-  return text
+  if type(hand) == "function" then hand(description) end
+  return description
 end
 
 return T
