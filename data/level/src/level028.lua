@@ -27,21 +27,21 @@ scene:map({
   "  ::::::::::::.%%%%%%%         ",
   ":::::::::::....%%%%%%%         ",
   " :::::::.t.t....%%%%%%%        ",
-  "  ::::.t.........%%%%%%:       ",
+  "  S:::.t.........%%%%%%:       ",
   "  ::t.....t..s.hhh%%..t::      ",
-  "   :...t.......hhh..hhh.X      ",
+  "   :...t.......hhh..hhh.:      ",
   "    :.....t......W..hhh.F:     ",
-  "     :t........AA.........:    ",
-  "     :X..t.....AA.BBB..w.n:    ",
-  "      :.....t.....BBBo..f..:   ",
-  "       :.t.....tn.BBB.o..%%%%  ",
-  "        :........E...o...%%%%% ",
-  "        ::..t....w.n..n..%%%%% ",
+  "     :t........AA........X:    ",
+  "     ::..t.....AA....n.w.n:    ",
+  "      :.....t.....BBB.o.f..:   ",
+  "       :.t.....tn.BBBo...%%%%  ",
+  "        X........EBBB.o..%%%%% ",
+  "        ::..t....w....n..%%%%% ",
   "         :....t......f..::%%   ",
-  "          :t.....tn...::X:     ",
+  "          :t.....tn...:X::     ",
   "           :..t.t.:::::        ",
-  "           :.t.::S::           ",
-  "            :::X:              ",
+  "           :.t.::X::           ",
+  "            :::::              ",
   "             :                 ",
 }, {
   E = { type = "cHero", name = "hero", sprite = "hero" },
@@ -54,9 +54,8 @@ scene:map({
 })
 local T = require("level_terrain")
 -- The cliff from the middle of the valley up to the northern woods, walked round
--- at its southern end; its one gap is closed by the stone.
-T.wall(13, 15, 13, 20)
-T.wall(13, 12, 13, 13)
+-- at its southern end; the stone fills its one gap.
+T.wall(13, 12, 13, 20)
 -- The frozen pond in the south-eastern corner.
 T.pond(24, 5, 27, 7)
 scene:finish()
