@@ -1,12 +1,16 @@
--- Level 029, "The slow thieves": 300 wood and six workers from three. A goblin camp
--- in the west sends slow goblins into the grove beside it (link 29); the woods
--- round the home are the player's, and a sawmill site stretches them.
+-- Level 029, "The slow thieves": 300 wood and six workers from three. A brook comes
+-- down from the northern woods and winds south-west into a pond; the western wood
+-- lies beyond it, reached over its one bridge ("bridge0") or the long way round the
+-- pond along the southern edge. The home stands in the eastern valley with the
+-- fields, three house sites and a sawmill site that stretches the wood; the fourth
+-- house site lies in the western wood. A goblin camp there sends slow goblins into
+-- the grove beside it (link 29).
 -- Map letters: B home, h house sites, t trees, g the goblins' grove, f fields,
--- o workers, S sawmill, C camp.
+-- o workers, S sawmill, C camp, y the bridge.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
 -- where no clickable object stands.
--- A skeleton camp (Z) by the work sends skeletons after the workers; the hero (E)
--- beside the home strikes them down.
+-- A skeleton camp (Z) beyond the bridge sends skeletons after the woodcutters; the
+-- hero (E) by the home strikes them down.
 local scene = require("extras").scene("029")
 
 scene:map({
@@ -18,19 +22,19 @@ scene:map({
   "     :::::::::%%%%%%%          ",
   "  ::::::::::::.%%%%%%%         ",
   ":::::::::::.t..%%%%%%%         ",
-  " :::::::.hhh.hhh%%%%%%%        ",
-  "  ::::.t.hhh.hhht%%%%%%:       ",
-  "  ::....g.......tt%%...::      ",
-  "   :.t...hhh..t....t....:      ",
-  "    :.g.thhh...t.t...t...:     ",
-  "     C.g..........t...t...:    ",
-  "     ::.t...t.BBB...t..t..:    ",
-  "      :g..t.E.BBB.o.t..f...:   ",
-  "       :....t.BBB....fZ.t%%%%  ",
-  "        :.........o...f..%%%%% ",
-  "        ::.SS.t..o...hhht%%%%% ",
-  "         :.SS..t...t.hhh::%%   ",
-  "          :......t.t.::::      ",
+  " ::::hhh...t....%%%%%%%        ",
+  "  :C:hhht.t......%%%%%%:       ",
+  "  ::.............t%%.hhh:      ",
+  "   :.g...g...ty......hhh:      ",
+  "    :......gZ....t.BBB.o.:     ",
+  "     :t......t...f.BBBo...:    ",
+  "     ::.g........E.BBB.hhh:    ",
+  "      :...t.t......hhhohhh.:   ",
+  "       :......t....hhht..%%%%  ",
+  "        :t........SS....f%%%%% ",
+  "        ::..t.t...SS.....%%%%% ",
+  "         :..........f.t.::%%   ",
+  "          :t......t...::::     ",
   "           :......:::::        ",
   "           :...:::::           ",
   "            :::::              ",
@@ -41,8 +45,15 @@ scene:map({
   S = { type = "cPlant", name = "sawmill0", sprite = "sawmill00", size = { 2, 2 }, door = true },
   C = function(s, x, y) s:camp(x, y, "goblin_camp", "goblin_wood", "25;2", 29) end,
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 29) end,
+  y = { type = "cBarrier", name = "bridge0", sprite = "bridge00", layer = 4 },
 })
--- The ground: rocks in the southern corner, clear of every walk.
 local T = require("level_terrain")
-T.rocks(13, 1, 14, 2)
+-- The brook from the northern woods winding south-west into the pond, crossed at the
+-- bridge or walked round the pond along the southern edge.
+T.brook(13, 20, 13, 15)
+T.brook(13, 15, 14, 15)
+T.brook(14, 15, 14, 10)
+T.brook(14, 10, 15, 10)
+T.brook(15, 10, 15, 6)
+T.pond(13, 3, 15, 5)
 scene:finish()
