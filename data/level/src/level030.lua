@@ -1,9 +1,10 @@
 -- Level 030, "The key altar": the ruins ("key_altar0", "ruins00") stand a short walk
 -- east of the home and are rebuilt food by food, 500 in all, by four workers. The
--- fields lie round the home and the ruins, a mill site ("mill0") behind the ruins.
--- Skeletons come two at a time from the eastern rim ("skeleton_camp") straight at
--- the ruins' door, where the workers stand paying; the hero meets them. Two fast
--- bandits walk a loop in the southern meadow, below the far fields.
+-- fields lie round the home and the ruins, a mill site ("mill0") east of the ruins,
+-- and a lake fills the south-east. A rock ridge runs along the southern meadow,
+-- where two fast bandits walk a loop; they come up through its gap or round its
+-- ends. Skeletons come two at a time from the eastern rim ("skeleton_camp")
+-- straight at the ruins' door, where the workers stand paying; the hero meets them.
 -- Map letters: B home, h house sites, t trees, f fields, o workers, Y hero, R ruins,
 -- M mill, b bandits, K skeleton camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
@@ -17,22 +18,22 @@ scene:map({
   "          ::%%%%%%%            ",
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
-  "  ::::::::::::t%%%%%%%         ",
-  ":::::::::::....%%%%%%%         ",
-  " :::::::hhh.hhh.%%%%%%%        ",
-  "  ::::..hhh.hhh..%%%%%%:       ",
-  "  ::...t...Yf...t.%%...::      ",
-  "   :.f.BBB...f.f........:      ",
-  "    :.tBBB.of....MM......:     ",
-  "     :.BBB..oRRRRMM.......:    ",
-  "     ::t...ofRRRR.........:    ",
-  "      :..fo..RRRR..........:   ",
-  "       :...f.........K...%%%%  ",
-  "        :.f..............%%%%% ",
-  "        ::t..............%%%%% ",
-  "         :..............::%%   ",
-  "          :..bb......::::      ",
-  "           :......:::::        ",
+  "  ::::::::::::.%%%%%%%         ",
+  ":::::::::::..t.%%%%%%%         ",
+  " :::::hhh.....f.%%%%%%%        ",
+  "  ::::hhh..f.....%%%%%%:       ",
+  "  ::..t...........%%.t.::      ",
+  "   :.t...BBBo.RRRRMM....:      ",
+  "    :.f..BBBooRRRRMM.f...K     ",
+  "     :...BBB..RRRR........:    ",
+  "     ::.hhh.oY...f..f.....:    ",
+  "      :.hhh.f..f...........:   ",
+  "       :.........t.......%%%%  ",
+  "        :................%%%%% ",
+  "        ::...............%%%%% ",
+  "         :..b...........::%%   ",
+  "          :.....b.....::::     ",
+  "           :....t.:::::        ",
   "           :...:::::           ",
   "            :::::              ",
   "             :                 ",
@@ -44,7 +45,13 @@ scene:map({
   b = { type = "cBandit", name = { "bandit0", "bandit1" }, sprite = "bandit" },
 })
 -- The bandits' loop, in walking order.
-for i, cell in ipairs({ { 13, 3 }, { 15, 2 }, { 19, 4 }, { 16, 5 } }) do
+for i, cell in ipairs({ { 11, 5 }, { 14, 3 }, { 18, 5 }, { 15, 6 } }) do
   scene:put({ type = "cWayPoint", cell = cell, name = "way" .. (i - 1) })
 end
+local T = require("level_terrain")
+-- The ridge along the southern meadow, open at its gap and round its ends, and the
+-- eastern lake.
+T.wall(8, 7, 12, 7)
+T.wall(14, 7, 18, 7)
+T.pond(21, 5, 25, 8)
 scene:finish()
