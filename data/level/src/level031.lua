@@ -1,10 +1,11 @@
 -- Level 031, "The beacon": the lighthouse ("lighthouse0", "lighthouse00") alone,
--- 250 wood paid off log by log, north-west of the home in the south-east. The
--- woods stand round it, and the skeleton camp ("skeleton_camp") at their western
--- edge sends its skeletons after the woodcutters: the hero by the fields strikes
--- them down. The grove by the home (link 31) draws the goblins of the eastern
--- camp ("goblin_camp"), who steal only from it; the hero beats them off too.
--- Three fields by the home's door pay for the axes.
+-- 250 wood paid off log by log, on the eastern shore of a lake in the western
+-- woods, north-west of the home in the south-east. The skeleton camp
+-- ("skeleton_camp") beyond the lake sends its skeletons round the water after the
+-- woodcutters: the hero by the fields strikes them down. The grove by the home
+-- (link 31) draws the goblins of the eastern camp ("goblin_camp"), who steal only
+-- from it; the hero beats them off too. Three fields by the home's door pay for
+-- the axes.
 -- Map letters: B home, t trees, g the goblins' grove, f fields, o workers, E hero,
 -- L lighthouse, C goblin camp, K skeleton camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
@@ -20,22 +21,22 @@ scene:map({
   "          ::%%%%%%%            ",
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
-  "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::....%%%%%%%         ",
+  "  ::::::::::::t%%%%%%%         ",
+  ":::::::::::t...%%%%%%%         ",
   " :::::::........%%%%%%%        ",
-  "  ::::...........%%%%%%:       ",
-  "  ::.............%%....::      ",
-  "   :......t..t..t.......:      ",
-  "    :..K......t...t......:     ",
-  "     :...t..t......t......:    ",
-  "     ::.....t.LL...t.g....:    ",
-  "      :..t....LL......g....:   ",
-  "       :....t....o....g.g%%%%  ",
-  "        :...t...o.BBBo...%%%%% ",
-  "        ::........BBB..g.C%%%% ",
-  "         :........BBB..f::%%   ",
-  "          :....E.f.f.::::      ",
-  "           :......:::::        ",
+  "  ::::..t.....t.t%%%%%%:       ",
+  "  ::t.............%%t..::      ",
+  "   :...t.....t....g.....:      ",
+  "    :K..........t...g.g.t:     ",
+  "     :t.......LL..t.......:    ",
+  "     ::.......LLt...g.g...:    ",
+  "      :...........t......t.:   ",
+  "       :.........o...t...%%%%  ",
+  "        :......to.BBBo..t%%%%% ",
+  "        ::........BBBt...C%%%% ",
+  "         :.....t.tBBB..f::%%   ",
+  "          :t...E.f.f..::::     ",
+  "           :..t.t.:::::        ",
   "           :...:::::           ",
   "            :::::              ",
   "             :                 ",
@@ -46,7 +47,9 @@ scene:map({
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 31) end,
   K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
 })
--- The ground: a pond under the northern woods, clear of every walk.
 local T = require("level_terrain")
-T.pond(16, 17, 18, 19)
+-- The lake west of the lighthouse, with its inlet from the northern woods; the
+-- skeletons from beyond it walk round the water.
+T.pond(8, 9, 11, 12)
+T.brook(9, 13, 9, 17)
 scene:finish()
