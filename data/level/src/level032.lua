@@ -1,10 +1,11 @@
 -- Level 032, "The dark altar": six workers from two, 400 mana and 200 wood. The
--- enemy altar ("altar_enemy0") silences one of the player's towers each minute;
--- built, the two towers shoot at the goblins that come within reach. The goblins
--- of the three camps ("base_enemy0".."base_enemy2") wake at nightfall and steal
--- only from the groves beside them (link 32). The three wells that give the mana
--- lie out west round the skeleton camp ("skeleton_camp"), whose skeletons chase
--- the drawers off; the hero by the home strikes them down.
+-- enemy altar ("altar_enemy0") stands south of the home behind a rock ridge and
+-- silences one of the player's towers each minute; built, the two towers shoot at
+-- the goblins that come within reach. The goblins of the three camps
+-- ("base_enemy0".."base_enemy2": south, east and north-west) wake at nightfall and
+-- steal only from the groves beside them (link 32). The three wells that give the
+-- mana lie out west by a pond round the skeleton camp ("skeleton_camp"), whose
+-- skeletons chase the drawers off; the hero by the home strikes them down.
 -- Map letters: B home, h house sites, n nugget, t trees, g the goblins' groves,
 -- f fields, w wells, o workers, E enemy altar, T tower sites, C camps, Y hero,
 -- K skeleton camp.
@@ -19,23 +20,23 @@ scene:map({
   "          ::%%%%%%%            ",
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
-  "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::.t..%%%%%%%         ",
-  " :::::::.hhh.hhh%%%%%%%        ",
-  "  ::::.t.hhh.hhht%%%%%%:       ",
-  "  ::..w.g...t....t%%...::      ",
-  "   :.hhht.........hhh.t.:      ",
-  "    :hhh..ttT..t..hhhEE..:     ",
-  "     C...w...........EEt..:    ",
-  "     ::.......BBB.......t.:    ",
-  "      :g......BBB.o.n..f.t.:   ",
-  "       :Kt....BBB....f..t%%C%  ",
-  "        :.......Y.ot..f..%%%%% ",
-  "        ::.............gt%%%%% ",
-  "         :w...t...Tt..g.::%%   ",
-  "          :.t.tt.t...::::      ",
-  "           :.g.tg.:::::        ",
-  "           :..C:::::           ",
+  "  ::::::::::::t%%%%%%%         ",
+  ":::::::::::t.t.%%%%%%%         ",
+  " ::::C::..t.....%%%%%%%        ",
+  "  ::::g..w.BBBt.T%%%%%%:       ",
+  "  ::g......BBB....%%t.hhh      ",
+  "   :.......BBB.o...t..hhh      ",
+  "    :.......t.o..hhhhhh..:     ",
+  "     :.....tfY.t.hhhhhhg..:    ",
+  "     K:...w..............C:    ",
+  "      :.w.......EE...f..g..:   ",
+  "       :..hhht..EET.t....%%%%  ",
+  "        :.hhh....f......t%%%%% ",
+  "        ::t..t.......n...%%%%% ",
+  "         :..............::%%   ",
+  "          :t.......t..::::     ",
+  "           :.gt.Cg:::::        ",
+  "           :...:::::           ",
   "            :::::              ",
   "             :                 ",
 }, {
@@ -47,4 +48,9 @@ scene:map({
   Y = { type = "cHero", name = "hero", sprite = "hero" },
   K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "15;3") end,
 })
+local T = require("level_terrain")
+-- The rock ridge west of the enemy altar, walked round at both ends, and the pond
+-- by the western wells.
+T.wall(14, 5, 14, 11)
+T.pond(5, 12, 8, 14)
 scene:finish()
