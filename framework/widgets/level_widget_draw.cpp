@@ -1,4 +1,4 @@
-// cLevelWidget: the hint pop-ups of game objects and the work-timer bar.
+// cLevelWidget: the hint pop-ups and notices of game objects and the work-timer bar.
 #include <algorithm>
 
 #include "engine/render/render.h"
@@ -25,6 +25,8 @@ void cLevelWidget::ShowHint(cGameObject* object, const std::string& text, float 
     Rect box;
     object->GetRect(box, GetHoveredPart());
     object->SetHintHandle(AddCaption(shown, box));
+    // A text of its own is a notice (an order refused): it holds the pop-up its time.
+    if (!text.empty()) object->HoldNotice();
 }
 
 void cLevelWidget::DrawProgress(const vec2& point, float fraction)

@@ -1,7 +1,8 @@
 // Hover pop-ups drawn by the real game on the real data into a hidden OpenGL window:
 // a tree of level "000", a point of the level map, the object nearest the top of
 // level "005", whose pop-up would reach under the HUD's bar, and the object nearest
-// the task rows of level "035", whose pop-up would reach under those. Each picture
+// the task rows of level "035", whose pop-up would reach under those, and the
+// notice of a click on a bridge of level "000" that the stock cannot pay. Each picture
 // is written beside the build ("popup_*_screenshot.png"); each pop-up must show its
 // cream panel on the view and clear of the HUD, its letters without a box behind
 // them and every text row inside the panel.
@@ -14,6 +15,7 @@
 #include "engine/gui/frame_ctrl.h"
 #include "engine/gui/gui.h"
 #include "engine/gui/window.h"
+#include "engine/text/text_table.h"
 #include "framework/app/player_base.h"
 #include "framework/objects/game_object.h"
 #include "framework/objects/object.h"
@@ -252,6 +254,69 @@ TEST_F(PopupScreenshotTest, PopupNearTheTaskRowsOfLevel035_StaysClearOfThem)
     for (const Rect& row : rows) EXPECT_FALSE(Overlap(panel, row)) << nearest->GetName();
     EXPECT_FALSE(Overlap(panel, HudBar())) << nearest->GetName();
     CheckPopup(panel, static_cast<float>(kHeight));
+}
+
+TEST_F(PopupScreenshotTest, RefusedClickOnABridgeOfLevel000_ShowsItsNoticeItsFullTimeThenTheHoverAgain)
+{
+    cMagicWidget* screen = PlayLevel(0);
+    ASSERT_NE(screen, nullptr);
+    ASSERT_EQ(screen->GetLevelName(), "000");
+    // The tutorial's frame would hold the hover off the bridge.
+    app->GetActivePlayer()->hintsEnabled = false;
+    Frames(20);
+    // A bridge whose mending costs more wood than the stock holds.
+    ObjectList objects;
+    screen->FindObjectsOfKind(objects, kTypeGameObject, -1);
+    cGameObject* bridge = nullptr;
+    for (cObject* object : objects) {
+        auto* site = dynamic_cast<cGameObject*>(object);
+        if (site == nullptr || object->GetName().rfind("bridge", 0) != 0) continue;
+        if (site->GetOrderState() == kOrderCannotPay) bridge = site;
+    }
+    ASSERT_NE(bridge, nullptr);
+    HoverObject(*screen, *bridge);
+    ASSERT_EQ(screen->GetHoveredObject(), bridge);
+    const std::string need = vrk::FindText("NeedMore");
+    const auto shownCaption = [&]() -> const CaptionRecord* {
+        for (const CaptionRecord& record : screen->GetCaptions()) {
+            if (record.rate > 0.0f) return &record;
+        }
+        return nullptr;
+    };
+    const auto isNotice = [&](const CaptionRecord* record) {
+        return record != nullptr && !record->lines.empty() && record->lines.front().rfind(need, 0) == 0;
+    };
+
+    // Clicked at every phase of the hint's half-second refresh, the pointer resting.
+    Rect frame;
+    bridge->GetFrameRect(frame, -1);
+    const vec2 middle = screen->WorldToScreen(vec2{frame.x + frame.width / 2.0f, frame.y + frame.height / 2.0f});
+    const auto x = static_cast<int32_t>(middle.x);
+    const auto y = kHeight - static_cast<int32_t>(middle.y);
+    // A round runs the refresh 16 ticks beside the notice: each clicks one tick later
+    // in the refresh's cycle than the one before.
+    for (int phase = 0; phase < cGameObject::kHintRefreshTicks; ++phase) {
+        Frames(phase > 0 ? 2 : 0);
+        Click(x, y);
+        Frames(30);
+        const CaptionRecord* notice = shownCaption();
+        ASSERT_TRUE(isNotice(notice)) << "phase " << phase;
+        EXPECT_EQ(notice->alpha, 1.0f) << "phase " << phase;
+        if (phase == 0) {
+            DrawGame();
+            test::SaveShotPng(image_, kWidth, kHeight, "popup_notice_screenshot.png");
+            CheckPopup(screen->GetCaptionPanel(*notice), static_cast<float>(kHeight));
+        }
+        // Still there to its last tick, then the hover's text is back, fully shown.
+        Frames(cGameObject::kNoticeTicks - 30 - 1);
+        EXPECT_TRUE(isNotice(shownCaption())) << "phase " << phase;
+        Frames(kFadeTicks);
+        const CaptionRecord* hover = shownCaption();
+        ASSERT_NE(hover, nullptr);
+        EXPECT_FALSE(isNotice(hover)) << "phase " << phase;
+        EXPECT_EQ(hover->alpha, 1.0f);
+        EXPECT_EQ(screen->GetHoveredObject(), bridge);
+    }
 }
 
 }  // namespace
