@@ -1,6 +1,8 @@
-// The level map's points on its picture: every point and every path dot, for any
-// number of open levels, lies wholly on the open parchment (never on the lake, the
-// mountains, the parchment's edge or the land beyond it).
+// The level map's points on its picture and under the pointer: every point and
+// every path dot, for any number of open levels, lies wholly on the open parchment
+// (never on the lake, the mountains, the parchment's edge or the land beyond it);
+// and the pointer hovers and picks the point drawn under it, with the map opened
+// and scrolled to its top.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -25,7 +27,7 @@ constexpr float kPointRadius = 21.0f;
 constexpr float kDotRadius = 6.0f;
 // Summed RGB difference within which a pixel is one of the named colours.
 constexpr int kColourReach = 24;
-// The cursor resting here does not scroll the map.
+// The cursor resting here neither scrolls the map nor covers a point.
 constexpr int32_t kRestX = 512;
 constexpr int32_t kRestY = 384;
 
@@ -119,6 +121,12 @@ protected:
         for (size_t level = 0; level < player->levelRecords.size(); ++level)
             player->levelRecords[level].state = level < open ? kLevelOpen : kLevelClosed;
     }
+    static cMapPoint* Point(cMapWidget& map, int32_t index)
+    {
+        ObjectList found;
+        map.FindObjectsByName(found, std::to_string(index), -1);
+        return found.size() == 1 ? dynamic_cast<cMapPoint*>(found.front()) : nullptr;
+    }
 };
 
 TEST_F(MapPointsTest, EveryPointAndPathDotLiesOnOpenParchment)
@@ -159,6 +167,47 @@ TEST_F(MapPointsTest, EveryPointAndPathDotLiesOnOpenParchment)
                 << "path dot at " << Where(dot) << " with " << open << " levels open";
         }
     }
+}
+
+TEST_F(MapPointsTest, Pointer_HoversAndPicksThePointDrawnUnderIt)
+{
+    cMapWidget* map = OpenMap(0);
+    ASSERT_NE(map, nullptr);
+    SetOpenLevels(app->GetLevelCount());
+    map->LinkObjects();
+    // The window is the virtual screen's size, so a window pixel is a screen unit
+    // (y down); the view shows the scene from its bottom-left corner up.
+    const auto pick = [&](int32_t index, float viewBottom) {
+        SCOPED_TRACE("point " + std::to_string(index));
+        cMapPoint* point = Point(*map, index);
+        ASSERT_NE(point, nullptr);
+        const vec2 at = point->GetPosition();
+        const auto x = static_cast<int32_t>(at.x);
+        const auto y = static_cast<int32_t>(kWindowHeight - (at.y - viewBottom));
+        MoveMouse(x, y);
+        Frame();
+        EXPECT_EQ(map->GetHoveredObject(), point);
+        Click(x, y);
+        EXPECT_EQ(app->GetActivePlayer()->currentLevel, static_cast<uint32_t>(index));
+        EXPECT_EQ(point->IsSelected(), 1);
+        MoveMouse(kRestX, kRestY);
+        Frame();
+    };
+
+    // The map opens on its bottom, where the picture starts.
+    ASSERT_EQ(map->GetViewCenter().y, kWindowHeight / 2.0f);
+    pick(3, 0.0f);
+    pick(20, 0.0f);
+
+    // The cursor at the window's top edge scrolls the view up as far as it goes.
+    MoveMouse(kRestX, 1);
+    Frames(200);
+    MoveMouse(kRestX, kRestY);
+    Frames(30);
+    const float top = cMapWidget::kSceneHeight - kWindowHeight;
+    ASSERT_EQ(map->GetViewCenter().y, top + kWindowHeight / 2.0f);
+    pick(36, top);
+    pick(28, top);
 }
 
 }  // namespace
