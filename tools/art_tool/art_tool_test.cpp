@@ -1,9 +1,17 @@
 // Checks of the art tool's computing parts: label measuring, colour parsing,
-// shape signs and the conversion of pixel frames into description nodes.
+// shape signs, the conversion of pixel frames into description nodes and the
+// comparison of pictures by their pixels.
 #include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "bitmap_font.h"
 #include "canvas.h"
+#include "png_compare.h"
 #include "shapes.h"
 #include "sprite_script.h"
 
@@ -93,4 +101,60 @@ TEST(SpriteScript, SpriteScript_WritesTheTailAfterTheSpritesEndingInANewline)
     ASSERT_NE(tail, std::string::npos);
     EXPECT_GT(tail, sprite);
     EXPECT_EQ(SpriteScript("tex", 64, 64, {}, "").find("updateTextures"), std::string::npos);
+}
+
+namespace {
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The RGBA pixels written by libpng's simplified writer: its own compression and
+// filters, not the canvas's.
+bool WriteOtherwise(const std::string& path, int width, int height, const std::vector<uint8_t>& rgba)
+{
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
+    image.format = PNG_FORMAT_RGBA;
+    return png_image_write_to_file(&image, path.c_str(), 0, rgba.data(), 0, nullptr) != 0;
+}
+
+}  // namespace
+
+TEST(PngCompare, SamePngPixels_TellsPicturesByTheirPixelsNotTheirBytes)
+{
+    const std::string folder = testing::TempDir();
+    const std::string canvasFile = folder + "/compare_canvas.png";
+    const std::string otherFile = folder + "/compare_other.png";
+    Canvas canvas(16, 8);
+    canvas.PaintShape(BoxShape(2, 2, 9, 5, 0), 2, 2, 11, 7, Color{0.2f, 0.6f, 1.0f, 1.0f}, Color{}, 0);
+    canvas.PaintShape(BoxShape(0, 0, 16, 8, 0), 0, 0, 16, 8, Color{1.0f, 0.5f, 0.0f, 0.5f}, Color{}, 0);
+    ASSERT_TRUE(canvas.WritePng(canvasFile));
+    std::vector<uint8_t> rgba;
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const uint32_t pixel = canvas.Pixel(x, y);
+            for (int shift : {24, 16, 8, 0}) rgba.push_back(static_cast<uint8_t>(pixel >> shift));
+        }
+    }
+    ASSERT_TRUE(WriteOtherwise(otherFile, 16, 8, rgba));
+    ASSERT_NE(FileBytes(canvasFile), FileBytes(otherFile));
+    std::string message;
+    EXPECT_TRUE(SamePngPixels(canvasFile, otherFile, message)) << message;
+
+    rgba[(2 * 16 + 3) * 4 + 1] ^= 1;
+    ASSERT_TRUE(WriteOtherwise(otherFile, 16, 8, rgba));
+    EXPECT_FALSE(SamePngPixels(canvasFile, otherFile, message));
+    EXPECT_NE(message.find("differ first at pixel 3,2"), std::string::npos) << message;
+
+    ASSERT_TRUE(WriteOtherwise(otherFile, 8, 8, rgba));
+    EXPECT_FALSE(SamePngPixels(canvasFile, otherFile, message));
+    EXPECT_NE(message.find("is 8 x 8"), std::string::npos) << message;
+    EXPECT_FALSE(SamePngPixels(canvasFile, folder + "/compare_missing.png", message));
+    EXPECT_NE(message.find("compare_missing.png"), std::string::npos) << message;
 }

@@ -34,12 +34,13 @@ foreach(script ${scripts})
   endif()
 endforeach()
 # The scene backgrounds are painted from the levels' ground descriptions: a changed
-# level or painter must come with its pictures.
+# level or painter must come with its pictures. They are compared by their pixels,
+# not their bytes, which another zlib build compresses otherwise.
 file(GLOB backs RELATIVE ${OUTPUT} ${OUTPUT}/back/*.png)
 foreach(picture ${backs})
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUTPUT}/${picture} ${committed}/${picture}
-    RESULT_VARIABLE result)
+  execute_process(COMMAND ${TOOL} --same-pixels ${OUTPUT}/${picture} ${committed}/${picture}
+    RESULT_VARIABLE result ERROR_VARIABLE difference)
   if(NOT result EQUAL 0)
-    message(FATAL_ERROR "data/texture/${picture} is out of date: run art_tool into data/texture")
+    message(FATAL_ERROR "data/texture/${picture} is out of date: run art_tool into data/texture\n${difference}")
   endif()
 endforeach()

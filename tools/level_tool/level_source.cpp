@@ -19,6 +19,7 @@
 #include "framework/widgets/level_file.h"
 #include "object_type_names.h"
 #include "objects/level_grid.h"
+#include "terrain_description.h"
 
 namespace {
 
@@ -184,15 +185,10 @@ int GridCall(lua_State* state)
 
 int TerrainCall(lua_State* state)
 {
-    luaL_checktype(state, 1, LUA_TTABLE);
     LevelSource* source = SourceOf(state);
     if (source->hasTerrain) return luaL_error(state, "a level has one terrain");
-    lua_getfield(state, 1, "text");
-    if (lua_type(state, -1) != LUA_TSTRING) return luaL_error(state, "terrain needs its description as text");
-    size_t length = 0;
-    const char* text = lua_tolstring(state, -1, &length);
-    source->terrain.assign(text, length);
-    lua_pop(state, 1);
+    std::string error;
+    if (!ReadTerrainDescription(state, 1, source->terrain, error)) return luaL_error(state, "%s", error.c_str());
     source->hasTerrain = true;
     return 0;
 }

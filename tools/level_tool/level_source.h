@@ -9,15 +9,16 @@
 // grid, at most one, is the path grid of a playable level: width * height stored
 // terrain costs column by column (x outer, y inner from the bottom row), and as
 // many extra words when given (else 0). A play level's library also hands over
-//   terrain { text = "return { ... }" }
-// once: the description of its ground that the art tool paints (a Lua chunk the
-// tool writes as it is, see tools/levels/level_terrain.lua).
+//   terrain { name = ..., season = ..., origin = ..., u = ..., v = ..., rows = ..., paths = ... }
+// once: the description of its ground that the art tool paints, which the tool
+// checks and writes itself (terrain_description.h, tools/levels/level_terrain.lua).
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "level_grid.h"
+#include "terrain_description.h"
 
 class cLevelFile;
 
@@ -48,7 +49,7 @@ struct LevelSource {
     bool hasGrid = false;
     SourceGrid grid;
     bool hasTerrain = false;
-    std::string terrain;
+    TerrainDescription terrain;
 };
 
 // Runs the script. False with a message when it fails or names an unknown class.

@@ -4,8 +4,8 @@
 // A source may `require` modules beside it, in the --lib folder and in the source
 // tree's tools/levels/ (the shared level library). --terrain writes the ground
 // description a play level's library hands over (data/level/terrain/NAME.lua, what
-// the art tool paints the level's background from); a source without one writes
-// no file.
+// the art tool paints the level's background from), checked and written by the
+// tool itself; a source without one writes no file.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -20,6 +20,7 @@
 #include "level_dump.h"
 #include "level_grid.h"
 #include "level_source.h"
+#include "terrain_description.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ int Compile(const std::string& sourcePath, const std::string& outPath, const std
     }
     if (!terrainPath.empty() && source.hasTerrain) {
         std::ofstream out(terrainPath, std::ios::binary | std::ios::trunc);
-        out << source.terrain;
+        out << WriteTerrainDescription(source.terrain);
         if (!out) {
             std::cerr << terrainPath << ": cannot write\n";
             return 1;

@@ -23,9 +23,11 @@
 --     stands on or beside;
 --   - a yard round the home, worn paths from the home's door to every door and work
 --     place (the shortest walks, merging where they meet), tilled soil under fields;
---   - a check that the home still reaches every object and figure.
--- What the art tool gets: data/level/terrain/NAME.lua (written by
---   level_tool compile --terrain), a table
+--   - a check that the home still reaches every object and figure;
+--   - a check that no building, site, field or source stands on blocked ground, nor
+--     its picture more than a tenth over water or rock.
+-- What the art tool gets: data/level/terrain/NAME.lua, written by
+--   level_tool compile --terrain from the table handed over to terrain{}
 --   { name, season, origin = {x, y}, u = {x, y}, v = {x, y},   picture pixels, y down:
 --                                  cell (x, y) spans origin + [x, x+1] * u + [y, y+1] * v
 --     rows = { "...", ... },       one text per row from y = 24 down, a character per
@@ -219,8 +221,75 @@ local function checkFootprints(covered)
   end
 end
 
+-- The ground the picture of a building, site, field or source covers, as the art
+-- tool draws it (tools/art_tool): half its extents in cells along the grid's two
+-- axes, about the object's position. A field's plot reaches 0.92 cells each way
+-- round its one cell, the gold mill's paved yard 1.25, a well's stone ring and a
+-- nugget's rock a little past their cell. The rest are drawn on their zone centred
+-- on their position, so an even zone's picture reaches half a cell past its cells.
+local kGround = {
+  field00 = { 0.92, 0.92 }, field01 = { 0.92, 0.92 }, goldmill00 = { 1.25, 1.25 },
+  well00 = { 0.65, 0.5 }, nugget00 = { 0.55, 0.45 },
+}
+local kGroundClasses = {
+  cBuild = true, cPlant = true, cTower = true, cTunnelBuild = true, cField = true, cSource = true,
+}
+-- The share of that ground that may lie over water or rock (the painter keeps them
+-- to their cells), and the points per side sampled over it.
+local kMostOverhang = 0.1
+local kOverhangSamples = 12
+
+-- World points to cell coordinates: cell (x, y) spans x..x+1, y..y+1.
+local function cellCoordinates()
+  local x00, y00 = L.centre(0, 0)
+  local x10, y10 = L.centre(1, 0)
+  local x01, y01 = L.centre(0, 1)
+  local ux, uy, vx, vy = x10 - x00, y10 - y00, x01 - x00, y01 - y00
+  local det = ux * vy - uy * vx
+  return function(px, py)
+    local dx, dy = px - x00, py - y00
+    return (dx * vy - dy * vx) / det + 0.5, (ux * dy - uy * dx) / det + 0.5
+  end
+end
+
+-- No picture may stand in the water or on the rocks the background shows: its
+-- ground may overhang them by a tenth at most. A log or stone in a wall is ground
+-- once cleared; a bridge still lies over water.
+local function checkOverhang(covered)
+  local toCell = cellCoordinates()
+  local n = kOverhangSamples
+  for _, entry in ipairs(L.placed()) do
+    if kGroundClasses[entry.type] then
+      local x0, y0, x1, y1 = L.footprint(entry)
+      local ground = kGround[entry.sprite or ""] or { (x1 - x0 + 1) / 2, (y1 - y0 + 1) / 2 }
+      local s, t = toCell(entry.x, entry.y)
+      local over, kinds = 0, {}
+      for i = 0, n - 1 do
+        for j = 0, n - 1 do
+          local cx = math.floor(s + ground[1] * (2 * (i + 0.5) / n - 1))
+          local cy = math.floor(t + ground[2] * (2 * (j + 0.5) / n - 1))
+          local kind = L.kind(cx, cy)
+          local holder = covered[key(cx, cy)]
+          if kind == "water" or (kind == "rock" and not (holder and holder.type == "cBarrier")) then
+            over = over + 1
+            kinds[kind] = true
+          end
+        end
+      end
+      if over > kMostOverhang * n * n then
+        local what = (kinds.water and kinds.rock) and "water and rock" or (kinds.water and "water" or "rock")
+        error(string.format("level %s: the picture of %s '%s' overhangs %s by %d %% of its footprint",
+                            L.level_name(), entry.type, entry.name or "", what,
+                            math.floor(100 * over / (n * n) + 0.5)), 0)
+      end
+    end
+  end
+end
+
 function T.settle()
-  checkFootprints(footprints(true))
+  local covered = footprints(true)
+  checkFootprints(covered)
+  checkOverhang(covered)
   addTopWoods()
 end
 
@@ -368,17 +437,8 @@ local function marks(covered, worn)
   return grid
 end
 
-local function number(value)
-  local text = string.format("%.3f", value)
-  if text == "-0.000" then text = "0.000" end
-  return text
-end
-
-local function pair(x, y)
-  return "{ " .. number(x) .. ", " .. number(y) .. " }"
-end
-
--- The description as the Lua chunk the art tool reads (picture pixels, y down).
+-- The description the level tool checks and writes for the art tool (picture
+-- pixels, y down); the tool, not this library, makes the file's text.
 local function describe(grid, routes)
   local c00x, c00y = L.centre(0, 0)
   local c10x, c10y = L.centre(1, 0)
@@ -386,40 +446,31 @@ local function describe(grid, routes)
   local ux, uy = c10x - c00x, c10y - c00y
   local vx, vy = c01x - c00x, c01y - c00y
   local ox, oy = c00x - (ux + vx) / 2, c00y - (uy + vy) / 2
-  local lines = {
-    "-- The ground of level \"" .. L.level_name() .. "\" as the art tool paints it; written by the level tool",
-    "-- from data/level/src/level" .. L.level_name() .. ".lua (see tools/levels/level_terrain.lua). Do not edit.",
-    "return {",
-    "  name = \"" .. L.level_name() .. "\",",
-    "  season = \"" .. current().season .. "\",",
-    "  origin = " .. pair(ox, L.AREA_HEIGHT - oy) .. ",",
-    "  u = " .. pair(ux, -uy) .. ",",
-    "  v = " .. pair(vx, -vy) .. ",",
-    "  rows = {",
-  }
+  local rows = {}
   for y = L.HEIGHT - 1, 0, -1 do
     local row = {}
     for x = 0, L.WIDTH - 1 do row[#row + 1] = grid[key(x, y)] end
-    lines[#lines + 1] = string.format("    \"%s\", -- %d", table.concat(row), y)
+    rows[#rows + 1] = table.concat(row)
   end
-  lines[#lines + 1] = "  },"
-  lines[#lines + 1] = "  paths = {"
-  for _, route in ipairs(routes) do
-    lines[#lines + 1] = "    { " .. table.concat(route, ", ") .. " },"
-  end
-  lines[#lines + 1] = "  },"
-  lines[#lines + 1] = "}"
-  return table.concat(lines, "\n") .. "\n"
+  return {
+    name = L.level_name(),
+    season = current().season,
+    origin = { ox, L.AREA_HEIGHT - oy },
+    u = { ux, -uy },
+    v = { vx, -vy },
+    rows = rows,
+    paths = routes,
+  }
 end
 
 function T.hand_over()
   local covered, holders = footprints()
   checkReach(covered, holders)
   local routes, worn = paths(covered)
-  local text = describe(marks(covered, worn or {}), routes)
+  local description = describe(marks(covered, worn or {}), routes)
   local hand = rawget(_G, "terrain")
-  if type(hand) == "function" then hand({ text = text }) end
-  return text
+  if type(hand) == "function" then hand(description) end
+  return description
 end
 
 return T
