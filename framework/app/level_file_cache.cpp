@@ -54,11 +54,12 @@ void LevelFileCache::Load(vrk::cByteStream* stream, const std::string& path)
     if (stream) stream->LoadFromFile(path);
 }
 
-void LevelFileCache::Save(const vrk::cByteStream* stream, const std::string& path)
+bool LevelFileCache::Save(const vrk::cByteStream* stream, const std::string& path)
 {
-    if (!stream) return;
-    if (stream->SaveToFile(path) != kSaved)
-        vrk::LogWrite("cMiddle", "^5", "Level file %s not saved", FormatArg::FromString(path));
+    if (!stream) return false;
+    if (stream->SaveToFile(path) == kSaved) return true;
+    vrk::LogWrite("cMiddle", "^5", "Level file %s not saved", FormatArg::FromString(path));
+    return false;
 }
 
 void LevelFileCache::LoadLevelFiles()
@@ -111,10 +112,10 @@ bool LevelFileCache::SaveLevelFiles()
     return saved;
 }
 
-void LevelFileCache::SaveMapFile() { Save(map_.get(), ScreenFileName(kMapFormat)); }
-void LevelFileCache::SaveAchieveFile() { Save(achieve_.get(), ScreenFileName(kAchieveFormat)); }
-void LevelFileCache::SaveMenuFile() { Save(menu_.get(), ScreenFileName(kMenuFormat)); }
-void LevelFileCache::SaveComicsFile() { Save(comics_.get(), ScreenFileName(kComicsFormat)); }
+bool LevelFileCache::SaveMapFile() { return Save(map_.get(), ScreenFileName(kMapFormat)); }
+bool LevelFileCache::SaveAchieveFile() { return Save(achieve_.get(), ScreenFileName(kAchieveFormat)); }
+bool LevelFileCache::SaveMenuFile() { return Save(menu_.get(), ScreenFileName(kMenuFormat)); }
+bool LevelFileCache::SaveComicsFile() { return Save(comics_.get(), ScreenFileName(kComicsFormat)); }
 
 uint32_t LevelFileCache::MoveEntryUp(uint32_t index)
 {

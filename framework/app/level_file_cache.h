@@ -31,11 +31,12 @@ public:
     // every old file stays and the answer is false (logged). Empty level streams
     // are skipped (and logged), keeping their files.
     bool SaveLevelFiles();
-    // Each writes its stream's bytes unchanged; a failure is logged with the file.
-    void SaveMapFile();
-    void SaveAchieveFile();
-    void SaveMenuFile();
-    void SaveComicsFile();
+    // Each writes its stream's bytes unchanged; false when the file was not
+    // written (logged with the file; the old file stays).
+    bool SaveMapFile();
+    bool SaveAchieveFile();
+    bool SaveMenuFile();
+    bool SaveComicsFile();
 
     // Swap level index with its neighbour and return the index it now has; an
     // index without that neighbour changes nothing and comes back as it was.
@@ -59,7 +60,7 @@ private:
     using StreamPtr = std::unique_ptr<vrk::cByteStream>;
 
     static void Load(vrk::cByteStream* stream, const std::string& path);
-    static void Save(const vrk::cByteStream* stream, const std::string& path);
+    static bool Save(const vrk::cByteStream* stream, const std::string& path);
 
     std::vector<StreamPtr> levels_;
     // Per level index (per file, not per stream: a moved level differs from the

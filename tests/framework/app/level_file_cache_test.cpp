@@ -127,7 +127,7 @@ TEST_F(LevelFileCacheTest, ScreenSaves_WriteOnlyTheirStream)
     cache_.GetAchieveStream()->WriteByte('a');
     cache_.GetMenuStream()->WriteByte('n');
     cache_.GetComicsStream()->WriteByte('c');
-    cache_.SaveMapFile();
+    EXPECT_TRUE(cache_.SaveMapFile());
     EXPECT_EQ(ReadFile(LevelFolder() / "map.lvl"), "m");
     EXPECT_FALSE(std::filesystem::exists(LevelFolder() / "menu.lvl"));
     cache_.SaveAchieveFile();
@@ -183,8 +183,8 @@ TEST_F(LevelFileCacheTest, FailedSave_IsLoggedWithTheFile)
 {
     std::filesystem::remove_all(LevelFolder());
     cache_.GetLevelStream(0)->WriteByte(1);
-    cache_.SaveLevelFiles();
-    cache_.SaveMapFile();
+    EXPECT_FALSE(cache_.SaveLevelFiles());
+    EXPECT_FALSE(cache_.SaveMapFile());
     EXPECT_TRUE(log_.Contains("level000.lvl not saved"));
     EXPECT_TRUE(log_.Contains("map.lvl not saved"));
 }
