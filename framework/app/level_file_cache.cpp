@@ -16,6 +16,10 @@ constexpr const char* kAchieveFormat = "%sachieve.lvl";
 constexpr const char* kMenuFormat = "%smenu.lvl";
 constexpr const char* kComicsFormat = "%scomics.lvl";
 constexpr int kSaved = 0;
+constexpr int kTooLarge = 4;
+// FNV-1a, 64 bits.
+constexpr uint64_t kDigestBasis = 0xcbf29ce484222325ull;
+constexpr uint64_t kDigestPrime = 0x100000001b3ull;
 
 using vrk::FormatArg;
 
@@ -35,11 +39,9 @@ void LevelFileCache::Create(uint32_t levelCount)
     levels_.clear();
     levels_.reserve(levelCount);
     for (uint32_t i = 0; i < levelCount; ++i) levels_.push_back(std::make_unique<vrk::cByteStream>());
-    levelFileBytes_.assign(levelCount, {});
-    map_ = std::make_unique<vrk::cByteStream>();
-    achieve_ = std::make_unique<vrk::cByteStream>();
-    menu_ = std::make_unique<vrk::cByteStream>();
-    comics_ = std::make_unique<vrk::cByteStream>();
+    levelFileStamps_.assign(levelCount, StampOf({}));
+    levelFileTooLarge_.assign(levelCount, false);
+    for (ScreenFile* file : {&map_, &achieve_, &menu_, &comics_}) *file = ScreenFile{std::make_unique<vrk::cByteStream>()};
 }
 
 std::string LevelFileCache::LevelFileName(uint32_t index)
@@ -48,16 +50,29 @@ std::string LevelFileCache::LevelFileName(uint32_t index)
                                 FormatArg::FromInt(static_cast<int32_t>(index)));
 }
 
-void LevelFileCache::Load(vrk::cByteStream* stream, const std::string& path)
+LevelFileCache::FileStamp LevelFileCache::StampOf(const std::vector<unsigned char>& bytes)
 {
-    // A missing or empty file keeps the stream empty; the file system logs it.
-    if (stream) stream->LoadFromFile(path);
+    uint64_t digest = kDigestBasis;
+    for (const unsigned char byte : bytes) digest = (digest ^ byte) * kDigestPrime;
+    return FileStamp{bytes.size(), digest};
 }
 
-bool LevelFileCache::Save(const vrk::cByteStream* stream, const std::string& path)
+bool LevelFileCache::Load(vrk::cByteStream& stream, const std::string& path)
 {
-    if (!stream) return false;
-    if (stream->SaveToFile(path) == kSaved) return true;
+    // A missing, empty or too large file keeps the stream empty; the stream's
+    // load logs why.
+    return stream.LoadFromFile(path, kMaxLevelFileBytes) != kTooLarge;
+}
+
+bool LevelFileCache::Save(const ScreenFile& file, const std::string& path)
+{
+    if (!file.stream) return false;
+    if (file.tooLarge) {
+        vrk::LogWrite("cMiddle", "^5", "Level file %s not saved: it was too large to be read and is kept",
+                      FormatArg::FromString(path));
+        return false;
+    }
+    if (file.stream->SaveToFile(path) == kSaved) return true;
     vrk::LogWrite("cMiddle", "^5", "Level file %s not saved", FormatArg::FromString(path));
     return false;
 }
@@ -65,13 +80,13 @@ bool LevelFileCache::Save(const vrk::cByteStream* stream, const std::string& pat
 void LevelFileCache::LoadLevelFiles()
 {
     for (uint32_t i = 0; i < GetLevelCount(); ++i) {
-        Load(levels_[i].get(), LevelFileName(i));
-        levelFileBytes_[i] = levels_[i]->Bytes();
+        levelFileTooLarge_[i] = !Load(*levels_[i], LevelFileName(i));
+        levelFileStamps_[i] = StampOf(levels_[i]->Bytes());
     }
-    Load(map_.get(), ScreenFileName(kMapFormat));
-    Load(achieve_.get(), ScreenFileName(kAchieveFormat));
-    Load(menu_.get(), ScreenFileName(kMenuFormat));
-    Load(comics_.get(), ScreenFileName(kComicsFormat));
+    map_.tooLarge = !Load(*map_.stream, ScreenFileName(kMapFormat));
+    achieve_.tooLarge = !Load(*achieve_.stream, ScreenFileName(kAchieveFormat));
+    menu_.tooLarge = !Load(*menu_.stream, ScreenFileName(kMenuFormat));
+    comics_.tooLarge = !Load(*comics_.stream, ScreenFileName(kComicsFormat));
 }
 
 bool LevelFileCache::SaveLevelFiles()
@@ -79,13 +94,20 @@ bool LevelFileCache::SaveLevelFiles()
     std::vector<uint32_t> changed;
     for (uint32_t i = 0; i < GetLevelCount(); ++i) {
         const std::vector<unsigned char>& bytes = levels_[i]->Bytes();
-        if (bytes == levelFileBytes_[i]) continue;
+        if (StampOf(bytes) == levelFileStamps_[i]) continue;
         // An empty stream is a level that never loaded (or was emptied): writing it
         // would wipe the level's file.
         if (bytes.empty()) {
             vrk::LogWrite("cMiddle", "^5", "Level file %s kept: no level to save",
                           FormatArg::FromString(LevelFileName(i)));
             continue;
+        }
+        // Whatever that file holds was never seen, so nothing may replace it.
+        if (levelFileTooLarge_[i]) {
+            vrk::LogWrite("cMiddle", "^5",
+                          "Level file %s not saved: it was too large to be read and is kept; no level file replaced",
+                          FormatArg::FromString(LevelFileName(i)));
+            return false;
         }
         changed.push_back(i);
     }
@@ -107,15 +129,15 @@ bool LevelFileCache::SaveLevelFiles()
             saved = false;
             continue;
         }
-        levelFileBytes_[changed[k]] = levels_[changed[k]]->Bytes();
+        levelFileStamps_[changed[k]] = StampOf(levels_[changed[k]]->Bytes());
     }
     return saved;
 }
 
-bool LevelFileCache::SaveMapFile() { return Save(map_.get(), ScreenFileName(kMapFormat)); }
-bool LevelFileCache::SaveAchieveFile() { return Save(achieve_.get(), ScreenFileName(kAchieveFormat)); }
-bool LevelFileCache::SaveMenuFile() { return Save(menu_.get(), ScreenFileName(kMenuFormat)); }
-bool LevelFileCache::SaveComicsFile() { return Save(comics_.get(), ScreenFileName(kComicsFormat)); }
+bool LevelFileCache::SaveMapFile() { return Save(map_, ScreenFileName(kMapFormat)); }
+bool LevelFileCache::SaveAchieveFile() { return Save(achieve_, ScreenFileName(kAchieveFormat)); }
+bool LevelFileCache::SaveMenuFile() { return Save(menu_, ScreenFileName(kMenuFormat)); }
+bool LevelFileCache::SaveComicsFile() { return Save(comics_, ScreenFileName(kComicsFormat)); }
 
 uint32_t LevelFileCache::MoveEntryUp(uint32_t index)
 {

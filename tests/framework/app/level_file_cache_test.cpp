@@ -121,6 +121,45 @@ TEST_F(LevelFileCacheTest, SaveLevelFiles_ReplacesNoFileWhenOneCannotBeWritten)
     EXPECT_EQ(ReadFile(LevelFile(6)), "L5");
 }
 
+TEST_F(LevelFileCacheTest, SaveLevelFiles_WritesAChangeThatKeepsTheSize)
+{
+    WriteLevels();
+    cache_.LoadLevelFiles();
+    // "L3" becomes "L4": the same size, other bytes.
+    *cache_.GetLevelStream(3) = *cache_.GetLevelStream(4);
+    EXPECT_TRUE(cache_.SaveLevelFiles());
+    EXPECT_EQ(ReadFile(LevelFile(3)), "L4");
+    EXPECT_FALSE(log_.Contains("not saved"));
+}
+
+TEST_F(LevelFileCacheTest, FileOverTheBound_IsNotReadAndNoSaveReplacesIt)
+{
+    WriteLevels();
+    // Sparse files: their size alone must keep them out.
+    std::filesystem::resize_file(LevelFile(5), LevelFileCache::kMaxLevelFileBytes + 1);
+    std::filesystem::resize_file(LevelFile(6), LevelFileCache::kMaxLevelFileBytes);
+    std::filesystem::resize_file(LevelFolder() / "map.lvl", 200ull * 1024 * 1024);
+    cache_.LoadLevelFiles();
+    EXPECT_TRUE(cache_.GetLevelStream(5)->Bytes().empty());
+    EXPECT_EQ(cache_.GetLevelStream(6)->Bytes().size(), LevelFileCache::kMaxLevelFileBytes);
+    EXPECT_TRUE(cache_.GetMapStream()->Bytes().empty());
+    EXPECT_TRUE(log_.Contains("level005.lvl is larger than 4194304 bytes"));
+    EXPECT_TRUE(log_.Contains("map.lvl is larger than"));
+    EXPECT_FALSE(log_.Contains("level006.lvl is larger"));
+    EXPECT_EQ(Bytes(*cache_.GetLevelStream(7)), "L7");
+
+    // The editor puts a level into the empty slot and edits another: neither file
+    // is replaced, and the answer says so.
+    cache_.GetLevelStream(5)->WriteString("new");
+    cache_.GetLevelStream(8)->WriteString("x");
+    EXPECT_FALSE(cache_.SaveLevelFiles());
+    EXPECT_EQ(std::filesystem::file_size(LevelFile(5)), LevelFileCache::kMaxLevelFileBytes + 1);
+    EXPECT_EQ(ReadFile(LevelFile(8)), "L8");
+    cache_.GetMapStream()->WriteString("map");
+    EXPECT_FALSE(cache_.SaveMapFile());
+    EXPECT_EQ(std::filesystem::file_size(LevelFolder() / "map.lvl"), 200ull * 1024 * 1024);
+}
+
 TEST_F(LevelFileCacheTest, ScreenSaves_WriteOnlyTheirStream)
 {
     cache_.GetMapStream()->WriteByte('m');
