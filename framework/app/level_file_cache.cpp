@@ -3,13 +3,14 @@
 
 #include <utility>
 
-#include "engine/files/replacing_write.h"
+#include "engine/files/replacing_group.h"
 #include "engine/log/log.h"
 #include "engine/text/text_format.h"
 
 namespace {
 
 constexpr const char* kLevelFolder = "{StaticPath}/level/";
+constexpr const char* kLevelExtension = "lvl";
 constexpr const char* kLevelFormat = "%slevel%03i.lvl";
 constexpr const char* kMapFormat = "%smap.lvl";
 constexpr const char* kAchieveFormat = "%sachieve.lvl";
@@ -79,6 +80,9 @@ bool LevelFileCache::Save(const ScreenFile& file, const std::string& path)
 
 void LevelFileCache::LoadLevelFiles()
 {
+    // Only one copy of the game runs, so no save is under way: whatever a save
+    // cut short by a crash left behind goes.
+    vrk::RemoveStaleTemporaries(kLevelFolder, kLevelExtension);
     for (uint32_t i = 0; i < GetLevelCount(); ++i) {
         levelFileTooLarge_[i] = !Load(*levels_[i], LevelFileName(i));
         levelFileStamps_[i] = StampOf(levels_[i]->Bytes());
@@ -113,25 +117,21 @@ bool LevelFileCache::SaveLevelFiles()
     }
     // A level moved in the order is two files: one of them written and the other
     // not would leave a level on disk twice and another lost.
-    std::vector<vrk::cPendingWrite> writes(changed.size());
-    for (size_t k = 0; k < changed.size(); ++k) {
-        const std::vector<unsigned char>& bytes = levels_[changed[k]]->Bytes();
-        if (writes[k].Prepare(LevelFileName(changed[k]), bytes.data(), bytes.size()) != kSaved) {
+    vrk::cReplacingGroup group(rename_);
+    for (const uint32_t index : changed) {
+        const std::vector<unsigned char>& bytes = levels_[index]->Bytes();
+        if (group.Add(LevelFileName(index), bytes.data(), bytes.size()) != kSaved) {
             vrk::LogWrite("cMiddle", "^5", "Level file %s not saved: no level file replaced",
-                          FormatArg::FromString(LevelFileName(changed[k])));
+                          FormatArg::FromString(LevelFileName(index)));
             return false;
         }
     }
-    bool saved = true;
-    for (size_t k = 0; k < changed.size(); ++k) {
-        if (writes[k].Commit() != kSaved) {
-            vrk::LogWrite("cMiddle", "^5", "Level file %s not saved", FormatArg::FromString(LevelFileName(changed[k])));
-            saved = false;
-            continue;
-        }
-        levelFileStamps_[changed[k]] = StampOf(levels_[changed[k]]->Bytes());
+    if (group.Commit() != kSaved) {
+        vrk::LogWrite("cMiddle", "^5", "Level files not saved: no level file replaced");
+        return false;
     }
-    return saved;
+    for (const uint32_t index : changed) levelFileStamps_[index] = StampOf(levels_[index]->Bytes());
+    return true;
 }
 
 bool LevelFileCache::SaveMapFile() { return Save(map_, ScreenFileName(kMapFormat)); }

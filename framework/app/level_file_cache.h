@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/files/byte_stream.h"
+#include "engine/files/replacing_write.h"
 
 class LevelFileCache {
 public:
@@ -27,18 +28,22 @@ public:
     // replacing any there were.
     void Create(uint32_t levelCount);
 
-    // Fills every stream from its file: levels in index order, then map,
-    // achievements, menu and comics. A missing, empty or too large file leaves its
-    // stream empty.
+    // Removes what an unfinished save left in the level folder (logged), then fills
+    // every stream from its file: levels in index order, then map, achievements,
+    // menu and comics. A missing, empty or too large file leaves its stream empty.
     void LoadLevelFiles();
     // Writes every level stream whose bytes differ from its file as last read or
     // written, so a file changed on disk since then is not reverted by a save of
     // another level. All of them go to temporary files first and replace the old
-    // files only when every one was written; otherwise the temporaries are removed,
-    // every old file stays and the answer is false (logged); so too when a changed
-    // level would replace a file too large to have been read. Empty level streams
-    // are skipped (and logged), keeping their files.
+    // files only when every one was written; a replacement that fails after others
+    // puts those back. Either way a failure leaves every old file, and the answer
+    // is false (logged); so too when a changed level would replace a file too
+    // large to have been read. Empty level streams are skipped (and logged),
+    // keeping their files.
     bool SaveLevelFiles();
+    // The file layer's rename that the saves use; replaceable so that a rename
+    // failing part-way through a save can be tried.
+    void SetRenameCall(vrk::RenameCall rename) { rename_ = rename; }
     // Each writes its stream's bytes unchanged; false when the file was not
     // written (logged with the file; the old file stays), as for a file too large
     // to have been read.
@@ -95,4 +100,5 @@ private:
     ScreenFile achieve_;
     ScreenFile menu_;
     ScreenFile comics_;
+    vrk::RenameCall rename_ = &vrk::RenameFile;
 };

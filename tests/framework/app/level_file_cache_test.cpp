@@ -4,9 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "tests/framework/app/profile_test_support.h"
 
 namespace {
+
+// A rename that fails on the second call (a disk error part-way through a save).
+int renameCalls = 0;
+int RenameFailingSecond(const char* from, const char* to)
+{
+    return ++renameCalls == 2 ? -1 : std::rename(from, to);
+}
 
 class LevelFileCacheTest : public test::ProfileTest {
 protected:
@@ -119,6 +128,42 @@ TEST_F(LevelFileCacheTest, SaveLevelFiles_ReplacesNoFileWhenOneCannotBeWritten)
     EXPECT_TRUE(cache_.SaveLevelFiles());
     EXPECT_EQ(ReadFile(LevelFile(5)), "L6");
     EXPECT_EQ(ReadFile(LevelFile(6)), "L5");
+}
+
+TEST_F(LevelFileCacheTest, SaveLevelFiles_RenameFailingPartWay_LeavesEveryOldFile)
+{
+    WriteLevels();
+    cache_.LoadLevelFiles();
+    // Two files change: level 5 is replaced first, then level 6's rename fails.
+    ASSERT_EQ(cache_.MoveEntryDown(5), 6u);
+    renameCalls = 0;
+    cache_.SetRenameCall(&RenameFailingSecond);
+    EXPECT_FALSE(cache_.SaveLevelFiles());
+    EXPECT_EQ(ReadFile(LevelFile(5)), "L5");
+    EXPECT_EQ(ReadFile(LevelFile(6)), "L6");
+    EXPECT_TRUE(log_.Contains("level006.lvl not written"));
+    EXPECT_TRUE(log_.Contains("no level file replaced"));
+    for (const auto& entry : std::filesystem::directory_iterator(LevelFolder())) {
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+    }
+
+    // The next save, with the renames working, writes both.
+    EXPECT_TRUE(cache_.SaveLevelFiles());
+    EXPECT_EQ(ReadFile(LevelFile(5)), "L6");
+    EXPECT_EQ(ReadFile(LevelFile(6)), "L5");
+}
+
+TEST_F(LevelFileCacheTest, LoadLevelFiles_RemovesWhatAnUnfinishedSaveLeft)
+{
+    WriteLevels();
+    WriteFile(LevelFolder() / "level003.lvl.tmp.a1B2c3", "half a level");
+    WriteFile(LevelFolder() / "map.lvl.tmp.XyZ789", "");
+    cache_.LoadLevelFiles();
+    EXPECT_FALSE(std::filesystem::exists(LevelFolder() / "level003.lvl.tmp.a1B2c3"));
+    EXPECT_FALSE(std::filesystem::exists(LevelFolder() / "map.lvl.tmp.XyZ789"));
+    EXPECT_TRUE(log_.Contains("level003.lvl.tmp.a1B2c3 left by an unfinished save removed"));
+    EXPECT_EQ(Bytes(*cache_.GetLevelStream(3)), "L3");
+    EXPECT_EQ(Bytes(*cache_.GetMapStream()), "map");
 }
 
 TEST_F(LevelFileCacheTest, SaveLevelFiles_WritesAChangeThatKeepsTheSize)
