@@ -113,6 +113,11 @@ void cMiddle::OnSplashEnd()
 {
     if (vrk::GetGame()) vrk::LogWrite(kSender, kInfoCode, "End splash screen");
     LoadTextureWithScript(vrk::PathRecord(kGuiSystemTexture), kTextureReadNow);
+    // The skin's cells reach the picture's edges (the buttons its top, the window
+    // panel its bottom). Wrapped, a window drawn at any size but 1024 x 768 filters
+    // the far edge into the near one: the panel's dark rim showed as a line over
+    // every button.
+    if (const vrk::TexturePtr skin = vrk::FindTexture(kGuiSkinTexture)) skin->SetAddressMode(kClampToEdge);
     // The core owns the widget from its construction on.
     new cLoadingWidget(this);
     if (vrk::cGame* game = vrk::GetGame()) game->SetFocus(cLoadingWidget::kName);
@@ -173,10 +178,10 @@ uint32_t cMiddle::GetLevelCount() { return kDefaultLevelCount; }
 
 void cMiddle::LoadLevelFiles() { levelFiles_.LoadLevelFiles(); }
 bool cMiddle::SaveLevelFiles() { return levelFiles_.SaveLevelFiles(); }
-void cMiddle::SaveMapFile() { levelFiles_.SaveMapFile(); }
-void cMiddle::SaveAchieveFile() { levelFiles_.SaveAchieveFile(); }
-void cMiddle::SaveMenuFile() { levelFiles_.SaveMenuFile(); }
-void cMiddle::SaveComicsFile() { levelFiles_.SaveComicsFile(); }
+bool cMiddle::SaveMapFile() { return levelFiles_.SaveMapFile(); }
+bool cMiddle::SaveAchieveFile() { return levelFiles_.SaveAchieveFile(); }
+bool cMiddle::SaveMenuFile() { return levelFiles_.SaveMenuFile(); }
+bool cMiddle::SaveComicsFile() { return levelFiles_.SaveComicsFile(); }
 uint32_t cMiddle::MoveEntryUp(uint32_t index) { return levelFiles_.MoveEntryUp(index); }
 uint32_t cMiddle::MoveEntryDown(uint32_t index) { return levelFiles_.MoveEntryDown(index); }
 void cMiddle::ResetEntry(uint32_t index) { levelFiles_.ResetEntry(index); }

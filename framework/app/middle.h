@@ -68,6 +68,8 @@ public:
     static constexpr const char* kConfFolder = "{AppPath}/conf/";
     static constexpr const char* kProfileFolder = "{AppPath}/profile/";
     static constexpr const char* kGuiSystemTexture = "{StaticPath}/texture/system/gui_system";
+    // The registry's name of that texture: the skin every window draws from.
+    static constexpr const char* kGuiSkinTexture = "gui_system";
     static constexpr const char* kWidescreenTexture = "widescreen";
     static constexpr uint32_t kDefaultResourceCount = 3;
     static constexpr uint32_t kDefaultLevelCount = 10;
@@ -141,10 +143,11 @@ public:
     virtual void LoadLevelFiles();
     // False when the level files could not be written (every old file then stays).
     virtual bool SaveLevelFiles();
-    virtual void SaveMapFile();
-    virtual void SaveAchieveFile();
-    virtual void SaveMenuFile();
-    virtual void SaveComicsFile();
+    // False when the screen's file was not written (the old file then stays).
+    virtual bool SaveMapFile();
+    virtual bool SaveAchieveFile();
+    virtual bool SaveMenuFile();
+    virtual bool SaveComicsFile();
     virtual uint32_t MoveEntryUp(uint32_t index);
     virtual uint32_t MoveEntryDown(uint32_t index);
     virtual void ResetEntry(uint32_t index);
