@@ -15,17 +15,17 @@ local T = require("level_terrain")
 S:home(12, 5)
 for i, cell in ipairs({ { 15, 4 }, { 16, 5 }, { 14, 3 } }) do S:worker(cell[1], cell[2], "worker" .. (i - 1)) end
 S:put({ type = "cHero", cell = { 10, 7 }, name = "hero", sprite = "hero" })
-S:site({ type = "cPlant", cell = { 8, 8 }, name = "sawmill0", sprite = "sawmill00" })
-S:site({ type = "cTunnelBuild", cell = { 16, 11 }, name = "lighthouse0", sprite = "lighthouse00" })
+S:site({ type = "cPlant", cell = { 11, 9 }, name = "sawmill0", sprite = "sawmill00" })
+S:site({ type = "cTunnelBuild", cell = { 17, 12 }, name = "lighthouse0", sprite = "lighthouse00" })
 -- Three house sites by the home, three across the river.
-for i, cell in ipairs({ { 11, 9 }, { 7, 12 }, { 11, 12 }, { 22, 9 }, { 19, 12 }, { 23, 13 } }) do
+for i, cell in ipairs({ { 8, 9 }, { 7, 12 }, { 10, 12 }, { 23, 9 }, { 20, 11 }, { 23, 13 } }) do
   S:house(cell[1], cell[2], "house" .. (i - 1))
 end
 for i, cell in ipairs({ { 18, 4 }, { 15, 6 }, { 17, 6 } }) do S:field(cell[1], cell[2], "field" .. (i - 1)) end
--- The player's trees: the first ten and the last on the home's bank, the rest across the river.
+-- The player's trees: the first eight and the last on the home's bank, the rest across the river.
 local trees = {
-  { 12, 2 }, { 14, 2 }, { 16, 3 }, { 19, 5 }, { 13, 9 }, { 13, 12 }, { 13, 14 }, { 11, 15 }, { 9, 15 },
-  { 22, 7 }, { 24, 9 }, { 25, 10 }, { 22, 12 }, { 15, 14 }, { 17, 14 }, { 20, 14 }, { 12, 17 }, { 19, 9 }, { 15, 9 },
+  { 12, 2 }, { 14, 2 }, { 16, 3 }, { 19, 5 }, { 13, 12 }, { 13, 14 }, { 11, 15 }, { 9, 15 },
+  { 22, 7 }, { 19, 13 }, { 25, 10 }, { 22, 12 }, { 15, 14 }, { 17, 14 }, { 20, 14 }, { 12, 17 }, { 16, 10 }, { 15, 9 },
   { 15, 16 }, { 14, 18 }, { 10, 5 },
 }
 for i, cell in ipairs(trees) do S:tree(cell[1], cell[2], "tree" .. (i - 1)) end
