@@ -16,7 +16,7 @@ for i, cell in ipairs({ { 18, 13 }, { 18, 12 }, { 17, 11 }, { 19, 13 }, { 16, 11
   S:worker(cell[1], cell[2], "worker" .. (i - 1))
 end
 S:put({ type = "cHero", cell = { 13, 11 }, name = "hero", sprite = "hero" })
-S:site({ type = "cTunnelBuild", cell = { 10, 13 }, name = "castle_ice", sprite = "castle_ice" })
+S:site({ type = "cTunnelBuild", cell = { 11, 13 }, name = "castle_ice", sprite = "castle_ice" })
 for i, cell in ipairs({ { 20, 11 }, { 6, 13 } }) do S:house(cell[1], cell[2], "house" .. (i - 1)) end
 for i, cell in ipairs({ { 20, 14 }, { 22, 13 } }) do S:field(cell[1], cell[2], "field" .. (i - 1)) end
 -- The gold in the southern hollow.
