@@ -16,7 +16,7 @@ local T = require("level_terrain")
 S:home(21, 8)
 for i, cell in ipairs({ { 23, 8 }, { 24, 7 }, { 23, 6 } }) do S:worker(cell[1], cell[2], "worker" .. (i - 1)) end
 S:put({ type = "cHero", cell = { 19, 7 }, name = "hero", sprite = "hero" })
-for i, cell in ipairs({ { 13, 15 }, { 9, 11 }, { 11, 6 } }) do
+for i, cell in ipairs({ { 13, 15 }, { 10, 12 }, { 11, 6 } }) do
   S:site({ type = "cTunnelBuild", cell = cell, name = "tower_advisor" .. (i - 1), sprite = "tower_advisor",
            data = i - 1 })
 end
