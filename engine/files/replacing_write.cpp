@@ -26,6 +26,7 @@ const char* const kTemporaryMark = ".tmp.";
 constexpr size_t kUniquePartLength = 6;
 constexpr int kWritten = 0;
 constexpr int kNotWritten = 2;
+constexpr size_t kCopyChunkBytes = 64 * 1024;
 
 bool WriteAll(int descriptor, const void* data, size_t size)
 {
@@ -196,6 +197,40 @@ void cPendingWrite::Discard()
     temporaryPath_.clear();
 }
 
+namespace {
+
+// Gives SOURCE the second name BACKUP (a file made empty by MakeTemporaryName): a
+// hard link where the file system has them, else a full copy, flushed. On failure
+// nothing is left under BACKUP.
+bool KeepSecondName(const std::string& source, const std::string& backup)
+{
+    ::unlink(backup.c_str());
+    if (::link(source.c_str(), backup.c_str()) == 0) return true;
+    const int from = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (from < 0) return false;
+    const int to = ::open(backup.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kFileMode);
+    bool ok = to >= 0;
+    std::vector<char> chunk(kCopyChunkBytes);
+    while (ok) {
+        const ssize_t got = ::read(from, chunk.data(), chunk.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        ok = WriteAll(to, chunk.data(), static_cast<size_t>(got));
+    }
+    ::close(from);
+    if (to >= 0) {
+        ok = ::fsync(to) == 0 && ok;
+        ok = ::close(to) == 0 && ok;
+    }
+    if (!ok) ::unlink(backup.c_str());
+    return ok;
+}
+
+}  // namespace
+
 int cPendingWrite::KeepBackup()
 {
     if (temporaryPath_.empty()) return kNotWritten;
@@ -206,17 +241,14 @@ int cPendingWrite::KeepBackup()
         LogWrite(kSender, kWarning, "File %s not written: no backup of the old file", FormatArg::FromString(gamePath_));
         return kNotWritten;
     }
-    // A second link, not a copy: the old file never leaves its place, so a stop
-    // at any moment finds it there or already replaced. link() never replaces a
-    // file, so the unique name is freed just before; a file that takes it in
-    // between only makes the backup fail.
+    // A second link where the file system has them, else a copy: either way the old
+    // file never leaves its place, so a stop at any moment finds it there or already
+    // replaced. link() never replaces a file, so the unique name is freed just
+    // before; a file that takes it in between only makes the backup fail.
     int descriptor = -1;
     const std::string backupPath = MakeTemporaryName(targetPath_, descriptor);
-    if (!backupPath.empty()) {
-        ::close(descriptor);
-        ::unlink(backupPath.c_str());
-    }
-    if (backupPath.empty() || ::link(targetPath_.c_str(), backupPath.c_str()) != 0) {
+    if (!backupPath.empty()) ::close(descriptor);
+    if (backupPath.empty() || !KeepSecondName(targetPath_, backupPath)) {
         LogWrite(kSender, kWarning, "File %s not written: no backup of the old file", FormatArg::FromString(gamePath_));
         return kNotWritten;
     }
