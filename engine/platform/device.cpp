@@ -48,6 +48,17 @@ void CopyIntoRenderer()
 
 FormatArg Code(port::GpuResult result) { return FormatArg::FromInt(result); }
 
+// Frames wait for the retrace unless the driver refuses; then a window draws as many
+// frames as the machine allows, which is worth a line, once.
+void NoteRetraceRefusal()
+{
+    DeviceLayer& layer = Devices();
+    if (!layer.device || layer.retraceRefusalLogged || layer.device->PresentWaitsForRetrace()) return;
+    if (layer.presentParameters.presentationInterval == port::kPresentIntervalImmediate) return;
+    layer.retraceRefusalLogged = true;
+    LogWrite(kSender, kWarning, "The driver does not wait for the vertical retrace: frames are presented at once");
+}
+
 }  // namespace
 
 DeviceLayer& Devices()
@@ -148,6 +159,7 @@ int DX8CreateDevice()
         return 0;
     }
     if (!layer.system->GetDeviceCaps(layer.caps)) LogWrite(kSender, kWarning, "Can't get Direct3D caps");
+    NoteRetraceRefusal();
     d3dRecreateDepthStencil();
     return 1;
 }
@@ -210,6 +222,7 @@ int Begin()
                 PostRebuildMessage();
                 return 0;
             }
+            NoteRetraceRefusal();
             d3dRecreateDepthStencil();
             if (cRender* render = GetRender()) render->SetHardwareDefaults();
             // The lost flag stays: the next frame looks at the device again first.

@@ -25,6 +25,8 @@ struct DeviceLayer {
     port::PresentParameters presentParameters;
     port::GpuCaps caps;
     std::unique_ptr<port::GpuSurface> depthStencil;
+    // A driver's refusal to wait for the retrace is logged once a run.
+    bool retraceRefusalLogged = false;
     // How Begin waits while the device is lost; tests replace it.
     std::function<void(uint32_t milliseconds)> sleep;
 };

@@ -113,6 +113,11 @@ void cMiddle::OnSplashEnd()
 {
     if (vrk::GetGame()) vrk::LogWrite(kSender, kInfoCode, "End splash screen");
     LoadTextureWithScript(vrk::PathRecord(kGuiSystemTexture), kTextureReadNow);
+    // The skin's cells reach the picture's edges (the buttons its top, the window
+    // panel its bottom). Wrapped, a window drawn at any size but 1024 x 768 filters
+    // the far edge into the near one: the panel's dark rim showed as a line over
+    // every button.
+    if (const vrk::TexturePtr skin = vrk::FindTexture(kGuiSkinTexture)) skin->SetAddressMode(kClampToEdge);
     // The core owns the widget from its construction on.
     new cLoadingWidget(this);
     if (vrk::cGame* game = vrk::GetGame()) game->SetFocus(cLoadingWidget::kName);

@@ -68,6 +68,8 @@ public:
     static constexpr const char* kConfFolder = "{AppPath}/conf/";
     static constexpr const char* kProfileFolder = "{AppPath}/profile/";
     static constexpr const char* kGuiSystemTexture = "{StaticPath}/texture/system/gui_system";
+    // The registry's name of that texture: the skin every window draws from.
+    static constexpr const char* kGuiSkinTexture = "gui_system";
     static constexpr const char* kWidescreenTexture = "widescreen";
     static constexpr uint32_t kDefaultResourceCount = 3;
     static constexpr uint32_t kDefaultLevelCount = 10;

@@ -102,11 +102,9 @@ void cMapPoint::Draw()
     const uint32_t color = GetColor();
     if (batch != nullptr && GetAnimation() != nullptr) shadow_.Draw(*batch, position_.x, position_.y, color);
     cObject::Draw();
-    if (batch != nullptr && selected_ != 0) {
-        Rect rect;
-        GetFrameRect(rect, -1);
-        selectionMarker_.Draw(*batch, position_.x, rect.y + rect.height, color);
-    }
+    // The marker is a ring round the point (its hot-spot is its centre), so it is
+    // drawn at the point's own position.
+    if (batch != nullptr && selected_ != 0) selectionMarker_.Draw(*batch, position_.x, position_.y, color);
 }
 
 void cMapPoint::DrawEditor()

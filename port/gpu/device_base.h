@@ -20,6 +20,7 @@ public:
     GpuResult TestCooperativeLevel() override;
     GpuResult Reset(const PresentParameters& params) override;
     const PresentParameters& GetPresentParameters() const override { return params_; }
+    bool PresentWaitsForRetrace() const override { return presentWaits_; }
     GpuResult BeginScene() override;
     GpuResult EndScene() override;
     GpuResult Present() override;
@@ -93,6 +94,8 @@ protected:
     PresentParameters params_;
     GpuCaps caps_;
     bool inScene_ = false;
+    // Set by the backend whenever it applies the parameters (OnStateReset).
+    bool presentWaits_ = false;
 
 private:
     bool forcedLost_ = false;

@@ -21,6 +21,11 @@ constexpr GLfloat kMaxShininess = 128.0f;
 constexpr uint32_t kBgraBytes = 4;
 constexpr uint32_t kVerticesPerTriangle = 3;
 constexpr uint8_t kOpaqueWhitePixel[kBgraBytes] = {255, 255, 255, 255};
+// Swap intervals: at once, at the next retrace, and the drivers' adaptive kind (waits
+// for the retrace unless the frame is already late, then shows it at once).
+constexpr int kSwapAtOnce = 0;
+constexpr int kSwapAtRetrace = 1;
+constexpr int kSwapAdaptive = -1;
 
 bool ContextIsAtLeast21() {
     const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
@@ -103,9 +108,21 @@ GpuResult GlDevice::OnReset(const PresentParameters& params) {
 }
 
 void GlDevice::ApplySwapInterval() {
-    // Full screen waits for the retrace unless asked not to; a window presents at once.
-    const bool wait = params_.windowed == 0 && params_.presentationInterval != kPresentIntervalImmediate;
-    if (params_.deviceWindow) params_.deviceWindow->SetSwapInterval(wait ? 1 : 0);
+    // A window waits for the retrace as full screen does: presenting at once, the loop
+    // would draw as many frames as the machine allows and keep a core and the GPU busy
+    // on every screen. At once only when asked, or when the driver takes neither kind
+    // of waiting.
+    presentWaits_ = false;
+    if (!params_.deviceWindow) return;
+    if (params_.presentationInterval != kPresentIntervalImmediate) {
+        for (const int interval : {kSwapAtRetrace, kSwapAdaptive}) {
+            if (params_.deviceWindow->SetSwapInterval(interval)) {
+                presentWaits_ = true;
+                return;
+            }
+        }
+    }
+    params_.deviceWindow->SetSwapInterval(kSwapAtOnce);
 }
 
 void GlDevice::OnStateReset() {

@@ -35,9 +35,12 @@ public:
     virtual const PresentParameters& GetPresentParameters() const = 0;
     virtual GpuResult BeginScene() = 0;  // kGpuInvalidCall when a scene is already open
     virtual GpuResult EndScene() = 0;    // kGpuInvalidCall when no scene is open
-    // Shows the back buffer. Windowed devices present at once; full screen waits for the
-    // vertical retrace unless the interval is kPresentIntervalImmediate.
+    // Shows the back buffer. Windowed or full screen, it waits for the vertical retrace
+    // unless the interval is kPresentIntervalImmediate or the driver refuses to wait.
     virtual GpuResult Present() = 0;
+    // Whether Present waits for the retrace under the parameters in force: false when
+    // they ask for immediate presents or when the driver refused every waiting kind.
+    virtual bool PresentWaitsForRetrace() const = 0;
     // Clears the viewport rectangle; flags are kClearTarget/kClearZBuffer/kClearStencil.
     virtual GpuResult Clear(uint32_t flags, uint32_t argb, float z, uint32_t stencil) = 0;
 

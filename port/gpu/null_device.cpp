@@ -46,6 +46,10 @@ NullDevice::NullDevice(const PresentParameters& params, std::shared_ptr<NullGpuR
 
 void NullDevice::Record(std::string line) { recorder_->calls.push_back(std::move(line)); }
 
+void NullDevice::OnStateReset() {
+    presentWaits_ = params_.presentationInterval != kPresentIntervalImmediate && !recorder_->config.retraceRefused;
+}
+
 uint32_t NullDevice::IdOf(const GpuTexture* texture) const {
     const auto* ours = dynamic_cast<const NullTexture*>(texture);
     return ours ? ours->Id() : 0;

@@ -39,6 +39,7 @@ public:
 private:
     void SurfaceSize(uint32_t& width, uint32_t& height) const override;
     GpuResult OnReset(const PresentParameters& params) override;
+    void OnStateReset() override;
     void OnClear(uint32_t flags, uint32_t argb, float z, uint32_t stencil) override;
     void OnDraw(uint32_t primitiveCount, const uint8_t* vertices, uint32_t stride) override;
     bool MakeTexture(uint32_t width, uint32_t height, uint32_t levels, GpuFormat format,

@@ -35,6 +35,7 @@ struct NullGpuConfig {
     uint32_t surfaceWidth = 800;
     uint32_t surfaceHeight = 600;
     GpuResult resetResult = kGpuOk;  // what Reset answers when it would otherwise work
+    bool retraceRefused = false;     // the driver presents at once whatever is asked
 };
 
 struct NullDraw {

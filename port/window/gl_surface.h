@@ -14,8 +14,9 @@ public:
     virtual bool MakeCurrent() = 0;
     // Shows the back buffer.
     virtual void SwapBuffers() = 0;
-    // 0 presents at once, 1 waits for the vertical retrace. False when the driver
-    // refuses the interval (the previous one stays in force).
+    // 0 presents at once, 1 waits for the vertical retrace, -1 waits unless the frame
+    // is late (adaptive). False when the driver refuses the interval (the previous one
+    // stays in force).
     virtual bool SetSwapInterval(int interval) = 0;
     // The size of the back buffer in pixels (may differ from the client size on
     // high-density displays).

@@ -3,7 +3,9 @@
 // and open ground's where a worker walks (the colour families of
 // tools/levels/terrain_palette.lua, which the art tool paints with), each picture
 // holds several families, no two levels share a picture, and each level's ground
-// lies in the season its weather asks for.
+// lies in the season its weather asks for. Obstacles keep to their cells: sampled
+// over a grid of points, no open cell shows an obstacle's colours on more than a
+// tenth of its area (the sky beyond the top edge is no obstacle).
 #include <gtest/gtest.h>
 
 #include <lua.hpp>
@@ -34,6 +36,12 @@ constexpr int kQuarters[4][2] = {{0, 256}, {0, 0}, {512, 256}, {512, 0}};
 constexpr int kCountStep = 3;
 // Pixels a family needs in the count to be there at all.
 constexpr int kFamilyPixels = 200;
+// Points per side of the grid sampled over a cell, and the share of them an open
+// cell may show in an obstacle's colours.
+constexpr int kCellSamples = 10;
+constexpr float kMostObstacleShare = 0.1f;
+// Steps between the sky's top and bottom colours that count as its gradient.
+constexpr int kSkySteps = 8;
 
 // The whole 1024 x 768 background of a level, rows from the top; empty when a
 // quarter is missing or of another size.
@@ -80,6 +88,58 @@ std::string DescribedSeason(const std::string& id)
     }
     lua_close(lua);
     return season;
+}
+
+// The sky as one more family, of open ground: its gradient and its hills. It shows
+// above the top edge, where an open cell's corner may reach.
+test::ColourFamily SkyFamily(const std::string& season)
+{
+    test::ColourFamily sky{"sky", false, {}};
+    lua_State* lua = luaL_newstate();
+    if (luaL_dofile(lua, test::kTerrainPalette) == 0 && lua_istable(lua, -1)) {
+        lua_getfield(lua, -1, season.c_str());
+        if (lua_istable(lua, -1)) lua_getfield(lua, -1, "sky");
+        test::TerrainRgb top;
+        test::TerrainRgb bottom;
+        test::TerrainRgb hill;
+        const auto shade = [lua](const char* name, test::TerrainRgb& colour) {
+            if (!lua_istable(lua, -1)) return false;
+            lua_getfield(lua, -1, name);
+            const bool read = lua_isstring(lua, -1) && test::ParseHex(lua_tostring(lua, -1), colour);
+            lua_pop(lua, 1);
+            return read;
+        };
+        if (shade("top", top) && shade("bottom", bottom) && shade("hill", hill)) {
+            sky.shades.push_back(hill);
+            for (int step = 0; step <= kSkySteps; ++step) {
+                const auto mix = [step](int a, int b) { return a + (b - a) * step / kSkySteps; };
+                sky.shades.push_back({mix(top.r, bottom.r), mix(top.g, bottom.g), mix(top.b, bottom.b)});
+            }
+        }
+    }
+    lua_close(lua);
+    return sky;
+}
+
+// The share of the sampled points of the cell that show an obstacle's colours.
+float ObstacleShare(const std::vector<test::TerrainRgb>& picture, const std::vector<test::ColourFamily>& families,
+                    const GridGeometry& grid, int32_t x, int32_t y)
+{
+    vec2 c00;
+    vec2 c01;
+    vec2 c10;
+    GridCellCorners(grid, x, y, &c00, &c01, nullptr, &c10);
+    int obstacle = 0;
+    for (int i = 0; i < kCellSamples; ++i) {
+        for (int j = 0; j < kCellSamples; ++j) {
+            const float s = (static_cast<float>(i) + 0.5f) / kCellSamples;
+            const float t = (static_cast<float>(j) + 0.5f) / kCellSamples;
+            const vec2 point = c00 + (c10 - c00) * s + (c01 - c00) * t;
+            const int family = test::NearestFamily(families, PixelAtWorld(picture, point));
+            obstacle += family >= 0 && families[static_cast<size_t>(family)].obstacle ? 1 : 0;
+        }
+    }
+    return static_cast<float>(obstacle) / static_cast<float>(kCellSamples * kCellSamples);
 }
 
 uint64_t PictureHash(const std::vector<test::TerrainRgb>& picture)
@@ -149,6 +209,43 @@ TEST(LevelTerrainTest, EveryBackgroundShowsItsGridsObstaclesAndOpenGroundInItsSe
         for (int count : counts) present += count >= kFamilyPixels ? 1 : 0;
         EXPECT_GE(present, 3) << "colour families in the picture";
         EXPECT_TRUE(pictures.insert(PictureHash(picture)).second) << "another level has the same picture";
+    }
+}
+
+TEST(LevelTerrainTest, EveryOpenCellShowsAnObstacleOnAtMostATenthOfItsArea)
+{
+    const GridGeometry grid = test::TerrainGrid();
+    for (size_t index = 0; index < kLevelCount; ++index) {
+        const std::string id = test::LevelNumber(index);
+        SCOPED_TRACE("level " + id);
+        std::vector<test::ColourFamily> families = test::ReadFamilies(test::SeasonOfLevel(index));
+        families.push_back(SkyFamily(test::SeasonOfLevel(index)));
+        ASSERT_EQ(families.back().shades.size(), static_cast<size_t>(kSkySteps + 2));
+        test::TerrainLevel level;
+        ASSERT_TRUE(test::ReadTerrainLevel(kLevelFolder + std::string("level") + id + ".lvl", level));
+        const std::vector<test::TerrainRgb> picture = ReadBackground(id);
+        ASSERT_FALSE(picture.empty()) << "background quarters";
+        // Logs, stones and bridges lie on the obstacle they open; their cells are open
+        // in the grid and show the obstacle.
+        std::set<std::pair<int32_t, int32_t>> barriers;
+        for (cObject* object : level.file.Objects()) {
+            if (object->GetTypeId() != kTypeBarrier) continue;
+            const GridCell cell = GridPointToCell(grid, object->GetPosition());
+            barriers.insert({cell.x, cell.y});
+        }
+        std::string wrong;
+        for (int32_t x = 0; x < test::kTerrainGridWidth; ++x) {
+            for (int32_t y = 0; y < test::kTerrainGridHeight; ++y) {
+                const vec2 centre = GridCellCentre(grid, GridCell{x, y});
+                if (!test::CentreInArea(centre) || barriers.count({x, y}) != 0 || level.Cost(x, y) < 0.0f) continue;
+                const float share = ObstacleShare(picture, families, grid, x, y);
+                if (share > kMostObstacleShare) {
+                    wrong += " " + std::to_string(x) + "," + std::to_string(y) + " " +
+                             std::to_string(static_cast<int>(share * 100.0f + 0.5f)) + "%;";
+                }
+            }
+        }
+        EXPECT_EQ(wrong, "") << "open cells showing an obstacle";
     }
 }
 

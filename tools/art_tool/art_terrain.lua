@@ -3,12 +3,14 @@
 -- tools/levels/level_terrain.lua): per cell of the path grid a mark (open grass,
 -- path, yard, soil, a gap in a wall; water, rock, woods) and the worn paths. The
 -- picture paints those very cells, so every blocked cell shows its obstacle at its
--- centre and every open one shows ground there, in the colours of
+-- centre and every open one shows ground over all but a sliver of it (water, rock
+-- and woods keep to their cells, art_terrain_obstacles.lua), in the colours of
 -- tools/levels/terrain_palette.lua, which the level checks read back.
 local levels_folder = manifest_folder .. "/../levels"
 -- A manifest may point the painter at other ground files (the tool's own tests do).
 local terrain_folder = rawget(_G, "terrain_folder") or manifest_folder .. "/../../data/level/terrain"
 include("art_terrain_file.lua")
+include("art_terrain_obstacles.lua")
 local terrain_palette = dofile(levels_folder .. "/terrain_palette.lua")
 
 -- The sky's band at the top of the picture; the woods along the top edge stand
@@ -42,6 +44,16 @@ local function geometry(t)
   local g = {}
   function g.point(a, b) return o[1] + a * u[1] + b * v[1], o[2] + a * u[2] + b * v[2] end
   function g.centre(x, y) return g.point(x + 0.5, y + 0.5) end
+  local cross = u[1] * v[2] - u[2] * v[1]
+  -- The cell coordinates of a picture point.
+  function g.cell_of(px, py)
+    local dx, dy = px - o[1], py - o[2]
+    return (dx * v[2] - dy * v[1]) / cross, (u[1] * dy - u[2] * dx) / cross
+  end
+  -- How far apart (pixels) the two sides of a cell lie that a step along the first
+  -- axis crosses, and the two that a step along the second crosses.
+  g.across_u = math.abs(cross) / math.sqrt(v[1] * v[1] + v[2] * v[2])
+  g.across_v = math.abs(cross) / math.sqrt(u[1] * u[1] + u[2] * u[2])
   -- The cell's corners, grown about its centre by the factor.
   function g.cell(x, y, grow)
     local h = 0.5 * (grow or 1)
@@ -221,109 +233,6 @@ local function paths(t, g, mark, pal)
   return ops
 end
 
--- Water as round banks: a disc on every water cell and a broad stroke to each
--- water neighbour (and on past the level's edge where the water runs off it), in a
--- dark bank, the water and a lighter current along the middle.
-local function water(list, g, mark, pal, rnd)
-  local cells = list["~"] or {}
-  local strokes, discs = {}, {}
-  for _, c in ipairs(cells) do
-    discs[#discs + 1] = c
-    for _, step in ipairs({ { 1, 0 }, { 0, 1 }, { -1, 0 }, { 0, -1 } }) do
-      local nx, ny = c.x + step[1], c.y + step[2]
-      local toward = mark(nx, ny)
-      local back = mark(c.x - step[1], c.y - step[2])
-      if (toward == "~" and step[1] + step[2] > 0) or (toward == " " and back == "~") then
-        local x2, y2 = g.centre(nx, ny)
-        strokes[#strokes + 1] = { c.cx, c.cy, x2, y2, toward == "~", c.x, c.y, nx, ny }
-      end
-    end
-  end
-  local ops = {}
-  for _, pass in ipairs({ { 31, pal.water.dark }, { 26, pal.water.base } }) do
-    for _, c in ipairs(discs) do ops[#ops + 1] = circle{ cx = c.cx, cy = c.cy, r = pass[1], fill = pass[2] } end
-    for _, st in ipairs(strokes) do
-      ops[#ops + 1] = line{ x1 = st[1], y1 = st[2], x2 = st[3], y2 = st[4], width = pass[1] * 2, color = pass[2] }
-    end
-  end
-  -- The current runs along brooks; a pond's middle gets a soft shine instead.
-  local function neighbours(x, y)
-    local count = 0
-    for _, step in ipairs({ { 1, 0 }, { 0, 1 }, { -1, 0 }, { 0, -1 } }) do
-      count = count + (mark(x + step[1], y + step[2]) == "~" and 1 or 0)
-    end
-    return count
-  end
-  for _, st in ipairs(strokes) do
-    if neighbours(st[6], st[7]) <= 2 and (not st[5] or neighbours(st[8], st[9]) <= 2) then
-      ops[#ops + 1] = line{ x1 = st[1], y1 = st[2], x2 = st[3], y2 = st[4], width = 14, color = pal.water.light .. "80" }
-    end
-  end
-  for _, c in ipairs(cells) do
-    if neighbours(c.x, c.y) >= 3 then
-      ops[#ops + 1] = ellipse{ cx = c.cx - 4, cy = c.cy - 3, rx = 18, ry = 10, fill = pal.water.light .. "50" }
-    end
-  end
-  for _, c in ipairs(cells) do
-    local x, y = c.cx + (rnd() - 0.5) * 20, c.cy + (rnd() - 0.5) * 16
-    ops[#ops + 1] = line{ x1 = x - 6, y1 = y, x2 = x + 6, y2 = y, width = 2, color = pal.water.light }
-  end
-  return ops
-end
-
-local function rocks(list, g, pal, season, rnd)
-  local cells = list["^"] or {}
-  local ops = {}
-  for i, c in ipairs(cells) do
-    local jx, jy = (rnd() - 0.5) * 5, (rnd() - 0.5) * 4
-    local side = (i % 2 == 0) and 1 or -1
-    ops[#ops + 1] = ellipse{ cx = c.cx + 5, cy = c.cy + 9, rx = 25, ry = 12, fill = "#00000030" }
-    ops[#ops + 1] = ellipse{ cx = c.cx + side * 14, cy = c.cy - 8, rx = 14, ry = 11, fill = pal.rock.base,
-                             outline = pal.rock.dark, width = 3 }
-    ops[#ops + 1] = ellipse{ cx = c.cx + jx, cy = c.cy + jy, rx = 22, ry = 16, fill = pal.rock.base,
-                             outline = pal.rock.dark, width = 3 }
-    ops[#ops + 1] = ellipse{ cx = c.cx + jx - 7, cy = c.cy + jy - 6, rx = 8, ry = 4, fill = pal.rock.light }
-    if season == "snow" then
-      ops[#ops + 1] = ellipse{ cx = c.cx + jx, cy = c.cy + jy - 11, rx = 13, ry = 5, fill = pal.grass.light }
-    end
-  end
-  return ops
-end
-
-local function crown(ops, x, y, r, pal)
-  ops[#ops + 1] = circle{ cx = x, cy = y, r = r, fill = pal.woods.base, outline = pal.woods.dark, width = 3 }
-  ops[#ops + 1] = circle{ cx = x - r * 0.3, cy = y - r * 0.35, r = r * 0.35, fill = pal.woods.light }
-end
-
-local function fir(ops, x, y, size, pal)
-  ops[#ops + 1] = rect{ x = x - 3, y = y + size * 0.55, w = 6, h = size * 0.3, fill = pal.soil.dark }
-  ops[#ops + 1] = poly{ points = { x - size, y + size * 0.6, x, y - size * 1.9, x + size, y + size * 0.6 },
-                        fill = pal.woods.base, outline = pal.woods.dark, width = 3 }
-  ops[#ops + 1] = poly{ points = { x - size * 0.35, y - size * 1.0, x, y - size * 1.9, x + size * 0.35, y - size * 1.0 },
-                        fill = pal.grass.light }
-end
-
-local function woods(list, g, pal, season, rnd)
-  local cells = list["T"] or {}
-  local ops = {}
-  for _, c in ipairs(cells) do
-    ops[#ops + 1] = ellipse{ cx = c.cx + 4, cy = c.cy + 12, rx = 22, ry = 9, fill = "#00000038" }
-  end
-  for _, c in ipairs(cells) do
-    local jx, jy = (rnd() - 0.5) * 5, (rnd() - 0.5) * 4
-    if season == "snow" then
-      fir(ops, c.cx - 14, c.cy - 8, 13, pal)
-      fir(ops, c.cx + 14, c.cy - 10, 12, pal)
-      fir(ops, c.cx + jx, c.cy + jy, 19, pal)
-    else
-      crown(ops, c.cx - 15, c.cy - 14, 17, pal)
-      crown(ops, c.cx + 15, c.cy - 15, 16, pal)
-      crown(ops, c.cx + jx, c.cy - 4 + jy, 21, pal)
-    end
-  end
-  return ops
-end
-
 -- The whole picture of level n ("NNN"): meadow, sky, paths, yard, soil, water,
 -- rocks and woods, in that order.
 function terrain_scene(name, n)
@@ -335,6 +244,7 @@ function terrain_scene(name, n)
   local g = geometry(t)
   local list, mark = cells_by_mark(t, g)
   return join(ground(pal, n, rnd), sky(pal, rnd), open_top(list, g, pal), paths(t, g, mark, pal),
-              yard(list, pal), soil(list, g, pal), water(list, g, mark, pal, rnd), rocks(list, g, pal, season, rnd),
-              woods(list, g, pal, season, rnd))
+              yard(list, pal), soil(list, g, pal), terrain_water(list, g, mark, pal, rnd),
+              terrain_rocks(list, g, mark, pal, season, rnd),
+              terrain_woods(list, g, mark, pal, season, rnd))
 end

@@ -23,7 +23,9 @@
 --     stands on or beside;
 --   - a yard round the home, worn paths from the home's door to every door and work
 --     place (the shortest walks, merging where they meet), tilled soil under fields;
---   - a check that the home still reaches every object and figure.
+--   - a check that the home still reaches every object and figure;
+--   - a check that no building, site, field or source stands on blocked ground, nor
+--     its picture more than a tenth over water or rock.
 -- What the art tool gets: data/level/terrain/NAME.lua, written by
 --   level_tool compile --terrain from the table handed over to terrain{}
 --   { name, season, origin = {x, y}, u = {x, y}, v = {x, y},   picture pixels, y down:
@@ -219,8 +221,75 @@ local function checkFootprints(covered)
   end
 end
 
+-- The ground the picture of a building, site, field or source covers, as the art
+-- tool draws it (tools/art_tool): half its extents in cells along the grid's two
+-- axes, about the object's position. A field's plot reaches 0.92 cells each way
+-- round its one cell, the gold mill's paved yard 1.25, a well's stone ring and a
+-- nugget's rock a little past their cell. The rest are drawn on their zone centred
+-- on their position, so an even zone's picture reaches half a cell past its cells.
+local kGround = {
+  field00 = { 0.92, 0.92 }, field01 = { 0.92, 0.92 }, goldmill00 = { 1.25, 1.25 },
+  well00 = { 0.65, 0.5 }, nugget00 = { 0.55, 0.45 },
+}
+local kGroundClasses = {
+  cBuild = true, cPlant = true, cTower = true, cTunnelBuild = true, cField = true, cSource = true,
+}
+-- The share of that ground that may lie over water or rock (the painter keeps them
+-- to their cells), and the points per side sampled over it.
+local kMostOverhang = 0.1
+local kOverhangSamples = 12
+
+-- World points to cell coordinates: cell (x, y) spans x..x+1, y..y+1.
+local function cellCoordinates()
+  local x00, y00 = L.centre(0, 0)
+  local x10, y10 = L.centre(1, 0)
+  local x01, y01 = L.centre(0, 1)
+  local ux, uy, vx, vy = x10 - x00, y10 - y00, x01 - x00, y01 - y00
+  local det = ux * vy - uy * vx
+  return function(px, py)
+    local dx, dy = px - x00, py - y00
+    return (dx * vy - dy * vx) / det + 0.5, (ux * dy - uy * dx) / det + 0.5
+  end
+end
+
+-- No picture may stand in the water or on the rocks the background shows: its
+-- ground may overhang them by a tenth at most. A log or stone in a wall is ground
+-- once cleared; a bridge still lies over water.
+local function checkOverhang(covered)
+  local toCell = cellCoordinates()
+  local n = kOverhangSamples
+  for _, entry in ipairs(L.placed()) do
+    if kGroundClasses[entry.type] then
+      local x0, y0, x1, y1 = L.footprint(entry)
+      local ground = kGround[entry.sprite or ""] or { (x1 - x0 + 1) / 2, (y1 - y0 + 1) / 2 }
+      local s, t = toCell(entry.x, entry.y)
+      local over, kinds = 0, {}
+      for i = 0, n - 1 do
+        for j = 0, n - 1 do
+          local cx = math.floor(s + ground[1] * (2 * (i + 0.5) / n - 1))
+          local cy = math.floor(t + ground[2] * (2 * (j + 0.5) / n - 1))
+          local kind = L.kind(cx, cy)
+          local holder = covered[key(cx, cy)]
+          if kind == "water" or (kind == "rock" and not (holder and holder.type == "cBarrier")) then
+            over = over + 1
+            kinds[kind] = true
+          end
+        end
+      end
+      if over > kMostOverhang * n * n then
+        local what = (kinds.water and kinds.rock) and "water and rock" or (kinds.water and "water" or "rock")
+        error(string.format("level %s: the picture of %s '%s' overhangs %s by %d %% of its footprint",
+                            L.level_name(), entry.type, entry.name or "", what,
+                            math.floor(100 * over / (n * n) + 0.5)), 0)
+      end
+    end
+  end
+end
+
 function T.settle()
-  checkFootprints(footprints(true))
+  local covered = footprints(true)
+  checkFootprints(covered)
+  checkOverhang(covered)
   addTopWoods()
 end
 

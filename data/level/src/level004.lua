@@ -21,7 +21,7 @@ L.house(11, 6, "house0")
 L.house(19, 6, "house1")
 L.house(22, 7, "house2")
 L.field(14, 12, "field0")
-L.field(20, 8, "field1", "field01")
+L.field(21, 6, "field1", "field01")
 
 -- The wall along row 9 and its log at the western end.
 T.wall(0, 9, 30, 9)

@@ -18,7 +18,7 @@ L.worker(10, 15, "worker3")
 L.figure("cHero", "hero", 10, 11, "hero")
 local houses = { { 12, 15 }, { 12, 11 }, { 16, 13 }, { 16, 8 }, { 20, 11 }, { 21, 6 } }
 for i, cell in ipairs(houses) do L.house(cell[1], cell[2], "house" .. (i - 1)) end
-local fields = { { 5, 15 }, { 9, 17 }, { 7, 16 }, { 4, 13 }, { 13, 9 }, { 13, 7 } }
+local fields = { { 5, 15 }, { 9, 17 }, { 7, 16 }, { 4, 13 }, { 12, 9 }, { 12, 7 } }
 for i, cell in ipairs(fields) do
   L.field(cell[1], cell[2], "field" .. (i - 1), i % 2 == 0 and "field01" or "field00")
 end

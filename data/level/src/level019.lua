@@ -17,7 +17,7 @@ S:site({ type = "cAltar", cell = { 7, 10 }, name = "altar0", sprite = "spell_shi
 for i, cell in ipairs({ { 13, 15 }, { 13, 7 }, { 10, 7 }, { 11, 10 }, { 15, 9 } }) do
   S:house(cell[1], cell[2], "house" .. (i - 1))
 end
-for i, cell in ipairs({ { 16, 15 }, { 14, 5 } }) do
+for i, cell in ipairs({ { 15, 14 }, { 14, 5 } }) do
   S:field(cell[1], cell[2], "field" .. (i - 1))
 end
 -- A few trees by the home and a few north of the wood; the wood lies far east.

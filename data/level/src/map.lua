@@ -11,14 +11,23 @@ object { type = "cBack", id = 1, name = "back" }
 object { type = "cMapPath", id = 2, layer = 3, name = "path", x = 512, y = 40 }
 
 -- Five rows of eight points winding up the parchment, every other row turned back.
-local columns, rows = 8, 5
-local left, spacing = 165, 99
-local bottom, rowHeight = 135, 112
-for i = 0, columns * rows - 1 do
-  local row = math.floor(i / columns)
+-- Each row spans only open parchment: the lowest and highest rows stay inside its
+-- rounded edge, the second starts right of the lake and the top two end left of the
+-- mountains (map scene of tools/art_tool/art_back.lua; a test holds every point and
+-- path dot to the open parchment).
+local columns = 8
+local rows = {
+  { y = 112, left = 275, right = 750 },
+  { y = 222, left = 440, right = 890 },
+  { y = 335, left = 145, right = 890 },
+  { y = 438, left = 150, right = 665 },
+  { y = 550, left = 215, right = 685 },
+}
+for i = 0, columns * #rows - 1 do
+  local row = rows[math.floor(i / columns) + 1]
   local column = i % columns
-  if row % 2 == 1 then column = columns - 1 - column end
-  local x = left + column * spacing
-  local y = bottom + row * rowHeight + math.floor(math.sin(i * 0.9) * 14 + 0.5)
+  if math.floor(i / columns) % 2 == 1 then column = columns - 1 - column end
+  local x = row.left + math.floor((row.right - row.left) * column / (columns - 1) + 0.5)
+  local y = row.y + math.floor(math.sin(i * 0.9) * 8 + 0.5)
   object { type = "cMapPoint", id = 3 + i, layer = 5, name = tostring(i), x = x, y = y }
 end

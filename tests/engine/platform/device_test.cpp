@@ -170,6 +170,26 @@ TEST_F(DeviceTest, Resize_NextFrameResetsWithoutDrawingThenTheOneAfterDraws)
     vrk::End();
 }
 
+TEST_F(DeviceTest, RetraceRefused_IsLoggedOnceOverCreateAndReset)
+{
+    constexpr const char* kRefusal =
+        "The driver does not wait for the vertical retrace: frames are presented at once";
+    ASSERT_TRUE(vrk::DX8Create());
+    ASSERT_EQ(vrk::DX8CreateDevice(), 1);
+    EXPECT_TRUE(vrk::Devices().device->PresentWaitsForRetrace());
+    EXPECT_FALSE(Logged(kRefusal));
+    vrk::DX8ReleaseDevice();
+
+    Recorder().config.retraceRefused = true;
+    ASSERT_EQ(vrk::DX8CreateDevice(), 1);
+    EXPECT_FALSE(vrk::Devices().device->PresentWaitsForRetrace());
+    vrk::Devices().resetWanted = 1;
+    vrk::Devices().deviceLost = 1;
+    EXPECT_EQ(vrk::Begin(), 0);
+    EXPECT_EQ(Recorder().Count("Reset"), 1u);
+    EXPECT_EQ(CountLogged(kRefusal), 1);
+}
+
 TEST_F(DeviceTest, Begin_WhileLostDrawsNothing)
 {
     ASSERT_TRUE(vrk::DX8Create());

@@ -115,6 +115,7 @@ protected:
         vrk::Devices().sleep = nullptr;
         vrk::Devices().deviceLost = 0;
         vrk::Devices().resetWanted = 0;
+        vrk::Devices().retraceRefusalLogged = false;
         CoreTest::TearDown();
     }
     port::NullGpuRecorder& Recorder() { return *library.recorder; }

@@ -299,13 +299,43 @@ TEST_F(GlDeviceTest, Reset_FollowsTheResizedSurface) {
     EXPECT_EQ(device_->TestCooperativeLevel(), kGpuOk);
 }
 
-TEST_F(GlDeviceTest, SwapInterval_WindowedPresentsAtOnceFullScreenWaits) {
-    EXPECT_EQ(surface_->lastInterval, 0);
+// Mesa's offscreen driver takes 1 but refuses the adaptive -1, so the drivers that
+// refuse waiting are played by the surface.
+TEST_F(GlDeviceTest, SwapInterval_WindowedAndFullScreenWaitForTheRetrace) {
+    EXPECT_EQ(surface_->triedIntervals, std::vector<int>{1});
+    EXPECT_TRUE(device_->PresentWaitsForRetrace());
     PresentParameters fullScreen = params_;
     fullScreen.windowed = 0;
+    surface_->triedIntervals.clear();
     ASSERT_EQ(device_->Reset(fullScreen), kGpuOk);
-    EXPECT_EQ(surface_->lastInterval, 1);
+    EXPECT_EQ(surface_->triedIntervals, std::vector<int>{1});
+    EXPECT_TRUE(device_->PresentWaitsForRetrace());
     EXPECT_EQ(device_->Present(), kGpuOk);
+}
+
+TEST_F(GlDeviceTest, SwapInterval_FallsBackToAdaptiveAndToAtOnceOnlyWhenBothAreRefused) {
+    surface_->offered = {0, -1};
+    surface_->triedIntervals.clear();
+    ASSERT_EQ(device_->Reset(params_), kGpuOk);
+    EXPECT_EQ(surface_->triedIntervals, (std::vector<int>{1, -1}));
+    EXPECT_TRUE(device_->PresentWaitsForRetrace());
+
+    surface_->offered = {0};
+    surface_->triedIntervals.clear();
+    ASSERT_EQ(device_->Reset(params_), kGpuOk);
+    EXPECT_EQ(surface_->triedIntervals, (std::vector<int>{1, -1, 0}));
+    EXPECT_EQ(surface_->lastInterval, 0);
+    EXPECT_FALSE(device_->PresentWaitsForRetrace());
+    EXPECT_EQ(device_->Present(), kGpuOk);
+}
+
+TEST_F(GlDeviceTest, SwapInterval_ImmediateParametersPresentAtOnce) {
+    PresentParameters immediate = params_;
+    immediate.presentationInterval = kPresentIntervalImmediate;
+    surface_->triedIntervals.clear();
+    ASSERT_EQ(device_->Reset(immediate), kGpuOk);
+    EXPECT_EQ(surface_->triedIntervals, std::vector<int>{0});
+    EXPECT_FALSE(device_->PresentWaitsForRetrace());
 }
 
 // A fence placed in the frame before Present must have passed when Present returns: the

@@ -3,6 +3,9 @@
 #pragma once
 #include <SDL2/SDL.h>
 
+#include <set>
+#include <vector>
+
 #include "port/window/gl_surface.h"
 
 namespace test {
@@ -32,15 +35,26 @@ public:
 
     bool MakeCurrent() override { return context_ && SDL_GL_MakeCurrent(window_, context_) == 0; }
     void SwapBuffers() override { SDL_GL_SwapWindow(window_); }
+    // Records every interval asked for. With `offered` set, it plays a driver that
+    // takes exactly those intervals, without reaching the real one.
     bool SetSwapInterval(int interval) override {
+        triedIntervals.push_back(interval);
+        if (!offered.empty()) {
+            if (offered.count(interval) == 0) return false;
+            lastInterval = interval;
+            return true;
+        }
+        if (SDL_GL_SetSwapInterval(interval) != 0) return false;
         lastInterval = interval;
-        return SDL_GL_SetSwapInterval(interval) == 0;
+        return true;
     }
     void DrawableSize(int& width, int& height) const override {
         SDL_GL_GetDrawableSize(window_, &width, &height);
     }
 
     int lastInterval = -1;
+    std::vector<int> triedIntervals;
+    std::set<int> offered;
 
 private:
     bool videoStarted_ = false;
