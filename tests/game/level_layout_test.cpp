@@ -23,7 +23,7 @@ namespace {
 // Levels with fewer than kLeastGroundCells cells of water, rock or wall.
 const std::set<std::string> kGroundPending = {
     "007", "008", "011", "014", "027", "028",
-    "029", "030", "031", "032", "034", "035", "036", "037", "038", "039",
+    "029", "030", "031", "032",
 };
 // Levels sharing more than kMostShared of their object cells with another level.
 const std::set<std::string> kSharedPending = {"008", "011"};
