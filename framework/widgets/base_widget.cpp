@@ -194,6 +194,14 @@ void cBaseWidget::SetHovered(cObject* candidate, int32_t part)
     if (notify) hovered_->OnMessage(kMessageMouseHover, 0);
 }
 
+void cBaseWidget::RefreshHover()
+{
+    cObject* candidate = nullptr;
+    int32_t part = 0;
+    if ((inputFlags_ & kInputNoHover) == 0 && !IsHoverHeld()) candidate = PickAt(GetMouseWorldPos(), part);
+    SetHovered(candidate, part);
+}
+
 // --- Frame update ---
 
 void cBaseWidget::Update(float dt)
@@ -245,8 +253,11 @@ uint32_t cBaseWidget::OnPlayEvent(uint32_t kind, uintptr_t param)
         return 0;
     case vrk::kWidgetButtonUp:
         if (param != 0) return 0;
-        if (hovered_ != nullptr && (inputFlags_ & kInputLeftHeld) != 0 && dragLength_ < kClickTravel) {
-            OnEvent(kEventObjectClick, reinterpret_cast<intptr_t>(hovered_));
+        if ((inputFlags_ & kInputLeftHeld) != 0 && dragLength_ < kClickTravel) {
+            // The pointer may have moved since the last tick's hover pass: the click
+            // goes to what is under it now.
+            RefreshHover();
+            if (hovered_ != nullptr) OnEvent(kEventObjectClick, reinterpret_cast<intptr_t>(hovered_));
         }
         inputFlags_ &= ~kInputLeftHeld;
         return 0;

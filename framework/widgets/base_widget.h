@@ -186,6 +186,9 @@ public:
     // The object the play hover picks at a world point over the scene as it stands
     // (the one the player sees there, HoverPick), null for none; part gets its hit.
     cObject* PickAt(const vec2& point, int32_t& part);
+    // The hover brought up to the cursor at once, with the messages of a tick's
+    // hover pass: a click between two ticks goes to what is under it.
+    void RefreshHover();
     uint32_t OnPlayEvent(uint32_t kind, uintptr_t param) override;
     virtual uint32_t ShowGui();
     virtual uint32_t OnLeavePlay() { return 0; }
