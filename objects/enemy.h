@@ -37,6 +37,9 @@ public:
     int32_t GetTypeId() const override;
     bool IsKindOf(int32_t id) const override;
     int32_t HitTest(const vec2& point) override;
+    // A walker that takes no click now (the hero's target, a dying one, one never
+    // clicked) still stands in front of what is behind its body.
+    bool HidesPoint(const vec2& point) override;
     // A click on an enemy may always send the hero.
     int32_t GetOrderState() override;
     float GetRadius() override;

@@ -22,7 +22,7 @@ namespace {
 
 // Levels with fewer than kLeastGroundCells cells of water, rock or wall.
 const std::set<std::string> kGroundPending = {
-    "007", "008", "011", "014", "034", "035", "036", "037", "038", "039",
+    "007", "008", "011", "014",
 };
 // Levels sharing more than kMostShared of their object cells with another level.
 const std::set<std::string> kSharedPending = {"008", "011"};
