@@ -1,4 +1,5 @@
-// The edit base: typing, Backspace and Enter, and the notifications they post.
+// The edit base: typing, Backspace and Enter, the whole-text selection they replace,
+// and the notifications they post.
 #include "engine/gui/edit_ctrl.h"
 
 #include <iterator>
@@ -22,6 +23,14 @@ constexpr int64_t kDelete = 0x7F;
 constexpr int64_t kSurrogateFirst = 0xD800;
 constexpr int64_t kSurrogateLast = 0xDFFF;
 constexpr int64_t kLastCodePoint = 0x10FFFF;
+
+// Keys that move a caret: the field has its caret after the text only, so they
+// just end a selection.
+bool IsCaretKey(intptr_t virtualKey)
+{
+    return virtualKey == port::vk::kLeft || virtualKey == port::vk::kRight || virtualKey == port::vk::kHome ||
+           virtualKey == port::vk::kEnd;
+}
 
 }  // namespace
 
@@ -49,6 +58,9 @@ int32_t cEditCtrl::OnEvent(int32_t code, intptr_t first, intptr_t second)
     case kCtrlChar:
         OnCharacter(first);
         return kConsumed;
+    case kCtrlLeftDown:
+        selected_ = false;
+        return cCtrl::OnEvent(code, first, second);
     case kCtrlFocusLost:
         PostWindowEvent(kWndEditLostFocus, 0, id_);
         return cCtrl::OnEvent(code, first, second);
@@ -61,18 +73,25 @@ void cEditCtrl::OnKeyDown(intptr_t virtualKey)
 {
     if (virtualKey == port::vk::kBack) {
         const std::string text = GetText();
+        const bool wholeText = selected_;
+        selected_ = false;
         if (text.empty()) return;
-        SetText(Utf8Erase(text, Utf8Length(text) - 1, 1), 0);
+        SetText(wholeText ? std::string() : Utf8Erase(text, Utf8Length(text) - 1, 1), 0);
         PostWindowEvent(kWndEditChanged, 0, id_);
     } else if (virtualKey == port::vk::kReturn) {
         PostWindowEvent(kWndEditEnter, 0, id_);
+    } else if (IsCaretKey(virtualKey)) {
+        selected_ = false;
     }
 }
 
 void cEditCtrl::OnCharacter(intptr_t character)
 {
     if (IsTypable(character)) {
-        std::string text = GetText();
+        // Shift and the other keys that come before a character leave the selection;
+        // the character itself replaces it.
+        std::string text = selected_ ? std::string() : GetText();
+        selected_ = false;
         if (Utf8Length(text) < static_cast<size_t>(maxLength_ < 0 ? 0 : maxLength_)) {
             try {
                 utf8::append(static_cast<uint32_t>(character), std::back_inserter(text));

@@ -1,5 +1,7 @@
-// cEditCtrl: typing into a text of limited length, Backspace and Enter. The drawn
-// edit field derives from it and gives GetText and SetText their meaning.
+// cEditCtrl: typing into a text of limited length, Backspace and Enter, and a
+// selection of the whole text (a suggested text), which the first typed character
+// or Backspace replaces. The drawn edit field derives from it and gives GetText and
+// SetText their meaning.
 #pragma once
 #include <string>
 
@@ -24,12 +26,19 @@ public:
     virtual void SetMaxLength(int32_t count) { maxLength_ = count; }
     virtual int32_t GetMaxLength() const { return maxLength_; }
 
+    // Selects the whole text as it is now: typing replaces it, Backspace empties it,
+    // Enter keeps it. Moving the caret (a press on the field, the arrow keys, Home,
+    // End) drops the selection and leaves the caret after the text.
+    virtual void SelectAll() { selected_ = true; }
+    bool IsAllSelected() const { return selected_; }
+
     // True for a code point that typing appends: not a control character, not one of
     // the characters the game keeps out of names, not a surrogate or beyond Unicode.
     static bool IsTypable(int64_t character);
 
 protected:
     int32_t maxLength_ = kDefaultMaxLength;
+    bool selected_ = false;
 
 private:
     void OnKeyDown(intptr_t virtualKey);

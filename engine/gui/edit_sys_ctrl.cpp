@@ -1,4 +1,5 @@
-// The drawn edit field: its parts, the glyph check on typing and the caret.
+// The drawn edit field: its parts, the glyph check on typing, the selection and the
+// caret.
 #include "engine/gui/edit_sys_ctrl.h"
 
 #include "engine/gui/gui.h"
@@ -108,9 +109,21 @@ void cEditSysCtrl::DrawCaret() const
                      text.x + text.width, text.y, caret.width, font->lineHeight, label_.GetColor());
 }
 
+void cEditSysCtrl::DrawSelection() const
+{
+    cGame* game = GetGame();
+    const cFont* font = label_.GetFont();
+    if (game == nullptr || !game->batch || font == nullptr || GetText().empty()) return;
+    const GuiRect text = label_.GetTextRect();
+    cRender::AddQuad(*game->batch, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, text.x, text.y, text.width, font->lineHeight,
+                     kSelectionColor);
+}
+
 void cEditSysCtrl::Draw()
 {
     frame_.Draw();
+    // Under the text, so the letters stay on top of it.
+    if (selected_) DrawSelection();
     label_.Draw();
     if (ShowsCaret()) DrawCaret();
 }

@@ -1,5 +1,6 @@
 // cEditSysCtrl: the drawn edit field: a nine-slice frame with the typed text inside
-// its borders and a blinking caret after the text while the field has the focus.
+// its borders, a band behind it while it is selected and a blinking caret after the
+// text while the field has the focus.
 #pragma once
 #include "engine/gui/edit_ctrl.h"
 #include "engine/gui/frame_ctrl.h"
@@ -11,6 +12,8 @@ class cEditSysCtrl : public cEditCtrl {
 public:
     // The glyph whose picture serves as the caret.
     static constexpr uint32_t kCaretGlyph = '_';
+    // The band behind a selected text (ARGB): a pale blue the dark letters read on.
+    static constexpr uint32_t kSelectionColor = 0xFFA8C8EEu;
 
     cEditSysCtrl(cWindow* window, const std::string& name);
 
@@ -44,6 +47,7 @@ public:
 
 private:
     void DrawCaret() const;
+    void DrawSelection() const;
 
     cLabelCtrl label_;
     cFrameCtrl frame_;

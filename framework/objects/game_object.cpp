@@ -1,5 +1,5 @@
-// cGameObject: the work timer, reservations, hint pop-up, order verdict and the
-// footprint on the path grid. Drawing lives in game_object_draw.cpp.
+// cGameObject: the work timer, reservations, hint pop-up and its notices, order
+// verdict and the footprint on the path grid. Drawing lives in game_object_draw.cpp.
 #include "framework/objects/game_object.h"
 
 #include <algorithm>
@@ -18,9 +18,25 @@ void cGameObject::ReleaseHint()
     if (owner_ != nullptr) owner_->ReleaseCaption(handle);
 }
 
+void cGameObject::EndNotice()
+{
+    noticeTicks_ = 0;
+    if (owner_ != nullptr && owner_->GetHoveredObject() == this) {
+        owner_->ShowHint(this, std::string(), 0.0f);
+    } else {
+        ReleaseHint();
+    }
+}
+
 void cGameObject::Update()
 {
     cObject::Update();
+    // A notice is the player's answer to a click: the hint text must not overwrite it
+    // before it could be read.
+    if (noticeTicks_ > 0) {
+        if (--noticeTicks_ == 0) EndNotice();
+        return;
+    }
     if (++updateCounter_ < kHintRefreshTicks) return;
     updateCounter_ = 0;
     if (hintHandle_ != nullptr && owner_ != nullptr) owner_->SetCaptionText(hintHandle_, GetHintText());
@@ -34,11 +50,12 @@ int32_t cGameObject::OnMessage(uint32_t code, uintptr_t data)
         return change != nullptr ? OnStateChange(change->oldState, change->newState) : 0;
     }
     case kMessageMouseLeave:
-        ReleaseHint();
+        // A notice stays its time; it closes itself.
+        if (noticeTicks_ == 0) ReleaseHint();
         break;
     case kMessageMouseHover:
         // The screen fills the text from GetHintText and stores the handle here.
-        if (owner_ != nullptr) owner_->ShowHint(this, std::string(), 0.0f);
+        if (owner_ != nullptr && noticeTicks_ == 0) owner_->ShowHint(this, std::string(), 0.0f);
         break;
     case kMessageWorkTimer:
         SetState(kStateWorkDone);

@@ -40,6 +40,9 @@ public:
     static constexpr int32_t kGameObjectLayer = 5;
     // Update calls between two refreshes of an open hint pop-up (0.5 s).
     static constexpr int32_t kHintRefreshTicks = 15;
+    // Update calls a notice (an order's refusal) holds the pop-up before the hover
+    // text may take it back (2 s): time enough to read it after its fade-in.
+    static constexpr int32_t kNoticeTicks = 60;
     // Reservation marks overlap: each starts this share of a mark's width after
     // the one before.
     static constexpr float kMarkSpacing = 0.3f;
@@ -97,6 +100,11 @@ public:
     // The screen stores the handle of the hint pop-up it opened for this object.
     CaptionHandle* GetHintHandle() const { return hintHandle_; }
     void SetHintHandle(CaptionHandle* handle) { hintHandle_ = handle; }
+    // The pop-up now shows a notice: for kNoticeTicks updates neither the hint
+    // refresh nor the hover, nor the pointer leaving, replaces or closes it. Then the
+    // hint text comes back while the pointer rests here, else the pop-up closes.
+    void HoldNotice() { noticeTicks_ = kNoticeTicks; }
+    bool IsNoticeShown() const { return noticeTicks_ > 0; }
     vec2 GetBarOffset() const { return barOffset_; }
     void SetBarOffset(const vec2& offset) { barOffset_ = offset; }
     vec2 GetMarksOffset() const { return marksOffset_; }
@@ -118,10 +126,14 @@ protected:
     vec2 marksOffset_;
     uint32_t reservations_ = 0;
     int32_t updateCounter_ = 0;
+    // Updates left of the notice the pop-up shows; 0 while it shows the hint text.
+    int32_t noticeTicks_ = 0;
     // Outline relative to the position; level objects fill it and test clicks on it.
     std::vector<vec2> hitPolygon_;
 
 private:
     // Hands an open hint pop-up back to the owner.
     void ReleaseHint();
+    // The notice's time is over: the hint text while hovered, else nothing.
+    void EndNotice();
 };

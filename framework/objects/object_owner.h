@@ -80,8 +80,9 @@ public:
     // The screen's OnEvent: the event goes to the handler of the mode the screen is
     // in (arrivals 5506 and target changes 5507 of the walkers).
     virtual uint32_t OnScreenEvent(uint32_t code, uintptr_t param) { return OnPlayEvent(code, param); }
-    // Opens the hint pop-up of an object (an empty text asks the object's hint text)
-    // and gives the object its handle.
+    // Opens the hint pop-up of an object (an empty text asks the object's hint text;
+    // a text of its own is a notice the object holds for its time) and gives the
+    // object its handle.
     virtual void ShowHint(cGameObject* /*object*/, const std::string& /*text*/, float /*height*/) {}
     virtual void SetCaptionText(CaptionHandle* /*handle*/, const std::string& /*text*/) {}
     // Takes a caption back; a null handle does nothing.

@@ -157,11 +157,12 @@ public:
 
     // --- Hint pop-ups and effects ---
     virtual void DrawCaption(const CaptionRecord& record);
-    // Where a pop-up's panel is drawn on the virtual screen (whole pixels).
+    // Where a pop-up's panel is drawn on the virtual screen (whole pixels): on the
+    // view and clear of the screen's HUD.
     Rect GetCaptionPanel(const CaptionRecord& record);
-    // The highest screen y a pop-up may reach: the view's top, or lower where the
-    // screen draws a bar over its top.
-    virtual float GetCaptionCeiling() const;
+    // The rectangles of the virtual screen that the screen's GUI draws over the
+    // scene (its HUD), which pop-ups keep clear of. None in the base.
+    virtual std::vector<Rect> GetHudRects() const;
     virtual CaptionHandle* AddCaptionAt(const std::string& text, const vec2& anchor);
     virtual CaptionHandle* AddCaption(const std::string& text, const Rect& box);
     void SetCaptionText(CaptionHandle* handle, const std::string& text) override;

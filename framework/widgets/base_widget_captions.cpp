@@ -25,6 +25,65 @@ constexpr float kAlphaScale = 255.0f;
 constexpr int kAlphaShift = 24;
 constexpr uint32_t kWhiteRgb = 0x00FFFFFFu;
 
+// Moves a pop-up panel no further than needed to lie wholly on the view.
+Rect ClampToView(const Rect& panel)
+{
+    const float x = std::max(std::min(panel.x, cBaseWidget::kVirtualWidth - panel.width), 0.0f);
+    const float y = std::max(std::min(panel.y, cBaseWidget::kVirtualHeight - panel.height), 0.0f);
+    return Rect{std::floor(x), std::floor(y), panel.width, panel.height};
+}
+
+bool IsOnView(const Rect& panel)
+{
+    return panel.x >= 0.0f && panel.y >= 0.0f && panel.x + panel.width <= cBaseWidget::kVirtualWidth &&
+           panel.y + panel.height <= cBaseWidget::kVirtualHeight;
+}
+
+bool Overlap(const Rect& a, const Rect& b)
+{
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+bool OverlapsAny(const Rect& panel, const std::vector<Rect>& covered)
+{
+    return std::any_of(covered.begin(), covered.end(), [&](const Rect& rect) { return Overlap(panel, rect); });
+}
+
+// Takes a panel off the HUD: off each rectangle it lies on, by the shortest of the
+// four ways round it (below, above, left, right) that stays on the view, preferring
+// one that lands on no other rectangle. A panel that finds no free place keeps the
+// last one tried.
+Rect KeepClearOf(Rect panel, const std::vector<Rect>& covered)
+{
+    for (size_t pass = 0; pass < covered.size(); ++pass) {
+        const auto hit = std::find_if(covered.begin(), covered.end(),
+                                      [&](const Rect& rect) { return Overlap(panel, rect); });
+        if (hit == covered.end()) return panel;
+        const Rect ways[] = {
+            {panel.x, std::floor(hit->y - panel.height), panel.width, panel.height},
+            {panel.x, std::ceil(hit->y + hit->height), panel.width, panel.height},
+            {std::floor(hit->x - panel.width), panel.y, panel.width, panel.height},
+            {std::ceil(hit->x + hit->width), panel.y, panel.width, panel.height},
+        };
+        const Rect* best = nullptr;
+        bool bestFree = false;
+        float bestMove = 0.0f;
+        for (const Rect& way : ways) {
+            if (!IsOnView(way)) continue;
+            const bool free = !OverlapsAny(way, covered);
+            const float move = std::fabs(way.x - panel.x) + std::fabs(way.y - panel.y);
+            if (best == nullptr || (free && !bestFree) || (free == bestFree && move < bestMove)) {
+                best = &way;
+                bestFree = free;
+                bestMove = move;
+            }
+        }
+        if (best == nullptr) return panel;
+        panel = *best;
+    }
+    return panel;
+}
+
 }  // namespace
 
 std::shared_ptr<vrk::cFont> cBaseWidget::GetCaptionFont() const
@@ -139,7 +198,7 @@ void cBaseWidget::ReleaseCaption(CaptionHandle* handle)
     delete handle;
 }
 
-float cBaseWidget::GetCaptionCeiling() const { return kVirtualHeight; }
+std::vector<Rect> cBaseWidget::GetHudRects() const { return {}; }
 
 vec2 cBaseWidget::CaptionTextInset() const
 {
@@ -163,11 +222,10 @@ Rect cBaseWidget::GetCaptionPanel(const CaptionRecord& record)
     float y = anchor.y;
     if (x + width > kVirtualWidth) x -= width;
     if (y + height > kCaptionTop) y -= height;
-    // Whatever the anchor, the whole pop-up stays on the view and below the bars the
-    // screen draws over its top; a pop-up too tall for that keeps its top in view.
-    x = std::max(std::min(x, kVirtualWidth - width), 0.0f);
-    y = std::max(std::min(y, GetCaptionCeiling() - height), 0.0f);
-    return Rect{std::floor(x), std::floor(y), width, height};
+    // Whatever the anchor, the whole pop-up stays on the view and clear of the HUD the
+    // screen draws over the scene; a pop-up too tall for the view keeps its top in it.
+    const Rect panel = ClampToView(Rect{x, y, width, height});
+    return KeepClearOf(panel, GetHudRects());
 }
 
 void cBaseWidget::DrawCaption(const CaptionRecord& record)

@@ -165,8 +165,6 @@ public:
 
     // --- Hints (level_widget_draw.cpp) ---
     void ShowHint(cGameObject* object, const std::string& text, float height) override;
-    // Below the HUD's bar while the HUD is open.
-    float GetCaptionCeiling() const override;
 
     // --- The opening dialogue (level_widget_talk.cpp) ---
     virtual void ResetTalks();

@@ -1,11 +1,6 @@
-// cLevelWidget: the hint pop-ups of game objects and the work-timer bar.
+// cLevelWidget: the hint pop-ups and notices of game objects and the work-timer bar.
 #include <algorithm>
 
-#include "engine/gui/ctrl.h"
-#include "engine/gui/frame_ctrl.h"
-#include "engine/gui/gui.h"
-#include "engine/gui/window.h"
-#include "engine/platform/game_core.h"
 #include "engine/render/render.h"
 #include "framework/objects/game_object.h"
 #include "framework/widgets/level_widget.h"
@@ -14,9 +9,6 @@ namespace {
 constexpr int32_t kBarBackFrame = 0;
 constexpr int32_t kBarFillFrame = 1;
 constexpr uint32_t kBarColor = 0xFFFFFFFFu;
-// The HUD window and the bar along its top, which the GUI draws over the scene.
-constexpr const char* kHudWindow = "level";
-constexpr const char* kHudBar = "top_bar";
 }  // namespace
 
 void cLevelWidget::ShowHint(cGameObject* object, const std::string& text, float /*height*/)
@@ -33,17 +25,8 @@ void cLevelWidget::ShowHint(cGameObject* object, const std::string& text, float 
     Rect box;
     object->GetRect(box, GetHoveredPart());
     object->SetHintHandle(AddCaption(shown, box));
-}
-
-float cLevelWidget::GetCaptionCeiling() const
-{
-    const float top = cBaseWidget::GetCaptionCeiling();
-    const vrk::cGame* game = vrk::GetGame();
-    if (game == nullptr || !game->gui || !game->gui->IsWindowOpen(kHudWindow)) return top;
-    const vrk::cWindow* hud = game->gui->FindWindow(kHudWindow);
-    const vrk::cCtrl* bar = hud != nullptr ? hud->GetCtrl(hud->FindCtrl(kHudBar)) : nullptr;
-    if (bar == nullptr) return top;
-    return std::min(vrk::NormalisedRect(bar->GetRect()).y, top);
+    // A text of its own is a notice (an order refused): it holds the pop-up its time.
+    if (!text.empty()) object->HoldNotice();
 }
 
 void cLevelWidget::DrawProgress(const vec2& point, float fraction)

@@ -2,6 +2,9 @@
 // that shows its progress.
 #include "framework/widgets/loading_widget.h"
 
+#include <string>
+
+#include "engine/files/path_record.h"
 #include "engine/gui/ctrl.h"
 #include "engine/gui/gui.h"
 #include "engine/gui/gui_handles.h"
@@ -17,11 +20,23 @@
 namespace {
 
 cLoadingWidget* g_loadingWidget = nullptr;
+constexpr const char* kDataRoot = "{StaticPath}";
 
 vrk::cGUI* Gui()
 {
     vrk::cGame* game = vrk::GetGame();
     return game ? game->gui.get() : nullptr;
+}
+
+// The item's path as the data tree names it ("texture/gui/task_wood.png"): the folder
+// the game was installed to, the player's home among it, is nobody's business on
+// the screen. A file from elsewhere shows its name alone.
+std::string ShownPath(const vrk::PathRecord& path)
+{
+    const std::string root = vrk::PathRecord(kDataRoot).path + "/";
+    if (root.size() > 1 && path.path.size() > root.size() && path.path.compare(0, root.size(), root) == 0)
+        return path.path.substr(root.size());
+    return path.extension.empty() ? path.name : path.name + "." + path.extension;
 }
 
 }  // namespace
@@ -97,7 +112,7 @@ void cLoadingWidget::Update(float /*dt*/)
     if (!queue_.empty()) {
         current_ = std::move(queue_.front());
         queue_.pop_front();
-        if (vrk::cCtrl* label = Label()) label->SetText(current_->GetPath().path, 0);
+        if (vrk::cCtrl* label = Label()) label->SetText(ShownPath(current_->GetPath()), 0);
         if (vrk::cProgressBarSysCtrl* progress = Progress())
             progress->SetProgress(total_ > 0.0f ? loaded_ / total_ : 0.0f);
         loaded_ += 1.0f;

@@ -47,6 +47,9 @@ int32_t cMessageBoxWF::SetTexts(const std::string& title, const std::string& tex
 {
     if (window_ == nullptr) return kNotBuilt;
     if (vrk::cCtrl* titleCtrl = ControlByName(window_, "title")) titleCtrl->SetText(title, 0);
+    // The icon stands beside the title: without one it would be a second, lone
+    // picture of what "image" already shows.
+    if (vrk::cCtrl* icon = ControlByName(window_, "icon")) icon->Show(!title.empty());
     if (vrk::cCtrl* textCtrl = ControlByName(window_, "text")) {
         textCtrl->SetText(text, 0);
         return kBuiltAnswer;

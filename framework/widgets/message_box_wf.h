@@ -18,7 +18,7 @@ public:
     // missing controls are skipped.
     virtual int32_t SetImages(const std::string& imageTexture, const std::string& iconTexture);
     // The text goes to "text" when the window has one, else line by line to
-    // "line0", "line1", ... (the rest emptied).
+    // "line0", "line1", ... (the rest emptied). "icon" shows only with a title.
     virtual int32_t SetTexts(const std::string& title, const std::string& text);
     // An empty cancel text hides "cancel".
     virtual int32_t SetButtons(const std::string& okText, const std::string& cancelText);

@@ -2,6 +2,7 @@
 // the fade, the drawing and the hint-hover flag of the level screen.
 #include "game/hints/train_wf.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/gui/frame_ctrl.h"
@@ -23,6 +24,27 @@ constexpr const char* kArrowName = "arrow";
 constexpr const char* kTextName = "text";
 constexpr const char* kClickKey = "ClickToContinue";
 constexpr float kOpaque = cWindowFade::kOpaque;
+
+// The frame along one axis: its anchor (the corner by the target, where the arrow
+// sits) and its length, negative when it reaches toward lower values.
+struct Span {
+    float anchor;
+    float length;
+};
+
+// Places the frame on the side of the target its placement asks for, or on the other
+// side when it would run off the view there but fits on that one: the arrow, mirrored
+// with the frame, then still points at the target. Only a frame that fits on neither
+// side (a target off the view) is pushed onto the view, its arrow with it.
+Span PlaceSpan(float target, float radius, float length, bool towardLow, float viewLength)
+{
+    const auto fits = [&](bool low) {
+        return low ? target - radius - length >= 0.0f : target + radius + length <= viewLength;
+    };
+    if (!fits(towardLow) && fits(!towardLow)) towardLow = !towardLow;
+    if (towardLow) return {std::clamp(target - radius, length, std::max(viewLength, length)), -length};
+    return {std::clamp(target + radius, 0.0f, std::max(viewLength - length, 0.0f)), length};
+}
 
 }  // namespace
 
@@ -92,18 +114,9 @@ void cTrainWF::ShowHint(const std::string& text, float x, float y, bool clickToC
         frame.x = (screenWidth_ - frame.width) * 0.5f;
         frame.y = (screenHeight_ - frame.height) * 0.5f;
     } else {
-        if ((placement & kPlaceLeft) != 0) {
-            frame.x = x - radius;
-            frame.width = -frame.width;
-        } else {
-            frame.x = x + radius;
-        }
-        if ((placement & kPlaceBelow) != 0) {
-            frame.y = y - radius;
-            frame.height = -frame.height;
-        } else {
-            frame.y = y + radius;
-        }
+        const Span across = PlaceSpan(x, radius, frame.width, (placement & kPlaceLeft) != 0, screenWidth_);
+        const Span up = PlaceSpan(y, radius, frame.height, (placement & kPlaceBelow) != 0, screenHeight_);
+        frame = {across.anchor, up.anchor, across.length, up.length};
     }
     frame_->SetRect(frame, 0);
 

@@ -1,7 +1,8 @@
 // cTrainWF: the handler of the tutorial hint window "train". It places the framed
-// text beside the point a hint is about, mirrors the arrow to point at it, fades the
-// window in and out in half a second, and tells the level screen while the pointer
-// is over the frame, so that a click on a hint never reaches an object below it.
+// text beside the point a hint is about, wholly on the screen, mirrors the arrow to
+// point at it, fades the window in and out in half a second, and tells the level
+// screen while the pointer is over the frame, so that a click on a hint never
+// reaches an object below it.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -24,8 +25,10 @@ public:
 
     // Shows the text beside the point (GUI units) at radius from it; with
     // clickToContinue the "ClickToContinue" line is added. A hint at exactly (0, 0)
-    // has no target: no arrow, and its frame sits in the middle of the screen.
-    // Calling it again moves the hint. Nothing happens while failed.
+    // has no target: no arrow, and its frame sits in the middle of the screen. A
+    // frame that would run off the screen on the placement's side of its target goes
+    // to the other side, so the whole text stays readable. Calling it again moves the
+    // hint. Nothing happens while failed.
     virtual void ShowHint(const std::string& text, float x, float y, bool clickToContinue, uint32_t placement,
                           float radius);
 

@@ -1,5 +1,5 @@
-// The name entry of a profile: the suggested name, the character filter, and the
-// checks before a name is taken.
+// The name entry of a profile: the suggested name (selected, so that typing
+// replaces it), the character filter, and the checks before a name is taken.
 #include "game/menus/profile_add_wf.h"
 
 #include <string>
@@ -54,6 +54,9 @@ void cProfileAddWF::Prepare(vrk::cWindow* window)
     name_ = ControlByName(window, "name");
     if (name_ == nullptr) return;
     name_->SetText(vrk::FindText("Player"), 0);
+    // Selected, the suggestion goes as the player types a name of his own, and stays
+    // when he only confirms it.
+    if (auto* edit = dynamic_cast<vrk::cEditCtrl*>(name_)) edit->SelectAll();
     // Typing goes to the focused control.
     window->SetFocus(name_);
 }

@@ -173,6 +173,8 @@ TEST_F(MagicWidgetOrdersTest, Click_QueuesWithAMarkOrRefusesWithItsTextAtTheObje
         EXPECT_EQ(screen.OnObjectClick(site), 1u);
         ASSERT_EQ(screen.shown.size(), 1u);
         EXPECT_EQ(screen.shown.front().rfind(refusal.text, 0), 0u) << screen.shown.front();
+        // Every refusal's text is a notice the pop-up holds for its time.
+        EXPECT_TRUE(site->IsNoticeShown()) << refusal.text;
     }
     // The missing 25, in red.
     EXPECT_NE(screen.shown.front().find("25"), std::string::npos);

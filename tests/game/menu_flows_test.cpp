@@ -4,6 +4,7 @@
 // game, where the options go back to, and each window's keys.
 #include <gtest/gtest.h>
 
+#include "engine/gui/edit_ctrl.h"
 #include "engine/platform/game_core.h"
 #include "engine/text/text_table.h"
 #include "framework/app/player_base.h"
@@ -73,6 +74,37 @@ TEST_F(MenuFlowsTest, EscapeMenu_ResumesRestartsAndEndsToTheMap)
     EXPECT_FALSE(IsOpen("escape"));
     EXPECT_EQ(game->suspended, 0);
     EXPECT_TRUE(NoWarning()) << WarningText();
+}
+
+TEST_F(MenuFlowsTest, FirstRunName_TypedOverTheSelectedSuggestionReplacesIt)
+{
+    StartFirstRun();
+    ASSERT_TRUE(IsOpen("profile_new"));
+    const auto* name = Control<vrk::cEditCtrl>("profile_new", "name");
+    ASSERT_NE(name, nullptr);
+    EXPECT_TRUE(name->IsAllSelected());
+    Type("Vera");
+    EXPECT_EQ(Text("profile_new", "name"), "Vera");
+    Key(kKeyEnter);
+    ASSERT_TRUE(IsOpen("menu"));
+    EXPECT_EQ(app->GetActivePlayer()->GetName(), "Vera");
+
+    // A further profile's name window suggests its name selected again.
+    ClickControl("menu", "btProfile");
+    ClickControl("profile_select", "btAdd");
+    ASSERT_TRUE(IsOpen("profile_add"));
+    EXPECT_EQ(Text("profile_add", "name"), vrk::FindText("Player"));
+    Type("Bo");
+    EXPECT_EQ(Text("profile_add", "name"), "Bo");
+}
+
+TEST_F(MenuFlowsTest, FirstRunName_EnterAloneKeepsTheSuggestion)
+{
+    StartFirstRun();
+    ASSERT_TRUE(IsOpen("profile_new"));
+    Key(kKeyEnter);
+    ASSERT_TRUE(IsOpen("menu"));
+    EXPECT_EQ(app->GetActivePlayer()->GetName(), vrk::FindText("Player"));
 }
 
 TEST_F(MenuFlowsTest, MapPlay_OnTheFirstLevelShowsTheFirstChaptersComics)
@@ -180,10 +212,11 @@ TEST_F(MenuFlowsTest, Keys_PressEachWindowsButtons)
     EXPECT_TRUE(IsOpen("profile_select"));
     app->ShowWindow("profile_add", 1);
     Settle();
+    // The suggestion is selected: the typed name replaces it.
     Type("2");
     Key(kKeyEnter);
     EXPECT_TRUE(IsOpen("profile_select"));
-    EXPECT_EQ(app->GetActivePlayer()->GetName(), vrk::FindText("Player") + "2");
+    EXPECT_EQ(app->GetActivePlayer()->GetName(), "2");
 }
 
 }  // namespace

@@ -1,16 +1,21 @@
 // Hover pop-ups drawn by the real game on the real data into a hidden OpenGL window:
-// a tree of level "000", a point of the level map, and the object nearest the top of
-// level "005", whose pop-up would reach under the HUD's bar. Each picture is written
-// beside the build ("popup_*_screenshot.png"); each pop-up must show its cream panel
-// on the view and below the HUD, its letters without a box behind them and every
-// text row inside the panel.
+// a tree of level "000", a point of the level map, the object nearest the top of
+// level "005", whose pop-up would reach under the HUD's bar, and the object nearest
+// the task rows of level "035", whose pop-up would reach under those, and the
+// notice of a click on a bridge of level "000" that the stock cannot pay. Each picture
+// is written beside the build ("popup_*_screenshot.png"); each pop-up must show its
+// cream panel on the view and clear of the HUD, its letters without a box behind
+// them and every text row inside the panel.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <vector>
 
 #include "engine/gui/frame_ctrl.h"
 #include "engine/gui/gui.h"
 #include "engine/gui/window.h"
+#include "engine/text/text_table.h"
 #include "framework/app/player_base.h"
 #include "framework/objects/game_object.h"
 #include "framework/objects/object.h"
@@ -71,6 +76,24 @@ protected:
         if (bar == nullptr) return Rect{};
         const vrk::GuiRect rect = vrk::NormalisedRect(bar->GetRect());
         return Rect{rect.x, rect.y, rect.width, rect.height};
+    }
+
+    // The task rows the HUD shows, as the GUI put them.
+    std::vector<Rect> TaskRows() const
+    {
+        std::vector<Rect> rows;
+        vrk::cWindow* hud = game->gui->FindWindow("level");
+        for (int row = 0; hud != nullptr && row < 3; ++row) {
+            vrk::cCtrl* frame = hud->GetCtrl(hud->FindCtrl("frame_task" + std::to_string(row)));
+            if (frame == nullptr || !frame->HasFlag(vrk::kCtrlShown)) continue;
+            const vrk::GuiRect rect = vrk::NormalisedRect(frame->GetRect());
+            rows.push_back(Rect{rect.x, rect.y, rect.width, rect.height});
+        }
+        return rows;
+    }
+    static bool Overlap(const Rect& a, const Rect& b)
+    {
+        return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
     }
 
     int Count(const Rect& area, bool (*test)(const test::ShotRgb&)) const
@@ -181,6 +204,119 @@ TEST_F(PopupScreenshotTest, PopupOfTheTopmostObjectOfLevel005_StaysBelowTheHudBa
     DrawGame();
     test::SaveShotPng(image_, kWidth, kHeight, "popup_top_screenshot.png");
     CheckPopup(screen->GetCaptionPanel(caption), bar.y);
+}
+
+TEST_F(PopupScreenshotTest, PopupNearTheTaskRowsOfLevel035_StaysClearOfThem)
+{
+    cMagicWidget* screen = PlayLevel(35);
+    ASSERT_NE(screen, nullptr);
+    ASSERT_EQ(screen->GetLevelName(), "035");
+    const std::vector<Rect> rows = TaskRows();
+    ASSERT_FALSE(rows.empty());
+    Rect panelArea = rows.front();
+    for (const Rect& row : rows) {
+        const float top = std::max(panelArea.y + panelArea.height, row.y + row.height);
+        panelArea.x = std::min(panelArea.x, row.x);
+        panelArea.y = std::min(panelArea.y, row.y);
+        panelArea.height = top - panelArea.y;
+    }
+    // The object with a pop-up, its picture's middle beside the rows, nearest them.
+    ObjectList objects;
+    screen->FindObjectsOfKind(objects, kTypeGameObject, -1);
+    cObject* nearest = nullptr;
+    float nearestDistance = 0.0f;
+    for (cObject* object : objects) {
+        auto* gameObject = dynamic_cast<cGameObject*>(object);
+        if (gameObject == nullptr || gameObject->GetHintText().empty()) continue;
+        Rect frame;
+        object->GetFrameRect(frame, -1);
+        const vec2 middle = screen->WorldToScreen(vec2{frame.x + frame.width / 2.0f, frame.y + frame.height / 2.0f});
+        if (middle.x < 0.0f || middle.y < 0.0f || middle.x > kWidth || middle.y > kHeight) continue;
+        if (IsPointInRect(Rect{panelArea.x - 1, panelArea.y - 1, panelArea.width + 2, panelArea.height + 2}, middle))
+            continue;
+        const float dx = std::max({panelArea.x - middle.x, 0.0f, middle.x - panelArea.x - panelArea.width});
+        const float dy = std::max({panelArea.y - middle.y, 0.0f, middle.y - panelArea.y - panelArea.height});
+        const float distance = std::hypot(dx, dy);
+        if (nearest == nullptr || distance < nearestDistance) {
+            nearest = object;
+            nearestDistance = distance;
+        }
+    }
+    ASSERT_NE(nearest, nullptr);
+    HoverObject(*screen, *nearest);
+    ASSERT_EQ(screen->GetHoveredObject(), nearest);
+    ASSERT_EQ(screen->GetCaptions().size(), 1u);
+    const CaptionRecord& caption = screen->GetCaptions().front();
+
+    DrawGame();
+    test::SaveShotPng(image_, kWidth, kHeight, "popup_task_screenshot.png");
+    const Rect panel = screen->GetCaptionPanel(caption);
+    for (const Rect& row : rows) EXPECT_FALSE(Overlap(panel, row)) << nearest->GetName();
+    EXPECT_FALSE(Overlap(panel, HudBar())) << nearest->GetName();
+    CheckPopup(panel, static_cast<float>(kHeight));
+}
+
+TEST_F(PopupScreenshotTest, RefusedClickOnABridgeOfLevel000_ShowsItsNoticeItsFullTimeThenTheHoverAgain)
+{
+    cMagicWidget* screen = PlayLevel(0);
+    ASSERT_NE(screen, nullptr);
+    ASSERT_EQ(screen->GetLevelName(), "000");
+    // The tutorial's frame would hold the hover off the bridge.
+    app->GetActivePlayer()->hintsEnabled = false;
+    Frames(20);
+    // A bridge whose mending costs more wood than the stock holds.
+    ObjectList objects;
+    screen->FindObjectsOfKind(objects, kTypeGameObject, -1);
+    cGameObject* bridge = nullptr;
+    for (cObject* object : objects) {
+        auto* site = dynamic_cast<cGameObject*>(object);
+        if (site == nullptr || object->GetName().rfind("bridge", 0) != 0) continue;
+        if (site->GetOrderState() == kOrderCannotPay) bridge = site;
+    }
+    ASSERT_NE(bridge, nullptr);
+    HoverObject(*screen, *bridge);
+    ASSERT_EQ(screen->GetHoveredObject(), bridge);
+    const std::string need = vrk::FindText("NeedMore");
+    const auto shownCaption = [&]() -> const CaptionRecord* {
+        for (const CaptionRecord& record : screen->GetCaptions()) {
+            if (record.rate > 0.0f) return &record;
+        }
+        return nullptr;
+    };
+    const auto isNotice = [&](const CaptionRecord* record) {
+        return record != nullptr && !record->lines.empty() && record->lines.front().rfind(need, 0) == 0;
+    };
+
+    // Clicked at every phase of the hint's half-second refresh, the pointer resting.
+    Rect frame;
+    bridge->GetFrameRect(frame, -1);
+    const vec2 middle = screen->WorldToScreen(vec2{frame.x + frame.width / 2.0f, frame.y + frame.height / 2.0f});
+    const auto x = static_cast<int32_t>(middle.x);
+    const auto y = kHeight - static_cast<int32_t>(middle.y);
+    // A round runs the refresh 16 ticks beside the notice: each clicks one tick later
+    // in the refresh's cycle than the one before.
+    for (int phase = 0; phase < cGameObject::kHintRefreshTicks; ++phase) {
+        Frames(phase > 0 ? 2 : 0);
+        Click(x, y);
+        Frames(30);
+        const CaptionRecord* notice = shownCaption();
+        ASSERT_TRUE(isNotice(notice)) << "phase " << phase;
+        EXPECT_EQ(notice->alpha, 1.0f) << "phase " << phase;
+        if (phase == 0) {
+            DrawGame();
+            test::SaveShotPng(image_, kWidth, kHeight, "popup_notice_screenshot.png");
+            CheckPopup(screen->GetCaptionPanel(*notice), static_cast<float>(kHeight));
+        }
+        // Still there to its last tick, then the hover's text is back, fully shown.
+        Frames(cGameObject::kNoticeTicks - 30 - 1);
+        EXPECT_TRUE(isNotice(shownCaption())) << "phase " << phase;
+        Frames(kFadeTicks);
+        const CaptionRecord* hover = shownCaption();
+        ASSERT_NE(hover, nullptr);
+        EXPECT_FALSE(isNotice(hover)) << "phase " << phase;
+        EXPECT_EQ(hover->alpha, 1.0f);
+        EXPECT_EQ(screen->GetHoveredObject(), bridge);
+    }
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 // The edit base: typing within the maximum length, refused characters, Backspace over
-// multi-byte characters, Enter, losing the focus, and the typing sound.
+// multi-byte characters, Enter, losing the focus, the typing sound, and a selected
+// text that typing replaces.
 #include "engine/gui/edit_ctrl.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "port/window/virtual_keys.h"
 #include "tests/engine/gui/gui_test_support.h"
@@ -114,6 +117,47 @@ TEST_F(EditCtrlTest, Keys_EnterPostsItsEventAndEveryKeyIsConsumed)
     EXPECT_EQ(edit->OnEvent(vrk::kCtrlKeyDown, port::vk::kLeft, 0), 0);
     EXPECT_EQ(Posted(), (Lines{"w 35 0 0"}));
     EXPECT_EQ(TypingSounds(), 0);
+}
+
+TEST_F(EditCtrlTest, SelectedText_IsReplacedByTypingEmptiedByBackspaceAndKeptByEnterOrACaretMove)
+{
+    edit->text = "Player";
+    edit->SelectAll();
+    // Shift before a capital, and Enter, leave the selection; the character replaces it.
+    edit->OnEvent(vrk::kCtrlKeyDown, port::vk::kShift, 0);
+    edit->OnEvent(vrk::kCtrlKeyDown, port::vk::kReturn, 0);
+    EXPECT_EQ(edit->text, "Player");
+    EXPECT_TRUE(edit->IsAllSelected());
+    edit->OnEvent(vrk::kCtrlChar, 'V', 0);
+    edit->OnEvent(vrk::kCtrlChar, 'e', 0);
+    EXPECT_EQ(edit->text, "Ve");
+    EXPECT_FALSE(edit->IsAllSelected());
+    EXPECT_EQ(Posted(), (Lines{"w 35 0 0", "w 50 0 0", "w 50 0 0"}));
+
+    edit->SelectAll();
+    edit->OnEvent(vrk::kCtrlKeyDown, port::vk::kBack, 0);
+    EXPECT_EQ(edit->text, "");
+    EXPECT_EQ(Posted(), (Lines{"w 50 0 0"}));
+    // A refused character leaves the selection, and the text, as they were.
+    edit->text = "Player";
+    edit->SelectAll();
+    edit->OnEvent(vrk::kCtrlChar, 0x60, 0);
+    EXPECT_TRUE(edit->IsAllSelected());
+
+    // Home, End, an arrow or a press on the field puts the caret after the text.
+    const std::pair<int32_t, intptr_t> moves[] = {{vrk::kCtrlKeyDown, port::vk::kHome},
+                                                  {vrk::kCtrlKeyDown, port::vk::kEnd},
+                                                  {vrk::kCtrlKeyDown, port::vk::kLeft},
+                                                  {vrk::kCtrlKeyDown, port::vk::kRight},
+                                                  {vrk::kCtrlLeftDown, 0}};
+    for (const auto& [code, key] : moves) {
+        edit->text = "Player";
+        edit->SelectAll();
+        edit->OnEvent(code, key, 0);
+        EXPECT_FALSE(edit->IsAllSelected()) << code << " " << key;
+        edit->OnEvent(vrk::kCtrlChar, 'V', 0);
+        EXPECT_EQ(edit->text, "PlayerV") << code << " " << key;
+    }
 }
 
 TEST_F(EditCtrlTest, FocusLost_PostsItsEvent)

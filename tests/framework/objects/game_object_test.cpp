@@ -1,5 +1,6 @@
 // cGameObject: the work timer, the order verdict, reservations and places, the hint
-// pop-up, the footprint on the grid, the radius and hit test, and its level record.
+// pop-up and the notices it holds, the footprint on the grid, the radius and hit
+// test, and its level record.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -216,6 +217,47 @@ TEST_F(GameObjectTest, Hint_OpensOnHoverRefreshesEveryFifteenthTickAndClosesOnLe
     for (int tick = 0; tick < 15; ++tick) object_.Update();
     EXPECT_EQ(owner_.releasedCaptions.size(), 1u);
     EXPECT_EQ(owner_.captionTexts.size(), 3u);
+}
+
+TEST_F(GameObjectTest, Notice_HoldsThePopupItsTimeThenGivesItBackToTheHintOrCloses)
+{
+    object_.hint = "Mend the bridge";
+    owner_.hovered = &object_;
+    object_.OnMessage(kMessageMouseHover, 0);
+    // A refused order: the screen shows its notice and the object holds it.
+    owner_.ShowHint(&object_, "Not enough: 20", 0.0f);
+    object_.HoldNotice();
+    ASSERT_EQ(owner_.hintCalls.size(), 2u);
+    for (int tick = 1; tick < cGameObject::kNoticeTicks; ++tick) {
+        object_.Update();
+        // Neither the refresh, a new hover nor the pointer leaving touches it.
+        object_.OnMessage(kMessageMouseHover, 0);
+        if (tick == 20) object_.OnMessage(kMessageMouseLeave, 0);
+        if (tick == 21) object_.OnMessage(kMessageMouseHover, 0);
+    }
+    EXPECT_TRUE(object_.IsNoticeShown());
+    EXPECT_TRUE(owner_.captionTexts.empty());
+    EXPECT_TRUE(owner_.releasedCaptions.empty());
+    EXPECT_EQ(owner_.hintCalls.size(), 2u);
+    // Its time over with the pointer still here: the hint text comes back.
+    object_.Update();
+    EXPECT_FALSE(object_.IsNoticeShown());
+    ASSERT_EQ(owner_.hintCalls.size(), 3u);
+    EXPECT_EQ(owner_.hintCalls[2].text, "");
+    for (int tick = 0; tick < cGameObject::kHintRefreshTicks; ++tick) object_.Update();
+    EXPECT_EQ(owner_.captionTexts.size(), 1u);
+
+    // With the pointer gone by then, the notice closes.
+    owner_.ShowHint(&object_, "Not enough: 20", 0.0f);
+    object_.HoldNotice();
+    CaptionHandle* notice = object_.GetHintHandle();
+    owner_.hovered = nullptr;
+    object_.OnMessage(kMessageMouseLeave, 0);
+    for (int tick = 0; tick < cGameObject::kNoticeTicks; ++tick) object_.Update();
+    ASSERT_EQ(owner_.releasedCaptions.size(), 1u);
+    EXPECT_EQ(owner_.releasedCaptions[0], notice);
+    EXPECT_EQ(object_.GetHintHandle(), nullptr);
+    EXPECT_EQ(owner_.hintCalls.size(), 4u);
 }
 
 TEST_F(GameObjectTest, Destruction_HandsAnOpenHintBack)

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
+#include "engine/files/path_macros.h"
 #include "engine/gui/gui.h"
 #include "engine/gui/label_ctrl.h"
 #include "engine/gui/progress_bar_sys_ctrl.h"
@@ -109,6 +111,25 @@ TEST_F(LoadingTest, Label_ShowsThePathOfTheItemTaken)
     auto* label = dynamic_cast<vrk::cLabelCtrl*>(Control("label"));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->GetText(), "first.dat");
+}
+
+TEST_F(LoadingTest, Label_ShowsThePathAsTheDataTreeNamesItNeverTheMachinesFolders)
+{
+    cLoadingWidget* loading = MakeLoading("");
+    loading->OnFocus();
+    cLoadData::Queue(std::make_unique<RecordingItem>("{StaticPath}/texture/gui/task_wood.png", &events));
+    cLoadData::Queue(std::make_unique<RecordingItem>("{AppPath}/conf/own.png", &events));
+    auto* label = dynamic_cast<vrk::cLabelCtrl*>(Control("label"));
+    ASSERT_NE(label, nullptr);
+    const std::string dataFolder = vrk::GetPathMacro("{StaticPath}");
+    ASSERT_FALSE(dataFolder.empty());
+    loading->Update(0.01f);
+    EXPECT_EQ(label->GetText(), "texture/gui/task_wood.png");
+    // Loaded, then the next item: one from outside the data tree shows its name only.
+    loading->Update(0.01f);
+    loading->Update(0.01f);
+    EXPECT_EQ(label->GetText(), "own.png");
+    EXPECT_EQ(label->GetText().find(vrk::GetPathMacro("{AppPath}")), std::string::npos);
 }
 
 TEST_F(LoadingTest, ItemsAddedWhileWorking_NeverPushTheBarPastFull)

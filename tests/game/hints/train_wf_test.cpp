@@ -1,20 +1,25 @@
 // The tutorial hint window in the started game: where a hint's frame, text and
-// arrow go for each placement, the "ClickToContinue" line, the fade, the hover flag
-// that keeps a click on a hint from the object below, and a window without its
-// controls.
+// arrow go for each placement, a frame kept on the screen (anywhere, and for every
+// hint of every chain on its real level), the "ClickToContinue" line, the fade, the
+// hover flag that keeps a click on a hint from the object below, and a window
+// without its controls.
 #include "game/hints/train_wf.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
+#include <string>
 
 #include "engine/gui/frame_ctrl.h"
 #include "engine/gui/gui_events.h"
 #include "engine/gui/label_ctrl.h"
 #include "engine/render/vertex_batch.h"
 #include "engine/text/text_table.h"
+#include "framework/objects/game_object.h"
 #include "framework/objects/resource_vector.h"
 #include "framework/widgets/animation_ctrl.h"
+#include "game/hints/first_hint.h"
 #include "game/level/train.h"
 #include "tests/game/support/hint_tour.h"
 
@@ -33,7 +38,40 @@ struct PlacementCase {
     float scaleY;
 };
 
-class TrainWFTest : public test::HintTour {};
+// Frames that load a level and start its play.
+constexpr int kLoadTicks = 30;
+// The levels with a tutorial chain.
+constexpr uint32_t kTutorialLevels[] = {0, 1, 3, 9, 10, 11, 19, 20, 21, 25, 29, 32, 35, 36, 37};
+
+class TrainWFTest : public test::HintTour {
+protected:
+    // The hint shown at the point: its frame wholly on the screen, the arrow on the
+    // frame's corner nearest the target, one radius off the target on each axis, and
+    // mirrored to point from the frame at the target.
+    void CheckShown(float x, float y, uint32_t placement, float radius, const std::string& where)
+    {
+        Train()->ShowHint("Go", x, y, false, placement, radius);
+        const vrk::GuiRect placed = TrainCtrl("frame")->GetRect();
+        const vrk::GuiRect frame = DrawnFrame();
+        EXPECT_GE(frame.x, 0.0f) << where;
+        EXPECT_GE(frame.y, 0.0f) << where;
+        EXPECT_LE(frame.x + frame.width, 1024.0f) << where;
+        EXPECT_LE(frame.y + frame.height, 768.0f) << where;
+        const auto* arrow = dynamic_cast<cAnimationCtrl*>(TrainCtrl("arrow"));
+        ASSERT_NE(arrow, nullptr);
+        const vrk::GuiRect arrowRect = arrow->GetRect();
+        EXPECT_FLOAT_EQ(arrowRect.x + arrowRect.width / 2, placed.x) << where;
+        EXPECT_FLOAT_EQ(arrowRect.y + arrowRect.height / 2, placed.y) << where;
+        EXPECT_EQ(arrow->GetScaleX(), placed.width < 0 ? -1.0f : 1.0f) << where;
+        EXPECT_EQ(arrow->GetScaleY(), placed.height < 0 ? -1.0f : 1.0f) << where;
+        // A target on the screen keeps the arrow by it, whichever side the frame took.
+        const bool targeted = x != 0.0f || y != 0.0f;
+        if (targeted && x >= 0.0f && x <= 1024.0f && y >= 0.0f && y <= 768.0f) {
+            EXPECT_FLOAT_EQ(placed.x, x + (placed.width < 0 ? -radius : radius)) << where;
+            EXPECT_FLOAT_EQ(placed.y, y + (placed.height < 0 ? -radius : radius)) << where;
+        }
+    }
+};
 
 TEST_F(TrainWFTest, ShowHint_PlacesFrameTextAndArrowBesideTheTarget)
 {
@@ -85,6 +123,67 @@ TEST_F(TrainWFTest, ShowHint_PlacesFrameTextAndArrowBesideTheTarget)
     train->ShowHint("Go", x, y, false, 12, radius);
     EXPECT_EQ(text->GetText(), "Go");
     EXPECT_FALSE(train->GetClickToContinue());
+}
+
+TEST_F(TrainWFTest, ShowHint_KeepsTheFrameOnTheScreenWithItsArrowAtTheTarget)
+{
+    StartGame();
+    ASSERT_FALSE(Train()->IsFailed());
+    // Every placement the chains use, at targets all over the screen and its edges.
+    for (const uint32_t placement : {33u, 36u, 12u, 9u}) {
+        for (float x = 4.0f; x <= 1024.0f; x += 20.0f) {
+            for (float y = 4.0f; y <= 768.0f; y += 20.0f) {
+                CheckShown(x, y, placement, 20.0f,
+                           std::to_string(placement) + " at " + std::to_string(x) + ", " + std::to_string(y));
+            }
+        }
+    }
+    // A target off the screen (a level scrolled away) still leaves the frame on it.
+    CheckShown(-200.0f, 900.0f, 33, 20.0f, "off the screen");
+    CheckShown(1300.0f, -50.0f, 12, 20.0f, "off the screen");
+}
+
+TEST_F(TrainWFTest, EveryHintOfEveryChain_ShowsItsFrameWhollyOnTheScreenOfItsLevel)
+{
+    StartGame();
+    ASSERT_EQ(app->LogonPlayer(""), 0);
+    int checked = 0;
+    for (const uint32_t index : kTutorialLevels) {
+        cMagicWidget* level = ShowLevel(index, kLoadTicks);
+        ASSERT_NE(level, nullptr);
+        const std::string name = level->GetLevelName();
+        ASSERT_EQ(std::stoi(name), static_cast<int>(index));
+        level->SetHint(CreateFirstHint(name));
+        ObjectList objects;
+        level->FindObjectsOfKind(objects, kTypeGameObject, -1);
+        // Each step at its own target; one that finds its target only when it
+        // triggers (a goblin at work, a witch on her way) at every object of the level.
+        for (int step = 0; step < 20; ++step) {
+            cTrain* hint = level->GetHint();
+            ASSERT_NE(hint, nullptr);
+            const std::string where = name + " step " + std::to_string(step);
+            vec2 point;
+            float radius = 0.0f;
+            if (hint->GetTarget(point, radius)) {
+                CheckShown(point.x, point.y, static_cast<uint32_t>(hint->placement), radius, where);
+                ++checked;
+            } else {
+                for (cObject* object : objects) {
+                    hint->target = object;
+                    ASSERT_TRUE(hint->GetTarget(point, radius));
+                    CheckShown(point.x, point.y, static_cast<uint32_t>(hint->placement), radius,
+                               where + " at " + object->GetName());
+                }
+                hint->target = nullptr;
+            }
+            hint->Finish();
+            // The last step of a chain stays the screen's hint.
+            if (level->GetHint() == hint) break;
+        }
+        app->ShowComics("menu", "level");
+    }
+    // The eleven steps of "000" alone, and more.
+    EXPECT_GT(checked, 30);
 }
 
 TEST_F(TrainWFTest, OpenAndClose_FadeInHalfASecondAndDrawOnlyWhileOpen)
