@@ -22,15 +22,15 @@ namespace {
 
 // Levels with fewer than kLeastGroundCells cells of water, rock or wall.
 const std::set<std::string> kGroundPending = {
-    "007", "008", "011", "014", "027", "028",
+    "011", "014", "027", "028",
     "029", "030", "031", "032",
 };
 // Levels sharing more than kMostShared of their object cells with another level.
-const std::set<std::string> kSharedPending = {"008", "011"};
+const std::set<std::string> kSharedPending = {};
 // Levels that leave a quarter of their view empty.
 const std::set<std::string> kEmptyPending = {"011", "030"};
 // Levels whose home stands on the previous level's home's spot.
-const std::set<std::string> kHomeSpotPending = {"008", "028", "029"};
+const std::set<std::string> kHomeSpotPending = {"028", "029"};
 
 constexpr size_t kFirstPlayLevel = 1;
 constexpr int kLeastGroundCells = 12;
