@@ -35,6 +35,18 @@ bool cEnemy::HasGone(const cObject* object)
     return screen->IsRemovedObject(object);
 }
 
+std::vector<std::string> cEnemy::SetUpSprites(const AnimationList& animations)
+{
+    std::vector<std::string> sprites{kShadowSprite};
+    for (const auto& [key, sprite] : animations) sprites.push_back(sprite);
+    return sprites;
+}
+
+void cEnemy::AddAnimations(const AnimationList& animations)
+{
+    for (const auto& [key, sprite] : animations) AddAnimation(key, sprite);
+}
+
 bool cEnemy::IsOneShotStuck() const
 {
     const SpriteAnim& anim = GetSpriteAnim();

@@ -6,6 +6,8 @@
 #pragma once
 #include <cstdint>
 #include <list>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/objects/man.h"
@@ -44,6 +46,12 @@ public:
     int32_t GetOrderState() override;
     float GetRadius() override;
 
+    // The animations a walker's set-up adds: key and sprite of each.
+    using AnimationList = std::vector<std::pair<std::string, std::string>>;
+    // The sprites a walker's set-up with these animations takes: the shadow's and the
+    // animations'. A camp marks them while its level loads (cBaseEnemy::SetSprite).
+    static std::vector<std::string> SetUpSprites(const AnimationList& animations);
+
     // --- Its own operations ---
     virtual bool IsDead() const;
     // True when another walking enemy already has the object as its target.
@@ -78,6 +86,7 @@ protected:
     bool SendHome();
     // Queues the walker for removal from the level.
     void RemoveFromLevel();
+    void AddAnimations(const AnimationList& animations);
     // Sends the walker to the nearest of the workers a path leads to (nearest
     // first, ties in list order); true when one took him, the set-out flag then
     // cleared. False without a level screen or with no one to reach.

@@ -22,14 +22,14 @@ namespace {
 
 // Levels with fewer than kLeastGroundCells cells of water, rock or wall.
 const std::set<std::string> kGroundPending = {
-    "007", "008", "011", "014",
+    "011", "014",
 };
 // Levels sharing more than kMostShared of their object cells with another level.
-const std::set<std::string> kSharedPending = {"008", "011"};
+const std::set<std::string> kSharedPending = {};
 // Levels that leave a quarter of their view empty.
 const std::set<std::string> kEmptyPending = {"011"};
 // Levels whose home stands on the previous level's home's spot.
-const std::set<std::string> kHomeSpotPending = {"008"};
+const std::set<std::string> kHomeSpotPending = {};
 
 constexpr size_t kFirstPlayLevel = 1;
 constexpr int kLeastGroundCells = 12;
