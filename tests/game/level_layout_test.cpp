@@ -22,7 +22,7 @@ namespace {
 
 // Levels with fewer than kLeastGroundCells cells of water, rock or wall.
 const std::set<std::string> kGroundPending = {
-    "007", "008", "014", "021", "022", "023", "024", "025", "027", "028",
+    "007", "008", "021", "022", "023", "024", "025", "027", "028",
     "029", "030", "031", "032", "034", "035", "036", "037", "038", "039",
 };
 // Levels sharing more than kMostShared of their object cells with another level.
