@@ -6,6 +6,7 @@
 #include <array>
 
 #include "engine/text/text_table.h"
+#include "framework/objects/small_math.h"
 #include "objects/level_contract.h"
 #include "objects/level_screen.h"
 #include "objects/progress_frame.h"
@@ -95,7 +96,14 @@ void cBarrier::SetSprite(const std::string& sprite)
 int32_t cBarrier::HitTest(const vec2& point)
 {
     if (GetUsedPlaces() != 0 || GetState() == kStateCleared) return 0;
-    return cGameObject::HitTest(point);
+    if (cGameObject::HitTest(point) != 0) return 1;
+    // The gap of a broken bridge is where a player clicks to mend it: the frame's
+    // empty parts answer too, as a tint, so a figure seen through them still takes
+    // the pointer first.
+    if (GetAnimation() == nullptr) return 0;
+    Rect rect;
+    GetFrameRect(rect, -1);
+    return IsPointInRect(rect, point) ? 1 : 0;
 }
 
 int32_t cBarrier::OnStateChange(int32_t /*oldState*/, int32_t newState)

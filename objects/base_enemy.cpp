@@ -1,20 +1,26 @@
-// cBaseEnemy: the camp's table of walkers and pictures, its text, the release timer
-// and the walkers it sends out.
+// cBaseEnemy: the camp's table of walkers and pictures, its text, the release timer,
+// the camps' shared count of the enemies and the walkers it sends out.
 #include "objects/base_enemy.h"
 
 #include <algorithm>
+#include <sstream>
 #include <vector>
 
 #include "engine/log/log.h"
 #include "engine/text/text_parse.h"
 #include "framework/objects/app_services.h"
+#include "framework/objects/object_owner.h"
 #include "framework/objects/random_gen.h"
+#include "framework/objects/sprite_info.h"
 #include "objects/build.h"
 #include "objects/editor_hit_test.h"
 #include "objects/enemy.h"
+#include "objects/goblin.h"
 #include "objects/level_contract.h"
 #include "objects/level_screen.h"
-#include "framework/objects/object_owner.h"
+#include "objects/skeleton.h"
+#include "objects/succub.h"
+#include "objects/witch.h"
 
 namespace {
 
@@ -22,14 +28,16 @@ struct CampRow {
     const char* sprite;
     int32_t walkerType;
     const char* picture;
+    // The sprites the walker's set-up takes.
+    std::vector<std::string> (*walkerSprites)();
 };
 
 constexpr CampRow kCampTable[] = {
-    {"skeleton", kTypeSkeleton, "skeleton_walk0"},
-    {"goblin_money", kTypeGoblin, "goblin_walk0"},
-    {"goblin_wood", kTypeGoblin, "goblin_pick0"},
-    {"witch", kTypeWitch, "witch_walk0"},
-    {"succub", kTypeSuccub, "succub_walk0"},
+    {"skeleton", kTypeSkeleton, "skeleton_walk0", &cSkeleton::SetUpSprites},
+    {"goblin_money", kTypeGoblin, "goblin_walk0", &cGoblin::SetUpSprites},
+    {"goblin_wood", kTypeGoblin, "goblin_pick0", &cGoblin::SetUpSprites},
+    {"witch", kTypeWitch, "witch_walk0", &cWitch::SetUpSprites},
+    {"succub", kTypeSuccub, "succub_walk0", &cSuccub::SetUpSprites},
 };
 
 constexpr const char* kPictureKey = "life";
@@ -40,6 +48,35 @@ float AppFraction()
 {
     cAppServices* services = GetAppServices();
     return services != nullptr ? services->GetRandomGen().NextFraction() : 0.0f;
+}
+
+// Marks the sprite's texture as used, so that the level's loading loads it.
+void MarkSprite(const std::string& name, bool loadNow)
+{
+    cAppServices* services = GetAppServices();
+    if (services != nullptr) MarkSpriteTextureUsed(services->GetSpriteInfoEx(name), loadNow);
+}
+
+// The objects the scene has taken out so far: each one given to RemoveObject is
+// listed as removed at once and waits as pending until the end of the tick.
+size_t TakenOut(const LevelScreen& screen)
+{
+    return screen.GetRemovedObjects().size() - screen.GetPendingRemovals().size();
+}
+
+// Counts the level's enemies, of every kind and of each camp's walker type.
+void CountEnemies(LevelScreen& screen)
+{
+    EnemyCensus& census = screen.enemyCensus;
+    ObjectList enemies;
+    census.enemies = screen.FindObjectsOfKind(enemies, kTypeEnemy, -1);
+    census.walkers.clear();
+    for (const CampRow& row : kCampTable) {
+        census.walkers[row.walkerType] = static_cast<uint32_t>(std::count_if(
+            enemies.begin(), enemies.end(), [&row](const cObject* enemy) { return enemy->IsKindOf(row.walkerType); }));
+    }
+    census.takenOut = TakenOut(screen);
+    census.counted = true;
 }
 
 // Walkers whose clicks need a way from the home base to them.
@@ -73,21 +110,21 @@ void cBaseEnemy::SetSprite(const std::string& sprite)
 {
     cGameObject::SetSprite(sprite);
     walkerType_ = 0;
+    std::vector<std::string> (*walkerSprites)() = nullptr;
     for (const CampRow& row : kCampTable) {
         if (sprite != row.sprite) continue;
         walkerType_ = row.walkerType;
+        walkerSprites = row.walkerSprites;
         AddAnimation(kPictureKey, row.picture);
         break;
     }
     ReadText();
     SwitchAnimation(kPictureKey);
-    // Under the level tool there is no level screen, and no throwaway walker either.
-    LevelScreen* screen = CurrentLevelScreen();
-    if (screen == nullptr || walkerType_ == 0) return;
-    if (cObject* walker = MakeWalker()) {
-        walker->SetSprite(sprite);
-        screen->RemoveObject(walker);
-    }
+    // The walkers' pictures are marked now, so that the level's loading loads them
+    // rather than the first release. Under the level tool there is no level screen.
+    if (CurrentLevelScreen() == nullptr || walkerSprites == nullptr) return;
+    const bool loadNow = owner_ != nullptr && owner_->IsEditorMode();
+    for (const std::string& name : walkerSprites()) MarkSprite(name, loadNow);
 }
 
 void cBaseEnemy::ReadText()
@@ -113,12 +150,16 @@ void cBaseEnemy::ReadText()
         if (maximum < 0) maximum = 0;
     }
     if (maximum > static_cast<int32_t>(kMostWalkersAsked)) {
-        warn("maximum above 20, read as 20");
+        const std::string most = std::to_string(kMostWalkersAsked);
+        warn("maximum above " + most + ", read as " + most);
         maximum = static_cast<int32_t>(kMostWalkersAsked);
     }
     // Only a camp that releases anything needs a bound on its rhythm.
     if (maximum > 0 && interval < kShortestInterval) {
-        warn("interval below 1 s, read as 1 s");
+        std::ostringstream seconds;
+        seconds << kShortestInterval << " s";
+        const std::string shortest = seconds.str();
+        warn("interval below " + shortest + ", read as " + shortest);
         interval = kShortestInterval;
     }
     baseInterval_ = interval;
@@ -159,13 +200,17 @@ void cBaseEnemy::Release()
 {
     LevelScreen* screen = CurrentLevelScreen();
     if (screen == nullptr || walkerType_ == 0) return;
-    // Every walker a camp releases is an enemy: one scan counts both the level's
-    // enemies and those of this camp's type.
-    ObjectList enemies;
-    if (screen->FindObjectsOfKind(enemies, kTypeEnemy, -1) >= kMostLevelEnemies) return;
-    const auto sameType = std::count_if(enemies.begin(), enemies.end(),
-                                        [this](const cObject* enemy) { return enemy->IsKindOf(walkerType_); });
-    if (static_cast<uint32_t>(sameType) >= maxWalkers_) return;
+    // Every walker a camp releases is an enemy: one count of the scene gives both the
+    // level's enemies and those of this camp's type. While the census says the level
+    // is full and nothing has left the scene since, it still is: thousands of camps
+    // need no scan each at every interval.
+    const EnemyCensus& census = screen->enemyCensus;
+    const auto full = [this, &census] {
+        const auto walkers = census.walkers.find(walkerType_);
+        return census.enemies >= kMostLevelEnemies || (walkers != census.walkers.end() && walkers->second >= maxWalkers_);
+    };
+    if (!census.counted || census.takenOut != TakenOut(*screen) || !full()) CountEnemies(*screen);
+    if (full()) return;
     cObject* walker = MakeWalker();
     if (walker == nullptr) return;
     walker->SetSprite(GetSprite());

@@ -33,7 +33,8 @@ public:
     int32_t GetTypeId() const override;
     bool IsKindOf(int32_t id) const override;
     // The walker type and picture by the exact name, the text's interval and
-    // maximum; then one throwaway walker, so its type's set-up runs while loading.
+    // maximum; then the textures of what the walker type's set-up takes are marked,
+    // so that the level's loading loads them.
     void SetSprite(const std::string& sprite) override;
     // Picked only in the editor.
     int32_t HitTest(const vec2& point) override;

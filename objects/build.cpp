@@ -164,7 +164,7 @@ int32_t cBuild::HitTest(const vec2& point)
 {
     // Clicks pass through while a worker is inside.
     if (GetUsedPlaces() != 0) return 0;
-    return HitsFootprint(point) ? 1 : 0;
+    return HitsFootprint(point) && ShowsAt(point) ? 1 : 0;
 }
 
 bool cBuild::HitsFootprint(const vec2& point) const

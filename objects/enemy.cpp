@@ -8,6 +8,11 @@
 #include "objects/level_screen.h"
 #include "objects/worker.h"
 
+namespace {
+// Where the alpha of an ARGB colour sits.
+constexpr int kColorAlphaShift = 24;
+}  // namespace
+
 cEnemy::cEnemy(cObjectOwner* owner) : cMan(owner)
 {
     SetPlaces(kAttackerPlaces);
@@ -28,6 +33,18 @@ bool cEnemy::HasGone(const cObject* object)
     const LevelScreen* screen = CurrentLevelScreen();
     if (screen == nullptr) return false;
     return screen->IsRemovedObject(object);
+}
+
+std::vector<std::string> cEnemy::SetUpSprites(const AnimationList& animations)
+{
+    std::vector<std::string> sprites{kShadowSprite};
+    for (const auto& [key, sprite] : animations) sprites.push_back(sprite);
+    return sprites;
+}
+
+void cEnemy::AddAnimations(const AnimationList& animations)
+{
+    for (const auto& [key, sprite] : animations) AddAnimation(key, sprite);
 }
 
 bool cEnemy::IsOneShotStuck() const
@@ -123,9 +140,15 @@ int32_t cEnemy::HitTest(const vec2& point)
     const cMan* hero = FindHero();
     if (hero != nullptr && hero->GetTarget() == this) return 0;
     if (GetAnimation() == nullptr) return 0;
-    Rect rect;
-    GetFrameRect(rect, -1);
-    return IsPointInRect(rect, point) ? 1 : 0;
+    return ShowsAt(point) ? 1 : 0;
+}
+
+bool cEnemy::HidesPoint(const vec2& point)
+{
+    // A walker faded below half its strength is seen through.
+    const uint32_t alpha = GetColor() >> kColorAlphaShift;
+    if (GetAnimation() == nullptr || alpha < vrk::cAlphaMask::kSolidAlpha) return false;
+    return CoverAt(point) == vrk::kCoverSolid;
 }
 
 int32_t cEnemy::GetOrderState() { return kOrderAllowed; }

@@ -6,6 +6,8 @@
 #pragma once
 #include <cstdint>
 #include <list>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/objects/man.h"
@@ -37,9 +39,18 @@ public:
     int32_t GetTypeId() const override;
     bool IsKindOf(int32_t id) const override;
     int32_t HitTest(const vec2& point) override;
+    // A walker that takes no click now (the hero's target, a dying one, one never
+    // clicked) still stands in front of what is behind its body.
+    bool HidesPoint(const vec2& point) override;
     // A click on an enemy may always send the hero.
     int32_t GetOrderState() override;
     float GetRadius() override;
+
+    // The animations a walker's set-up adds: key and sprite of each.
+    using AnimationList = std::vector<std::pair<std::string, std::string>>;
+    // The sprites a walker's set-up with these animations takes: the shadow's and the
+    // animations'. A camp marks them while its level loads (cBaseEnemy::SetSprite).
+    static std::vector<std::string> SetUpSprites(const AnimationList& animations);
 
     // --- Its own operations ---
     virtual bool IsDead() const;
@@ -75,6 +86,7 @@ protected:
     bool SendHome();
     // Queues the walker for removal from the level.
     void RemoveFromLevel();
+    void AddAnimations(const AnimationList& animations);
     // Sends the walker to the nearest of the workers a path leads to (nearest
     // first, ties in list order); true when one took him, the set-out flag then
     // cleared. False without a level screen or with no one to reach.

@@ -31,6 +31,18 @@ const vec2 kMarkerOffset{12.0f, -5.0f};
 
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
+cEnemy::AnimationList GoblinAnimations()
+{
+    cEnemy::AnimationList animations;
+    for (const char* word : kAnimationWords) {
+        for (int32_t direction = 0; direction < kDirections; ++direction) {
+            const std::string key = word + std::to_string(direction);
+            animations.emplace_back(key, "goblin_" + key);
+        }
+    }
+    return animations;
+}
+
 }  // namespace
 
 int32_t GoblinOrderState(cGameObject& enemy)
@@ -55,16 +67,13 @@ void cGoblin::SetSprite(const std::string& sprite)
     cMan::SetSprite(sprite);
     const size_t underscore = sprite.find('_');
     if (underscore != std::string::npos) mode_ = sprite.substr(underscore + 1) == "wood" ? kModeWood : kModeMoney;
-    for (const char* word : kAnimationWords) {
-        for (int32_t direction = 0; direction < kDirections; ++direction) {
-            const std::string key = word + std::to_string(direction);
-            AddAnimation(key, "goblin_" + key);
-        }
-    }
+    AddAnimations(GoblinAnimations());
     SetMarksOffset(kMarkerOffset);
     SetTimerPeriod(kHealth);
     SetState(kStateChoose);
 }
+
+std::vector<std::string> cGoblin::SetUpSprites() { return cEnemy::SetUpSprites(GoblinAnimations()); }
 
 void cGoblin::StartMove()
 {

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/objects/resource_vector.h"
 #include "objects/enemy.h"
@@ -38,6 +39,8 @@ public:
     int32_t GetTypeId() const override;
     bool IsKindOf(int32_t id) const override;
     void SetSprite(const std::string& sprite) override;
+    // What its set-up takes, for a camp to mark while the level loads.
+    static std::vector<std::string> SetUpSprites();
     int32_t OnStateChange(int32_t oldState, int32_t newState) override;
     int32_t GetOrderState() override;
     void StartMove() override;

@@ -79,6 +79,7 @@ void LevelScreen::ResetLevelState()
     }
     night = false;
     gameOverText.clear();
+    enemyCensus = EnemyCensus{};
     lightList.Clear();
 }
 

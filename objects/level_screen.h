@@ -14,6 +14,7 @@
 #include "framework/objects/light_list.h"
 #include "framework/objects/resource_vector.h"
 #include "framework/widgets/level_widget.h"
+#include "objects/enemy_census.h"
 
 class cBuild;
 class cPlant;
@@ -124,6 +125,8 @@ public:
     // it is lost.
     std::string gameOverText;
     LightList lightList;
+    // The enemy camps' shared count of the walking enemies.
+    EnemyCensus enemyCensus;
 
 private:
     // The level state's starting values (the constructor's and the clearing's).

@@ -104,9 +104,7 @@ int32_t cPrison::OnMessage(uint32_t code, uintptr_t data)
 int32_t cPrison::HitTest(const vec2& point)
 {
     if (!hasAnimation_) return 0;
-    Rect rect;
-    GetFrameRect(rect, -1);
-    return IsPointInRect(rect, point) ? 1 : 0;
+    return ShowsAt(point) ? 1 : 0;
 }
 
 int32_t cPrison::GetOrderState() { return captives_ == 0 ? kOrderRefused : cGameObject::GetOrderState(); }

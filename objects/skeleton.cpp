@@ -29,6 +29,18 @@ float AppFraction()
     return services != nullptr ? services->GetRandomGen().NextFraction() : 0.0f;
 }
 
+cEnemy::AnimationList SkeletonAnimations()
+{
+    cEnemy::AnimationList animations;
+    for (int32_t direction = 0; direction < kDirections; ++direction) {
+        const std::string digit = std::to_string(direction);
+        animations.emplace_back("walk" + digit, "skeleton_walk" + digit);
+        animations.emplace_back("lost_hand" + digit, "skeleton_lost_hand" + digit);
+    }
+    animations.emplace_back(kDeathKey, "skeleton_death0");
+    return animations;
+}
+
 }  // namespace
 
 cSkeleton::cSkeleton(cObjectOwner* owner) : cEnemy(owner) {}
@@ -46,16 +58,13 @@ int32_t cSkeleton::HitTest(const vec2& point) { return GetState() == kStateDying
 void cSkeleton::SetSprite(const std::string& sprite)
 {
     cMan::SetSprite(sprite);
-    for (int32_t direction = 0; direction < kDirections; ++direction) {
-        const std::string digit = std::to_string(direction);
-        AddAnimation("walk" + digit, "skeleton_walk" + digit);
-        AddAnimation("lost_hand" + digit, "skeleton_lost_hand" + digit);
-    }
-    AddAnimation(kDeathKey, "skeleton_death0");
+    AddAnimations(SkeletonAnimations());
     SetBarOffset(kBarOffset);
     SetTimerPeriod(kHealth);
     SetState(kStateChoose);
 }
+
+std::vector<std::string> cSkeleton::SetUpSprites() { return cEnemy::SetUpSprites(SkeletonAnimations()); }
 
 void cSkeleton::StartMove() { StartMoveAtSpeed(GetAnimationKey().rfind("walk", 0) == 0 ? kWalkSpeed : kOtherSpeed); }
 

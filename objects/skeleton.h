@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/objects/timed_value.h"
 #include "objects/enemy.h"
@@ -37,6 +38,8 @@ public:
     int32_t GetTypeId() const override;
     bool IsKindOf(int32_t id) const override;
     void SetSprite(const std::string& sprite) override;
+    // What its set-up takes, for a camp to mark while the level loads.
+    static std::vector<std::string> SetUpSprites();
     // Crumbling bones cannot be clicked.
     int32_t HitTest(const vec2& point) override;
     int32_t OnStateChange(int32_t oldState, int32_t newState) override;

@@ -302,5 +302,7 @@ int32_t cSource::HitTest(const vec2& point)
 {
     if (GetUsedPlaces() > 0 || GetState() == kStateExhausted || heldByGoblin_ != 0) return 0;
     if (hitPolygon_.empty()) return cGameObject::HitTest(point);
-    return IsPointInPolygon(hitPolygon_, point - GetPosition()) ? 1 : 0;
+    // Inside the outline the picture still decides: its see-through gaps are not
+    // the source.
+    return IsPointInPolygon(hitPolygon_, point - GetPosition()) && ShowsAt(point) ? 1 : 0;
 }

@@ -63,6 +63,8 @@ public:
     bool IsKindOf(int32_t id) const override;
     void SetSprite(const std::string& sprite) override;
     int32_t HitTest(const vec2& point) override;
+    // A living tree's picture where its crown is bent to now.
+    vrk::TexelCover CoverAt(const vec2& point) const override;
     void GetLinkedPoints(std::vector<vec2>& points) const override;
 
     // --- Overrides of cGameObject ---

@@ -135,6 +135,15 @@ void cSource::GetTreeQuad(Quad& corners) const
     BendFrame(frame, GetBendAngle(), corners);
 }
 
+vrk::TexelCover cSource::CoverAt(const vec2& point) const
+{
+    const bool stump = kind_ == kKindTree && GetState() == kStateExhausted;
+    if (kind_ != kKindTree || stump || GetAnimation() == nullptr) return cGameObject::CoverAt(point);
+    Quad corners;
+    GetTreeQuad(corners);
+    return QuadCoverAt(corners, anim_.info.Window(anim_.CurrentFrame()), point);
+}
+
 void cSource::DrawTree()
 {
     const SpriteInfo* info = GetAnimation();

@@ -18,6 +18,7 @@ namespace {
 constexpr int32_t kDirections = 4;
 constexpr const char* kAppearKey = "appear0";
 constexpr const char* kDeathKey = "death0";
+constexpr const char* kSpriteBase = "succub";
 constexpr const char* kPortalSprite = "succub_portal";
 constexpr const char* kAppearSound = "succub_appear";
 constexpr const char* kMagicSound = "succub_magic";
@@ -54,15 +55,16 @@ float EnemyCasterMoveSpeed(const std::string& animationKey)
     return StartsWith(animationKey, "walk") ? cSuccub::kWalkSpeed : kOtherSpeed;
 }
 
-void AddCasterAnimations(cMan& caster, const std::string& spriteBase)
+cEnemy::AnimationList CasterAnimations(const std::string& spriteBase)
 {
-    caster.AddAnimation(kAppearKey, spriteBase + "_appear0");
+    cEnemy::AnimationList animations{{kAppearKey, spriteBase + "_appear0"}};
     for (int32_t direction = 0; direction < kDirections; ++direction) {
         const std::string digit = std::to_string(direction);
-        caster.AddAnimation("walk" + digit, spriteBase + "_walk" + digit);
-        caster.AddAnimation("magic" + digit, spriteBase + "_magic" + digit);
-        caster.AddAnimation("death" + digit, spriteBase + "_death" + digit);
+        animations.emplace_back("walk" + digit, spriteBase + "_walk" + digit);
+        animations.emplace_back("magic" + digit, spriteBase + "_magic" + digit);
+        animations.emplace_back("death" + digit, spriteBase + "_death" + digit);
     }
+    return animations;
 }
 
 bool CasterMayTake(cEnemy& caster, cWorker* worker)
@@ -86,11 +88,18 @@ void cSuccub::StartMove() { StartMoveAtSpeed(EnemyCasterMoveSpeed(GetAnimationKe
 void cSuccub::SetSprite(const std::string& sprite)
 {
     cMan::SetSprite(sprite);
-    AddCasterAnimations(*this, "succub");
+    AddAnimations(CasterAnimations(kSpriteBase));
     portal_.SetSprite(kPortalSprite, kPlayStopped, false);
     SetBarOffset(kBarOffset);
     // No health: she counts as dead from the start, so no tower ever picks her.
     SetState(kStateChoose);
+}
+
+std::vector<std::string> cSuccub::SetUpSprites()
+{
+    std::vector<std::string> sprites = cEnemy::SetUpSprites(CasterAnimations(kSpriteBase));
+    sprites.emplace_back(kPortalSprite);
+    return sprites;
 }
 
 bool cSuccub::CanCharm(cWorker* worker)

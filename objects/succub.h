@@ -7,6 +7,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/objects/sprite_anim.h"
 #include "framework/objects/timed_value.h"
@@ -30,7 +31,7 @@ bool CasterMayTake(cEnemy& caster, cWorker* worker);
 // The caster's animations from the sprites named after her (spriteBase "succub"
 // gives "succub_appear0", "succub_walk0".."succub_death3"): the appearance and
 // the walk, the magic and the death in each direction.
-void AddCasterAnimations(cMan& caster, const std::string& spriteBase);
+cEnemy::AnimationList CasterAnimations(const std::string& spriteBase);
 
 class cSuccub : public cEnemy {
 public:
@@ -60,6 +61,8 @@ public:
     int32_t GetTypeId() const override;
     bool IsKindOf(int32_t id) const override;
     void SetSprite(const std::string& sprite) override;
+    // What its set-up takes (the portal too), for a camp to mark while the level loads.
+    static std::vector<std::string> SetUpSprites();
     // Never hit: the player cannot click a succubus.
     int32_t HitTest(const vec2& point) override;
     int32_t OnStateChange(int32_t oldState, int32_t newState) override;

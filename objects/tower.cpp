@@ -150,12 +150,10 @@ int32_t cTower::HitTest(const vec2& point)
     if (state == kStateWorkDone && level_ >= maxLevel_) return 0;
     if (state == kStateNone) {
         auto* screen = dynamic_cast<cLevelWidget*>(owner_);
-        return screen != nullptr && screen->IsPointOnObject(this, point) ? 1 : 0;
+        return screen != nullptr && screen->IsPointOnObject(this, point) && ShowsAt(point) ? 1 : 0;
     }
     if (!hasAnimation_) return 0;
-    Rect rect;
-    GetFrameRect(rect, -1);
-    return IsPointInRect(rect, point) ? 1 : 0;
+    return ShowsAt(point) ? 1 : 0;
 }
 
 void cTower::Draw()

@@ -15,6 +15,7 @@
 
 namespace {
 
+constexpr const char* kSpriteBase = "witch";
 constexpr const char* kAppearKey = "appear0";
 constexpr const char* kAppearSound = "witch_appear";
 constexpr const char* kMagicSound = "witch_magic";
@@ -40,11 +41,13 @@ void cWitch::StartMove() { StartMoveAtSpeed(EnemyCasterMoveSpeed(GetAnimationKey
 void cWitch::SetSprite(const std::string& sprite)
 {
     cMan::SetSprite(sprite);
-    AddCasterAnimations(*this, "witch");
+    AddAnimations(CasterAnimations(kSpriteBase));
     SetBarOffset(kBarOffset);
     SetTimerPeriod(kHealth);
     SetState(kStateChoose);
 }
+
+std::vector<std::string> cWitch::SetUpSprites() { return cEnemy::SetUpSprites(CasterAnimations(kSpriteBase)); }
 
 void cWitch::Update()
 {

@@ -62,7 +62,5 @@ int32_t cWorker::HitTest(const vec2& point)
         return cGameObject::HitTest(point);
     }
     if (!frozen_ || GetAnimation() == nullptr) return 0;
-    Rect rect;
-    GetFrameRect(rect, -1);
-    return IsPointInRect(rect, point) ? 1 : 0;
+    return ShowsAt(point) ? 1 : 0;
 }

@@ -2,6 +2,7 @@
 #include "engine/files/byte_stream.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 
@@ -15,6 +16,7 @@ namespace {
 constexpr int kLoaded = 0;
 constexpr int kNotOpened = 2;
 constexpr int kEmpty = 3;
+constexpr int kTooLarge = 4;
 constexpr int kBitsPerByte = 8;
 constexpr uint32_t kLowByte = 0xFF;
 
@@ -54,6 +56,8 @@ void cByteStream::WriteString(const std::string& value)
 
 // The cursor is 32 bits wide: every file the reader takes must be addressable.
 static_assert(kMaxFileBytes <= std::numeric_limits<uint32_t>::max());
+// ... and every bound is logged as a 32-bit count.
+static_assert(kMaxFileBytes <= static_cast<uint64_t>(std::numeric_limits<int32_t>::max()));
 
 uint8_t cByteStream::ReadNextByte()
 {
@@ -86,13 +90,25 @@ std::string cByteStream::ReadString()
     return value;
 }
 
-int cByteStream::LoadFromFile(const std::string& path)
+int cByteStream::LoadFromFile(const std::string& path) { return LoadFromFile(path, kMaxFileBytes); }
+
+int cByteStream::LoadFromFile(const std::string& path, uint64_t maxBytes)
 {
+    maxBytes = std::min(maxBytes, kMaxFileBytes);
     FileHandlePtr handle;
     if (FileOpen(handle, PathRecord(path), "rb") != kFileOpened) return kNotOpened;
+    const auto tooLarge = [&path, maxBytes] {
+        LogWrite("cByteStream", "^5", "File %s is larger than %i bytes and is not read", FormatArg::FromString(path),
+                 FormatArg::FromInt(static_cast<int32_t>(maxBytes)));
+        return kTooLarge;
+    };
+    if (static_cast<uint64_t>(std::max<int64_t>(FileSize(handle.get()), 0)) > maxBytes) return tooLarge();
     std::vector<unsigned char> block;
-    if (!FileReadAll(handle.get(), block)) {
-        LogWrite("cByteStream", "^5", "File %s is too large", FormatArg::FromString(path));
+    if (!FileReadAll(handle.get(), block, maxBytes)) {
+        // Either the file grew after its size was looked at, or a read failed.
+        const bool readFailed = handle->kind == FileHandle::kDisk && std::ferror(handle->stream) != 0;
+        if (!readFailed) return tooLarge();
+        LogWrite("cByteStream", "^5", "File %s could not be read", FormatArg::FromString(path));
         return kEmpty;
     }
     FileClose(handle);

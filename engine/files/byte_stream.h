@@ -30,8 +30,12 @@ public:
     void ReadFloat(float& value);
     std::string ReadString();
 
-    // 0 success, 2 cannot be opened, 3 empty (or larger than kMaxFileBytes).
+    // 0 success, 2 cannot be opened, 3 empty or unreadable, 4 larger than
+    // kMaxFileBytes (logged). A disk file's size is looked at before any byte is
+    // read, so a file too large costs no memory.
     int LoadFromFile(const std::string& path);
+    // The same with a lower bound than kMaxFileBytes: 4 when the file is larger.
+    int LoadFromFile(const std::string& path, uint64_t maxBytes);
     // 0 success, 2 not written; the previous file survives a failure.
     int SaveToFile(const std::string& path) const;
 

@@ -199,18 +199,19 @@ size_t FileRead(FileHandle* handle, void* buffer, size_t itemSize, size_t itemCo
     return taken / itemSize;
 }
 
-bool FileReadAll(FileHandle* handle, std::vector<unsigned char>& bytes)
+bool FileReadAll(FileHandle* handle, std::vector<unsigned char>& bytes, uint64_t maxBytes)
 {
     bytes.clear();
     if (!handle) return false;
+    maxBytes = std::min(maxBytes, kMaxFileBytes);
     // The size is only a first guess for the buffer (a disk file may grow or
     // shrink meanwhile); the pieces that really arrive decide.
-    bytes.reserve(static_cast<size_t>(std::clamp<int64_t>(FileSize(handle), 0, static_cast<int64_t>(kMaxFileBytes))));
+    bytes.reserve(static_cast<size_t>(std::clamp<int64_t>(FileSize(handle), 0, static_cast<int64_t>(maxBytes))));
     std::vector<unsigned char> piece(kReadPiece);
     while (true) {
         const size_t got = FileRead(handle, piece.data(), 1, piece.size());
         if (got == 0) break;
-        if (bytes.size() + got > kMaxFileBytes) {
+        if (bytes.size() + got > maxBytes) {
             std::vector<unsigned char>().swap(bytes);
             return false;
         }

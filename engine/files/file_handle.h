@@ -56,9 +56,9 @@ size_t FileRead(FileHandle* handle, void* buffer, size_t itemSize, size_t itemCo
 // Writes to a disk file; the number of whole items written.
 size_t FileWrite(FileHandle* handle, const void* buffer, size_t itemSize, size_t itemCount);
 // Reads from the current position to the real end of the file, in pieces, into
-// bytes. False (bytes empty) when the rest is larger than kMaxFileBytes or cannot
-// be read.
-bool FileReadAll(FileHandle* handle, std::vector<unsigned char>& bytes);
+// bytes. False (bytes empty) when the rest is larger than maxBytes (at most
+// kMaxFileBytes) or cannot be read.
+bool FileReadAll(FileHandle* handle, std::vector<unsigned char>& bytes, uint64_t maxBytes = kMaxFileBytes);
 // Size in bytes (of an archive entry: the bytes it really holds); 0 for a null handle.
 int64_t FileSize(FileHandle* handle);
 // Closes, frees and clears the variable. Non-zero when the close reported an

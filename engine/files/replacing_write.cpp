@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/files/file_system.h"
+#include "engine/files/folder_iterator.h"
 #include "engine/files/path_split.h"
 #include "engine/log/log.h"
 
@@ -21,8 +22,11 @@ const char* const kSender = "File";
 const char* const kWarning = "^5";
 // mkstemp replaces the six X with a name no other file in the folder has.
 const char* const kTemporarySuffix = ".tmp.XXXXXX";
+const char* const kTemporaryMark = ".tmp.";
+constexpr size_t kUniquePartLength = 6;
 constexpr int kWritten = 0;
 constexpr int kNotWritten = 2;
+constexpr size_t kCopyChunkBytes = 64 * 1024;
 
 bool WriteAll(int descriptor, const void* data, size_t size)
 {
@@ -64,7 +68,31 @@ bool IsFolderPath(const std::string& systemPath)
     return ::lstat(systemPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// A new, empty file "TARGET.tmp.??????" that no other file in the folder has;
+// its name, or empty when none could be made.
+std::string MakeTemporaryName(const std::string& targetPath, int& descriptor)
+{
+    const std::string pattern = targetPath + kTemporarySuffix;
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    descriptor = ::mkostemp(name.data(), O_CLOEXEC);
+    return descriptor < 0 ? std::string() : std::string(name.data());
+}
+
+// What mkstemp puts in place of the six X.
+bool IsUniquePart(const std::string& text)
+{
+    if (text.size() != kUniquePartLength) return false;
+    for (const char c : text) {
+        const bool letterOrDigit = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!letterOrDigit) return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+int RenameFile(const char* from, const char* to) { return std::rename(from, to); }
 
 int WriteFileReplacing(const std::string& path, const void* data, size_t size)
 {
@@ -73,24 +101,37 @@ int WriteFileReplacing(const std::string& path, const void* data, size_t size)
     return prepared == kWritten ? write.Commit() : prepared;
 }
 
-cPendingWrite::~cPendingWrite() { Discard(); }
+cPendingWrite::~cPendingWrite()
+{
+    Discard();
+    if (!keepBackup_) DropBackup();
+}
 
 cPendingWrite::cPendingWrite(cPendingWrite&& other) noexcept
     : gamePath_(std::move(other.gamePath_)),
       targetPath_(std::move(other.targetPath_)),
-      temporaryPath_(std::move(other.temporaryPath_))
+      temporaryPath_(std::move(other.temporaryPath_)),
+      backupPath_(std::move(other.backupPath_)),
+      committed_(other.committed_),
+      keepBackup_(other.keepBackup_)
 {
     other.temporaryPath_.clear();
+    other.backupPath_.clear();
 }
 
 cPendingWrite& cPendingWrite::operator=(cPendingWrite&& other) noexcept
 {
     if (this != &other) {
         Discard();
+        if (!keepBackup_) DropBackup();
         gamePath_ = std::move(other.gamePath_);
         targetPath_ = std::move(other.targetPath_);
         temporaryPath_ = std::move(other.temporaryPath_);
+        backupPath_ = std::move(other.backupPath_);
+        committed_ = other.committed_;
+        keepBackup_ = other.keepBackup_;
         other.temporaryPath_.clear();
+        other.backupPath_.clear();
     }
     return *this;
 }
@@ -98,6 +139,9 @@ cPendingWrite& cPendingWrite::operator=(cPendingWrite&& other) noexcept
 int cPendingWrite::Prepare(const std::string& path, const void* data, size_t size)
 {
     Discard();
+    if (!keepBackup_) DropBackup();
+    committed_ = false;
+    keepBackup_ = false;
     const PathRecord target(path);
     if (target.IsEmpty()) return kNotWritten;
     gamePath_ = target.path;
@@ -118,32 +162,31 @@ int cPendingWrite::Prepare(const std::string& path, const void* data, size_t siz
 
     // A fixed temporary name could be a planted link; an exclusively created one,
     // unique in the target's own folder, cannot, and the rename stays in one folder.
-    const std::string pattern = targetPath_ + kTemporarySuffix;
-    std::vector<char> temporaryPath(pattern.begin(), pattern.end());
-    temporaryPath.push_back('\0');
-    const int descriptor = ::mkostemp(temporaryPath.data(), O_CLOEXEC);
-    if (descriptor < 0) {
+    int descriptor = -1;
+    const std::string temporaryPath = MakeTemporaryName(targetPath_, descriptor);
+    if (temporaryPath.empty()) {
         LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(gamePath_));
         return kNotWritten;
     }
     if (!WriteFlushAndClose(descriptor, data, size)) {
-        ::unlink(temporaryPath.data());
+        ::unlink(temporaryPath.c_str());
         LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(gamePath_));
         return kNotWritten;
     }
-    temporaryPath_ = temporaryPath.data();
+    temporaryPath_ = temporaryPath;
     return kWritten;
 }
 
-int cPendingWrite::Commit()
+int cPendingWrite::Commit(RenameCall rename)
 {
     if (temporaryPath_.empty()) return kNotWritten;
-    if (std::rename(temporaryPath_.c_str(), targetPath_.c_str()) != 0) {
+    if (rename(temporaryPath_.c_str(), targetPath_.c_str()) != 0) {
         Discard();
         LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(gamePath_));
         return kNotWritten;
     }
     temporaryPath_.clear();
+    committed_ = true;
     return kWritten;
 }
 
@@ -152,6 +195,116 @@ void cPendingWrite::Discard()
     if (temporaryPath_.empty()) return;
     ::unlink(temporaryPath_.c_str());
     temporaryPath_.clear();
+}
+
+namespace {
+
+// Gives SOURCE the second name BACKUP (a file made empty by MakeTemporaryName): a
+// hard link where the file system has them, else a full copy, flushed. On failure
+// nothing is left under BACKUP.
+bool KeepSecondName(const std::string& source, const std::string& backup)
+{
+    ::unlink(backup.c_str());
+    if (::link(source.c_str(), backup.c_str()) == 0) return true;
+    const int from = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (from < 0) return false;
+    const int to = ::open(backup.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kFileMode);
+    bool ok = to >= 0;
+    std::vector<char> chunk(kCopyChunkBytes);
+    while (ok) {
+        const ssize_t got = ::read(from, chunk.data(), chunk.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        ok = WriteAll(to, chunk.data(), static_cast<size_t>(got));
+    }
+    ::close(from);
+    if (to >= 0) {
+        ok = ::fsync(to) == 0 && ok;
+        ok = ::close(to) == 0 && ok;
+    }
+    if (!ok) ::unlink(backup.c_str());
+    return ok;
+}
+
+}  // namespace
+
+int cPendingWrite::KeepBackup()
+{
+    if (temporaryPath_.empty()) return kNotWritten;
+    if (!backupPath_.empty()) return kWritten;
+    struct stat info {};
+    if (::lstat(targetPath_.c_str(), &info) != 0) {
+        if (errno == ENOENT) return kWritten;
+        LogWrite(kSender, kWarning, "File %s not written: no backup of the old file", FormatArg::FromString(gamePath_));
+        return kNotWritten;
+    }
+    // A second link where the file system has them, else a copy: either way the old
+    // file never leaves its place, so a stop at any moment finds it there or already
+    // replaced. link() never replaces a file, so the unique name is freed just
+    // before; a file that takes it in between only makes the backup fail.
+    int descriptor = -1;
+    const std::string backupPath = MakeTemporaryName(targetPath_, descriptor);
+    if (!backupPath.empty()) ::close(descriptor);
+    if (backupPath.empty() || !KeepSecondName(targetPath_, backupPath)) {
+        LogWrite(kSender, kWarning, "File %s not written: no backup of the old file", FormatArg::FromString(gamePath_));
+        return kNotWritten;
+    }
+    backupPath_ = backupPath;
+    return kWritten;
+}
+
+int cPendingWrite::PutBack(RenameCall rename)
+{
+    if (!committed_) return kWritten;
+    const bool putBack = backupPath_.empty() ? ::unlink(targetPath_.c_str()) == 0
+                                             : rename(backupPath_.c_str(), targetPath_.c_str()) == 0;
+    if (!putBack) {
+        keepBackup_ = true;
+        if (backupPath_.empty())
+            LogWrite(kSender, "^4", "File %s could not be put back as it was (it was not there)",
+                     FormatArg::FromString(gamePath_));
+        else
+            LogWrite(kSender, "^4", "File %s could not be put back as it was (the old file is %s)",
+                     FormatArg::FromString(gamePath_), FormatArg::FromString(backupPath_));
+        return kNotWritten;
+    }
+    backupPath_.clear();
+    committed_ = false;
+    return kWritten;
+}
+
+void cPendingWrite::DropBackup()
+{
+    if (backupPath_.empty()) return;
+    ::unlink(backupPath_.c_str());
+    backupPath_.clear();
+}
+
+int RemoveStaleTemporaries(const std::string& folder, const std::string& extension)
+{
+    const std::string marker = "." + extension + kTemporaryMark;
+    const PathRecord folderRecord(folder);
+    int removed = 0;
+    cFolderIterator listing;
+    for (PathRecord entry = listing.First(folderRecord); !entry.IsEmpty(); entry = listing.Next()) {
+        const std::string name = entry.path.substr(entry.path.rfind(kPathSeparator) + 1);
+        const size_t at = name.rfind(marker);
+        if (at == std::string::npos || at == 0 || !IsUniquePart(name.substr(at + marker.size()))) continue;
+        const std::string systemPath = ToSystemPath(entry.path);
+        struct stat info {};
+        if (::lstat(systemPath.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) continue;
+        if (::unlink(systemPath.c_str()) != 0) {
+            LogWrite(kSender, kWarning, "File %s left by an unfinished save could not be removed",
+                     FormatArg::FromString(entry.path));
+            continue;
+        }
+        LogWrite(kSender, kWarning, "File %s left by an unfinished save removed", FormatArg::FromString(entry.path));
+        ++removed;
+    }
+    return removed;
 }
 
 }  // namespace vrk

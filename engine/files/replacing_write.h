@@ -1,12 +1,18 @@
 // Writing a whole file so that the previous version survives any failure: the
 // bytes go to a new, uniquely named "NAME.tmp.??????" beside NAME, are flushed to
 // the disk, and only then replace NAME. A cPendingWrite splits the two steps, so
-// that several files can be written first and replaced only when all were.
+// that several files can be written first and replaced only when all were, and can
+// keep the old file until then (cReplacingGroup).
 #pragma once
 #include <cstddef>
 #include <string>
 
 namespace vrk {
+
+// The call that moves a file over another (rename(2)); a group of writes takes
+// another only where a test makes one fail.
+using RenameCall = int (*)(const char* from, const char* to);
+int RenameFile(const char* from, const char* to);
 
 // 0 on success; 2 when the file cannot be written (path inside a ZIP archive, a
 // link or a folder at NAME, folder missing, disk full, ...). A failure leaves NAME
@@ -28,14 +34,32 @@ public:
     int Prepare(const std::string& path, const void* data, size_t size);
     // Renames the prepared temporary over the file; 0, or 2 (logged, temporary
     // removed, file untouched). Without a prepared temporary: 2.
-    int Commit();
+    int Commit(RenameCall rename = &RenameFile);
     // Removes the prepared temporary, if any.
     void Discard();
+
+    // Before Commit: gives the file as it is a second name beside it (a link
+    // named like a temporary), so that it can be put back; a file not there yet
+    // needs none. 0, or 2 (logged) when no backup could be made.
+    int KeepBackup();
+    // After Commit: the file as it was before, from the backup (or, when there was
+    // none, removed again); 0, or 2 (logged as an error, the backup kept).
+    int PutBack(RenameCall rename = &RenameFile);
+    // Removes the backup, if any; the destructor does too, unless PutBack failed.
+    void DropBackup();
 
 private:
     std::string gamePath_;       // for the log
     std::string targetPath_;     // the system path of the file
     std::string temporaryPath_;  // empty when nothing is prepared
+    std::string backupPath_;     // empty when there is no backup
+    bool committed_ = false;
+    bool keepBackup_ = false;    // a failed PutBack leaves the only old copy there
 };
+
+// Removes from the folder (a game path) every temporary of a file NAME.extension,
+// "NAME.extension.tmp.??????", that a write or a backup cut short by a crash left
+// behind; each is logged. The number removed.
+int RemoveStaleTemporaries(const std::string& folder, const std::string& extension);
 
 }  // namespace vrk

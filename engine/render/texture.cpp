@@ -7,6 +7,7 @@
 
 #include "engine/files/image_reader.h"
 #include "engine/log/log.h"
+#include "engine/render/alpha_mask.h"
 #include "engine/render/image.h"
 #include "engine/render/pixel_format.h"
 #include "engine/render/render.h"
@@ -207,11 +208,13 @@ void cTexture::Apply()
                 return;
             }
             image = std::move(loaded);
+            alphaMask = cAlphaMask::FromImage(*image);
         }
         OnCreateContext();
     } else if (!inUse && deviceTexture) {
         OnDeleteContext();
         image.reset();
+        alphaMask.reset();
     }
 }
 
@@ -222,10 +225,12 @@ void cTexture::SetImage(const cImage* newImage)
         deviceTexture.reset();
     }
     image.reset();
+    alphaMask.reset();
     path.Clear();
     inUse = false;
     if (newImage == nullptr) return;
     image = newImage->Clone();
+    if (image) alphaMask = cAlphaMask::FromImage(*image);
     OnCreateContext();
 }
 
@@ -252,6 +257,7 @@ TexturePtr CreateTextureFromImage(const std::string& name, const cImage* image)
 {
     auto texture = std::make_shared<cTexture>(name);
     if (image != nullptr) texture->image = image->Clone();
+    if (texture->image) texture->alphaMask = cAlphaMask::FromImage(*texture->image);
     texture->OnCreateContext();
     return Register(name, texture);
 }

@@ -1,5 +1,6 @@
-// Textures: named pictures that can live on the drawing device, the engine-wide
-// registry that shares them by name, and its restore / release / dump walkers.
+// Textures: named pictures that can live on the drawing device (with the alpha
+// mask that hit tests read), the engine-wide registry that shares them by name,
+// and its restore / release / dump walkers.
 #pragma once
 #include <cstdint>
 #include <map>
@@ -15,6 +16,7 @@ class GpuTexture;
 
 namespace vrk {
 
+class cAlphaMask;
 class cImage;
 
 // Filter modes of a texture, as the renderer applies them to a stage.
@@ -80,6 +82,10 @@ public:
     uint32_t filterMode = kTextureFilterLinear;
     uint32_t addressMode = kTextureAddressWrap;
     std::unique_ptr<cImage> image;
+    // What the picture shows where, made whenever its pixels are decoded or given
+    // and kept after they went to the device; null for a picture that shows all
+    // over or whose alpha cannot be read (a hit test then takes the whole frame).
+    std::unique_ptr<cAlphaMask> alphaMask;
     PathRecord path;
     bool inUse = false;
 };

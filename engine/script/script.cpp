@@ -11,6 +11,7 @@
 
 #include "engine/files/text_file.h"
 #include "engine/log/log.h"
+#include "port/window/quit_signal.h"
 
 namespace vrk {
 namespace {
@@ -18,10 +19,62 @@ namespace {
 constexpr const char* kSender = "cScript";
 // Logged for a value that has no text form, so a hook never hands on a null text.
 constexpr const char* kNoText = "(null)";
+constexpr const char* kWarning = "^5";
 // Lua takes text starting with this byte for a precompiled chunk.
 constexpr char kPrecompiledMark = LUA_SIGNATURE[0];
 // The status RunBuffer reports when there is no state to run the text on.
 constexpr int kNoStateStatus = LUA_ERRRUN;
+
+// Why the script run in progress was stopped.
+enum class RunStop { kNone, kBudget, kQuit };
+
+// The run in progress. Runs nest when a script's native function runs another
+// script; the nested runs share the outermost run's budget, so no run can take more
+// by starting others.
+struct ScriptRun {
+    int depth = 0;
+    int64_t used = 0;
+    RunStop stop = RunStop::kNone;
+};
+
+ScriptRun& CurrentRun()
+{
+    static ScriptRun run;
+    return run;
+}
+
+// The count hook, on the state for good (data files put their own in place while
+// they run): counts the run's instructions and stops it at the budget or when the
+// game is asked to quit.
+void CountInstructions(lua_State* state, lua_Debug* /*record*/)
+{
+    ScriptRun& run = CurrentRun();
+    // Outside every run (the game has no such Lua code) an error would have no
+    // protected call to end in.
+    if (run.depth == 0) return;
+    if (run.stop == RunStop::kNone) {
+        if (port::QuitRequested()) {
+            run.stop = RunStop::kQuit;
+        } else {
+            run.used += lua_gethookcount(state);
+            if (run.used < kScriptInstructionBudget) return;
+            run.stop = RunStop::kBudget;
+        }
+    }
+    // From here on every instruction fails, so that neither a script's own pcall nor
+    // a coroutine can catch the stop and go on running.
+    lua_sethook(state, CountInstructions, LUA_MASKCOUNT, 1);
+    if (lua_State* main = GetLuaState(); main != nullptr && main != state) {
+        lua_sethook(main, CountInstructions, LUA_MASKCOUNT, 1);
+    }
+    luaL_error(state, run.stop == RunStop::kQuit ? "script stopped: the game is quitting"
+                                                 : "script stopped: instruction limit reached");
+}
+
+void SetCountHook(lua_State* state)
+{
+    lua_sethook(state, CountInstructions, LUA_MASKCOUNT, kScriptHookInterval);
+}
 
 struct LuaStateCloser {
     void operator()(lua_State* state) const { lua_close(state); }
@@ -83,8 +136,10 @@ constexpr luaL_Reg kLibraries[] = {
     {LUA_MATHLIBNAME, luaopen_math},
 };
 // Base functions that reach the file system, or load chunks past LoadScriptChunk's
-// refusal of precompiled ones (which Lua 5.1 does not verify).
-constexpr const char* kRemovedBaseFunctions[] = {"dofile", "loadfile", "loadstring", "load"};
+// refusal of precompiled ones (which Lua 5.1 does not verify), or run Lua where the
+// instruction count cannot stop it: Lua runs xpcall's message handler for an error
+// raised by the count hook, and a newproxy object's __gc, with hooks off.
+constexpr const char* kRemovedBaseFunctions[] = {"dofile", "loadfile", "loadstring", "load", "xpcall", "newproxy"};
 
 // A cut excerpt ends with it, within the character limit.
 constexpr std::string_view kEllipsis = "...";
@@ -158,6 +213,7 @@ int CreateScript()
     SetGlobalFunction(state, "_ALERT", ScriptAlert);
     SetGlobalFunction(state, "_ERROR", ScriptAlert);
     SetGlobalFunction(state, "_VRK_PRINT", ScriptPrint);
+    SetCountHook(state);
     LogWrite(kSender, "^6", "CreateScript: Ok");
     return 1;
 }
@@ -234,14 +290,40 @@ int vrk_print(lua_State* state, const char* text)
     return 0;
 }
 
-int cScript::RunBuffer(const std::string& text)
+int cScript::Call(lua_State* state, int argumentCount, const std::string& source)
+{
+    ScriptRun& run = CurrentRun();
+    if (run.depth++ == 0) {
+        run.used = 0;
+        run.stop = RunStop::kNone;
+    }
+    const int status = lua_pcall(state, argumentCount, 0, 0);
+    const RunStop stop = run.stop;
+    if (--run.depth == 0) {
+        run.stop = RunStop::kNone;
+        SetCountHook(state);
+    }
+    if (status != 0 && stop == RunStop::kBudget) {
+        LogWrite(kSender, kWarning, "%s: stopped after %i Lua instructions, the most one script may run",
+                 FormatArg::FromString(source), FormatArg::FromInt(kScriptInstructionBudget));
+    } else if (status != 0 && stop == RunStop::kQuit) {
+        LogWrite(kSender, kWarning, "%s: stopped, the game is quitting", FormatArg::FromString(source));
+    }
+    return status;
+}
+
+namespace {
+
+// Loads and runs the text; `fileName` names it in a stopped run's warning, else the
+// text's first line does.
+int RunText(const std::string& text, const std::string* fileName)
 {
     if (text.empty()) {
         return 0;
     }
     lua_State* state = GetLuaState();
     if (!state) {
-        LogWrite(kSender, "^5", "Script system does not exist");
+        LogWrite(kSender, kWarning, "Script system does not exist");
         return kNoStateStatus;
     }
     // The text itself is the chunk name, as luaL_loadstring would make it, so error
@@ -249,19 +331,23 @@ int cScript::RunBuffer(const std::string& text)
     int status = LoadScriptChunk(state, text, text.c_str());
     if (status != 0) {
         // A whole script in one log line would bury the rest of the log.
-        LogWrite(kSender, "^5", "Invalid buffer: %s", FormatArg::FromString(BufferExcerpt(text)));
+        LogWrite(kSender, kWarning, "Invalid buffer: %s", FormatArg::FromString(BufferExcerpt(text)));
         // Lua's own message names the line that failed to compile.
-        LogWrite(kSender, "^5", "%s", FormatArg::FromText(TextAt(state, -1)));
+        LogWrite(kSender, kWarning, "%s", FormatArg::FromText(TextAt(state, -1)));
         lua_pop(state, 1);
         return status;
     }
-    status = lua_pcall(state, 0, 0, 0);
+    status = cScript::Call(state, 0, fileName != nullptr ? *fileName : BufferExcerpt(text));
     if (status != 0) {
-        LogWrite(kSender, "^5", "%s", FormatArg::FromText(TextAt(state, -1)));
+        LogWrite(kSender, kWarning, "%s", FormatArg::FromText(TextAt(state, -1)));
         lua_pop(state, 1);
     }
     return status;
 }
+
+}  // namespace
+
+int cScript::RunBuffer(const std::string& text) { return RunText(text, nullptr); }
 
 int cScript::RunFile(const std::string& name)
 {
@@ -273,10 +359,10 @@ int cScript::RunFile(const std::string& name)
         readResult = -1;  // undecodable text counts as unreadable
     }
     if (readResult != 0) {
-        LogWrite(kSender, "^5", "luafile: error in file %s", FormatArg::FromString(name));
+        LogWrite(kSender, kWarning, "luafile: error in file %s", FormatArg::FromString(name));
         return kFileNotReadable;
     }
-    return RunBuffer(text);
+    return RunText(text, &name);
 }
 
 }  // namespace vrk

@@ -2,6 +2,7 @@
 // files, routes Lua errors and `print` output into the log, and reads the settings
 // globals the engine needs before the application exists.
 #pragma once
+#include <cstdint>
 #include <string>
 
 struct lua_State;
@@ -14,7 +15,8 @@ namespace vrk {
 // or Lua could not allocate a state).
 int CreateScript();
 // Opens on `state` the libraries every script gets: base (without dofile, loadfile,
-// loadstring and load), string, table and math; no file, program or module access.
+// loadstring, load, xpcall and newproxy), string, table and math; no file, program
+// or module access, and no Lua that runs past the instruction budget.
 void OpenScriptLibraries(lua_State* state);
 // Closes the state. 1 closed, 0 when there was none.
 int DestroyScript();
@@ -47,6 +49,15 @@ int LoadScriptChunk(lua_State* state, const std::string& text, const char* chunk
 std::string BufferExcerpt(const std::string& text);
 constexpr size_t kMaxExcerptCharacters = 200;
 
+// The most Lua instructions one run of a script may take, the runs it starts through
+// native functions included: about a thousand times what the largest run of the
+// game's own data takes (the GUI textures' sprite description, some 10,300). A run
+// that reaches it fails like any script error, with a warning naming its script.
+constexpr int32_t kScriptInstructionBudget = 10000000;
+// Lua instructions between two looks at the budget and at a quit request: a quit
+// stops a running script after at most this many more.
+constexpr int kScriptHookInterval = 1000;
+
 class cScript {
 public:
     cScript() = delete;
@@ -56,6 +67,12 @@ public:
     // 0 success, kFileNotReadable when the file cannot be read as text, otherwise
     // the Lua status code.
     static int RunFile(const std::string& name);
+    // lua_pcall of the function below the `argumentCount` arguments on top of the
+    // stack (no results, no message handler) as one run under the instruction budget;
+    // `source` names the script in the warning of a stopped run. As lua_pcall, the
+    // error message is left on the stack on failure. Every Lua call of the game goes
+    // through here, so that no script runs without bounds.
+    static int Call(lua_State* state, int argumentCount, const std::string& source);
 
     static constexpr int kFileNotReadable = 1;
 };

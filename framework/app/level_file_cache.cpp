@@ -3,19 +3,24 @@
 
 #include <utility>
 
-#include "engine/files/replacing_write.h"
+#include "engine/files/replacing_group.h"
 #include "engine/log/log.h"
 #include "engine/text/text_format.h"
 
 namespace {
 
 constexpr const char* kLevelFolder = "{StaticPath}/level/";
+constexpr const char* kLevelExtension = "lvl";
 constexpr const char* kLevelFormat = "%slevel%03i.lvl";
 constexpr const char* kMapFormat = "%smap.lvl";
 constexpr const char* kAchieveFormat = "%sachieve.lvl";
 constexpr const char* kMenuFormat = "%smenu.lvl";
 constexpr const char* kComicsFormat = "%scomics.lvl";
 constexpr int kSaved = 0;
+constexpr int kTooLarge = 4;
+// FNV-1a, 64 bits.
+constexpr uint64_t kDigestBasis = 0xcbf29ce484222325ull;
+constexpr uint64_t kDigestPrime = 0x100000001b3ull;
 
 using vrk::FormatArg;
 
@@ -35,11 +40,9 @@ void LevelFileCache::Create(uint32_t levelCount)
     levels_.clear();
     levels_.reserve(levelCount);
     for (uint32_t i = 0; i < levelCount; ++i) levels_.push_back(std::make_unique<vrk::cByteStream>());
-    levelFileBytes_.assign(levelCount, {});
-    map_ = std::make_unique<vrk::cByteStream>();
-    achieve_ = std::make_unique<vrk::cByteStream>();
-    menu_ = std::make_unique<vrk::cByteStream>();
-    comics_ = std::make_unique<vrk::cByteStream>();
+    levelFileStamps_.assign(levelCount, StampOf({}));
+    levelFileTooLarge_.assign(levelCount, false);
+    for (ScreenFile* file : {&map_, &achieve_, &menu_, &comics_}) *file = ScreenFile{std::make_unique<vrk::cByteStream>()};
 }
 
 std::string LevelFileCache::LevelFileName(uint32_t index)
@@ -48,29 +51,46 @@ std::string LevelFileCache::LevelFileName(uint32_t index)
                                 FormatArg::FromInt(static_cast<int32_t>(index)));
 }
 
-void LevelFileCache::Load(vrk::cByteStream* stream, const std::string& path)
+LevelFileCache::FileStamp LevelFileCache::StampOf(const std::vector<unsigned char>& bytes)
 {
-    // A missing or empty file keeps the stream empty; the file system logs it.
-    if (stream) stream->LoadFromFile(path);
+    uint64_t digest = kDigestBasis;
+    for (const unsigned char byte : bytes) digest = (digest ^ byte) * kDigestPrime;
+    return FileStamp{bytes.size(), digest};
 }
 
-void LevelFileCache::Save(const vrk::cByteStream* stream, const std::string& path)
+bool LevelFileCache::Load(vrk::cByteStream& stream, const std::string& path)
 {
-    if (!stream) return;
-    if (stream->SaveToFile(path) != kSaved)
-        vrk::LogWrite("cMiddle", "^5", "Level file %s not saved", FormatArg::FromString(path));
+    // A missing, empty or too large file keeps the stream empty; the stream's
+    // load logs why.
+    return stream.LoadFromFile(path, kMaxLevelFileBytes) != kTooLarge;
+}
+
+bool LevelFileCache::Save(const ScreenFile& file, const std::string& path)
+{
+    if (!file.stream) return false;
+    if (file.tooLarge) {
+        vrk::LogWrite("cMiddle", "^5", "Level file %s not saved: it was too large to be read and is kept",
+                      FormatArg::FromString(path));
+        return false;
+    }
+    if (file.stream->SaveToFile(path) == kSaved) return true;
+    vrk::LogWrite("cMiddle", "^5", "Level file %s not saved", FormatArg::FromString(path));
+    return false;
 }
 
 void LevelFileCache::LoadLevelFiles()
 {
+    // Only one copy of the game runs, so no save is under way: whatever a save
+    // cut short by a crash left behind goes.
+    vrk::RemoveStaleTemporaries(kLevelFolder, kLevelExtension);
     for (uint32_t i = 0; i < GetLevelCount(); ++i) {
-        Load(levels_[i].get(), LevelFileName(i));
-        levelFileBytes_[i] = levels_[i]->Bytes();
+        levelFileTooLarge_[i] = !Load(*levels_[i], LevelFileName(i));
+        levelFileStamps_[i] = StampOf(levels_[i]->Bytes());
     }
-    Load(map_.get(), ScreenFileName(kMapFormat));
-    Load(achieve_.get(), ScreenFileName(kAchieveFormat));
-    Load(menu_.get(), ScreenFileName(kMenuFormat));
-    Load(comics_.get(), ScreenFileName(kComicsFormat));
+    map_.tooLarge = !Load(*map_.stream, ScreenFileName(kMapFormat));
+    achieve_.tooLarge = !Load(*achieve_.stream, ScreenFileName(kAchieveFormat));
+    menu_.tooLarge = !Load(*menu_.stream, ScreenFileName(kMenuFormat));
+    comics_.tooLarge = !Load(*comics_.stream, ScreenFileName(kComicsFormat));
 }
 
 bool LevelFileCache::SaveLevelFiles()
@@ -78,7 +98,7 @@ bool LevelFileCache::SaveLevelFiles()
     std::vector<uint32_t> changed;
     for (uint32_t i = 0; i < GetLevelCount(); ++i) {
         const std::vector<unsigned char>& bytes = levels_[i]->Bytes();
-        if (bytes == levelFileBytes_[i]) continue;
+        if (StampOf(bytes) == levelFileStamps_[i]) continue;
         // An empty stream is a level that never loaded (or was emptied): writing it
         // would wipe the level's file.
         if (bytes.empty()) {
@@ -86,35 +106,38 @@ bool LevelFileCache::SaveLevelFiles()
                           FormatArg::FromString(LevelFileName(i)));
             continue;
         }
+        // Whatever that file holds was never seen, so nothing may replace it.
+        if (levelFileTooLarge_[i]) {
+            vrk::LogWrite("cMiddle", "^5",
+                          "Level file %s not saved: it was too large to be read and is kept; no level file replaced",
+                          FormatArg::FromString(LevelFileName(i)));
+            return false;
+        }
         changed.push_back(i);
     }
     // A level moved in the order is two files: one of them written and the other
     // not would leave a level on disk twice and another lost.
-    std::vector<vrk::cPendingWrite> writes(changed.size());
-    for (size_t k = 0; k < changed.size(); ++k) {
-        const std::vector<unsigned char>& bytes = levels_[changed[k]]->Bytes();
-        if (writes[k].Prepare(LevelFileName(changed[k]), bytes.data(), bytes.size()) != kSaved) {
+    vrk::cReplacingGroup group(rename_);
+    for (const uint32_t index : changed) {
+        const std::vector<unsigned char>& bytes = levels_[index]->Bytes();
+        if (group.Add(LevelFileName(index), bytes.data(), bytes.size()) != kSaved) {
             vrk::LogWrite("cMiddle", "^5", "Level file %s not saved: no level file replaced",
-                          FormatArg::FromString(LevelFileName(changed[k])));
+                          FormatArg::FromString(LevelFileName(index)));
             return false;
         }
     }
-    bool saved = true;
-    for (size_t k = 0; k < changed.size(); ++k) {
-        if (writes[k].Commit() != kSaved) {
-            vrk::LogWrite("cMiddle", "^5", "Level file %s not saved", FormatArg::FromString(LevelFileName(changed[k])));
-            saved = false;
-            continue;
-        }
-        levelFileBytes_[changed[k]] = levels_[changed[k]]->Bytes();
+    if (group.Commit() != kSaved) {
+        vrk::LogWrite("cMiddle", "^5", "Level files not saved: no level file replaced");
+        return false;
     }
-    return saved;
+    for (const uint32_t index : changed) levelFileStamps_[index] = StampOf(levels_[index]->Bytes());
+    return true;
 }
 
-void LevelFileCache::SaveMapFile() { Save(map_.get(), ScreenFileName(kMapFormat)); }
-void LevelFileCache::SaveAchieveFile() { Save(achieve_.get(), ScreenFileName(kAchieveFormat)); }
-void LevelFileCache::SaveMenuFile() { Save(menu_.get(), ScreenFileName(kMenuFormat)); }
-void LevelFileCache::SaveComicsFile() { Save(comics_.get(), ScreenFileName(kComicsFormat)); }
+bool LevelFileCache::SaveMapFile() { return Save(map_, ScreenFileName(kMapFormat)); }
+bool LevelFileCache::SaveAchieveFile() { return Save(achieve_, ScreenFileName(kAchieveFormat)); }
+bool LevelFileCache::SaveMenuFile() { return Save(menu_, ScreenFileName(kMenuFormat)); }
+bool LevelFileCache::SaveComicsFile() { return Save(comics_, ScreenFileName(kComicsFormat)); }
 
 uint32_t LevelFileCache::MoveEntryUp(uint32_t index)
 {

@@ -178,10 +178,10 @@ uint32_t cMiddle::GetLevelCount() { return kDefaultLevelCount; }
 
 void cMiddle::LoadLevelFiles() { levelFiles_.LoadLevelFiles(); }
 bool cMiddle::SaveLevelFiles() { return levelFiles_.SaveLevelFiles(); }
-void cMiddle::SaveMapFile() { levelFiles_.SaveMapFile(); }
-void cMiddle::SaveAchieveFile() { levelFiles_.SaveAchieveFile(); }
-void cMiddle::SaveMenuFile() { levelFiles_.SaveMenuFile(); }
-void cMiddle::SaveComicsFile() { levelFiles_.SaveComicsFile(); }
+bool cMiddle::SaveMapFile() { return levelFiles_.SaveMapFile(); }
+bool cMiddle::SaveAchieveFile() { return levelFiles_.SaveAchieveFile(); }
+bool cMiddle::SaveMenuFile() { return levelFiles_.SaveMenuFile(); }
+bool cMiddle::SaveComicsFile() { return levelFiles_.SaveComicsFile(); }
 uint32_t cMiddle::MoveEntryUp(uint32_t index) { return levelFiles_.MoveEntryUp(index); }
 uint32_t cMiddle::MoveEntryDown(uint32_t index) { return levelFiles_.MoveEntryDown(index); }
 void cMiddle::ResetEntry(uint32_t index) { levelFiles_.ResetEntry(index); }

@@ -143,10 +143,11 @@ public:
     virtual void LoadLevelFiles();
     // False when the level files could not be written (every old file then stays).
     virtual bool SaveLevelFiles();
-    virtual void SaveMapFile();
-    virtual void SaveAchieveFile();
-    virtual void SaveMenuFile();
-    virtual void SaveComicsFile();
+    // False when the screen's file was not written (the old file then stays).
+    virtual bool SaveMapFile();
+    virtual bool SaveAchieveFile();
+    virtual bool SaveMenuFile();
+    virtual bool SaveComicsFile();
     virtual uint32_t MoveEntryUp(uint32_t index);
     virtual uint32_t MoveEntryDown(uint32_t index);
     virtual void ResetEntry(uint32_t index);

@@ -64,7 +64,7 @@ const char* IconName(uint32_t flags)
 
 // Runs the script's FillWindow on the new window. An error there is dropped: the
 // window is simply left as the script got it.
-void CallLuaFillWindow(vrk::cWindow* window)
+void CallLuaFillWindow(vrk::cWindow* window, const std::string& scriptPath)
 {
     lua_State* state = vrk::GetLuaState();
     if (state == nullptr) return;
@@ -72,7 +72,7 @@ void CallLuaFillWindow(vrk::cWindow* window)
     lua_getglobal(state, kFillWindowFunction);
     if (lua_isfunction(state, -1)) {
         lua_pushlightuserdata(state, window);
-        lua_pcall(state, 1, 0, 0);
+        vrk::cScript::Call(state, 1, scriptPath);
     }
     lua_settop(state, top);
 }
@@ -96,7 +96,7 @@ vrk::cWindow* cMiddle::FillWindow(const std::string& windowName, const std::stri
     if (gui == nullptr) return nullptr;
     vrk::cWindow* window = gui->AddWindow(windowName, std::move(function));
     ForgetLuaFillWindow();
-    if (vrk::cScript::RunFile(scriptPath) == 0) CallLuaFillWindow(window);
+    if (vrk::cScript::RunFile(scriptPath) == 0) CallLuaFillWindow(window, scriptPath);
     if (vrk::cWindowFunction* handler = window->GetFunction()) {
         handler->OnEvent(window, vrk::kWndLocaleChanged, 0, 0);
         handler->OnEvent(window, vrk::kWndFilled, 0, 0);

@@ -73,9 +73,9 @@ bool cGameObject::IsKindOf(int32_t id) const { return id == kTypeGameObject || c
 int32_t cGameObject::HitTest(const vec2& point)
 {
     if (GetAnimation() == nullptr) return 0;
-    Rect rect;
-    GetFrameRect(rect, -1);
-    return IsPointInRect(rect, point) ? 1 : 0;
+    // The transparent parts of the frame are not the object: the pointer reaches
+    // what is seen through them.
+    return ShowsAt(point) ? 1 : 0;
 }
 
 int32_t cGameObject::OnStateChange(int32_t /*oldState*/, int32_t /*newState*/) { return 0; }

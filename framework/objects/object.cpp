@@ -267,3 +267,7 @@ bool cObject::ReleasePlace()
     ++freePlaces_;
     return true;
 }
+
+vrk::TexelCover cObject::CoverAt(const vec2& point) const { return FrameCoverAt(point); }
+
+bool cObject::HidesPoint(const vec2& /*point*/) { return false; }

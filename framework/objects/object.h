@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/render/alpha_mask.h"
 #include "engine/render/texture.h"
 #include "framework/objects/small_math.h"
 #include "framework/objects/sprite_anim.h"
@@ -167,6 +168,13 @@ public:
     virtual int32_t GetUsedPlaces() const;
     virtual bool TakePlace();
     virtual bool ReleasePlace();
+    // How the object's picture, as drawn, covers a world point; the current frame's
+    // cover (FrameCoverAt) here.
+    virtual vrk::TexelCover CoverAt(const vec2& point) const;
+    // Whether the object, though its hit test misses the point, stands in front of
+    // it for the pointer: the hover then picks nothing behind it there. False here:
+    // what takes no clicks lets the pointer through.
+    virtual bool HidesPoint(const vec2& point);
 
     // --- Plain access for the owning screen and the derived classes ---
     cObjectOwner* GetOwner() const { return owner_; }
@@ -185,6 +193,12 @@ public:
     const std::vector<cNode*>& GetAttached() const { return attached_; }
     // The corners of a stored frame record, by the same rule as GetQuad.
     static void FrameInfoQuad(const FrameInfo& info, Quad& corners);
+    // How the current frame's picture covers a world point: none outside the frame
+    // rectangle (its edges too); inside it, the cover of the texel drawn there, or
+    // solid when the texture keeps no alpha mask (the whole rectangle answers then).
+    vrk::TexelCover FrameCoverAt(const vec2& point) const;
+    // Whether anything of the object's picture shows at the point.
+    bool ShowsAt(const vec2& point) const { return CoverAt(point) != vrk::kCoverNone; }
 
 protected:
     // The owner's batch, or null without an owner or batch.
@@ -192,6 +206,10 @@ protected:
     // The destination rectangle of a stored frame record (its position minus its
     // hot spot, its size).
     static Rect FrameInfoRect(const FrameInfo& info);
+    // The cover of the current texture at a point of a frame drawn as the quad
+    // (corners as GetQuad gives them, split into the renderer's two triangles) with
+    // that window; none outside the quad, solid inside it without an alpha mask.
+    vrk::TexelCover QuadCoverAt(const Quad& corners, const FrameWindow& window, const vec2& point) const;
 
     cObjectOwner* owner_ = nullptr;
     int32_t layer_ = kDefaultLayer;

@@ -1,6 +1,6 @@
 // cObject drawing and geometry: frame rectangles, corner quads, the frame record of
-// the cross-fade, the straight and the batched draw with the highlight pass, and the
-// editor's selection outline.
+// the cross-fade, the picture's cover at a point, the straight and the batched draw
+// with the highlight pass, and the editor's selection outline.
 #include <algorithm>
 #include <cmath>
 
@@ -49,6 +49,40 @@ void CornersOf(const vec2& hotSpot, const vec2& size, const vec2& scale, float a
         if (angle != 0.0f) corner = vec2{corner.x * cosine - corner.y * sine, corner.y * cosine + corner.x * sine};
         corner += at;
     }
+}
+
+// The point as a + s (b - a) + t (c - a); false outside the triangle or when it
+// has no area.
+bool TriangleCoord(const vec2& a, const vec2& b, const vec2& c, const vec2& point, float& s, float& t)
+{
+    const vec2 ab = b - a;
+    const vec2 ac = c - a;
+    const vec2 ap = point - a;
+    const float determinant = ab.x * ac.y - ab.y * ac.x;
+    if (determinant == 0.0f) return false;
+    s = (ap.x * ac.y - ap.y * ac.x) / determinant;
+    t = (ab.x * ap.y - ab.y * ap.x) / determinant;
+    return s >= 0.0f && t >= 0.0f && s + t <= 1.0f;
+}
+
+// Where a point falls in a quad drawn as the renderer draws it (triangles 0-1-3
+// and 3-1-2, each mapped on its own), as texture coordinates of the window. False
+// outside both triangles.
+bool QuadTexCoord(const Quad& corners, const FrameWindow& window, const vec2& point, float& u, float& v)
+{
+    float s = 0.0f;
+    float t = 0.0f;
+    if (TriangleCoord(corners[0], corners[1], corners[3], point, s, t)) {
+        u = window.u + s * window.width;
+        v = window.v + t * window.height;
+        return true;
+    }
+    if (TriangleCoord(corners[3], corners[1], corners[2], point, s, t)) {
+        u = window.u + (s + t) * window.width;
+        v = window.v + (1.0f - s) * window.height;
+        return true;
+    }
+    return false;
 }
 
 // Draws and empties the batch; without a renderer there is nothing to draw with and
@@ -103,6 +137,32 @@ void cObject::GetFrameInfo(FrameInfo& info) const
     info.scale = scale_;
     info.source.u += drawOffset_.x;
     info.source.v += drawOffset_.y;
+}
+
+vrk::TexelCover cObject::FrameCoverAt(const vec2& point) const
+{
+    Rect rect;
+    GetFrameRect(rect, -1);
+    if (!IsPointInRect(rect, point)) return vrk::kCoverNone;
+    const vrk::cTexture* texture = anim_.info.texture.get();
+    const vrk::cAlphaMask* mask = texture != nullptr ? texture->alphaMask.get() : nullptr;
+    if (mask == nullptr) return vrk::kCoverSolid;
+    // The same mapping as the straight draw: the frame's window stretched over its
+    // rectangle, v counting up from the rectangle's bottom as the world's y does.
+    const FrameWindow window = anim_.info.Window(anim_.play.frame);
+    const float u = window.u + (point.x - rect.x) / rect.width * window.width;
+    const float v = window.v + (point.y - rect.y) / rect.height * window.height;
+    return mask->CoverAt(u, v);
+}
+
+vrk::TexelCover cObject::QuadCoverAt(const Quad& corners, const FrameWindow& window, const vec2& point) const
+{
+    float u = 0.0f;
+    float v = 0.0f;
+    if (!QuadTexCoord(corners, window, point, u, v)) return vrk::kCoverNone;
+    const vrk::cTexture* texture = anim_.info.texture.get();
+    const vrk::cAlphaMask* mask = texture != nullptr ? texture->alphaMask.get() : nullptr;
+    return mask != nullptr ? mask->CoverAt(u, v) : vrk::kCoverSolid;
 }
 
 void cObject::FrameInfoQuad(const FrameInfo& info, Quad& corners)

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "engine/sound/sound_play.h"
 #include "framework/app/middle.h"
 #include "framework/app/player_base.h"
 #include "framework/objects/achieve.h"
@@ -12,18 +11,22 @@
 namespace {
 
 constexpr const char* kSaveCommand = "_save";
-constexpr const char* kClickSound = "click";
 constexpr intptr_t kWindowContext = 1;
+constexpr const char* kSender = "cAchieveBaseWidget";
+constexpr const char* kFileName = "achieve.lvl";
+constexpr cSceneSave::Notices kSaveNotices{
+    "The achievements screen loaded only in part (it holds objects this version does not know). It is not saved.",
+    "The achievements file could not be written. The old file is kept."};
 
 }  // namespace
 
-cAchieveBaseWidget::cAchieveBaseWidget(const std::string& name) : cBaseWidget(name) {}
+cAchieveBaseWidget::cAchieveBaseWidget(const std::string& name) : cBaseWidget(name), scene_(kSender, kSaveNotices) {}
 
 void cAchieveBaseWidget::OnFocus()
 {
     if (cMiddle* middle = GetMiddle()) {
         if (vrk::cByteStream* stream = middle->GetLevelFiles().GetAchieveStream())
-            LoadLevel(*stream, middle->GetLimit43());
+            scene_.Load(*this, *stream, middle->GetLimit43());
     }
     LinkObjects();
     SetMode(kModeLoading);
@@ -34,7 +37,7 @@ void cAchieveBaseWidget::OnUnfocus()
     // The scene as left is what the next visit loads.
     if (cMiddle* middle = GetMiddle()) {
         if (vrk::cByteStream* stream = middle->GetLevelFiles().GetAchieveStream())
-            SaveLevel(*stream, static_cast<uint32_t>(middle->GetLimit43()));
+            scene_.Store(*this, *stream, static_cast<uint32_t>(middle->GetLimit43()), kFileName);
     }
     cBaseWidget::OnUnfocus();
 }
@@ -99,13 +102,14 @@ uint32_t cAchieveBaseWidget::OnEditorEvent(uint32_t kind, uintptr_t param)
 uint32_t cAchieveBaseWidget::OnGuiEvent(int32_t a, const std::string& name, int32_t b)
 {
     if (a == 0 && name == kSaveCommand) {
+        // Not passed on: the base's click would sound for a save that failed.
         if (cMiddle* middle = GetMiddle()) {
             if (vrk::cByteStream* stream = middle->GetLevelFiles().GetAchieveStream()) {
-                SaveLevel(*stream, static_cast<uint32_t>(middle->GetLimit43()));
-                middle->SaveAchieveFile();
+                scene_.Save(scene_.Store(*this, *stream, static_cast<uint32_t>(middle->GetLimit43()), kFileName),
+                            [middle] { return middle->SaveAchieveFile(); });
             }
         }
-        vrk::PlaySound(kClickSound);
+        return 0;
     }
     return cBaseWidget::OnGuiEvent(a, name, b);
 }

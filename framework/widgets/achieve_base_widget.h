@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/widgets/base_widget.h"
+#include "framework/widgets/scene_save.h"
 
 namespace vrk {
 class cFont;
@@ -37,4 +38,7 @@ public:
     virtual vec2 GetCaptionOffset() { return vec2{}; }
     // The font of the value text; none in the base, so no value is drawn.
     virtual std::shared_ptr<vrk::cFont> GetValueFont() { return nullptr; }
+
+private:
+    cSceneSave scene_;
 };

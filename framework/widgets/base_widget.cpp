@@ -9,6 +9,7 @@
 #include "engine/platform/game_core.h"
 #include "framework/objects/object.h"
 #include "framework/objects/particle_store.h"
+#include "framework/widgets/hover_pick.h"
 
 namespace {
 
@@ -106,8 +107,8 @@ void cBaseWidget::TakeOutRemoved()
 void cBaseWidget::TickPlay()
 {
     const vec2 mouse = GetMouseWorldPos();
-    cObject* candidate = nullptr;
-    int32_t part = 0;
+    HoverPick pick;
+    bool cleared = false;
     // The walk goes over the layers as they are now: an update may add objects, move
     // one to another layer (which takes it out of its list at once) or remove one
     // (which only lists it), and every object here is still updated exactly once.
@@ -118,34 +119,23 @@ void cBaseWidget::TickPlay()
     for (size_t i = 0; i < updateWalk_.size(); ++i) {
         cObject* object = updateWalk_[i];
         object->Update();
-        // An update that cleared the scene has deleted this object, the rest and any
-        // hover candidate.
+        // An update that cleared the scene has deleted this object, the rest and what
+        // the pick holds.
         if (sceneGeneration_ != generation) {
-            candidate = nullptr;
-            part = 0;
+            cleared = true;
             break;
         }
         if ((inputFlags_ & kInputNoHover) != 0 || IsHoverHeld()) continue;
-        if (const int32_t hit = object->HitTest(mouse); hit != 0) {
-            candidate = object;
-            part = hit;
-        }
+        pick.Offer(*object, mouse);
     }
     updateWalk_.clear();
     if (effectList_) effectList_->Update(kTick);
 
-    bool notify = false;
-    if (candidate != hovered_) {
-        if (hovered_ != nullptr) hovered_->OnMessage(kMessageMouseLeave, 0);
-        hovered_ = candidate;
-        hoveredPart_ = part;
-        if (hovered_ != nullptr) hovered_->OnMessage(kMessageMouseEnter, 0);
-        notify = hovered_ != nullptr;
-    } else if (hovered_ != nullptr && part != hoveredPart_) {
-        hoveredPart_ = part;
-        notify = true;
+    if (cleared) {
+        SetHovered(nullptr, 0);
+    } else {
+        SetHovered(pick.Object(), pick.Part());
     }
-    if (notify) hovered_->OnMessage(kMessageMouseHover, 0);
 
     for (auto record = captions_.begin(); record != captions_.end();) {
         record->alpha += record->rate * kCaptionFadeRate * kTick;
@@ -176,6 +166,40 @@ void cBaseWidget::TickPlay()
     postedEvents_.clear();
 
     EdgeScroll();
+}
+
+cObject* cBaseWidget::PickAt(const vec2& point, int32_t& part)
+{
+    HoverPick pick;
+    for (const ObjectList& list : layers_) {
+        for (cObject* object : list) pick.Offer(*object, point);
+    }
+    part = pick.Part();
+    return pick.Object();
+}
+
+void cBaseWidget::SetHovered(cObject* candidate, int32_t part)
+{
+    bool notify = false;
+    if (candidate != hovered_) {
+        if (hovered_ != nullptr) hovered_->OnMessage(kMessageMouseLeave, 0);
+        hovered_ = candidate;
+        hoveredPart_ = part;
+        if (hovered_ != nullptr) hovered_->OnMessage(kMessageMouseEnter, 0);
+        notify = hovered_ != nullptr;
+    } else if (hovered_ != nullptr && part != hoveredPart_) {
+        hoveredPart_ = part;
+        notify = true;
+    }
+    if (notify) hovered_->OnMessage(kMessageMouseHover, 0);
+}
+
+void cBaseWidget::RefreshHover()
+{
+    cObject* candidate = nullptr;
+    int32_t part = 0;
+    if ((inputFlags_ & kInputNoHover) == 0 && !IsHoverHeld()) candidate = PickAt(GetMouseWorldPos(), part);
+    SetHovered(candidate, part);
 }
 
 // --- Frame update ---
@@ -229,8 +253,11 @@ uint32_t cBaseWidget::OnPlayEvent(uint32_t kind, uintptr_t param)
         return 0;
     case vrk::kWidgetButtonUp:
         if (param != 0) return 0;
-        if (hovered_ != nullptr && (inputFlags_ & kInputLeftHeld) != 0 && dragLength_ < kClickTravel) {
-            OnEvent(kEventObjectClick, reinterpret_cast<intptr_t>(hovered_));
+        if ((inputFlags_ & kInputLeftHeld) != 0 && dragLength_ < kClickTravel) {
+            // The pointer may have moved since the last tick's hover pass: the click
+            // goes to what is under it now.
+            RefreshHover();
+            if (hovered_ != nullptr) OnEvent(kEventObjectClick, reinterpret_cast<intptr_t>(hovered_));
         }
         inputFlags_ &= ~kInputLeftHeld;
         return 0;

@@ -184,6 +184,12 @@ public:
     // True while something over the scene (a screen's own overlay) holds the pointer,
     // so TickPlay hovers no object, as with kInputNoHover. None in the base.
     virtual bool IsHoverHeld() const { return false; }
+    // The object the play hover picks at a world point over the scene as it stands
+    // (the one the player sees there, HoverPick), null for none; part gets its hit.
+    cObject* PickAt(const vec2& point, int32_t& part);
+    // The hover brought up to the cursor at once, with the messages of a tick's
+    // hover pass: a click between two ticks goes to what is under it.
+    void RefreshHover();
     uint32_t OnPlayEvent(uint32_t kind, uintptr_t param) override;
     virtual uint32_t ShowGui();
     virtual uint32_t OnLeavePlay() { return 0; }
@@ -317,6 +323,9 @@ protected:
     CaptionRecord* FindCaption(const CaptionHandle* handle);
     // The removal pass at the end of the tick.
     void TakeOutRemoved();
+    // Makes the candidate the hovered object, sending 5103, 5102 and 5104 as the
+    // play tick does.
+    void SetHovered(cObject* candidate, int32_t part);
     // The widget owns what it is given: AddObject and SetObjectLayer adopt.
     void Adopt(cObject* object);
     // Deletes every object, each once: layers 0 to 9, then the removed list, then

@@ -17,6 +17,11 @@ constexpr const char* kPaletteCommand = "second";
 constexpr const char* kClickSound = "click";
 constexpr intptr_t kWindowContext = 1;
 constexpr int32_t kNoFlag = 0;
+constexpr const char* kSender = "cComicsBaseWidget";
+constexpr const char* kFileName = "comics.lvl";
+constexpr cSceneSave::Notices kSaveNotices{
+    "The comics screen loaded only in part (it holds objects this version does not know). It is not saved.",
+    "The comics file could not be written. The old file is kept."};
 
 vrk::cByteStream* ComicsStream(cMiddle* middle)
 {
@@ -25,7 +30,7 @@ vrk::cByteStream* ComicsStream(cMiddle* middle)
 
 }  // namespace
 
-cComicsBaseWidget::cComicsBaseWidget(const std::string& name) : cBaseWidget(name) {}
+cComicsBaseWidget::cComicsBaseWidget(const std::string& name) : cBaseWidget(name), scene_(kSender, kSaveNotices) {}
 
 void cComicsBaseWidget::SetComics(const std::string& frameList, const std::string& fontName,
                                   const std::string& textKeys, const std::string& nextScreen)
@@ -39,7 +44,7 @@ void cComicsBaseWidget::SetComics(const std::string& frameList, const std::strin
 void cComicsBaseWidget::OnFocus()
 {
     cMiddle* middle = GetMiddle();
-    if (vrk::cByteStream* stream = ComicsStream(middle)) LoadLevel(*stream, middle->GetLimit43());
+    if (vrk::cByteStream* stream = ComicsStream(middle)) scene_.Load(*this, *stream, middle->GetLimit43());
     LinkObjects();
     SetMode(kModeLoading);
 }
@@ -48,7 +53,7 @@ void cComicsBaseWidget::OnUnfocus()
 {
     cMiddle* middle = GetMiddle();
     if (vrk::cByteStream* stream = ComicsStream(middle))
-        SaveLevel(*stream, static_cast<uint32_t>(middle->GetLimit43()));
+        scene_.Store(*this, *stream, static_cast<uint32_t>(middle->GetLimit43()), kFileName);
     cBaseWidget::OnUnfocus();
 }
 
@@ -110,18 +115,19 @@ uint32_t cComicsBaseWidget::OnGuiEvent(int32_t a, const std::string& name, int32
 {
     if (a != 0 || (name != kSaveCommand && name != kPaletteCommand)) return cBaseWidget::OnGuiEvent(a, name, b);
     if (name == kSaveCommand) {
+        // The save plays its own click, and only when the file was written.
         cMiddle* middle = GetMiddle();
         if (vrk::cByteStream* stream = ComicsStream(middle)) {
-            SaveLevel(*stream, static_cast<uint32_t>(middle->GetLimit43()));
-            middle->SaveComicsFile();
+            scene_.Save(scene_.Store(*this, *stream, static_cast<uint32_t>(middle->GetLimit43()), kFileName),
+                        [middle] { return middle->SaveComicsFile(); });
         }
-    } else {
-        // The palette: the picture frame, the text and the plain comics background.
-        ClearSecondList();
-        AddSecondItem("editor_info", kTypeComicsFrame, "", kNoFlag);
-        AddSecondItem("editor_text", kTypeComicsText, "", kNoFlag);
-        AddSecondItem("comics_base", kTypeDecor, "simple=comics_base", kNoFlag);
+        return 0;
     }
+    // The palette: the picture frame, the text and the plain comics background.
+    ClearSecondList();
+    AddSecondItem("editor_info", kTypeComicsFrame, "", kNoFlag);
+    AddSecondItem("editor_text", kTypeComicsText, "", kNoFlag);
+    AddSecondItem("comics_base", kTypeDecor, "simple=comics_base", kNoFlag);
     vrk::PlaySound(kClickSound);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/widgets/base_widget.h"
+#include "framework/widgets/scene_save.h"
 
 class cComicsFrame;
 class cComicsText;
@@ -49,4 +50,5 @@ private:
     std::string fontName_;
     std::string textKeys_;
     std::string nextScreen_;
+    cSceneSave scene_;
 };

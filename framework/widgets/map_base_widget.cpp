@@ -4,7 +4,6 @@
 
 #include <set>
 
-#include "engine/sound/sound_play.h"
 #include "framework/app/middle.h"
 #include "framework/app/player_base.h"
 #include "framework/objects/map_path.h"
@@ -13,8 +12,12 @@
 namespace {
 
 constexpr const char* kSaveCommand = "_save";
-constexpr const char* kClickSound = "click";
 constexpr intptr_t kWindowContext = 1;
+constexpr const char* kSender = "cMapBaseWidget";
+constexpr const char* kFileName = "map.lvl";
+constexpr cSceneSave::Notices kSaveNotices{
+    "The map loaded only in part (it holds objects this version does not know). It is not saved.",
+    "The map file could not be written. The old file is kept."};
 
 vrk::cByteStream* MapStream(cMiddle* middle)
 {
@@ -23,12 +26,12 @@ vrk::cByteStream* MapStream(cMiddle* middle)
 
 }  // namespace
 
-cMapBaseWidget::cMapBaseWidget(const std::string& name) : cBaseWidget(name) {}
+cMapBaseWidget::cMapBaseWidget(const std::string& name) : cBaseWidget(name), scene_(kSender, kSaveNotices) {}
 
 void cMapBaseWidget::OnFocus()
 {
     cMiddle* middle = GetMiddle();
-    if (vrk::cByteStream* stream = MapStream(middle)) LoadLevel(*stream, middle->GetLimit43());
+    if (vrk::cByteStream* stream = MapStream(middle)) scene_.Load(*this, *stream, middle->GetLimit43());
     LinkObjects();
     SetMode(kModeLoading);
 }
@@ -37,7 +40,7 @@ void cMapBaseWidget::OnUnfocus()
 {
     cMiddle* middle = GetMiddle();
     if (vrk::cByteStream* stream = MapStream(middle))
-        SaveLevel(*stream, static_cast<uint32_t>(middle->GetLimit43()));
+        scene_.Store(*this, *stream, static_cast<uint32_t>(middle->GetLimit43()), kFileName);
     cBaseWidget::OnUnfocus();
 }
 
@@ -133,12 +136,13 @@ void cMapBaseWidget::NumberSelectedPoint()
 uint32_t cMapBaseWidget::OnGuiEvent(int32_t a, const std::string& name, int32_t b)
 {
     if (a == 0 && name == kSaveCommand) {
+        // Not passed on: the base's click would sound for a save that failed.
         cMiddle* middle = GetMiddle();
         if (vrk::cByteStream* stream = MapStream(middle)) {
-            SaveLevel(*stream, static_cast<uint32_t>(middle->GetLimit43()));
-            middle->SaveMapFile();
+            scene_.Save(scene_.Store(*this, *stream, static_cast<uint32_t>(middle->GetLimit43()), kFileName),
+                        [middle] { return middle->SaveMapFile(); });
         }
-        vrk::PlaySound(kClickSound);
+        return 0;
     }
     return cBaseWidget::OnGuiEvent(a, name, b);
 }

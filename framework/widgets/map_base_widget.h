@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/widgets/base_widget.h"
+#include "framework/widgets/scene_save.h"
 
 class cMapBaseWidget : public cBaseWidget {
 public:
@@ -30,4 +31,7 @@ protected:
     // Gives the first selected object, when it is a map point, the lowest level index
     // no other point holds; nothing when every index is taken.
     void NumberSelectedPoint();
+
+private:
+    cSceneSave scene_;
 };

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/widgets/base_widget.h"
+#include "framework/widgets/scene_save.h"
 
 class cMenuBaseWidget : public cBaseWidget {
 public:
@@ -18,4 +19,7 @@ public:
     void OnFocus() override;
     uint32_t ShowGui() override;
     uint32_t OnGuiEvent(int32_t a, const std::string& name, int32_t b) override;
+
+private:
+    cSceneSave scene_;
 };

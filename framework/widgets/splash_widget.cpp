@@ -94,7 +94,7 @@ cSplashWidget::cSplashWidget(cMiddle* application) : vrk::cWidget(kName), applic
             lua_getglobal(state, kFillFunction);
             lua_pushlightuserdata(state, this);
             // The nodes added before an error stay; the error itself is dropped.
-            if (lua_pcall(state, 1, 0, 0) != 0) lua_pop(state, 1);
+            if (vrk::cScript::Call(state, 1, kScript) != 0) lua_pop(state, 1);
         }
     }
     fade_.SetTarget(1.0f);

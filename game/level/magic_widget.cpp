@@ -140,7 +140,7 @@ bool cMagicWidget::StartGame()
     vrk::cByteStream* stream = middle->GetLevelFiles().GetLevelStream(index);
     if (stream == nullptr) return false;
     // The editor must not store a level that lacks what could not be read.
-    levelLoadedWhole_ = LoadLevel(*stream, middle->GetLimit43());
+    levelScene_.Load(*this, *stream, middle->GetLimit43());
     LinkObjects();
     OnPlayEvent(kEventRecount, 0);
     vrk::PlaySound(kStartSound);

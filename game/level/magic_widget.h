@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "framework/objects/timed_value.h"
+#include "framework/widgets/scene_save.h"
 #include "game/level/scene_tint.h"
 #include "objects/level_screen.h"
 
@@ -124,7 +125,7 @@ public:
     // bytes) when the level loaded only in part: its scene lacks what was not read.
     virtual bool SaveCurrentLevel();
     // Whether the last StartGame read the whole level.
-    bool IsLevelLoadedWhole() const { return levelLoadedWhole_; }
+    bool IsLevelLoadedWhole() const { return levelScene_.IsLoadedWhole(); }
     // The overlay's texts: level number, level name and the area tool's note.
     std::vector<OverlayLine> ComposeEditorOverlay() const;
 
@@ -268,6 +269,8 @@ private:
     void SetCamps(std::initializer_list<int32_t> indices, float interval, uint32_t walkers, bool allOrNone);
     // Every camp's interval times the factor and its maximum plus the extra.
     void ScaleCamps(float factor, uint32_t extraWalkers);
+    // The editor's notices of a "_save" that wrote nothing (magic_widget_editor.cpp).
+    static cSceneSave::Notices SaveNotices();
 
     std::vector<SpellEntry> spellTable_;
     std::vector<cGameObject*> wayPoints_;
@@ -275,7 +278,7 @@ private:
     // How long the shown step has waited for a click.
     TimedValue<float> hintWait_;
     vrk::cSound* rainSound_ = nullptr;
-    bool levelLoadedWhole_ = true;
+    cSceneSave levelScene_{"cMagicWidget", SaveNotices()};
 };
 
 // The level screen as the game's own, null while there is none.

@@ -45,10 +45,9 @@ constexpr float kAreaNoteX = 3.0f;
 constexpr float kAreaNoteY = 735.0f;
 constexpr const char* kAreaNote = "Area editing mode on. Some keys are disabled.";
 
-constexpr const char* kEditorSender = "cMagicWidget";
-constexpr const char* kPartLoadedText =
-    "This level loaded only in part (it holds objects this version does not know). It is not saved.";
-constexpr const char* kFilesNotSavedText = "The level files could not be written. The old files are kept.";
+constexpr cSceneSave::Notices kSaveNotices{
+    "This level loaded only in part (it holds objects this version does not know). It is not saved.",
+    "The level files could not be written. The old files are kept."};
 
 cPlayerBase* ActivePlayer()
 {
@@ -57,12 +56,6 @@ cPlayerBase* ActivePlayer()
 }
 
 void Click() { vrk::PlaySound(kClickSound); }
-
-// The editor's notice that "_save" wrote nothing.
-void ShowSaveFailure(const char* text)
-{
-    if (cMiddle* middle = GetMiddle()) middle->MessageBox(kMessageIconError | kMessageButtonsOk, text, "");
-}
 
 // Strictly inside: a point on the frame's edge is outside.
 bool IsStrictlyInside(const Rect& frame, const vec2& point)
@@ -88,16 +81,9 @@ uint32_t cMagicWidget::OnGuiEvent(int32_t value, const std::string& name, int32_
     if (name == palette_menu::kTop || name == palette_menu::kLevel) {
         fillPalette(name);
     } else if (name == kSaveCommand) {
-        // Without the click of a success: the level maker must see that nothing
-        // reached the disk.
-        if (!SaveCurrentLevel()) {
-            ShowSaveFailure(kPartLoadedText);
-            return 0;
-        }
-        if (middle == nullptr || !middle->SaveLevelFiles()) {
-            ShowSaveFailure(kFilesNotSavedText);
-            return 0;
-        }
+        // The save clicks by itself, and only when the files reached the disk.
+        levelScene_.Save(SaveCurrentLevel(), [middle] { return middle != nullptr && middle->SaveLevelFiles(); });
+        return 0;
     } else if (name == kPrevCommand || name == kNextCommand) {
         SaveCurrentLevel();
         if (player != nullptr) {
@@ -138,14 +124,12 @@ bool cMagicWidget::SaveCurrentLevel()
     if (stream == nullptr) return false;
     // A level from a newer version stops at the first object this one does not
     // know: storing the scene would drop every object and cell after it.
-    if (!levelLoadedWhole_) {
-        vrk::LogWrite(kEditorSender, "^5", "Level %s loaded only in part and is not stored",
-                      vrk::FormatArg::FromInt(static_cast<int32_t>(player->currentLevel)));
-        return false;
-    }
-    SaveLevel(*stream, kLevelFileVersion);
-    return true;
+    const std::string what =
+        vrk::FormatToString("Level %i", vrk::FormatArg::FromInt(static_cast<int32_t>(player->currentLevel)));
+    return levelScene_.Store(*this, *stream, kLevelFileVersion, what);
 }
+
+cSceneSave::Notices cMagicWidget::SaveNotices() { return kSaveNotices; }
 
 // --- Keys, events and the item drop ---
 

@@ -7,6 +7,7 @@
 
 #include "port/window/clock.h"
 #include "port/window/event_translator.h"
+#include "port/window/quit_signal.h"
 
 namespace port {
 namespace {
@@ -26,6 +27,10 @@ MessagePump::MessagePump(CounterSource counter, std::uint64_t ticksPerSecond)
 
 void MessagePump::PumpEvents()
 {
+    if (QuitRequested() && !signalQuitPosted_) {
+        signalQuitPosted_ = true;
+        PostQuit(0);
+    }
     if (SDL_WasInit(SDL_INIT_EVENTS) == 0)
         return;
     SDL_Event event;

@@ -1,6 +1,7 @@
 // The main thread's message queue: SDL events translated into window messages
 // (event_translator.h), messages the shell posts to itself, and the frame-rate timer.
 //
+// A quit request by signal (quit_signal.h) is posted as a quit message with code 0.
 // Order: messages the shell posted come first, in posting order, before any input that
 // still waits in SDL's queue (a posted rebuild or quit is handled before more input);
 // the timer message is produced only when nothing else is waiting, as a low-priority
@@ -55,6 +56,8 @@ private:
     std::uint64_t ticksPerSecond_;
     IntervalTimer timer_;
     std::deque<WindowMessage> queue_;
+    // A SIGINT or SIGTERM becomes one quit message.
+    bool signalQuitPosted_ = false;
 };
 
 }  // namespace port

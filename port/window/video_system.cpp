@@ -4,6 +4,7 @@
 #include <SDL2/SDL.h>
 
 #include "port/window/fault_injection.h"
+#include "port/window/quit_signal.h"
 
 namespace port {
 
@@ -29,10 +30,14 @@ bool VideoSystem::Start()
     // Full screen covers the desktop without a mode change; losing the focus must not
     // minimise behind the shell's back (the shell minimises itself on deactivation).
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // SDL's own handlers only queue an event, which nobody reads while a script runs;
+    // ours also stop the script (quit_signal.h).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         error_ = SDL_GetError();
         return false;
     }
+    InstallQuitSignals();
     started_ = true;
     return true;
 }

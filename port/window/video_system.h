@@ -17,8 +17,8 @@ public:
 
     // Starts SDL video and events. Also sets the input behaviour the shell relies on:
     // no mouse capture outside the window, no automatic quit when the window is closed
-    // (the shell decides), SIGINT/SIGTERM arrive as a quit message. False on failure,
-    // with the reason in Error().
+    // (the shell decides), SIGINT/SIGTERM arrive as a quit message (quit_signal.h).
+    // False on failure, with the reason in Error().
     bool Start();
     // Loads the system's OpenGL library. Needs Start(). False on failure.
     bool LoadGlLibrary();

@@ -22,15 +22,14 @@ namespace {
 
 // Levels with fewer than kLeastGroundCells cells of water, rock or wall.
 const std::set<std::string> kGroundPending = {
-    "007", "008", "021", "022", "023", "024", "025", "027", "028",
-    "029", "030", "031", "032", "034", "035", "036", "037", "038", "039",
+    "027", "028", "029", "030", "031", "032",
 };
 // Levels sharing more than kMostShared of their object cells with another level.
-const std::set<std::string> kSharedPending = {"021", "029"};
+const std::set<std::string> kSharedPending = {};
 // Levels that leave a quarter of their view empty.
 const std::set<std::string> kEmptyPending = {"030"};
 // Levels whose home stands on the previous level's home's spot.
-const std::set<std::string> kHomeSpotPending = {"008", "022", "023", "028", "029"};
+const std::set<std::string> kHomeSpotPending = {"028", "029"};
 
 constexpr size_t kFirstPlayLevel = 1;
 constexpr int kLeastGroundCells = 12;

@@ -1,6 +1,7 @@
 // Benchmark: the level tick with enemy camps that a level text could make costly:
-// thousands of idle camps, and camps asking for a walker every tick without bound
-// (their goblins find nothing to steal and vanish, so removals pile up too).
+// thousands of idle camps, tens of thousands of camps whose walker type is at its
+// maximum, and camps asking for a walker every tick without bound (their goblins
+// find nothing to steal and vanish, so removals pile up too).
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -56,6 +57,20 @@ void IdleCamps(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(IdleCamps)->Arg(4000)->Unit(benchmark::kMicrosecond);
+
+void FullCamps(benchmark::State& state)
+{
+    CampLevel camps;
+    test::TestLevelScreen& level = camps.level;
+    // One goblin at most, wanted every second: after the first release every camp
+    // finds the level full at each of its intervals.
+    AddCamps(level, static_cast<int>(state.range(0)), "1;1");
+    // Two seconds of play: every camp's first interval has run out.
+    for (int tick = 0; tick < 2 * 30; ++tick) level.Tick();
+    for (auto _ : state) level.Tick();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(FullCamps)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 void CampFlood(benchmark::State& state)
 {

@@ -1,7 +1,7 @@
 // Enemy camps on the stand-in level screen: the release rhythm with a fixed seed,
 // the count by kind, quiet camps (no ";", paused, in the editor), what a released
-// walker gets, the throwaway walker of the set-up, the accessors the level screen
-// drives and hostile texts.
+// walker gets, the pictures the set-up marks, the accessors the level screen drives,
+// hostile texts and the shared count of the enemies.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -139,20 +139,38 @@ TEST_F(BaseEnemyTest, QuietCamps_NoSeparatorPausedEditorOrNoWalkerFromTheFactory
     EXPECT_EQ(camp->HitTest(inPicture), 1) << "in the editor its picture can be picked";
 }
 
-TEST_F(BaseEnemyTest, SetUp_ThrowawayWalkerIsGoneAfterTheFirstLoadingTick)
+// While the level loads, a camp marks the textures of everything its walker type's
+// set-up takes (the shadow and the portal too), so that the loading loads them, and
+// makes no walker for it: no object, no id, nothing removed.
+TEST_F(BaseEnemyTest, SetUp_MarksTheWalkersTexturesAndMakesNoWalker)
 {
+    test::RegisterTestSprite(cMan::kShadowSprite, 1, 0.0f);
+    test::RegisterTestSprite("succub_portal", 1, 0.0f);
+    for (const std::string& name : {"succub_appear0", "succub_walk0", "succub_magic3", "succub_death3"}) {
+        test::RegisterTestSprite(name, 2, 10.0f);
+    }
+    // Only a texture that has a file to load is marked.
+    for (auto& [name, texture] : vrk::GetTextureMap()) texture->path = vrk::PathRecord("texture/" + name + ".png");
+    const auto marked = [](const std::string& sprite) { return vrk::FindTexture(sprite + "_tex")->inUse; };
+
     level.ForceMode(kModeLoading);
-    cBaseEnemy* camp = MakeCamp("goblin_wood", "30;2");
-    cGoblin* throwaway = LastGoblin();
-    ASSERT_NE(throwaway, nullptr);
-    EXPECT_EQ(throwaway->GetMode(), cGoblin::kModeWood) << "its set-up ran with the camp's name";
-    EXPECT_TRUE(IsRemoved(throwaway));
+    cBaseEnemy* goblins = MakeCamp("goblin_wood", "30;2");
+    for (const std::string& sprite : cGoblin::SetUpSprites()) EXPECT_TRUE(marked(sprite)) << sprite;
+    EXPECT_TRUE(marked(cMan::kShadowSprite));
+    EXPECT_TRUE(marked("goblin_pick3"));
+    EXPECT_FALSE(marked("skeleton_walk0")) << "another type's";
+    cBaseEnemy* succubi = MakeCamp("succub", "30;2");
+    for (const std::string& sprite : {"succub_portal", "succub_appear0", "succub_walk0", "succub_death3"}) {
+        EXPECT_TRUE(marked(sprite)) << sprite;
+    }
+
+    EXPECT_EQ(level.GetLastObjectId(), static_cast<uint32_t>(succubi->GetId()));
+    EXPECT_TRUE(level.GetRemovedObjects().empty());
+    ObjectList enemies;
+    EXPECT_EQ(level.FindObjectsOfKind(enemies, kTypeEnemy, -1), 0u);
     level.Tick();
-    EXPECT_EQ(throwaway->GetState(), kStateRemoved);
-    EXPECT_FALSE(IsOnLevel(throwaway));
-    EXPECT_EQ(throwaway->GetSetOutFlag(), 1) << "never updated";
     EXPECT_EQ(Sounds("bandit_scream0"), 0);
-    (void)camp;
+    EXPECT_EQ(goblins->GetWalkerType(), kTypeGoblin);
 }
 
 TEST_F(BaseEnemyTest, Accessors_ResetTheTimerKeepIntervalAndMaximumAndReleaseOneFreshIntervalLater)
@@ -214,6 +232,11 @@ TEST_F(BaseEnemyTest, FloodTexts_AreBoundedWithAWarningAndReleaseOneWalkerASecon
     EXPECT_FLOAT_EQ(flood->GetBaseInterval(), cBaseEnemy::kShortestInterval);
     EXPECT_EQ(flood->GetMaxWalkers(), cBaseEnemy::kMostWalkersAsked);
     EXPECT_EQ(warnings(), 2);
+    const auto logged = [this](const std::string& text) {
+        return std::any_of(lines.begin(), lines.end(), [&text](const std::string& line) { return line.find(text) != std::string::npos; });
+    };
+    EXPECT_TRUE(logged("Enemy camp 'goblin_money': maximum above 20, read as 20 in '0;2147483647'"));
+    EXPECT_TRUE(logged("Enemy camp 'goblin_money': interval below 1 s, read as 1 s in '0;2147483647'"));
     cBaseEnemy* quick = MakeCamp("goblin_money", "0.01;20", {6, 6});
     EXPECT_FLOAT_EQ(quick->GetBaseInterval(), 1.0f);
     EXPECT_EQ(quick->GetMaxWalkers(), 20u);
@@ -261,6 +284,42 @@ TEST_F(BaseEnemyTest, LevelEnemyCap_HoldsEveryReleaseUntilAnEnemyLeaves)
         level.Tick();
         ASSERT_LE(level.FindObjectsOfKind(enemies, kTypeEnemy, -1), cBaseEnemy::kMostLevelEnemies) << tick;
     }
+}
+
+// A walker of the camps' type that stays where it is put.
+class StillGoblin : public ScanCounter {
+public:
+    using ScanCounter::ScanCounter;
+    bool IsKindOf(int32_t id) const override { return id == kTypeGoblin || ScanCounter::IsKindOf(id) || id == kTypeEnemy; }
+};
+
+// Camps whose walker type is at its maximum share one count of the scene: none scans
+// it again until an object has left the scene, and then the count is taken anew
+// once, a camp releases the one walker the level lacks, and the rest stay quiet.
+TEST_F(BaseEnemyTest, FullLevel_CampsShareOneCountUntilAWalkerLeaves)
+{
+    auto* counter = new ScanCounter(&level);
+    level.AddObject(counter, 0);
+    auto* placed = new StillGoblin(&level);
+    level.AddObject(placed, 0);
+    for (int i = 0; i < 60; ++i) MakeCamp("goblin_money", "1;1", {2 + i % 10, 2 + i / 10});
+    // Ten seconds: every camp's interval runs out six times at least.
+    Ticks(10 * 30);
+    EXPECT_EQ(counter->enemyScans, 1);
+    ObjectList goblins;
+    EXPECT_EQ(level.FindObjectsOfKind(goblins, kTypeGoblin, -1), 1u);
+
+    level.RemoveObject(placed);
+    counter->enemyScans = 0;
+    ASSERT_GT(UntilNewObject(60), 0);
+    cGoblin* released = LastGoblin();
+    ASSERT_NE(released, nullptr);
+    // It stays put while held.
+    released->OnMessage(kEventShot, 0);
+    Ticks(60);
+    EXPECT_EQ(level.FindObjectsOfKind(goblins, kTypeGoblin, -1), 1u);
+    // The count after the leave, and the one after the release that finds it full.
+    EXPECT_EQ(counter->enemyScans, 2);
 }
 
 TEST_F(BaseEnemyTest, IdleCamps_DoNoWorkAndTheWalkerScanComesOnceAnInterval)

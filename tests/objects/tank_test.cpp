@@ -157,19 +157,4 @@ TEST_F(TankTest, Look_ShootsTheFirstWorkingWorkerInLineAndPausesForTheRecoil)
     EXPECT_FLOAT_EQ(tank->GetTimerRemaining(), 0.0f);
 }
 
-// Nothing a worker could do at the tank: a click on it sends nobody, so it never
-// leaves its ready state, whether it sweeps, aims or is in its recoil.
-TEST_F(TankTest, Orders_AreRefusedAtEveryMomentOfItsWatch)
-{
-    cTank* tank = MakeTank();
-    ASSERT_NE(tank, nullptr);
-    StillWorker* target = MakeWorker(150.0f, LevelScreen::kWorkerWorkingState, tank->GetGunDirection());
-    for (int tick = 0; tick < FloatTicks(3.0f); ++tick) {
-        EXPECT_EQ(tank->GetOrderState(), kOrderRefused) << "tick " << tick;
-        level.Tick();
-    }
-    EXPECT_EQ(target->tankHits, 1) << "its watch went on meanwhile";
-    EXPECT_EQ(tank->GetState(), 1);
-}
-
 }  // namespace

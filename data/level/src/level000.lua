@@ -31,9 +31,9 @@ L.tree(hx + 1, hy - 5, "tree3", "tree00_3")
 L.tree(hx + 2, hy - 5, "tree4", "tree01_2")
 L.tree(hx - 3, hy - 4, "tree5")
 L.tree(hx + 4, hy - 2, "tree6", "tree01_0")
-L.tree(hx - 3, hy - 1, "tree7")
+L.tree(hx + 3, hy - 4, "tree7")
 L.tree(hx - 3, hy + 6, "tree8", "tree00_3")
-L.tree(hx - 3, hy + 1, "tree9")
+L.tree(hx - 1, hy + 7, "tree9")
 
 -- The eastern brook runs along cell column 20 with "bridge0" and ends short of the
 -- northern edge; its far bank holds the fields, two house sites, a few trees and a
@@ -42,14 +42,14 @@ local east = 20
 T.brook(east, 0, east, 17)
 L.barrier("bridge00", east, hy, "bridge0")
 L.field(east + 2, hy, "field0")
-L.field(east + 4, hy + 1, "field1")
-L.field(east + 2, hy + 3, "field2", "field01")
-L.field(east + 5, hy, "field3")
+L.field(east + 4, hy, "field1")
+L.field(east + 2, hy + 2, "field2", "field01")
+L.field(east + 4, hy + 2, "field3")
 L.house(east + 3, hy + 4, "house2")
 L.house(east + 4, hy - 3, "house3")
-L.tree(east + 6, hy, "tree10")
+L.tree(east + 7, hy - 1, "tree10")
 L.tree(east + 1, hy - 3, "tree13", "tree00_3")
-L.nugget(east + 2, hy - 3, "nugget0")
+L.nugget(east + 2, hy - 5, "nugget0")
 
 -- The western brook along column 11 with "bridge1"; beyond it a rock wall along
 -- column 8 with the log "barrier0" in its gap, and the altar behind it.

@@ -21,7 +21,7 @@ L.house(11, 6, "house0")
 L.house(19, 6, "house1")
 L.house(22, 7, "house2")
 L.field(14, 12, "field0")
-L.field(21, 6, "field1", "field01")
+L.field(21, 4, "field1", "field01")
 
 -- The wall along row 9 and its log at the western end.
 T.wall(0, 9, 30, 9)
@@ -30,7 +30,7 @@ L.house(6, 13, "house3")
 L.house(22, 14, "house4")
 L.altar("spell_fast_workers", 23, 11, "altar0")
 local trees = {
-  { 8, 17 }, { 10, 18 }, { 12, 19 }, { 14, 20 }, { 10, 14 }, { 19, 14 }, { 20, 18 }, { 21, 16 },
+  { 8, 17 }, { 10, 18 }, { 12, 19 }, { 14, 20 }, { 11, 14 }, { 19, 14 }, { 20, 18 }, { 21, 16 },
   { 19, 16 }, { 17, 17 }, { 15, 18 }, { 13, 17 }, { 11, 16 }, { 9, 15 }, { 15, 15 }, { 17, 14 },
 }
 local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
@@ -38,6 +38,6 @@ for i, cell in ipairs(trees) do
   L.tree(cell[1], cell[2], "tree" .. (i - 1), sprites[(i - 1) % #sprites + 1])
 end
 L.camp("goblin_wood", 6, 16, "goblin_camp", 25, 2)
-L.camp("skeleton", 18, 12, "skeleton_camp", 15, 1)
+L.camp("skeleton", 18, 12, "skeleton_camp", 12, 2)
 T.rocks(24, 5, 25, 6)
 L.finish()

@@ -1,36 +1,68 @@
 -- Level "008": the lighthouse. One "lighthouse00" (250 wood, paid as the work goes
--- on) east of the farm; trees and fields round the farm. Two bandits walk
--- their round of way points along the northern hills (speed 1.1, 1.35 after
--- 100 s), far enough from every work place that only their screams carry. A
--- skeleton camp on the southern rim, below the fields, sends a skeleton now and
--- then after the workers; the hero, by the home, strikes it down. A well:
--- "achieve_mana_well" while nobody works it.
+-- on) stands on the western shore of a lake in the east; a brook runs from the
+-- lake towards the southern rim, and the fellers walk round its end to the trees
+-- of the south-eastern meadow. The home, its fields, a wood and a well lie west
+-- of the lake. Two bandits walk their round of way points among the rocky
+-- northern hills (speed 1.1, 1.35 after 100 s), far enough from every work place
+-- that only their screams carry. A skeleton camp on the southern rim, below the
+-- fields, sends a skeleton now and then after the workers; the hero, by the home,
+-- strikes it down. The well: "achieve_mana_well" while nobody works it.
 -- Compile: level_tool compile --terrain data/level/terrain/level008.lua
 --            data/level/src/level008.lua data/level/level008.lvl
 -- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
 local L = require("level_lib")
-local F = require("level_farm")
-
-F.begin("008")
--- Rain: the ground is painted wet and green.
-require("level_terrain").season("rain")
-F.scenery({ "simple=tree00_0", "simple=stone_big00" })
-F.workers(3)
-L.figure("cHero", "hero", 19, 8, "hero")
-L.special_site("lighthouse00", 23, 8, "lighthouse0")
-L.well(9, 9, "well0")
--- The bandits' hills: no work place within their reach.
-F.reserve(0, 15, 30, 24)
-L.way_point(8, 19, "way0")
-L.way_point(13, 21, "way1")
-L.way_point(18, 20, "way2")
-L.way_point(14, 18, "way3")
-L.figure("cBandit", "bandit", 10, 19, "bandit0")
-L.figure("cBandit", "bandit", 11, 20, "bandit1")
-F.sources({ { "field", 5 }, { "tree", 12 } })
-F.forest(12)
--- The ground: rocks on the western rim, clear of every walk.
 local T = require("level_terrain")
-T.rocks(5, 12, 6, 13)
-L.camp("skeleton", 12, 3, "skeleton_camp", 25, 1)
-F.finish()
+
+L.begin("008")
+-- Rain: the ground is painted wet and green.
+T.season("rain")
+
+local hx, hy = 17, 7
+L.home(hx, hy)
+L.worker(20, 7, "worker0")
+L.worker(15, 9, "worker1")
+L.worker(18, 10, "worker2")
+L.figure("cHero", "hero", 20, 8, "hero")
+
+-- The lake, the lighthouse on its shore and the brook that ends short of the rim.
+T.pond(22, 9, 24, 11)
+L.special_site("lighthouse00", 20, 11, "lighthouse0")
+T.brook(23, 8, 22, 5)
+
+-- The farm: fields south-west of the home, the well and the wood west of it.
+L.field(12, 6, "field0")
+L.field(14, 5, "field1", "field01")
+L.field(13, 3, "field2")
+L.field(15, 3, "field3", "field01")
+L.field(17, 3, "field4")
+L.well(10, 10, "well0")
+-- Pines and birches in rows, a row on every other line of cells: no crown hides
+-- another.
+local sprites = { "tree00_3", "tree01_2" }
+local wood = {
+  { 8, { 8, 9 } }, { 10, { 12, 13, 14 } }, { 12, { 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17 } },
+  { 14, { 9, 10, 11, 12, 13, 14, 15, 16 } }, { 6, { 25, 26 } }, { 8, { 25, 26, 27 } },
+}
+local count = 0
+for _, row in ipairs(wood) do
+  local y = row[1]
+  for _, x in ipairs(row[2]) do
+    L.tree(x, y, "tree" .. count, sprites[math.floor(y / 2) % #sprites + 1])
+    count = count + 1
+  end
+end
+
+-- The bandits' hills: rocks among their way points.
+T.rocks(8, 16, 9, 18)
+T.rocks(12, 18, 14, 19)
+T.rocks(16, 17, 17, 19)
+T.rocks(19, 15, 20, 17)
+L.way_point(7, 18, "way0")
+L.way_point(11, 20, "way1")
+L.way_point(18, 19, "way2")
+L.way_point(14, 16, "way3")
+L.figure("cBandit", "bandit", 10, 18, "bandit0")
+L.figure("cBandit", "bandit", 11, 17, "bandit1")
+
+L.camp("skeleton", 11, 3, "skeleton_camp", 25, 1)
+L.finish()

@@ -19,36 +19,36 @@ L.worker(22, 14, "worker0")
 L.worker(17, 12, "worker1")
 L.figure("cWife", "wife", 18, 11, "wife")
 L.figure("cHero", "hero", 23, 15, "hero")
-L.house(12, 6, "house0", 1)
-L.house(19, 8, "house1", 1)
+L.house(17, 8, "house0", 1)
+L.house(21, 8, "house1", 1)
 L.house(10, 15, "house2", 1)
-L.house(18, 5, "house3", 1)
+L.house(11, 8, "house3", 1)
 L.altar("spell_freeze_water", 15, 15, "altar0")
-L.bell(11, 13, "bell0")
+L.bell(14, 12, "bell0")
 -- The time limit is 510 s: the altar never charges within a level's play.
 L.enemy_altar("enemy_spell_kill_workers", 900, 7, 12, "altar_enemy0")
 local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
 -- Half the wood stands by the home, half beyond the brook.
-local trees = { { 6, 15 }, { 8, 16 }, { 12, 17 }, { 14, 18 }, { 7, 11 }, { 9, 12 }, { 10, 7 }, { 14, 2 },
-                { 22, 5 }, { 24, 7 }, { 17, 8 }, { 13, 8 } }
+local trees = { { 6, 15 }, { 6, 17 }, { 12, 17 }, { 14, 18 }, { 5, 13 }, { 9, 12 }, { 12, 2 }, { 14, 2 },
+                { 27, 7 }, { 25, 9 }, { 24, 5 }, { 15, 4 } }
 for i, cell in ipairs(trees) do
   L.tree(cell[1], cell[2], "tree" .. (i - 1), sprites[(i - 1) % #sprites + 1])
 end
 
--- The brook along row 10; the lake fills its middle, the bridge lies far east.
+-- The brook along row 10; the lake fills its middle, the bridge lies far west.
 L.lake(14, 10, "lake0")
 T.brook(0, 10, 12, 10)
 T.brook(16, 10, 30, 10)
 L.barrier("bridge00", 6, 10, "bridge0")
-L.field(15, 7, "field0")
-L.field(21, 7, "field1", "field01")
-L.field(23, 8, "field2")
-L.field(9, 8, "field3", "field01")
+L.field(17, 5, "field0")
+L.field(21, 5, "field1", "field01")
+L.field(24, 7, "field2")
+L.field(12, 5, "field3", "field01")
 -- Two fields by the home feed the fellers.
 L.field(22, 12, "field4")
 L.field(16, 13, "field5", "field01")
 L.well(16, 3, "well0")
-L.well(11, 4, "well1")
+L.well(10, 5, "well1")
 L.camp("skeleton", 10, 18, "skeleton_camp", 20, 1)
-T.rocks(20, 3, 21, 4)
+T.rocks(18, 2, 19, 3)
 L.finish()

@@ -1,50 +1,36 @@
 -- Level 023, "The advisor's tower": three advisor towers ("tower_advisor", data 0, 1
--- and 2, 120 money each) north of the home; only the one the advisor chose ends the
--- level. The gold lies in six nuggets ("achieve_money" when the last is spent). A
--- tank ("tank0") on the southern rise sweeps the low ground below it, very slowly;
--- nothing the level needs lies in its lane.
--- Map letters: B home, n nuggets, t trees, f fields, o workers, A advisor towers, K tank.
--- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
--- where no clickable object stands.
--- A skeleton camp (Z) by the work sends skeletons after the workers; the hero (E)
--- beside the home strikes them down.
-local scene = require("extras").scene("023")
-
-scene:map({
-  "                               ",
-  "               %%%             ",
-  "             %%%%%%            ",
-  "          ::%%%%%%%            ",
-  "       ::::::%%%%%%%           ",
-  "     :::::::::%%%%%%%          ",
-  "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::....%%%%%%%         ",
-  " :::::::........%%%%%%%        ",
-  "  ::::......AA..n%%%%%%:       ",
-  "  ::....AA..AA....%%...::      ",
-  "   :....AA........AA....:      ",
-  "    :..........n..AA.....:     ",
-  "     :.....n..............:    ",
-  "     ::.......BBB....n....:    ",
-  "      :.....E.BBB.o....n...:   ",
-  "       :..t...BBB...n....%%%%  ",
-  "        :.........o..Zf..%%%%% ",
-  "        ::.t.....o...f...%%%%% ",
-  "         :.............f::%%   ",
-  "          :..tK......::::      ",
-  "           :......:::::        ",
-  "           :...:::::           ",
-  "            :::::              ",
-  "             :                 ",
-}, {
-  E = { type = "cHero", name = "hero", sprite = "hero" },
-  Z = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
-  A = { type = "cTunnelBuild", name = { "tower_advisor0", "tower_advisor1", "tower_advisor2" }, sprite = "tower_advisor",
-        data = { 0, 1, 2 }, size = { 2, 2 }, door = true },
-  K = { type = "cTank", name = "tank0", sprite = "tank" },
-})
--- The ground: a pond under the northern woods and rocks in the southern corner, clear of every walk.
+-- and 2, 120 money each); only the one the advisor chose ends the level. The home
+-- stands in the south-east with its fields; a mere lies in the middle of the valley
+-- and its brook runs from it to the southern edge, crossed by a broken bridge
+-- ("bridge0", 80 wood). The towers stand round the mere: one north of it, one west
+-- of it and one in the south-western meadow beyond the brook, so the far ones are
+-- walked to round the mere's northern shore or over the mended bridge. The gold
+-- lies in six nuggets ("achieve_money" when the last is spent), two on the home's
+-- side and four beyond the mere. A tank ("tank0") on the south-western rise sweeps
+-- the meadow below it, very slowly; a nugget in its lane is there for the bold.
+-- A skeleton camp in the west sends skeletons after the miners; the hero by the
+-- home strikes them down.
+local S = require("extras").scene("023")
 local T = require("level_terrain")
-T.pond(16, 17, 18, 19)
-T.rocks(13, 1, 14, 2)
-scene:finish()
+
+S:home(21, 8)
+for i, cell in ipairs({ { 23, 8 }, { 24, 7 }, { 23, 6 } }) do S:worker(cell[1], cell[2], "worker" .. (i - 1)) end
+S:put({ type = "cHero", cell = { 19, 7 }, name = "hero", sprite = "hero" })
+for i, cell in ipairs({ { 13, 15 }, { 10, 12 }, { 11, 6 } }) do
+  S:site({ type = "cTunnelBuild", cell = cell, name = "tower_advisor" .. (i - 1), sprite = "tower_advisor",
+           data = i - 1 })
+end
+for i, cell in ipairs({ { 24, 10 }, { 22, 12 }, { 18, 5 } }) do S:field(cell[1], cell[2], "field" .. (i - 1)) end
+for i, cell in ipairs({ { 18, 10 }, { 17, 13 }, { 10, 14 }, { 7, 10 }, { 17, 3 }, { 8, 8 } }) do
+  S:nugget(cell[1], cell[2], "nugget" .. (i - 1))
+end
+for i, cell in ipairs({ { 19, 12 }, { 15, 16 }, { 20, 14 }, { 12, 9 }, { 16, 7 } }) do
+  S:tree(cell[1], cell[2], "tree" .. (i - 1))
+end
+S:put({ type = "cTank", cell = { 12, 4 }, name = "tank0", sprite = "tank" })
+S:camp(6, 13, "skeleton_camp", "skeleton", "20;2")
+S:put({ type = "cBarrier", cell = { 15, 6 }, name = "bridge0", sprite = "bridge00", layer = 4 })
+-- The mere and its brook down to the southern edge.
+T.pond(13, 10, 15, 12)
+T.brook(15, 9, 15, 0)
+S:finish()

@@ -1,56 +1,44 @@
--- Level 025, "The trader's prison": 250 food, 250 wood and 250 money. A bandit
--- ("bandit0") walks the eastern woods and locks the workers he catches in the
--- prison ("prison0") beside them; the wife opens it for 80 mana, which the well
--- gives. The main woods, nuggets and fields lie west and north of the home, out of
--- his way.
--- Map letters: B home, h house sites, n nuggets, t trees, f fields, w well,
--- o workers, W wife, J prison, b bandit.
--- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
--- where no clickable object stands.
--- A skeleton camp (Z) by the work sends skeletons after the workers; the hero (E)
--- beside the home strikes them down.
-local scene = require("extras").scene("025")
--- Rain: the ground is painted wet and green.
-require("level_terrain").season("rain")
-
-scene:map({
-  "                               ",
-  "               %%%             ",
-  "             %%%%%%            ",
-  "          ::%%%%%%%            ",
-  "       ::::::%%%%%%%           ",
-  "     :::::::::%%%%%%%          ",
-  "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::..t.%%%%%%%         ",
-  " :::::::.tt....t%%%%%%%        ",
-  "  ::::.....hhh...%%%%%%:       ",
-  "  ::..thhh.hhh.n.t%%...::      ",
-  "   :.t.hhh..............:      ",
-  "    :.....t.n.n.nZ.......:     ",
-  "     :f.t...W....n...t....:    ",
-  "     ::...BBB..t........t.:    ",
-  "      :fE.BBB.o.......JJ...:   ",
-  "       :..BBB....t....JJ.%%%%  ",
-  "        :w....o..........%%%%% ",
-  "        ::...o.......b..t%%%%% ",
-  "         :f.t...t.......::%%   ",
-  "          :...t......::::      ",
-  "           :......:::::        ",
-  "           :...:::::           ",
-  "            :::::              ",
-  "             :                 ",
-}, {
-  E = { type = "cHero", name = "hero", sprite = "hero" },
-  Z = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
-  W = { type = "cWife", name = "wife", sprite = "wife" },
-  J = { type = "cPrison", name = "prison0", sprite = "", size = { 2, 2 }, door = true },
-  b = { type = "cBandit", name = "bandit0", sprite = "bandit" },
-})
--- The bandit's loop, in walking order.
-for i, cell in ipairs({ { 20, 5 }, { 24, 5 }, { 25, 9 }, { 22, 12 }, { 20, 10 } }) do
-  scene:put({ type = "cWayPoint", cell = cell, name = "way" .. (i - 1) })
-end
--- The ground: rocks in the southern corner, clear of every walk.
+-- Level 025, "The trader's prison": 250 food, 250 wood and 250 money. The valley
+-- lies wet under the rain: a chain of three ponds crosses it from the western rim
+-- eastwards, and the walks north go between them or round the eastern pond's end.
+-- The home stands in the middle of the valley with the well, the fields, two house
+-- sites and three nuggets round it; the main wood and two nuggets lie beyond the
+-- ponds. A bandit ("bandit0") walks the eastern wood and the road past the eastern
+-- pond, and locks the workers he catches in the prison ("prison0") in the wood; the
+-- wife opens it for 80 mana, which the well gives.
+-- A skeleton camp in the gap between the western ponds sends skeletons at the work
+-- round the home; the hero strikes them down.
+local S = require("extras").scene("025")
 local T = require("level_terrain")
-T.rocks(13, 1, 14, 2)
-scene:finish()
+-- Rain: the ground is painted wet and green.
+T.season("rain")
+
+S:home(14, 8)
+for i, cell in ipairs({ { 16, 8 }, { 17, 7 }, { 16, 6 } }) do S:worker(cell[1], cell[2], "worker" .. (i - 1)) end
+S:put({ type = "cHero", cell = { 11, 10 }, name = "hero", sprite = "hero" })
+S:put({ type = "cWife", cell = { 17, 9 }, name = "wife", sprite = "wife" })
+S:well(16, 11, "well0")
+for i, cell in ipairs({ { 10, 8 }, { 12, 5 } }) do S:house(cell[1], cell[2], "house" .. (i - 1)) end
+for i, cell in ipairs({ { 7, 10 }, { 16, 4 }, { 19, 7 } }) do S:field(cell[1], cell[2], "field" .. (i - 1)) end
+for i, cell in ipairs({ { 18, 11 }, { 14, 4 }, { 20, 5 }, { 9, 15 }, { 14, 16 } }) do
+  S:nugget(cell[1], cell[2], "nugget" .. (i - 1))
+end
+local trees = {
+  { 11, 17 }, { 14, 17 }, { 10, 16 }, { 13, 16 }, { 6, 15 }, { 12, 15 }, { 8, 14 }, { 11, 14 }, { 14, 14 },
+  { 20, 8 }, { 22, 7 }, { 18, 5 }, { 15, 11 }, { 12, 3 }, { 6, 11 }, { 23, 5 },
+}
+for i, cell in ipairs(trees) do S:tree(cell[1], cell[2], "tree" .. (i - 1)) end
+S:site({ type = "cPrison", cell = { 24, 10 }, name = "prison0", sprite = "" })
+S:put({ type = "cBandit", cell = { 21, 13 }, name = "bandit0", sprite = "bandit" })
+-- The bandit's loop, in walking order: the eastern wood and the road past the pond.
+for i, cell in ipairs({ { 21, 14 }, { 23, 14 }, { 25, 12 }, { 23, 12 } }) do
+  S:put({ type = "cWayPoint", cell = cell, name = "way" .. (i - 1) })
+end
+S:camp(8, 12, "skeleton_camp", "skeleton", "20;2")
+-- The three ponds across the valley.
+T.pond(5, 12, 7, 13)
+T.pond(9, 12, 11, 13)
+T.pond(16, 13, 18, 14)
+-- The thicket behind the bandit's prison.
+T.woods(25, 8, 26, 9)
+S:finish()

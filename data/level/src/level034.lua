@@ -1,7 +1,9 @@
 -- Level 034, "The water of life": the fountain's house ("source_life_water") is
 -- paid off coin by coin, 1000 money in all, and 400 mana is gathered, by ten
--- workers (the coins are paid one a second by each worker on the site). Thirteen
--- nuggets lie east of the home, a gold mill site beside them; two wells stand west.
+-- workers (the coins are paid one a second by each worker on the site). The home
+-- stands low in the middle with the fountain's house north of it; thirteen nuggets
+-- lie round it in the east and south, a gold mill site among them; the two wells
+-- stand by the spring's lake in the north-west, walked round on the way up.
 -- The fountain ("anim=source_fountain") shows once the house is finished.
 -- Map letters: B home, h house sites, n nuggets, t trees, f fields, w wells,
 -- o workers, Q the fountain's house, G gold mill.
@@ -18,21 +20,21 @@ scene:map({
   "     :::::::::%%%%%%%          ",
   "  ::::::::::::.%%%%%%%         ",
   ":::::::::::....%%%%%%%         ",
-  " ::::hhh.....hhh%%%%%%%        ",
-  "  :::hhhtQQQQhhh.%%%%%%:       ",
-  "  ::.....QQQQ.....%%...::      ",
-  "   :..w..QQQQ...n..n..n.:      ",
-  "    :....QQQQ.n..n..GG...:     ",
-  "     :............o.GG.n..:    ",
-  "     ::w......BBBo........:    ",
-  "      :..t.n..BBB.o.oon.n..:   ",
-  "       :......BBB..o.....%%%%  ",
-  "        :.f.......o.n....%%%%% ",
-  "        ::......oo.o..n.n%%%%% ",
-  "         :.f...t........::%%   ",
-  "          :..f....n..::::      ",
-  "           :....t.:::::        ",
-  "           :...:::::           ",
+  " ::::.......hhh.%%%%%%%        ",
+  "  :::.....w.hhh..%%%%%%:       ",
+  "  ::.............t%%...::      ",
+  "   :.........QQQQ...n..n:      ",
+  "    :..t..tw.QQQQ........:     ",
+  "     :.......QQQQ.n..GG.n.:    ",
+  "     ::.thhh.QQQQ....GG...:    ",
+  "      :..hhh....o.oo.....n.:   ",
+  "       :........oBBB.onn.%%%%  ",
+  "        :....fn..BBB.o...%%%%% ",
+  "        ::.f....oBBB.o.n..%%%% ",
+  "         :.....n.o.o..n.::%%   ",
+  "          :.f....n..n::::      ",
+  "           :...t..:.:::        ",
+  "           :...:::.:           ",
   "            :::::              ",
   "             :                 ",
 }, {
@@ -44,8 +46,8 @@ scene:map({
   end },
   G = { type = "cPlant", name = "goldmill0", sprite = "goldmill00", size = { 2, 2 }, door = true },
 })
--- The ground: rocks in the southern corner and a pond in the north-west, clear of every walk.
+-- The ground: the spring's lake in the north-west, which the well drawers walk
+-- round.
 local T = require("level_terrain")
-T.rocks(13, 1, 14, 2)
-T.pond(9, 17, 11, 18)
+T.pond(5, 14, 8, 17)
 scene:finish()

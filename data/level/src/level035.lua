@@ -1,14 +1,17 @@
--- Level 035, "The fires at night": 200 mana and seven workers from two. The home
--- stands in the north-east; the two wells lie far in the south-west, where the
--- witch camp "base_enemy0" waits, and "base_enemy1" in the north-west looks down on
--- the western houses. By day the goblins of the eastern camp ("goblin_camp") steal
--- from the grove beside it (link 35), a witch camp by day ("witch_camp") sends its
--- witches at the well drawers and the western houses, and the skeletons of the
--- eastern camp ("skeleton_camp") chase the workers at the eastern houses; at
--- nightfall the two witch camps wake. Two bonfires ("bonfire0" among the houses,
--- "bonfire1" by the wells) drive the witches off while a worker tends them (a wood
--- a second); the hero strikes those that come through and the wife thaws the
--- frozen.
+-- Level 035, "The fires at night": 200 mana and seven workers from two. A brook
+-- comes down from the northern rim and parts the level: the home stands on its
+-- western bank with three house sites, and the two wells lie south of it, where
+-- the brook ends and the walks to the east turn round; beyond it lie three more
+-- house sites, the fields and the grove. The witch camp "base_enemy0" waits in
+-- the south-west by the wells and "base_enemy1" in the north-west looks down on
+-- the western houses. By day the goblins of the eastern camp ("goblin_camp")
+-- steal from the grove (link 35), a witch camp by day ("witch_camp") sends its
+-- witches at the well drawers, and the skeletons of the north-eastern camp
+-- ("skeleton_camp") chase the workers at the eastern houses; at nightfall the
+-- two witch camps wake. Two bonfires ("bonfire0" among the western houses,
+-- "bonfire1" between the wells) drive the witches off while a worker tends them
+-- (a wood a second); the hero strikes those that come through and the wife thaws
+-- the frozen.
 -- Map letters: B home, h house sites, t trees, g the goblins' grove, f fields,
 -- w wells, o workers, E hero, W wife, F bonfires, X witch camps, C goblin camp,
 -- K the day's witch camp, Z skeleton camp.
@@ -24,22 +27,22 @@ scene:map({
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
   "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::.f..%%%%%%%         ",
-  " :::::::.t...tt.%%%%%%%        ",
-  "  ::::....hhh...W%%%%%%:       ",
-  "  ::X..t..hhh..BBB%%...::      ",
-  "   :.t.........BBB.f.f..:      ",
-  "    :.hhh.F..E.BBB.......:     ",
-  "     :hhh.....o....o.g.g..:    ",
-  "     ::....hhh..t.hhh..Z..:    ",
-  "      :.K..hhh....hhh.g....:   ",
-  "       :......hhh........C%%%  ",
-  "        :w....hhh.....g..%%%%% ",
-  "        ::..F............%%%%% ",
-  "         :t........tg...::%%   ",
-  "          :.w........::::      ",
-  "           :......:::::        ",
-  "           :X..:::::           ",
+  ":::::::::::t...%%%%%%%         ",
+  " ::::::hhh......%%%%%%%        ",
+  "  :::X.hhhhhh...hhh%%%Z:       ",
+  "  ::......hhh...hhh%...::      ",
+  "   :..t.BBB.E......hhh..:      ",
+  "    :..WBBBoF....t.hhh..g:     ",
+  "     :..BBB.o..............    ",
+  "     ::..........hhht..g.g:    ",
+  "      :..t.......hhh.......C   ",
+  "       :.............g..g.%%%  ",
+  "        :..hhh...........%%%%% ",
+  "        ::.hhh...f....g.t%%%%% ",
+  "         :......w....f..::%%   ",
+  "          :K.w.F.f...::.:      ",
+  "           :.X....:::::        ",
+  "           :...:::::           ",
   "            :::::              ",
   "             :                 ",
 }, {
@@ -52,7 +55,8 @@ scene:map({
   Z = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "25;1") end,
   g = function(s, x, y, i) s:tree(x, y, "grove" .. i, 35) end,
 })
--- The ground: rocks in the southern corner, clear of every walk.
+-- The ground: the brook from the northern rim that parts the home's side from the
+-- grove and the eastern houses, walked round at its southern end by the wells.
 local T = require("level_terrain")
-T.rocks(13, 1, 14, 2)
+T.brook(14, 20, 14, 8)
 scene:finish()

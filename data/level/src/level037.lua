@@ -1,10 +1,13 @@
--- Level 037, "The miller's winter": 200 money and six workers from two. The home
--- stands in the east with a few nuggets of its own. The mill ("mill0") in the
--- north-west stands built from the start with a seat for a worker, who turns each
--- load of food into more; its fields lie under the witch camp ("witch_camp"),
--- which sends a witch now and then: the hero strikes her, the wife thaws the
--- frozen. An enemy tower ("tower_enemy0") in the south-west covers the richest
--- nuggets, whose pickers it drives off.
+-- Level 037, "The miller's winter": 200 money and six workers from two. A brook
+-- comes down from the northern rim and ends in a pond in the middle of the level;
+-- the home stands in the south-west with a few nuggets of its own and three house
+-- sites, and the walks to the east turn round the pond's southern shore. The mill
+-- ("mill0") in the north-west stands built from the start with a seat for a
+-- worker, who turns each load of food into more; its fields lie under the witch
+-- camp ("witch_camp"), which sends a witch now and then: the hero strikes her,
+-- the wife thaws the frozen. Beyond the brook lie most of the nuggets and the
+-- fourth house site; an enemy tower ("tower_enemy0") in the east covers the
+-- richest of them, whose pickers it drives off.
 -- Map letters: B home, h house sites, n nuggets, t trees, f fields, o workers,
 -- E hero, W wife, M mill, T enemy tower, X witch camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
@@ -21,21 +24,21 @@ scene:map({
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
   "  ::::::::::X:.%%%%%%%         ",
-  ":::::::::::....%%%%%%%         ",
-  " :::::::...f.t..%%%%%%%        ",
-  "  ::::........f..%%%%%%:       ",
-  "  ::.....MM.f..t.t%%t..::      ",
-  "   :..t..MM.......t..hhh:      ",
-  "    :...t....thhh....hhh.:     ",
-  "     :.f......hhh...W...n.:    ",
-  "     ::.t..hhh....o.......:    ",
-  "      :....hhh..E..BBB.n...:   ",
-  "       :n........o.BBB...%%%%  ",
-  "        :....n.n...BBB..t%%%%% ",
-  "        ::...............%%%%% ",
-  "         :..n...hhh...n.::%%   ",
-  "          :T....hhh.n::::      ",
-  "           :..n...:::::        ",
+  ":::::::::::..f.%%%%%%%         ",
+  " :::::::f..hhh..%%%%%%%        ",
+  "  :::......hhh...%%%%%%:       ",
+  "  ::....t.MM......hhh....      ",
+  "   :...f..MM.f....hhh....      ",
+  "    :.t...........n.n....:     ",
+  "     :......hhh...........:    ",
+  "     ::.....hhh.......n.T.:    ",
+  "      :....t..n.....n......:   ",
+  "       :.BBBW..........n.%%%%  ",
+  "        :BBBon......n.t..%%%%% ",
+  "        :BBB.E...........%%%%% ",
+  "         :.no.......tn.t::%%   ",
+  "          ...hhh...t.::::      ",
+  "           :.hhh.t:::::        ",
   "           :...:::::           ",
   "            :::::              ",
   "             :                 ",
@@ -46,7 +49,9 @@ scene:map({
   T = { type = "cTower", name = "tower_enemy0", sprite = "tower_enemy00" },
   X = function(s, x, y) s:camp(x, y, "witch_camp", "witch", "40;1") end,
 })
--- The ground: rocks in the southern corner, clear of every walk.
+-- The ground: the brook from the northern rim that parts the home's side from the
+-- richest nuggets, and the pond it ends in, walked round at its southern shore.
 local T = require("level_terrain")
-T.rocks(13, 1, 14, 2)
+T.brook(16, 21, 16, 10)
+T.pond(16, 8, 18, 9)
 scene:finish()

@@ -1,7 +1,8 @@
 -- Level 038, "The harbour light": the lighthouse ("lighthouse0", "lighthouse00") on
--- the far north-western shore and nine workers from three, with food to spare. The
--- home stands in the south-east among trees; seven house sites, the woods between
--- and a sawmill site take the 530 wood that all of it costs. A bandit walks a loop
+-- the far north-western shore, where the sea runs along the rim, and nine workers
+-- from three, with food to spare. The home stands in the south-east among trees;
+-- six house sites, the woods between and a sawmill site take the 530 wood that all
+-- of it costs, and the trees stand spaced so none hides another. A bandit walks a loop
 -- round the prison ("prison0") north of the road, through the northern trees, and
 -- locks the workers he catches there; the wife opens it for mana. An enemy tower
 -- ("tower_enemy0") covers the north-western woods (the lighthouse stands just out of
@@ -21,21 +22,21 @@ scene:map({
   "       ::::::%%%%%%%           ",
   "     :::::::::%%%%%%%          ",
   "  ::::::::::::.%%%%%%%         ",
-  ":::::::::::.t.t%%%%%%%         ",
+  ":::::::::::.t..%%%%%%%         ",
   " :::::::Ttt.JJ.t%%%%%%%        ",
-  "  :::..t....JJ...%%%%%%:       ",
-  "  ::.LL.tt........%%...::      ",
-  "   :.LLt...hhhb...hhh...:      ",
-  "    .....t.hhh..t.hhh....:     ",
+  "  :::.......JJ...%%%%%%:       ",
+  "  ::.LL.tt.....t.t%%.t.::      ",
+  "   :.LLt....t.b...hhh.t.:      ",
+  "    .......t....t.hhh....:     ",
   "     :....t...t.......hhh.:    ",
-  "     :......t..hhh.hhhhhh.:    ",
-  "      :...t....hhh.hhh.....:   ",
-  "       :..SStt....tt.W..K%%%%  ",
-  "        :tSSt.Eto...t.hhh%%%%% ",
-  "        ::...t..tBBB..hhh%%%%% ",
-  "         .t..tto.BBBott.::%%   ",
+  "     :.t.t..t..hhh.hhhhhh.:    ",
+  "      :...t....hhh.hhh...t.:   ",
+  "       :t.SS.t....t..W..K%%%%  ",
+  "        :.SS..E.o...t.hhh%%%%% ",
+  "        ::......tBBB..hhh%%%%% ",
+  "         ....tto.BBBo.t.::%%   ",
   "          :thhh..BBB.::::      ",
-  "           :hhhtt.:::::        ",
+  "           :hhh.t.:::::        ",
   "           :...:::::           ",
   "            :::::              ",
   "             :                 ",
@@ -47,8 +48,17 @@ scene:map({
   J = { type = "cPrison", name = "prison0", sprite = "", size = { 2, 2 }, door = true },
   T = { type = "cTower", name = "tower_enemy0", sprite = "tower_enemy00" },
   b = { type = "cBandit", name = "bandit0", sprite = "bandit" },
-  K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "35;1") end,
+  K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
+  -- Each tree's kind follows its cell, so moving one tree leaves the others as they are.
+  t = function(s, x, y, i)
+    local kinds = { "tree00_0", "tree00_1", "tree00_2", "tree00_3", "tree01_0", "tree01_1", "tree01_2" }
+    return s:put({ type = "cSource", cell = { x, y }, name = "tree" .. i, sprite = kinds[(x * 3 + y * 5) % #kinds + 1] })
+  end,
 })
+-- The ground: the sea along the north-western rim behind the lighthouse's shore.
+local T = require("level_terrain")
+T.pond(0, 17, 6, 18)
+T.pond(0, 15, 3, 16)
 -- The bandit's loop, in walking order, round the prison and clear of the road.
 for i, cell in ipairs({ { 10, 14 }, { 11, 16 }, { 16, 15 }, { 16, 13 } }) do
   scene:put({ type = "cWayPoint", cell = cell, name = "way" .. (i - 1) })

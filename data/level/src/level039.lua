@@ -1,8 +1,9 @@
 -- Level 039, "Gravik's village": seven workers from two and 300 money, the last
 -- level, where every enemy met before comes back. The home stands in the west with
 -- the altar ("altar0", "spell_fast_workers"), whose quick hands the wife casts with
--- the mana to spare. Each source has its threat: the north-western well lies by a
--- witch camp ("witch_camp"); the goblins of the northern camp ("goblin_camp", link
+-- the mana to spare; a brook comes down from the northern rim east of the village
+-- and bends away above the skeletons' camp, and a pond lies by the altar. Each
+-- source has its threat: the north-western well lies by a witch camp ("witch_camp"); the goblins of the northern camp ("goblin_camp", link
 -- 39) steal from two nuggets; the eastern nuggets lie under an enemy tower
 -- ("tower_enemy0") and near the skeletons' camp ("skeleton_camp"); the southern
 -- nuggets lie in the lane of a tank ("tank0"). The enemy altar ("altar_enemy0")
@@ -24,18 +25,18 @@ scene:map({
   "     :::::::::%%%%%%%          ",
   "  :::::::::::C.%%%%%%%         ",
   ":::::::::::t..m%%%%%%%         ",
-  " :::X:AA.tf.n...%%%%%%%        ",
+  " :::X:AA.t..n...%%%%%%%        ",
   "  ::::AAw..t..n.m%%%%%%:       ",
-  "  ::......Y.fhhh..%%...::      ",
-  "   :thhh.....hhh.t.t....:      ",
-  "    :hhh.BBBo...........K:     ",
-  "     :...BBB....hhh..n....:    ",
-  "     ::f.BBB.o..hhh.....T.:    ",
-  "      :tn...W..t..f...n....:   ",
-  "       :..hhht..f...n....%%%%  ",
-  "        :.hhh.....t....n.%%%%% ",
+  "  ::......Y..hhh..%%...::      ",
+  "   :thhh.....hhh...t....:      ",
+  "    :hhh.BBBo......t....K:     ",
+  "     :...BBBf...hhh..n....:    ",
+  "     ::..BBB.o..hhh.f...T.:    ",
+  "      :tn...W..t......n....:   ",
+  "       :..hhht..f...nf...%%%%  ",
+  "        :.hhh.....f....n.%%%%% ",
   "        ::....hhh........%%%%% ",
-  "         :.EE.hhh.Z.....::%%   ",
+  "         :.EE.hhh.Z...t.::%%   ",
   "          :EE.n......::::      ",
   "           :..n.n.:::::        ",
   "           :...:::::           ",
@@ -56,7 +57,10 @@ scene:map({
   K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "30;1") end,
   X = function(s, x, y) s:camp(x, y, "witch_camp", "witch", "40;1") end,
 })
--- The ground: rocks in the southern corner, clear of every walk.
+-- The ground: the brook from the northern rim that bends east above the skeletons'
+-- camp, and the witches' pond by the altar in the north-west.
 local T = require("level_terrain")
-T.rocks(13, 1, 14, 2)
+T.brook(20, 19, 20, 13)
+T.brook(21, 13, 26, 13)
+T.pond(4, 14, 5, 15)
 scene:finish()

@@ -135,26 +135,14 @@ protected:
         return {static_cast<int32_t>(screen.x), static_cast<int32_t>(static_cast<float>(kWindowHeight) - screen.y)};
     }
 
-    // The object the hover pass would pick at a world point now: the last one in
-    // update order whose hit test answers.
-    cObject* HoverAt(const vec2& world, int32_t& part) const
-    {
-        cObject* found = nullptr;
-        part = 0;
-        for (const ObjectList& list : level_->GetLayers()) {
-            for (cObject* object : list) {
-                if (const int32_t hit = object->HitTest(world); hit != 0) {
-                    found = object;
-                    part = hit;
-                }
-            }
-        }
-        return found;
-    }
+    // The object the hover pass would pick at a world point now, asked of the level
+    // screen's own pick: the one a player sees there.
+    cObject* HoverAt(const vec2& world, int32_t& part) const { return level_->PickAt(world, part); }
 
     // A pixel of the target's frame (or of the wanted part's rectangle) that the
     // hover pass gives to the target's wanted part, away from the view's edges and
-    // from pixels a window covered before.
+    // from pixels a window covered before: the frame's see-through parts, and what
+    // another object hides, are passed over as a player's eye would.
     bool AimAt(cObject* target, std::pair<int32_t, int32_t>& pixel, int32_t wanted = 1)
     {
         Rect frame;

@@ -130,12 +130,18 @@ private:
             if (Give(enemy)) return;
         }
     }
-    // Whether the object answers the cursor at the middle of its frame.
+    // Whether the object answers the cursor on its body (round the middle of its
+    // frame, where its picture shows); the hero's target and a dying enemy never do.
     static bool Clickable(cObject* object)
     {
         Rect frame;
         object->GetFrameRect(frame, -1);
-        return object->HitTest(vec2{frame.x + frame.width * 0.5f, frame.y + frame.height * 0.5f}) != 0;
+        for (const float fy : {0.5f, 0.35f, 0.65f}) {
+            for (const float fx : {0.5f, 0.35f, 0.65f}) {
+                if (object->HitTest(vec2{frame.x + frame.width * fx, frame.y + frame.height * fy}) > 0) return true;
+            }
+        }
+        return false;
     }
 
     // The wife: a frozen worker first, then the prison, then the altar that freezes

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,17 @@ TEST_F(ByteStreamFileTest, LoadFromFile_ReportsMissingAndEmptyFiles)
     vrk::cByteStream stream;
     EXPECT_EQ(stream.LoadFromFile(folder_.Str() + "/missing.dat"), 2);
     EXPECT_EQ(stream.LoadFromFile(folder_.Write("empty.dat", "")), 3);
+}
+
+TEST_F(ByteStreamFileTest, LoadFromFile_WithABound_RefusesALargerFileAndKeepsTheStream)
+{
+    const std::string path = folder_.Write("four.dat", "1234");
+    vrk::cByteStream stream;
+    stream.WriteByte(7);
+    EXPECT_EQ(stream.LoadFromFile(path, 3), 4);
+    EXPECT_EQ(stream.Bytes(), std::vector<unsigned char>{7});
+    EXPECT_EQ(stream.LoadFromFile(path, 4), 0);
+    EXPECT_EQ(stream.Bytes().size(), 4u);
 }
 
 TEST_F(ByteStreamFileTest, LoadFromFile_ReadsAZipEntry)

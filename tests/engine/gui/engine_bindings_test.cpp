@@ -249,8 +249,11 @@ TEST_F(EngineBindingsTest, StaleHandles_AfterTheWindowIsReplacedDoNothing)
 
 TEST_F(EngineBindingsTest, NonHandles_AreNoOps)
 {
+    // A full userdata, which scripts cannot make themselves.
+    lua_newuserdata(vrk::GetLuaState(), 1);
+    lua_setglobal(vrk::GetLuaState(), "someUserdata");
     Run("results = select('#', setCtrlRect(5, {}, 0)) + select('#', showCtrl(nil, false))"
-        " + select('#', setCtrlText('label', 'x', 0)) + select('#', enableCtrl(newproxy(), false))"
+        " + select('#', setCtrlText('label', 'x', 0)) + select('#', enableCtrl(someUserdata, false))"
         " + select('#', createCtrl('wnd', 'x')) + select('#', createCtrl())");
     EXPECT_EQ(Number("results"), 0.0);
     EXPECT_EQ(window->GetCtrlCount(), 0);

@@ -66,7 +66,7 @@ public:
             ::setenv("KELVARA_PORT_FAIL", failure_, 1);
         else
             ::unsetenv("KELVARA_PORT_FAIL");
-        ::execl(kBinary.c_str(), kBinary.c_str(), static_cast<char*>(nullptr));
+        ::execl(binary_.c_str(), binary_.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
 
@@ -88,6 +88,8 @@ public:
     }
 
     void Signal(int signalNumber) { ::kill(pid_, signalNumber); }
+    // The program file started; the built game unless a test says otherwise.
+    void SetBinary(const std::string& binary) { binary_ = binary; }
     // The audio driver the program is started with; "dummy" unless a test says otherwise.
     void SetAudioDriver(const std::string& driver) { audioDriver_ = driver; }
 
@@ -116,8 +118,31 @@ private:
     std::string home_;
     const char* failure_;
     std::string audioDriver_ = "dummy";
+    std::string binary_ = kBinary;
     pid_t pid_ = -1;
 };
+
+// The game's program in `folder`/bin beside a data tree of its own: the game's data
+// with conf/cheats.lua replaced by `cheats`. Returns the program's path.
+std::string ProgramWithCheats(const test::TempFolder& folder, const std::string& cheats)
+{
+    namespace fs = std::filesystem;
+    const fs::path bin = folder.Path() / "bin";
+    const fs::path data = fs::canonical(fs::path(KELVARA_BINARY_DIR) / "data");
+    fs::create_directories(bin / "data" / "conf");
+    std::error_code linked;
+    // The program finds its data beside its own path, so it is linked, not pointed to.
+    fs::create_hard_link(kBinary, bin / "kelvara2", linked);
+    if (linked) fs::copy_file(kBinary, bin / "kelvara2");
+    for (const fs::directory_entry& entry : fs::directory_iterator(data)) {
+        if (entry.path().filename() != "conf") fs::create_directory_symlink(entry.path(), bin / "data" / entry.path().filename());
+    }
+    for (const fs::directory_entry& entry : fs::directory_iterator(data / "conf")) {
+        if (entry.path().filename() != "cheats.lua") fs::create_symlink(entry.path(), bin / "data" / "conf" / entry.path().filename());
+    }
+    folder.Write("bin/data/conf/cheats.lua", cheats);
+    return (bin / "kelvara2").string();
+}
 
 // True when each text is found after the one before it.
 bool InOrder(const std::string& log, const std::vector<std::string>& texts)
@@ -224,6 +249,26 @@ TEST_F(ShellProgramTest, SecondInstanceExitsZeroAtOnceShowingNothing)
 
     first.Signal(SIGTERM);
     EXPECT_EQ(first.WaitExit(), std::optional<int>(0));
+}
+
+// SIGTERM while a start-up script runs for ever (each round busy in the string
+// library, so that on its own it would outlast every wait here by far) stops the
+// script, and the game ends the normal way with its settings written.
+TEST_F(ShellProgramTest, SigtermStopsAScriptThatNeverEndsAndTheGameEndsNormally)
+{
+    Program program(folder.Str(), Runtime());
+    program.SetBinary(ProgramWithCheats(folder, "print('cheats: looping')\n"
+                                                "while true do local s = ('x'):rep(4000000) end\n"));
+    folder.Write("data/OstrandEntertainment/tervol/Kelvara2/conf/settings.lua", "runWindowed=true\n");
+    program.Start();
+    ASSERT_TRUE(program.WaitForLog("cheats: looping", kStartupTimeout)) << program.Log();
+    program.Signal(SIGTERM);
+    EXPECT_EQ(program.WaitExit(), std::optional<int>(0));
+
+    EXPECT_TRUE(InOrder(program.Log(), {"cheats: looping", "{StaticPath}/conf/cheats.lua: stopped, the game is quitting",
+                                        "Render is Free", "DestroyScript"}));
+    EXPECT_EQ(test::TempFolder::Read(program.AppFolder() + "/conf/settings.lua"),
+              "runWindowed=true\nsoundVolume=1.000000\nmusicVolume=1.000000\ncurrentLocale='en'\n");
 }
 
 // A settings file that does what only a program could: the game reaches its splash

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 #include <lua.hpp>
 
+#include <csignal>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/log/logger.h"
+#include "port/window/quit_signal.h"
 #include "tests/engine/log/log_test_support.h"
 #include "tests/support/temp_folder.h"
 
@@ -337,6 +339,117 @@ TEST(ScriptWithoutLogger, PrintIsDroppedQuietly)
     ASSERT_EQ(vrk::CreateScript(), 1);
     EXPECT_EQ(cScript::RunBuffer("print('nobody', nil) _ALERT(nil)"), 0);
     EXPECT_EQ(vrk::DestroyScript(), 1);
+}
+
+// --- Bounds of a run ---
+
+// Whether a warning of the host names the script and says why it stopped.
+std::string StopWarning(const std::string& source, const std::string& why)
+{
+    return "^7cScript^6: ^5" + source + ": " + why + "\n";
+}
+
+const std::string kOverBudget =
+    "stopped after " + std::to_string(vrk::kScriptInstructionBudget) + " Lua instructions, the most one script may run";
+constexpr const char* kQuitting = "stopped, the game is quitting";
+
+// Runs the text given to it as a nested script, as a native function that loads
+// textures runs their description scripts.
+int RunNested(lua_State* state)
+{
+    lua_pushinteger(state, cScript::RunBuffer(luaL_checkstring(state, 1)));
+    return 1;
+}
+
+// Asks the game to quit the way the system does.
+int RaiseTerm(lua_State* /*state*/)
+{
+    std::raise(SIGTERM);
+    return 0;
+}
+
+// A script that never ends, however it hides its loop, is stopped at the budget with a
+// warning naming it, and fails like any script error; the real data's largest run
+// (some 10,300 instructions) is far inside the budget, and the next run starts afresh.
+TEST_F(ScriptTest, Budget_ScriptsThatNeverEndAreStoppedWithAWarningNamingThem)
+{
+    test::TempFolder folder;
+    const std::string loops[] = {
+        "while true do end",
+        // Its own pcall catches the stop each time round.
+        "while true do pcall(function() while true do end end) end",
+        "local co = coroutine.wrap(function() while true do end end) while true do pcall(co) end",
+        // Each look at the budget comes with a string method in between.
+        "local s = '' while true do s = ('x'):rep(3) end",
+    };
+    for (const std::string& loop : loops) {
+        SCOPED_TRACE(loop);
+        lines_.clear();
+        const std::string script = folder.Write("conf/cheats.lua", "before = 'set'\n" + loop + "\n");
+        EXPECT_EQ(cScript::RunFile(script), LUA_ERRRUN);
+        EXPECT_TRUE(Logged(StopWarning(script, kOverBudget))) << testing::PrintToString(lines_);
+        EXPECT_TRUE(LoggedContaining("script stopped: instruction limit reached"));
+        EXPECT_EQ(Global("before"), "set");
+        lines_.clear();
+        EXPECT_EQ(cScript::RunBuffer("after = 'ran'"), 0);
+        EXPECT_EQ(Global("after"), "ran");
+        EXPECT_TRUE(lines_.empty());
+    }
+    // Lua would run these with the count hook off.
+    EXPECT_EQ(cScript::RunBuffer("assert(xpcall == nil and newproxy == nil)"), 0);
+    // A hundred times the largest run of the game's own data.
+    EXPECT_EQ(cScript::RunBuffer("local n = 0 for i = 1, 1030000 / 3 do n = n + 1 end counted = tostring(n)"), 0);
+    EXPECT_EQ(Global("counted"), "343333");
+}
+
+// Scripts a script starts share its budget, and a script's function called by the
+// host (a window's FillWindow) has one of its own, named after its script.
+TEST_F(ScriptTest, Budget_CoversNestedRunsAndTheCallsOfScriptFunctions)
+{
+    lua_State* state = vrk::GetLuaState();
+    lua_register(state, "runNested", RunNested);
+    // Each nested run is short, but together they never end.
+    EXPECT_EQ(cScript::RunBuffer("while true do runNested('for i = 1, 100 do end') end"), LUA_ERRRUN);
+    EXPECT_TRUE(Logged(StopWarning("while true do runNested('for i = 1, 100 do end') end", kOverBudget)));
+
+    lines_.clear();
+    ASSERT_EQ(cScript::RunBuffer("function FillWindow(window) while true do end end"), 0);
+    lua_getglobal(state, "FillWindow");
+    lua_pushnil(state);
+    EXPECT_EQ(cScript::Call(state, 1, "{StaticPath}/gui/main.lua"), LUA_ERRRUN);
+    lua_pop(state, 1);
+    EXPECT_TRUE(Logged(StopWarning("{StaticPath}/gui/main.lua", kOverBudget))) << testing::PrintToString(lines_);
+
+    lua_getglobal(state, "tostring");
+    lua_pushinteger(state, 1);
+    EXPECT_EQ(cScript::Call(state, 1, "any"), 0);
+}
+
+// SIGTERM (or SIGINT) while a script runs stops it at once, long before its budget,
+// and every script after it too while the game is quitting.
+TEST_F(ScriptTest, QuitSignal_StopsTheRunningScriptAndTheScriptsAfterIt)
+{
+    port::InstallQuitSignals();
+    lua_register(vrk::GetLuaState(), "raiseTerm", RaiseTerm);
+    test::TempFolder folder;
+    // A budget's worth of loop after the signal would leave `left` far below zero.
+    const std::string script = folder.Write("gui/main.lua", "left = 1000000 raiseTerm() while true do left = left - 1 end");
+    const int status = cScript::RunFile(script);
+    const bool requested = port::QuitRequested();
+    port::ClearQuitRequest();
+    EXPECT_TRUE(requested);
+    EXPECT_EQ(status, LUA_ERRRUN);
+    EXPECT_TRUE(Logged(StopWarning(script, kQuitting))) << testing::PrintToString(lines_);
+    lua_getglobal(vrk::GetLuaState(), "left");
+    EXPECT_GT(lua_tonumber(vrk::GetLuaState(), -1), 1000000 - vrk::kScriptHookInterval);
+    lua_pop(vrk::GetLuaState(), 1);
+
+    std::raise(SIGINT);
+    lines_.clear();
+    EXPECT_EQ(cScript::RunBuffer("for i = 1, 2000 do end"), LUA_ERRRUN);
+    EXPECT_TRUE(LoggedContaining(kQuitting));
+    port::ClearQuitRequest();
+    EXPECT_EQ(cScript::RunBuffer("for i = 1, 2000 do end"), 0);
 }
 
 }  // namespace

@@ -4,9 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "tests/framework/app/profile_test_support.h"
 
 namespace {
+
+// A rename that fails on the second call (a disk error part-way through a save).
+int renameCalls = 0;
+int RenameFailingSecond(const char* from, const char* to)
+{
+    return ++renameCalls == 2 ? -1 : std::rename(from, to);
+}
 
 class LevelFileCacheTest : public test::ProfileTest {
 protected:
@@ -121,13 +130,88 @@ TEST_F(LevelFileCacheTest, SaveLevelFiles_ReplacesNoFileWhenOneCannotBeWritten)
     EXPECT_EQ(ReadFile(LevelFile(6)), "L5");
 }
 
+TEST_F(LevelFileCacheTest, SaveLevelFiles_RenameFailingPartWay_LeavesEveryOldFile)
+{
+    WriteLevels();
+    cache_.LoadLevelFiles();
+    // Two files change: level 5 is replaced first, then level 6's rename fails.
+    ASSERT_EQ(cache_.MoveEntryDown(5), 6u);
+    renameCalls = 0;
+    cache_.SetRenameCall(&RenameFailingSecond);
+    EXPECT_FALSE(cache_.SaveLevelFiles());
+    EXPECT_EQ(ReadFile(LevelFile(5)), "L5");
+    EXPECT_EQ(ReadFile(LevelFile(6)), "L6");
+    EXPECT_TRUE(log_.Contains("level006.lvl not written"));
+    EXPECT_TRUE(log_.Contains("no level file replaced"));
+    for (const auto& entry : std::filesystem::directory_iterator(LevelFolder())) {
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+    }
+
+    // The next save, with the renames working, writes both.
+    EXPECT_TRUE(cache_.SaveLevelFiles());
+    EXPECT_EQ(ReadFile(LevelFile(5)), "L6");
+    EXPECT_EQ(ReadFile(LevelFile(6)), "L5");
+}
+
+TEST_F(LevelFileCacheTest, LoadLevelFiles_RemovesWhatAnUnfinishedSaveLeft)
+{
+    WriteLevels();
+    WriteFile(LevelFolder() / "level003.lvl.tmp.a1B2c3", "half a level");
+    WriteFile(LevelFolder() / "map.lvl.tmp.XyZ789", "");
+    cache_.LoadLevelFiles();
+    EXPECT_FALSE(std::filesystem::exists(LevelFolder() / "level003.lvl.tmp.a1B2c3"));
+    EXPECT_FALSE(std::filesystem::exists(LevelFolder() / "map.lvl.tmp.XyZ789"));
+    EXPECT_TRUE(log_.Contains("level003.lvl.tmp.a1B2c3 left by an unfinished save removed"));
+    EXPECT_EQ(Bytes(*cache_.GetLevelStream(3)), "L3");
+    EXPECT_EQ(Bytes(*cache_.GetMapStream()), "map");
+}
+
+TEST_F(LevelFileCacheTest, SaveLevelFiles_WritesAChangeThatKeepsTheSize)
+{
+    WriteLevels();
+    cache_.LoadLevelFiles();
+    // "L3" becomes "L4": the same size, other bytes.
+    *cache_.GetLevelStream(3) = *cache_.GetLevelStream(4);
+    EXPECT_TRUE(cache_.SaveLevelFiles());
+    EXPECT_EQ(ReadFile(LevelFile(3)), "L4");
+    EXPECT_FALSE(log_.Contains("not saved"));
+}
+
+TEST_F(LevelFileCacheTest, FileOverTheBound_IsNotReadAndNoSaveReplacesIt)
+{
+    WriteLevels();
+    // Sparse files: their size alone must keep them out.
+    std::filesystem::resize_file(LevelFile(5), LevelFileCache::kMaxLevelFileBytes + 1);
+    std::filesystem::resize_file(LevelFile(6), LevelFileCache::kMaxLevelFileBytes);
+    std::filesystem::resize_file(LevelFolder() / "map.lvl", 200ull * 1024 * 1024);
+    cache_.LoadLevelFiles();
+    EXPECT_TRUE(cache_.GetLevelStream(5)->Bytes().empty());
+    EXPECT_EQ(cache_.GetLevelStream(6)->Bytes().size(), LevelFileCache::kMaxLevelFileBytes);
+    EXPECT_TRUE(cache_.GetMapStream()->Bytes().empty());
+    EXPECT_TRUE(log_.Contains("level005.lvl is larger than 4194304 bytes"));
+    EXPECT_TRUE(log_.Contains("map.lvl is larger than"));
+    EXPECT_FALSE(log_.Contains("level006.lvl is larger"));
+    EXPECT_EQ(Bytes(*cache_.GetLevelStream(7)), "L7");
+
+    // The editor puts a level into the empty slot and edits another: neither file
+    // is replaced, and the answer says so.
+    cache_.GetLevelStream(5)->WriteString("new");
+    cache_.GetLevelStream(8)->WriteString("x");
+    EXPECT_FALSE(cache_.SaveLevelFiles());
+    EXPECT_EQ(std::filesystem::file_size(LevelFile(5)), LevelFileCache::kMaxLevelFileBytes + 1);
+    EXPECT_EQ(ReadFile(LevelFile(8)), "L8");
+    cache_.GetMapStream()->WriteString("map");
+    EXPECT_FALSE(cache_.SaveMapFile());
+    EXPECT_EQ(std::filesystem::file_size(LevelFolder() / "map.lvl"), 200ull * 1024 * 1024);
+}
+
 TEST_F(LevelFileCacheTest, ScreenSaves_WriteOnlyTheirStream)
 {
     cache_.GetMapStream()->WriteByte('m');
     cache_.GetAchieveStream()->WriteByte('a');
     cache_.GetMenuStream()->WriteByte('n');
     cache_.GetComicsStream()->WriteByte('c');
-    cache_.SaveMapFile();
+    EXPECT_TRUE(cache_.SaveMapFile());
     EXPECT_EQ(ReadFile(LevelFolder() / "map.lvl"), "m");
     EXPECT_FALSE(std::filesystem::exists(LevelFolder() / "menu.lvl"));
     cache_.SaveAchieveFile();
@@ -183,8 +267,8 @@ TEST_F(LevelFileCacheTest, FailedSave_IsLoggedWithTheFile)
 {
     std::filesystem::remove_all(LevelFolder());
     cache_.GetLevelStream(0)->WriteByte(1);
-    cache_.SaveLevelFiles();
-    cache_.SaveMapFile();
+    EXPECT_FALSE(cache_.SaveLevelFiles());
+    EXPECT_FALSE(cache_.SaveMapFile());
     EXPECT_TRUE(log_.Contains("level000.lvl not saved"));
     EXPECT_TRUE(log_.Contains("map.lvl not saved"));
 }

@@ -145,6 +145,18 @@ TEST_F(MiddleDialogsTest, FillWindow_FailingScriptsLeaveTheWindowEmptyAndTheStac
     EXPECT_NE(missing, nullptr);
 }
 
+// A window script whose FillWindow never ends is stopped with a warning naming the
+// script; the window keeps what was made before and still hears that it is filled.
+TEST_F(MiddleDialogsTest, FillWindow_AFillThatNeverEndsIsStoppedNamingItsScript)
+{
+    WriteStatic("gui/main.lua", "function FillWindow(w) createLabelCtrl(w, 'label') while true do end end");
+    vrk::cWindow* window = middle->FillWindow("menu", "{StaticPath}/gui/main.lua", std::make_unique<CountingFunction>(&codes));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->GetCtrlCount(), 1);
+    EXPECT_EQ(codes.back(), vrk::kWndFilled);
+    EXPECT_TRUE(Logged("{StaticPath}/gui/main.lua: stopped after 10000000 Lua instructions"));
+}
+
 TEST_F(MiddleDialogsTest, ShowWindow_AsksOthersToCloseButKeepsTheAchievementPopup)
 {
     game->gui->AddWindow("level_achieve", std::make_unique<CountingFunction>(&achieveCodes));

@@ -1,9 +1,11 @@
 // cObject drawing into the owner's batch: frame rectangles, corner quads, the
-// cross-fade split, the highlight pass, batched quads and the selection outline.
+// cross-fade split, the highlight pass, batched quads and the selection outline; and
+// the picture's cover at a point, through the frame rectangle or a drawn quad.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "engine/render/image.h"
 #include "engine/render/vertex_batch.h"
 #include "framework/objects/object.h"
 #include "tests/framework/objects/fake_owner.h"
@@ -214,6 +216,57 @@ TEST_F(ObjectDrawTest, DrawEditor_DrawsLikeDraw)
 {
     object_.DrawEditor();
     EXPECT_EQ(Vertices(), 6u);
+}
+
+// A picture of 2 x 2 texels, rows from the top: transparent and faint over solid
+// and transparent.
+std::unique_ptr<vrk::cAlphaMask> TwoByTwoMask()
+{
+    vrk::cImage image(vrk::kFormatR8G8B8A8, 2, 2, 1);
+    const uint8_t alphas[4] = {0, 60, 255, 0};
+    for (size_t i = 0; i < 4; ++i) image.LevelData(0)[i * 4 + 3] = alphas[i];
+    return vrk::cAlphaMask::FromImage(image);
+}
+
+// Gives tests the cover of a quad of their own.
+class QuadObject : public cObject {
+public:
+    using cObject::cObject;
+    using cObject::QuadCoverAt;
+};
+
+TEST_F(ObjectDrawTest, CoverAt_ReadsTheTexelDrawnAtThePointAndTheWholeFrameWithoutAMask)
+{
+    // Without a mask the frame rectangle answers inside its edges.
+    EXPECT_EQ(object_.FrameCoverAt(vec2{100.0f, 50.0f}), vrk::kCoverSolid);
+    EXPECT_EQ(object_.FrameCoverAt(vec2{96.5f, 50.0f}), vrk::kCoverNone) << "the edge";
+    EXPECT_EQ(object_.FrameCoverAt(vec2{200.0f, 50.0f}), vrk::kCoverNone);
+
+    // Frame 0's window is the left tenth of the texture: 2 texels of a 20-wide one.
+    vrk::cImage image(vrk::kFormatR8G8B8A8, 20, 2, 1);
+    const uint8_t alphas[2][2] = {{40, 0}, {255, 0}};  // top row, bottom row
+    for (uint32_t row = 0; row < 2; ++row) {
+        for (uint32_t column = 0; column < 2; ++column) image.LevelData(0)[(row * 20 + column) * 4 + 3] = alphas[row][column];
+    }
+    vrk::FindTexture("box_tex")->alphaMask = vrk::cAlphaMask::FromImage(image);
+    // The frame spans (96.5, 48.75) to (128.5, 64.75), its bottom row the bottom texels.
+    EXPECT_EQ(object_.CoverAt(vec2{100.0f, 50.0f}), vrk::kCoverSolid);
+    EXPECT_EQ(object_.CoverAt(vec2{120.0f, 50.0f}), vrk::kCoverNone);
+    EXPECT_EQ(object_.CoverAt(vec2{100.0f, 60.0f}), vrk::kCoverFaint);
+    EXPECT_TRUE(object_.ShowsAt(vec2{100.0f, 60.0f}));
+    EXPECT_FALSE(object_.ShowsAt(vec2{120.0f, 60.0f}));
+
+    // A quad leaning right (as a bent crown) maps each of its triangles on its own.
+    QuadObject leaning(&owner_);
+    leaning.AddAnimation("main", "box");
+    leaning.PlayAnimation("main", kPlayStopped);
+    vrk::FindTexture("box_tex")->alphaMask = TwoByTwoMask();
+    const Quad corners{vec2{0.0f, 0.0f}, vec2{20.0f, 0.0f}, vec2{30.0f, 10.0f}, vec2{10.0f, 10.0f}};
+    const FrameWindow whole{0.0f, 0.0f, 1.0f, 1.0f};
+    EXPECT_EQ(leaning.QuadCoverAt(corners, whole, vec2{5.0f, 2.0f}), vrk::kCoverSolid);
+    EXPECT_EQ(leaning.QuadCoverAt(corners, whole, vec2{22.0f, 8.0f}), vrk::kCoverFaint);
+    EXPECT_EQ(leaning.QuadCoverAt(corners, whole, vec2{15.0f, 2.0f}), vrk::kCoverNone);
+    EXPECT_EQ(leaning.QuadCoverAt(corners, whole, vec2{1.0f, 5.0f}), vrk::kCoverNone) << "left of the lean";
 }
 
 }  // namespace

@@ -169,6 +169,45 @@ INSTANTIATE_TEST_SUITE_P(Travel, BaseWidgetClick,
                          ::testing::Values(ClickCase{0.0f, true}, ClickCase{10.0f, true}, ClickCase{14.9f, true},
                                            ClickCase{15.0f, false}, ClickCase{40.0f, false}));
 
+// An object that answers only inside its square of the world.
+class SquareProbe : public ProbeObject {
+public:
+    SquareProbe(cObjectOwner* owner, const Rect& square) : ProbeObject(owner), square_(square) {}
+    int32_t HitTest(const vec2& point) override { return IsPointInRect(square_, point) ? 1 : 0; }
+
+private:
+    Rect square_;
+};
+
+TEST_F(BaseWidgetTest, Click_GoesToTheObjectUnderTheCursorEvenBeforeATickHovered)
+{
+    widget_.ForceMode(kModePlay);
+    auto* left = new SquareProbe(&widget_, Rect{0.0f, 0.0f, 10.0f, 10.0f});
+    auto* right = new SquareProbe(&widget_, Rect{20.0f, 0.0f, 10.0f, 10.0f});
+    widget_.AddObject(left, 0);
+    widget_.AddObject(right, 0);
+    widget_.mouseWorld = vec2{5.0f, 5.0f};
+    widget_.Tick();
+    ASSERT_EQ(widget_.GetHoveredObject(), left);
+
+    // Onto the other object and a click within the same tick.
+    widget_.mouseWorld = vec2{25.0f, 5.0f};
+    widget_.OnEvent(vrk::kWidgetButtonDown, 0);
+    widget_.OnEvent(vrk::kWidgetButtonUp, 0);
+    ASSERT_EQ(widget_.clicked.size(), 1u);
+    EXPECT_EQ(widget_.clicked[0], right);
+    EXPECT_EQ(widget_.GetHoveredObject(), right);
+    EXPECT_EQ(left->messages.back(), kMessageMouseLeave);
+    EXPECT_EQ(right->messages, (std::vector<uint32_t>{kMessageMouseEnter, kMessageMouseHover}));
+
+    // Off every object: the click orders nothing.
+    widget_.mouseWorld = vec2{15.0f, 5.0f};
+    widget_.OnEvent(vrk::kWidgetButtonDown, 0);
+    widget_.OnEvent(vrk::kWidgetButtonUp, 0);
+    EXPECT_EQ(widget_.clicked.size(), 1u);
+    EXPECT_EQ(widget_.GetHoveredObject(), nullptr);
+}
+
 TEST_F(BaseWidgetTest, RemoveObject_TwiceQueuesOnceAndTakesOutAtTickEnd)
 {
     widget_.ForceMode(kModePlay);

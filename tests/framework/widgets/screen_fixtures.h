@@ -41,15 +41,24 @@ public:
     {
         comics.emplace_back(target, current);
     }
-    void SaveMapFile() override { ++savedFiles; }
-    void SaveAchieveFile() override { ++savedFiles; }
-    void SaveMenuFile() override { ++savedFiles; }
-    void SaveComicsFile() override { ++savedFiles; }
+    bool SaveMapFile() override { return SaveFile(); }
+    bool SaveAchieveFile() override { return SaveFile(); }
+    bool SaveMenuFile() override { return SaveFile(); }
+    bool SaveComicsFile() override { return SaveFile(); }
 
     uint32_t levelCount = 5;
     std::vector<std::pair<std::string, intptr_t>> windows;
     std::vector<std::pair<std::string, std::string>> comics;
+    // Screen file writes asked for, and whether they fail (as a full disk would).
     int savedFiles = 0;
+    bool failWrites = false;
+
+private:
+    bool SaveFile()
+    {
+        ++savedFiles;
+        return !failWrites;
+    }
 };
 
 class ScreenTest : public ::testing::Test {

@@ -12,6 +12,7 @@
 #include "framework/widgets/base_wf.h"
 #include "game/hints/train000.h"
 #include "tests/game/support/hint_tour.h"
+#include "tests/game/support/hover_spot.h"
 
 namespace {
 
@@ -19,17 +20,16 @@ constexpr int kMaxTicks = 40000;
 
 class HintsTourTest : public test::HintTour {
 protected:
-    // A click on the object as the player makes it: the pointer over it for a tick,
-    // then press and release.
+    // A click on the object as the player makes it: the pointer over it (where its
+    // picture shows) for a tick, then press and release.
     void ClickObject(const char* name, bool again = false)
     {
         cObject* object = screen->FindObject(name, -1);
         ASSERT_NE(object, nullptr) << name;
-        Rect box;
-        object->GetFrameRect(box, -1);
-        box = screen->WorldToScreenBox(box);
-        const float x = box.x + box.width / 2;
-        const float y = box.y + box.height / 2;
+        vec2 spot;
+        test::HoverSpot(*screen, *object, spot);
+        const float x = spot.x;
+        const float y = spot.y;
         MoveMouseGui(x, y);
         Frame();
         // A field at work under its worker shows no hover: a second click waits.

@@ -1,8 +1,13 @@
-// The pump's frame-rate timer driven by an injected counter.
+// The pump's frame-rate timer driven by an injected counter, and the quit signals.
 #include "port/window/message_pump.h"
 
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
+
+#include <csignal>
+
+#include "port/window/quit_signal.h"
+#include "port/window/video_system.h"
 
 namespace {
 
@@ -85,6 +90,26 @@ TEST(MessagePump, WaitNextReturnsPostedQuit)
     const port::WindowMessage message = pump.WaitNext();
     EXPECT_EQ(message.kind, port::MessageKind::kQuit);
     EXPECT_EQ(message.param1, 3);
+}
+
+// Once the video system runs, SIGTERM and SIGINT reach the game's own handlers (which
+// a running script also sees) and become one quit message.
+TEST(MessagePump, QuitSignalsBecomeOneQuitMessage)
+{
+    ::setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    port::VideoSystem video;
+    ASSERT_TRUE(video.Start()) << video.Error();
+    port::MessagePump pump([] { return std::uint64_t{0}; }, kTicksPerSecond);
+    std::raise(SIGTERM);
+    std::raise(SIGINT);
+    const bool requested = port::QuitRequested();
+    int quits = 0;
+    port::WindowMessage message;
+    while (pump.TakeNext(message))
+        quits += message.kind == port::MessageKind::kQuit ? 1 : 0;
+    port::ClearQuitRequest();
+    EXPECT_TRUE(requested);
+    EXPECT_EQ(quits, 1);
 }
 
 TEST(MessagePump, WaitNextWithNothingToWaitForReturnsNone)

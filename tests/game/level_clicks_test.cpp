@@ -1,0 +1,238 @@
+// Clicks on level "001" in the real game go to the figure the player sees under the
+// pointer: a skeleton seen through a building plot's tint or a tree's empty corner
+// takes the hover and the click (the hero is sent after it), the skeleton the hero
+// already fights orders nothing behind it, and a press right after a move (within
+// the same tick) reaches the object moved onto. Everything goes through the level
+// screen's own mouse events; also a picture of the pointer on a skeleton behind a
+// tree's corner ("click_skeleton_screenshot.png" beside the build).
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <utility>
+
+#include "framework/objects/small_math.h"
+#include "game/level/magic_widget.h"
+#include "objects/hero.h"
+#include "objects/level_contract.h"
+#include "objects/skeleton.h"
+#include "tests/game/support/game_tour.h"
+#include "tests/game/support/hover_spot.h"
+#include "tests/objects/support/level_screenshot.h"
+
+namespace {
+
+using Pixel = std::pair<int32_t, int32_t>;
+
+// Where the skeletons stand, from the object they stand at (each on a free cell, as
+// a walker does): behind a tree's empty left corner, just behind a tower plot's
+// right half with its legs over the plot's cell, in front of a tree's trunk.
+constexpr vec2 kBehindTreeCorner{-40.0f, 30.0f};
+constexpr vec2 kBehindPlot{34.0f, 2.0f};
+constexpr vec2 kBeforeTrunk{0.0f, -24.0f};
+// World units round a point chosen for a hover a tick later that must meet the same
+// test: a skeleton walks a unit a tick and a tree's crown sways.
+constexpr float kMargin = 3.0f;
+// The hover highlight's green as the picture shows it, and how much of it frames a
+// hovered walker.
+constexpr test::ShotRgb kHighlightRgb{91, 208, 82};
+constexpr int kHighlightNear = 12;
+constexpr int kHighlightPixels = 100;
+
+template <class Tour>
+class SkeletonClicks : public Tour {
+protected:
+    // Level "001" in play with its talk over.
+    cMagicWidget* PlayLevel001()
+    {
+        this->StartGame();
+        EXPECT_EQ(this->app->LogonPlayer(""), 0);
+        screen_ = this->ShowLevel(1, test::kSceneTicks);
+        if (screen_ == nullptr) return nullptr;
+        screen_->EndTalk();
+        this->Frames(2);
+        return screen_;
+    }
+    cGameObject* Object(const char* name) const { return dynamic_cast<cGameObject*>(screen_->FindObject(name, -1)); }
+
+    // A skeleton made as the level's camp makes its walkers, standing at the point,
+    // and a tick that sorts it into the scene by depth (it sets out on it).
+    cSkeleton* Skeleton(const vec2& at)
+    {
+        auto* skeleton = dynamic_cast<cSkeleton*>(screen_->CreateObject(kTypeSkeleton, 0));
+        if (skeleton == nullptr) return nullptr;
+        skeleton->SetSprite("skeleton");
+        skeleton->SetHome(Object("skeleton_camp"));
+        skeleton->SetPositionV(at);
+        this->Frame();
+        return skeleton;
+    }
+
+    Pixel WindowPixel(const vec2& world) const
+    {
+        const vec2 onScreen = screen_->WorldToScreen(world);
+        return {static_cast<int32_t>(onScreen.x), test::GameTour::kWindowHeight - static_cast<int32_t>(onScreen.y)};
+    }
+    vec2 PixelWorld(const Pixel& pixel) const
+    {
+        return screen_->ScreenToWorld(vec2{static_cast<float>(pixel.first),
+                                           static_cast<float>(test::GameTour::kWindowHeight - pixel.second)});
+    }
+    // A pixel on the skeleton's body, the highest first, where its picture is solid
+    // and `wanted` holds, both also `margin` units round it; false when none is.
+    bool BodyPixel(const cSkeleton& skeleton, const std::function<bool(const vec2&)>& wanted, Pixel& pixel,
+                   float margin = kMargin) const
+    {
+        Rect frame;
+        skeleton.GetFrameRect(frame, -1);
+        const std::array<vec2, 5> around{vec2{}, vec2{margin, 0.0f}, vec2{-margin, 0.0f}, vec2{0.0f, margin},
+                                         vec2{0.0f, -margin}};
+        for (float y = frame.y + frame.height - 1.0f; y > frame.y; y -= 1.0f) {
+            for (float x = frame.x + 1.0f; x < frame.x + frame.width; x += 1.0f) {
+                pixel = WindowPixel(vec2{x, y});
+                const vec2 point = PixelWorld(pixel);
+                bool fits = true;
+                for (const vec2& step : around) {
+                    fits = fits && skeleton.CoverAt(point + step) == vrk::kCoverSolid && wanted(point + step);
+                }
+                if (fits) return true;
+            }
+        }
+        return false;
+    }
+    // Whether the first object is drawn before (behind) the second.
+    bool DrawnBehind(const cObject* back, const cObject* front) const
+    {
+        for (const ObjectList& list : screen_->GetLayers()) {
+            for (const cObject* object : list) {
+                if (object == back) return true;
+                if (object == front) return false;
+            }
+        }
+        return false;
+    }
+    void Press(const Pixel& pixel)
+    {
+        this->PressMouse(0, pixel.first, pixel.second);
+        this->ReleaseMouse(0, pixel.first, pixel.second);
+    }
+
+    cMagicWidget* screen_ = nullptr;
+};
+
+using LevelClicksTest = SkeletonClicks<test::GameTour>;
+
+TEST_F(LevelClicksTest, SkeletonSeenThroughAPlotOrATreeCorner_TakesTheClickAndAFoughtOneOrdersNothing)
+{
+    ASSERT_NE(PlayLevel001(), nullptr);
+    cHero* hero = screen_->hero;
+    cGameObject* plot = Object("tower0");
+    cGameObject* tree = Object("tree6");
+    cGameObject* otherTree = Object("tree2");
+    ASSERT_TRUE(hero != nullptr && plot != nullptr && tree != nullptr && otherTree != nullptr);
+    ASSERT_EQ(plot->GetState(), kStateNone) << "an empty plot";
+
+    // Just behind the plot: its tint is drawn over the skeleton's legs, and the
+    // skeleton is seen through it. The pixel is taken on the scene as it stands, so
+    // a press at once (no tick moves the skeleton) hovers and clicks there.
+    cSkeleton* skeleton = Skeleton(plot->GetPosition() + kBehindPlot);
+    ASSERT_NE(skeleton, nullptr);
+    ASSERT_TRUE(DrawnBehind(skeleton, plot));
+    Pixel pixel;
+    ASSERT_TRUE(BodyPixel(*skeleton, [&](const vec2& p) {
+        return screen_->IsPointOnObject(plot, p) && plot->CoverAt(p) == vrk::kCoverFaint;
+    }, pixel, 0.0f));
+    MoveMouse(pixel.first, pixel.second);
+    Press(pixel);
+    EXPECT_EQ(screen_->GetHoveredObject(), skeleton) << "not the skeleton seen through the plot's tint";
+    EXPECT_EQ(hero->GetTarget(), skeleton);
+    EXPECT_TRUE(screen_->Orders().empty());
+
+    // Behind the tree, inside its outline where its picture is empty: a second
+    // skeleton takes the hover a tick later and the click sends the hero.
+    cSkeleton* behindTree = Skeleton(tree->GetPosition() + kBehindTreeCorner);
+    ASSERT_NE(behindTree, nullptr);
+    ASSERT_TRUE(DrawnBehind(behindTree, tree));
+    ASSERT_TRUE(BodyPixel(*behindTree, [&](const vec2& p) {
+        return IsPointInPolygon(tree->HitPolygon(), p - tree->GetPosition()) && tree->CoverAt(p) == vrk::kCoverNone;
+    }, pixel));
+    MoveMouse(pixel.first, pixel.second);
+    Frame();
+    EXPECT_EQ(screen_->GetHoveredObject(), behindTree) << "the tree's empty corner took the pointer";
+    Press(pixel);
+    EXPECT_EQ(hero->GetTarget(), behindTree);
+    EXPECT_TRUE(screen_->Orders().empty());
+
+    // A skeleton before the tree's trunk takes the click; once the hero's target,
+    // it takes no order and lets none through to the tree behind it.
+    cSkeleton* beforeTree = Skeleton(tree->GetPosition() + kBeforeTrunk);
+    ASSERT_NE(beforeTree, nullptr);
+    ASSERT_TRUE(DrawnBehind(tree, beforeTree));
+    ASSERT_TRUE(BodyPixel(*beforeTree, [&](const vec2& p) { return tree->HitTest(p) == 1; }, pixel));
+    MoveMouse(pixel.first, pixel.second);
+    Frame();
+    EXPECT_EQ(screen_->GetHoveredObject(), beforeTree);
+    Press(pixel);
+    ASSERT_EQ(hero->GetTarget(), beforeTree);
+    Frame();
+    EXPECT_EQ(screen_->GetHoveredObject(), nullptr);
+    Press(pixel);
+    EXPECT_TRUE(screen_->Orders().empty()) << "the tree behind the fought skeleton was ordered";
+    EXPECT_EQ(tree->GetReservations(), 0u);
+    EXPECT_EQ(hero->GetTarget(), beforeTree);
+
+    // The pointer rests on the tree, then moves onto a skeleton behind the other
+    // tree's corner and presses at once, before a tick: that skeleton has it.
+    cSkeleton* third = Skeleton(otherTree->GetPosition() + kBehindTreeCorner);
+    ASSERT_NE(third, nullptr);
+    vec2 spot;
+    ASSERT_TRUE(test::HoverSpot(*screen_, *tree, spot));
+    MoveMouse(static_cast<int32_t>(spot.x), kWindowHeight - static_cast<int32_t>(spot.y));
+    Frame();
+    ASSERT_EQ(screen_->GetHoveredObject(), tree);
+    ASSERT_TRUE(BodyPixel(*third, [&](const vec2& p) {
+        return IsPointInPolygon(otherTree->HitPolygon(), p - otherTree->GetPosition()) &&
+               otherTree->CoverAt(p) == vrk::kCoverNone;
+    }, pixel, 0.0f));
+    MoveMouse(pixel.first, pixel.second);
+    Press(pixel);
+    EXPECT_EQ(hero->GetTarget(), third) << "the press went to the object hovered before the move";
+    EXPECT_TRUE(screen_->Orders().empty());
+    EXPECT_EQ(screen_->GetHoveredObject(), third);
+}
+
+class ClickShotTest : public test::GameShot<SkeletonClicks<test::GameTour>> {
+protected:
+    ClickShotTest() : GameShot("click screenshot") {}
+};
+
+TEST_F(ClickShotTest, PointerOnASkeletonBehindATreeCorner_HighlightsTheSkeleton)
+{
+    ASSERT_NE(PlayLevel001(), nullptr);
+    cGameObject* tree = Object("tree6");
+    ASSERT_NE(tree, nullptr);
+    cSkeleton* skeleton = Skeleton(tree->GetPosition() + kBehindTreeCorner);
+    ASSERT_NE(skeleton, nullptr);
+    Pixel pixel;
+    ASSERT_TRUE(BodyPixel(*skeleton, [&](const vec2& p) {
+        return IsPointInPolygon(tree->HitPolygon(), p - tree->GetPosition()) && tree->CoverAt(p) == vrk::kCoverNone;
+    }, pixel));
+    MoveMouse(pixel.first, pixel.second);
+    Frame();
+    ASSERT_EQ(screen_->GetHoveredObject(), skeleton);
+    DrawGame();
+    test::SaveShotPng(image_, kWidth, kHeight, "click_skeleton_screenshot.png");
+
+    // The hover's green frame is drawn round the skeleton's place, and nowhere else.
+    Rect zone;
+    skeleton->GetZoneRect(zone);
+    zone = screen_->WorldToScreenBox(zone);
+    const auto framing = [this](int x, int y) { return test::Difference(At(x, y), kHighlightRgb) < kHighlightNear; };
+    const int round = test::CountInRect(zone, kWidth, kHeight, framing);
+    EXPECT_GT(round, kHighlightPixels);
+    EXPECT_EQ(test::CountInRect(Rect{0.0f, 0.0f, static_cast<float>(kWidth), static_cast<float>(kHeight)}, kWidth,
+                                kHeight, framing),
+              round);
+}
+
+}  // namespace
