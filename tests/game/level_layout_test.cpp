@@ -21,13 +21,11 @@
 namespace {
 
 // Levels with fewer than kLeastGroundCells cells of water, rock or wall.
-const std::set<std::string> kGroundPending = {
-    "011", "014",
-};
+const std::set<std::string> kGroundPending = {};
 // Levels sharing more than kMostShared of their object cells with another level.
 const std::set<std::string> kSharedPending = {};
 // Levels that leave a quarter of their view empty.
-const std::set<std::string> kEmptyPending = {"011"};
+const std::set<std::string> kEmptyPending = {};
 // Levels whose home stands on the previous level's home's spot.
 const std::set<std::string> kHomeSpotPending = {};
 

@@ -21,12 +21,12 @@ L.house(19, 11, "house0")
 L.house(22, 12, "house1")
 L.house(19, 5, "house2")
 L.tower(25, 10, "tower0")
-local fields = { { 18, 8 }, { 20, 14 }, { 23, 5 }, { 17, 4 }, { 17, 12 }, { 26, 9 } }
+local fields = { { 18, 8 }, { 16, 12 }, { 23, 5 }, { 16, 6 }, { 16, 10 }, { 26, 9 } }
 for i, cell in ipairs(fields) do
   L.field(cell[1], cell[2], "field" .. (i - 1), i % 2 == 0 and "field01" or "field00")
 end
 local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
-local trees = { { 17, 14 }, { 13, 12 }, { 15, 12 }, { 27, 9 }, { 25, 6 }, { 18, 3 } }
+local trees = { { 17, 14 }, { 20, 15 }, { 18, 15 }, { 27, 9 }, { 25, 6 }, { 18, 3 } }
 for i, cell in ipairs(trees) do
   L.tree(cell[1], cell[2], "tree" .. (i - 1), sprites[(i - 1) % #sprites + 1])
 end

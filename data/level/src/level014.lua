@@ -19,8 +19,8 @@ L.house(12, 12, "house4")
 L.well(11, 4, "well0")
 L.well(13, 3, "well1")
 L.well(15, 4, "well2")
--- The brook along row 7 from the west rim to column 14: the wells lie beyond its end.
-T.brook(0, 7, 14, 7)
+-- The brook along row 7 from the west rim to column 15: the wells lie beyond its end.
+T.brook(0, 7, 15, 7)
 local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
 local count = 0
 for _, y in ipairs({ 11, 9, 13, 15, 17 }) do
@@ -32,4 +32,6 @@ for _, y in ipairs({ 11, 9, 13, 15, 17 }) do
   end
 end
 T.pond(22, 4, 23, 5)
+-- A rocky hill under the northern woods.
+T.rocks(12, 17, 14, 18)
 L.finish()

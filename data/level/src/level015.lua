@@ -19,21 +19,24 @@ S:house(10, 15, "house0")
 S:house(11, 6, "house1")
 S:house(21, 12, "house2")
 S:house(18, 5, "house3")
--- Wood on both sides, for the bridges and the houses.
-for i, cell in ipairs({ { 12, 16 }, { 12, 8 }, { 10, 8 }, { 13, 15 }, { 11, 17 }, { 6, 13 }, { 5, 14 }, { 8, 14 },
-                        { 12, 2 }, { 13, 3 }, { 13, 6 }, { 9, 7 }, { 20, 7 }, { 22, 6 }, { 23, 9 }, { 17, 12 },
-                        { 19, 12 }, { 16, 13 } }) do
-  S:tree(cell[1], cell[2], "tree" .. (i - 1))
-end
+-- Wood on both sides, for the bridges and the houses, each crown clear of the
+-- trees, fields and sites behind it.
+local trees = {
+  { 12, 16 }, { 12, 8 }, { 10, 8 }, { 13, 14 }, { 13, 17 }, { 5, 12 }, { 5, 14 }, { 7, 15 }, { 12, 2 }, { 13, 3 },
+  { 13, 6 }, { 9, 7 }, { 20, 7 }, { 22, 6 }, { 23, 9 }, { 18, 11 }, { 19, 12 }, { 16, 13 },
+}
+for i, cell in ipairs(trees) do S:tree(cell[1], cell[2], "tree" .. (i - 1)) end
 -- The brook and its bridges.
 T.brook(14, 0, 14, 24)
 S:put({ type = "cBarrier", cell = { 14, 8 }, name = "bridge0", sprite = "bridge00", layer = 4 })
 S:put({ type = "cBarrier", cell = { 14, 13 }, name = "bridge1", sprite = "bridge00", layer = 4 })
--- Two fields by the home, two across the brook; the wells far east.
-for i, cell in ipairs({ { 8, 9 }, { 6, 11 }, { 16, 9 }, { 18, 10 } }) do S:field(cell[1], cell[2], "field" .. (i - 1)) end
+-- One field by the home, three across the brook; the wells far east.
+local fields = { { 20, 10 }, { 6, 11 }, { 16, 9 }, { 18, 10 } }
+for i, cell in ipairs(fields) do S:field(cell[1], cell[2], "field" .. (i - 1)) end
 for i, cell in ipairs({ { 24, 8 }, { 25, 10 }, { 23, 12 } }) do S:well(cell[1], cell[2], "well" .. (i - 1)) end
 S:put({ type = "cBonfire", cell = { 21, 9 }, name = "bonfire0", sprite = "bonfire00" })
-S:put({ type = "cBonfire", cell = { 16, 6 }, name = "bonfire1", sprite = "bonfire00" })
+-- The south bonfire stands clear of the house built on the south site.
+S:put({ type = "cBonfire", cell = { 16, 4 }, name = "bonfire1", sprite = "bonfire00" })
 -- The night multiplies these intervals by 8.
 for i, cell in ipairs({ { 26, 10 }, { 23, 14 }, { 19, 4 }, { 16, 15 } }) do
   S:camp(cell[1], cell[2], "base_enemy" .. (i - 1), "witch", "6;0")

@@ -1,9 +1,10 @@
 -- Level "019": the trader's tower. 300 wood and eight workers: five house sites
 -- and a wood. The enemy tower "tower_enemy0" watches the eastern wood; "altar0"
 -- casts "spell_shield" against it.
--- The home stands in the west with its two fields and the houses, the wood far
--- east behind a rock wall that opens only at its southern end, so every load walks
--- round it; the enemy tower stands in the wood's eastern edge. A goblin camp at the
+-- The home stands in the west with its two fields, the houses and a few trees, the
+-- big wood far east behind a rock wall that opens only at its southern end, so
+-- every load from it walks round it; the enemy tower stands in the wood's eastern
+-- edge. A goblin camp at the
 -- wood's far edge sends thieves for the trees, and a skeleton camp in the wood hunts
 -- the woodcutters: the hero strikes the skeletons down.
 local S = require("extras").scene("019")
@@ -21,17 +22,18 @@ for i, cell in ipairs({ { 15, 14 }, { 14, 5 } }) do
   S:field(cell[1], cell[2], "field" .. (i - 1))
 end
 -- A few trees by the home and a few north of the wood; the wood lies far east.
-for i, cell in ipairs({ { 16, 6 }, { 15, 16 }, { 11, 4 }, { 13, 3 }, { 12, 17 }, { 19, 4 }, { 11, 16 }, { 20, 13 }, { 22, 13 }, { 21, 12 }, { 14, 17 } }) do
-  S:tree(cell[1], cell[2], "tree" .. (i - 1))
-end
-local n = 13
-for _, row in ipairs({ { 3, { 14, 15, 16 } }, { 5, { 19, 20, 21, 22, 23 } }, { 7, { 19, 20, 21, 22, 23, 24 } },
-                       { 9, { 19, 20, 21 } }, { 11, { 19, 20 } } }) do
-  for _, x in ipairs(row[2]) do
-    S:tree(x, row[1], "tree" .. n)
-    n = n + 1
-  end
-end
+local trees = { { 16, 6 }, { 15, 16 }, { 11, 4 }, { 13, 3 }, { 12, 17 }, { 19, 7 }, { 11, 16 }, { 20, 13 }, { 22, 13 },
+                { 21, 11 }, { 13, 17 } }
+for i, cell in ipairs(trees) do S:tree(cell[1], cell[2], "tree" .. (i - 1)) end
+local wood = {
+  { 18, 5 }, { 20, 5 }, { 22, 5 }, { 21, 7 }, { 23, 7 }, { 18, 9 }, { 20, 9 }, { 22, 9 }, { 24, 9 }, { 26, 9 },
+  { 19, 11 }, { 13, 10 }, { 25, 11 }, { 18, 13 }, { 12, 6 }, { 22, 11 }, { 24, 7 }, { 6, 13 }, { 19, 9 },
+}
+for i, cell in ipairs(wood) do S:tree(cell[1], cell[2], "tree" .. (i + 12)) end
+-- More trees by the home: the goblins fell the wood's trees too.
+local more = { { 13, 12 }, { 16, 11 }, { 9, 16 }, { 7, 15 }, { 12, 2 }, { 6, 11 } }
+local moreNames = { "tree11", "tree12", "tree32", "tree33", "tree34", "tree35" }
+for i, cell in ipairs(more) do S:tree(cell[1], cell[2], moreNames[i]) end
 S:put({ type = "cTower", cell = { 24, 10 }, name = "tower_enemy0", sprite = "tower_enemy00" })
 S:camp(25, 6, "goblin_camp", "goblin_wood", "15;3")
 S:camp(21, 8, "skeleton_camp", "skeleton", "20;2")
