@@ -4,8 +4,11 @@
 -- reached round the cliff's southern end or through its one gap once the stone
 -- ("stone0") there is cleared. A frozen pond fills the south-eastern corner.
 -- Four witch camps ("base_enemy0".."base_enemy3") sit on the rims, two by the wood
--- and two by the home, quiet by day; each nightfall wakes two of them. A
--- succubus camp of its own calls by day. The hero strikes the witches, the bonfire
+-- and two by the home. From the first morning they send a witch now and then, two
+-- at most, so that the work feels them before the dark; the first nightfall wakes
+-- two of them in earnest and every daybreak quiets them all, but a witch already
+-- out stays at the work until the hero or the bonfire ends her. A succubus camp
+-- of its own calls by day. The hero strikes the witches, the bonfire
 -- ("bonfire0") by the home drives them off while it burns, and the altar
 -- ("altar0") casts them all away for mana from the wells.
 -- Map letters: B home, h house sites, n nuggets, t trees, f fields, w wells,
@@ -49,7 +52,7 @@ scene:map({
   A = { type = "cAltar", name = "altar0", sprite = "spell_kill_enemies", size = { 2, 2 }, door = true },
   F = { type = "cBonfire", name = "bonfire0", sprite = "bonfire00" },
   s = { type = "cBarrier", name = "stone0", sprite = "stone00" },
-  X = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "witch", "30;0") end,
+  X = function(s, x, y, i) s:camp(x, y, "base_enemy" .. i, "witch", "20;2") end,
   S = function(s, x, y) s:camp(x, y, "succub_camp", "succub", "45;1") end,
 })
 local T = require("level_terrain")
