@@ -4,10 +4,12 @@
 -- sites, and the walks to the east turn round the pond's southern shore. The mill
 -- ("mill0") in the north-west stands built from the start with a seat for a
 -- worker, who turns each load of food into more; its fields lie under the witch
--- camp ("witch_camp"), which sends a witch now and then: the hero strikes her,
--- the wife thaws the frozen. Beyond the brook lie most of the nuggets and the
--- fourth house site; an enemy tower ("tower_enemy0") in the east covers the
--- richest of them, whose pickers it drives off.
+-- camp ("witch_camp"), which sends a witch every quarter minute or so, three at
+-- most, down past the mill to the home's nuggets and the sites: the hero strikes
+-- them, the wife thaws the frozen, and a village that leaves them be works at a
+-- crawl. Beyond the brook lie most of the nuggets and the fourth house site; an
+-- enemy tower ("tower_enemy0") in the east covers the richest of them, whose
+-- pickers it drives off.
 -- Map letters: B home, h house sites, n nuggets, t trees, f fields, o workers,
 -- E hero, W wife, M mill, T enemy tower, X witch camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
@@ -47,7 +49,7 @@ scene:map({
   W = { type = "cWife", name = "wife", sprite = "wife" },
   M = { type = "cPlant", name = "mill0", sprite = "mill00", tag = "1;0", size = { 2, 2 }, door = true },
   T = { type = "cTower", name = "tower_enemy0", sprite = "tower_enemy00" },
-  X = function(s, x, y) s:camp(x, y, "witch_camp", "witch", "40;1") end,
+  X = function(s, x, y) s:camp(x, y, "witch_camp", "witch", "20;3") end,
 })
 -- The ground: the brook from the northern rim that parts the home's side from the
 -- richest nuggets, and the pond it ends in, walked round at its southern shore.
