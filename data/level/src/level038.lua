@@ -7,7 +7,9 @@
 -- locks the workers he catches there; the wife opens it for mana. An enemy tower
 -- ("tower_enemy0") covers the north-western woods (the lighthouse stands just out of
 -- its reach), and skeletons come from the eastern rim ("skeleton_camp"), by the
--- home's eastern trees, for the hero to meet.
+-- home's eastern trees, for the hero to meet: up to three at once, a new one every
+-- twelve seconds, so that they reach the sites, the sawmill and the lighthouse, and
+-- a village nobody defends spends much of its time running from them.
 -- Map letters: B home, h house sites, t trees, o workers, W wife, E hero,
 -- L lighthouse, S sawmill, J prison, T enemy tower, b bandit, K skeleton camp.
 -- The picture's ':' and '%' are free ground too: the screen's edge and the HUD,
@@ -48,7 +50,7 @@ scene:map({
   J = { type = "cPrison", name = "prison0", sprite = "", size = { 2, 2 }, door = true },
   T = { type = "cTower", name = "tower_enemy0", sprite = "tower_enemy00" },
   b = { type = "cBandit", name = "bandit0", sprite = "bandit" },
-  K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "20;2") end,
+  K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "12;3") end,
   -- Each tree's kind follows its cell, so moving one tree leaves the others as they are.
   t = function(s, x, y, i)
     local kinds = { "tree00_0", "tree00_1", "tree00_2", "tree00_3", "tree01_0", "tree01_1", "tree01_2" }

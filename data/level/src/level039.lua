@@ -8,7 +8,10 @@
 -- ("tower_enemy0") and near the skeletons' camp ("skeleton_camp"); the southern
 -- nuggets lie in the lane of a tank ("tank0"). The enemy altar ("altar_enemy0")
 -- south of the home charges a spell that strikes the workers one by one at 300 s,
--- after the rating time and before the limit. The hero meets the walking enemies; the wife thaws the frozen.
+-- after the rating time and before the limit. The skeletons come two at a time, a
+-- new one every fifteen seconds, and walk on past the eastern nuggets to the home, the
+-- fields and the trees by the well, so that a village nobody defends loses its gold
+-- to them. The hero meets the walking enemies; the wife thaws the frozen.
 -- Map letters: B home, h house sites, n nuggets, m the goblins' nuggets, t trees,
 -- f fields, w well, o workers, W wife, Y hero, A altar, E enemy altar, T enemy tower,
 -- Z tank, C goblin camp, K skeleton camp, X witch camp.
@@ -54,7 +57,7 @@ scene:map({
     return s:put({ type = "cSource", cell = { x, y }, name = "goblin_nugget" .. i, sprite = "nugget00", data = 39 })
   end,
   C = function(s, x, y) s:camp(x, y, "goblin_camp", "goblin_money", "30;1", 39) end,
-  K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "30;1") end,
+  K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "15;2") end,
   X = function(s, x, y) s:camp(x, y, "witch_camp", "witch", "40;1") end,
 })
 -- The ground: the brook from the northern rim that bends east above the skeletons'
