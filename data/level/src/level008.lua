@@ -4,9 +4,11 @@
 -- of the south-eastern meadow. The home, its fields, a wood and a well lie west
 -- of the lake. Two bandits walk their round of way points among the rocky
 -- northern hills (speed 1.1, 1.35 after 100 s), far enough from every work place
--- that only their screams carry. A skeleton camp on the southern rim, below the
--- fields, sends a skeleton now and then after the workers; the hero, by the home,
--- strikes it down. The well: "achieve_mana_well" while nobody works it.
+-- that only their screams carry. A skeleton camp in the western wood, between the
+-- well and the trees nearest the home, sends a skeleton after the woodcutters
+-- every 20 s or so; the hero, by the home, strikes it down. Left alone, the
+-- skeletons cost the wood its pace and the village its gold. The well:
+-- "achieve_mana_well" while nobody works it.
 -- Compile: level_tool compile --terrain data/level/terrain/level008.lua
 --            data/level/src/level008.lua data/level/level008.lvl
 -- (then art_tool tools/art_tool/manifest.lua data/texture paints its background)
@@ -64,5 +66,6 @@ L.way_point(14, 16, "way3")
 L.figure("cBandit", "bandit", 10, 18, "bandit0")
 L.figure("cBandit", "bandit", 11, 17, "bandit1")
 
-L.camp("skeleton", 11, 3, "skeleton_camp", 25, 1)
+-- The skeletons come out among the woodcutters' trees.
+L.camp("skeleton", 11, 8, "skeleton_camp", 20, 1)
 L.finish()

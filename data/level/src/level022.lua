@@ -2,8 +2,10 @@
 -- 400 money in all, by five workers with food to spare. The home and the castle
 -- site stand on the snowy upland in the north; a rock ridge runs across the valley
 -- below them, and the gold lies in seven nuggets beyond it, in the southern hollow,
--- by a skeleton camp whose skeletons the hero by the home must meet. The ridge is
--- walked round at its eastern end, or crossed where a fallen log lies in its gap.
+-- by a skeleton camp whose skeletons the hero by the home must meet: two at a time,
+-- one every 12 s or so, enough to drive the miners off when nobody answers them.
+-- The ridge is walked round at its eastern end, or crossed where a fallen log lies
+-- in its gap.
 -- Two goblin camps ("base_enemy0" at the hollow's southern edge, "base_enemy1" on the
 -- eastern rim) wake at nightfall and steal only from the groves beside them (link 22).
 local S = require("extras").scene("022")
@@ -31,7 +33,7 @@ for i, cell in ipairs({ { 16, 3 }, { 20, 5 } }) do S:tree(cell[1], cell[2], "gro
 for i, cell in ipairs({ { 25, 10 }, { 23, 8 } }) do S:tree(cell[1], cell[2], "grove" .. (i + 1), 22) end
 S:camp(20, 3, "base_enemy0", "goblin_wood", "30;1", 22)
 S:camp(26, 11, "base_enemy1", "goblin_wood", "30;1", 22)
-S:camp(20, 6, "skeleton_camp", "skeleton", "20;2")
+S:camp(20, 6, "skeleton_camp", "skeleton", "12;2")
 S:put({ type = "cBarrier", cell = { 12, 10 }, name = "log0", sprite = "log00" })
 -- The ridge across the valley, open at its eastern end; the log lies in its gap.
 T.wall(0, 10, 16, 10)

@@ -8,8 +8,9 @@
 -- lies in six nuggets ("achieve_money" when the last is spent), two on the home's
 -- side and four beyond the mere. A tank ("tank0") on the south-western rise sweeps
 -- the meadow below it, very slowly; a nugget in its lane is there for the bold.
--- A skeleton camp in the west sends skeletons after the miners; the hero by the
--- home strikes them down.
+-- A skeleton camp in the west sends skeletons after the miners, three at a time,
+-- one every 12 s or so; the hero by the home strikes them down, and without him
+-- they reach the towers and the home's door.
 local S = require("extras").scene("023")
 local T = require("level_terrain")
 
@@ -28,7 +29,7 @@ for i, cell in ipairs({ { 19, 12 }, { 15, 16 }, { 20, 14 }, { 12, 9 }, { 16, 7 }
   S:tree(cell[1], cell[2], "tree" .. (i - 1))
 end
 S:put({ type = "cTank", cell = { 12, 4 }, name = "tank0", sprite = "tank" })
-S:camp(6, 13, "skeleton_camp", "skeleton", "20;2")
+S:camp(6, 13, "skeleton_camp", "skeleton", "12;3")
 S:put({ type = "cBarrier", cell = { 15, 6 }, name = "bridge0", sprite = "bridge00", layer = 4 })
 -- The mere and its brook down to the southern edge.
 T.pond(13, 10, 15, 12)
