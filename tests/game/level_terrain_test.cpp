@@ -151,6 +151,19 @@ uint64_t PictureHash(const std::vector<test::TerrainRgb>& picture)
     return hash;
 }
 
+// The cells of the logs, stones and bridges: they lie on the ground they open, so the
+// grid stores their cells open while the picture shows the wall or the water.
+std::set<std::pair<int32_t, int32_t>> BarrierCells(const test::TerrainLevel& level, const GridGeometry& grid)
+{
+    std::set<std::pair<int32_t, int32_t>> cells;
+    for (cObject* object : level.file.Objects()) {
+        if (object->GetTypeId() != kTypeBarrier) continue;
+        const GridCell cell = GridPointToCell(grid, object->GetPosition());
+        cells.insert({cell.x, cell.y});
+    }
+    return cells;
+}
+
 TEST(LevelTerrainTest, EveryBackgroundShowsItsGridsObstaclesAndOpenGroundInItsSeason)
 {
     const GridGeometry grid = test::TerrainGrid();
@@ -169,14 +182,7 @@ TEST(LevelTerrainTest, EveryBackgroundShowsItsGridsObstaclesAndOpenGroundInItsSe
         const std::vector<test::TerrainRgb> picture = ReadBackground(id);
         ASSERT_FALSE(picture.empty()) << "background quarters";
 
-        // Logs, stones and bridges lie on the ground they open: the grid stores their
-        // cells open, the picture shows the wall or the water under them.
-        std::set<std::pair<int32_t, int32_t>> barriers;
-        for (cObject* object : level.file.Objects()) {
-            if (object->GetTypeId() != kTypeBarrier) continue;
-            const GridCell cell = GridPointToCell(grid, object->GetPosition());
-            barriers.insert({cell.x, cell.y});
-        }
+        const std::set<std::pair<int32_t, int32_t>> barriers = BarrierCells(level, grid);
         int blocked = 0;
         std::string wrong;
         for (int32_t x = 0; x < test::kTerrainGridWidth; ++x) {
@@ -225,14 +231,7 @@ TEST(LevelTerrainTest, EveryOpenCellShowsAnObstacleOnAtMostATenthOfItsArea)
         ASSERT_TRUE(test::ReadTerrainLevel(kLevelFolder + std::string("level") + id + ".lvl", level));
         const std::vector<test::TerrainRgb> picture = ReadBackground(id);
         ASSERT_FALSE(picture.empty()) << "background quarters";
-        // Logs, stones and bridges lie on the obstacle they open; their cells are open
-        // in the grid and show the obstacle.
-        std::set<std::pair<int32_t, int32_t>> barriers;
-        for (cObject* object : level.file.Objects()) {
-            if (object->GetTypeId() != kTypeBarrier) continue;
-            const GridCell cell = GridPointToCell(grid, object->GetPosition());
-            barriers.insert({cell.x, cell.y});
-        }
+        const std::set<std::pair<int32_t, int32_t>> barriers = BarrierCells(level, grid);
         std::string wrong;
         for (int32_t x = 0; x < test::kTerrainGridWidth; ++x) {
             for (int32_t y = 0; y < test::kTerrainGridHeight; ++y) {

@@ -68,6 +68,36 @@ protected:
         HoverScreenPoint(screen.WorldToScreen(vec2{frame.x + frame.width / 2.0f, frame.y + frame.height / 2.0f}));
     }
 
+    // The objects with a pop-up, each with its picture's middle on the screen.
+    static std::vector<std::pair<cObject*, vec2>> PopupHolders(cMagicWidget& screen)
+    {
+        std::vector<std::pair<cObject*, vec2>> holders;
+        ObjectList objects;
+        screen.FindObjectsOfKind(objects, kTypeGameObject, -1);
+        for (cObject* object : objects) {
+            auto* gameObject = dynamic_cast<cGameObject*>(object);
+            if (gameObject == nullptr || gameObject->GetHintText().empty()) continue;
+            Rect frame;
+            object->GetFrameRect(frame, -1);
+            holders.emplace_back(
+                object, screen.WorldToScreen(vec2{frame.x + frame.width / 2.0f, frame.y + frame.height / 2.0f}));
+        }
+        return holders;
+    }
+
+    // Hovers the object, draws the frame with its one pop-up into the named shot and
+    // gives the pop-up's panel.
+    Rect ShowPopupOf(cMagicWidget& screen, cObject& object, const std::string& shotName)
+    {
+        HoverObject(screen, object);
+        EXPECT_EQ(screen.GetHoveredObject(), &object);
+        EXPECT_EQ(screen.GetCaptions().size(), 1u);
+        if (screen.GetCaptions().empty()) return Rect{};
+        DrawGame();
+        test::SaveShotPng(image_, kWidth, kHeight, shotName);
+        return screen.GetCaptionPanel(screen.GetCaptions().front());
+    }
+
     // The HUD's bar as the GUI put it (GUI units are pixels here).
     Rect HudBar() const
     {
@@ -179,16 +209,9 @@ TEST_F(PopupScreenshotTest, PopupOfTheTopmostObjectOfLevel005_StaysBelowTheHudBa
     const Rect bar = HudBar();
     ASSERT_GT(bar.height, 0.0f);
     // The object with a pop-up whose picture reaches highest under the bar.
-    ObjectList objects;
-    screen->FindObjectsOfKind(objects, kTypeGameObject, -1);
     cObject* topmost = nullptr;
     float highest = 0.0f;
-    for (cObject* object : objects) {
-        auto* gameObject = dynamic_cast<cGameObject*>(object);
-        if (gameObject == nullptr || gameObject->GetHintText().empty()) continue;
-        Rect frame;
-        object->GetFrameRect(frame, -1);
-        const vec2 middle = screen->WorldToScreen(vec2{frame.x + frame.width / 2.0f, frame.y + frame.height / 2.0f});
+    for (const auto& [object, middle] : PopupHolders(*screen)) {
         if (middle.x < bar.x || middle.x > bar.x + bar.width || middle.y > bar.y) continue;
         if (middle.y > highest) {
             highest = middle.y;
@@ -196,14 +219,7 @@ TEST_F(PopupScreenshotTest, PopupOfTheTopmostObjectOfLevel005_StaysBelowTheHudBa
         }
     }
     ASSERT_NE(topmost, nullptr);
-    HoverObject(*screen, *topmost);
-    ASSERT_EQ(screen->GetHoveredObject(), topmost);
-    ASSERT_EQ(screen->GetCaptions().size(), 1u);
-    const CaptionRecord& caption = screen->GetCaptions().front();
-
-    DrawGame();
-    test::SaveShotPng(image_, kWidth, kHeight, "popup_top_screenshot.png");
-    CheckPopup(screen->GetCaptionPanel(caption), bar.y);
+    CheckPopup(ShowPopupOf(*screen, *topmost, "popup_top_screenshot.png"), bar.y);
 }
 
 TEST_F(PopupScreenshotTest, PopupNearTheTaskRowsOfLevel035_StaysClearOfThem)
@@ -221,16 +237,9 @@ TEST_F(PopupScreenshotTest, PopupNearTheTaskRowsOfLevel035_StaysClearOfThem)
         panelArea.height = top - panelArea.y;
     }
     // The object with a pop-up, its picture's middle beside the rows, nearest them.
-    ObjectList objects;
-    screen->FindObjectsOfKind(objects, kTypeGameObject, -1);
     cObject* nearest = nullptr;
     float nearestDistance = 0.0f;
-    for (cObject* object : objects) {
-        auto* gameObject = dynamic_cast<cGameObject*>(object);
-        if (gameObject == nullptr || gameObject->GetHintText().empty()) continue;
-        Rect frame;
-        object->GetFrameRect(frame, -1);
-        const vec2 middle = screen->WorldToScreen(vec2{frame.x + frame.width / 2.0f, frame.y + frame.height / 2.0f});
+    for (const auto& [object, middle] : PopupHolders(*screen)) {
         if (middle.x < 0.0f || middle.y < 0.0f || middle.x > kWidth || middle.y > kHeight) continue;
         if (IsPointInRect(Rect{panelArea.x - 1, panelArea.y - 1, panelArea.width + 2, panelArea.height + 2}, middle))
             continue;
@@ -243,14 +252,8 @@ TEST_F(PopupScreenshotTest, PopupNearTheTaskRowsOfLevel035_StaysClearOfThem)
         }
     }
     ASSERT_NE(nearest, nullptr);
-    HoverObject(*screen, *nearest);
-    ASSERT_EQ(screen->GetHoveredObject(), nearest);
-    ASSERT_EQ(screen->GetCaptions().size(), 1u);
-    const CaptionRecord& caption = screen->GetCaptions().front();
-
-    DrawGame();
-    test::SaveShotPng(image_, kWidth, kHeight, "popup_task_screenshot.png");
-    const Rect panel = screen->GetCaptionPanel(caption);
+    const Rect panel = ShowPopupOf(*screen, *nearest, "popup_task_screenshot.png");
+    ASSERT_FALSE(HasFailure());
     for (const Rect& row : rows) EXPECT_FALSE(Overlap(panel, row)) << nearest->GetName();
     EXPECT_FALSE(Overlap(panel, HudBar())) << nearest->GetName();
     CheckPopup(panel, static_cast<float>(kHeight));
