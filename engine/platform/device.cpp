@@ -48,15 +48,15 @@ void CopyIntoRenderer()
 
 FormatArg Code(port::GpuResult result) { return FormatArg::FromInt(result); }
 
-// Frames wait for the retrace unless the driver refuses; then a window draws as many
-// frames as the machine allows, which is worth a line, once.
+// Frames wait for the retrace unless the driver refuses; then the device paces a window's
+// presents to the display's refresh itself, which is worth a line, once.
 void NoteRetraceRefusal()
 {
     DeviceLayer& layer = Devices();
     if (!layer.device || layer.retraceRefusalLogged || layer.device->PresentWaitsForRetrace()) return;
     if (layer.presentParameters.presentationInterval == port::kPresentIntervalImmediate) return;
     layer.retraceRefusalLogged = true;
-    LogWrite(kSender, kWarning, "The driver does not wait for the vertical retrace: frames are presented at once");
+    LogWrite(kSender, kWarning, "The driver does not wait for the vertical retrace: presents are paced to the display's refresh");
 }
 
 }  // namespace

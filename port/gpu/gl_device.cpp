@@ -111,10 +111,12 @@ void GlDevice::ApplySwapInterval() {
     // A window waits for the retrace as full screen does: presenting at once, the loop
     // would draw as many frames as the machine allows and keep a core and the GPU busy
     // on every screen. At once only when asked, or when the driver takes neither kind
-    // of waiting.
+    // of waiting; then the device paces its presents to the display's refresh itself.
     presentWaits_ = false;
+    pacePresents_ = false;
     if (!params_.deviceWindow) return;
-    if (params_.presentationInterval != kPresentIntervalImmediate) {
+    const bool atOnceAsked = params_.presentationInterval == kPresentIntervalImmediate;
+    if (!atOnceAsked) {
         for (const int interval : {kSwapAtRetrace, kSwapAdaptive}) {
             if (params_.deviceWindow->SetSwapInterval(interval)) {
                 presentWaits_ = true;
@@ -123,6 +125,10 @@ void GlDevice::ApplySwapInterval() {
         }
     }
     params_.deviceWindow->SetSwapInterval(kSwapAtOnce);
+    if (atOnceAsked) return;
+    pacePresents_ = true;
+    pacer_.SetRefreshRate(params_.deviceWindow->RefreshRate());
+    pacer_.Restart();
 }
 
 void GlDevice::OnStateReset() {
@@ -143,6 +149,7 @@ void GlDevice::OnStateReset() {
 }
 
 GpuResult GlDevice::OnPresent() {
+    if (pacePresents_) pacer_.WaitForNextPresent();
     params_.deviceWindow->SwapBuffers();
     // A surface without a display (an offscreen buffer) neither submits nor waits at the
     // swap, and the loop draws as often as it can: frames would pile up in the driver

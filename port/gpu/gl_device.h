@@ -10,6 +10,7 @@
 
 #include "port/gpu/device_base.h"
 #include "port/gpu/gl_functions.h"
+#include "port/gpu/present_pacer.h"
 
 namespace port {
 
@@ -51,6 +52,10 @@ private:
     uint32_t units_ = 1;       // texture units in use: min(stages, GL fixed-function units)
     uint32_t activeStages_ = 0;
     std::vector<uint8_t> colors_;  // vertex colours converted to R,G,B,A bytes
+    // Where the driver takes no swap interval, presents wait here instead of at the
+    // retrace; at once when presenting at once was asked for.
+    PresentPacer pacer_;
+    bool pacePresents_ = false;
 };
 
 }  // namespace port

@@ -21,6 +21,9 @@ public:
     // The size of the back buffer in pixels (may differ from the client size on
     // high-density displays).
     virtual void DrawableSize(int& width, int& height) const = 0;
+    // The refresh rate of the display the surface shows on, in Hz; 0 when it is
+    // unknown or the surface shows on none.
+    virtual int RefreshRate() const { return 0; }
 };
 
 }  // namespace port

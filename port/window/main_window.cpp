@@ -115,6 +115,13 @@ void MainWindow::DrawableSize(int& width, int& height) const
     SDL_GL_GetDrawableSize(window_, &width, &height);
 }
 
+int MainWindow::RefreshRate() const
+{
+    SDL_DisplayMode mode{};
+    if (SDL_GetWindowDisplayMode(window_, &mode) != 0) return 0;
+    return mode.refresh_rate;
+}
+
 void MainWindow::ClientSize(int& width, int& height) const
 {
     SDL_GetWindowSize(window_, &width, &height);

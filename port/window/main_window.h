@@ -53,6 +53,7 @@ public:
     void SwapBuffers() override;
     bool SetSwapInterval(int interval) override;
     void DrawableSize(int& width, int& height) const override;
+    int RefreshRate() const override;
 
     bool FullScreen() const { return fullScreen_; }
     // Client size in the pixels mouse positions use.

@@ -173,7 +173,7 @@ TEST_F(DeviceTest, Resize_NextFrameResetsWithoutDrawingThenTheOneAfterDraws)
 TEST_F(DeviceTest, RetraceRefused_IsLoggedOnceOverCreateAndReset)
 {
     constexpr const char* kRefusal =
-        "The driver does not wait for the vertical retrace: frames are presented at once";
+        "The driver does not wait for the vertical retrace: presents are paced to the display's refresh";
     ASSERT_TRUE(vrk::DX8Create());
     ASSERT_EQ(vrk::DX8CreateDevice(), 1);
     EXPECT_TRUE(vrk::Devices().device->PresentWaitsForRetrace());

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -327,6 +328,19 @@ TEST_F(GlDeviceTest, SwapInterval_FallsBackToAdaptiveAndToAtOnceOnlyWhenBothAreR
     EXPECT_EQ(surface_->lastInterval, 0);
     EXPECT_FALSE(device_->PresentWaitsForRetrace());
     EXPECT_EQ(device_->Present(), kGpuOk);
+}
+
+// Where the driver refuses both intervals the window's presents wait as the display
+// would (60 Hz where the surface reports no rate): 60 presents take at least 59 periods.
+TEST_F(GlDeviceTest, SwapInterval_BothRefused_PresentsArePacedToTheRefresh) {
+    surface_->offered = {0};
+    ASSERT_EQ(device_->Reset(params_), kGpuOk);
+    ASSERT_FALSE(device_->PresentWaitsForRetrace());
+    constexpr int kFrames = 60;
+    const auto start = std::chrono::steady_clock::now();
+    for (int frame = 0; frame < kFrames; ++frame) ASSERT_EQ(device_->Present(), kGpuOk);
+    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(spent.count(), 0.95);
 }
 
 TEST_F(GlDeviceTest, SwapInterval_ImmediateParametersPresentAtOnce) {
