@@ -162,9 +162,22 @@ void cBuild::SetupLevel()
 
 int32_t cBuild::HitTest(const vec2& point)
 {
-    // Clicks pass through while a worker is inside.
+    // While a worker is inside the building takes no click (HidesPoint keeps its
+    // picture from passing the click on).
     if (GetUsedPlaces() != 0) return 0;
-    return HitsFootprint(point) && ShowsAt(point) ? 1 : 0;
+    return HitsPicture(point) ? 1 : 0;
+}
+
+bool cBuild::HidesPoint(const vec2& point) { return CoverAt(point) == vrk::kCoverSolid; }
+
+bool cBuild::HitsPicture(const vec2& point) const
+{
+    // The player clicks what he sees: the solid picture (a roof, a tower, a lamp)
+    // is the building wherever it reaches; a faint edge or a plot's tint only over
+    // the building's own cells.
+    const vrk::TexelCover cover = CoverAt(point);
+    if (cover == vrk::kCoverSolid) return true;
+    return cover != vrk::kCoverNone && HitsFootprint(point);
 }
 
 bool cBuild::HitsFootprint(const vec2& point) const

@@ -32,7 +32,10 @@ public:
     bool IsKindOf(int32_t id) const override;
     // The set-up by type name; the level-file text may give the levels.
     void SetSprite(const std::string& sprite) override;
+    // A solid point of the picture, or a point of the picture over the footprint.
     int32_t HitTest(const vec2& point) override;
+    // Where the picture is solid, nothing behind the building takes the pointer.
+    bool HidesPoint(const vec2& point) override;
 
     // --- Overrides of cGameObject ---
     int32_t OnStateChange(int32_t oldState, int32_t newState) override;
@@ -72,6 +75,9 @@ protected:
     void SetUpSmoke();
     // Whether the point lies on the footprint's cells as the level screen lays them.
     bool HitsFootprint(const vec2& point) const;
+    // Whether the picture answers a click at the point: where it is solid, or where
+    // it shows at all over the footprint.
+    bool HitsPicture(const vec2& point) const;
 
 private:
     // The levels of the level-file text: "max" or "max;level" (then built).

@@ -151,7 +151,15 @@ bool cEnemy::HidesPoint(const vec2& point)
     return CoverAt(point) == vrk::kCoverSolid;
 }
 
-int32_t cEnemy::GetOrderState() { return kOrderAllowed; }
+int32_t cEnemy::GetOrderState() { return HeroReachVerdict(kOrderAllowed); }
+
+int32_t cEnemy::HeroReachVerdict(int32_t verdict)
+{
+    if (verdict != kOrderAllowed) return verdict;
+    LevelScreen* screen = CurrentLevelScreen();
+    if (screen == nullptr || screen->hero == nullptr) return verdict;
+    return screen->CanWalkTo(screen->hero, this) ? kOrderAllowed : kOrderNotInteractive;
+}
 
 float cEnemy::GetRadius() { return kEnemyRadius; }
 

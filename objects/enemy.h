@@ -42,7 +42,7 @@ public:
     // A walker that takes no click now (the hero's target, a dying one, one never
     // clicked) still stands in front of what is behind its body.
     bool HidesPoint(const vec2& point) override;
-    // A click on an enemy may always send the hero.
+    // A click on an enemy sends the hero, when his walk to it can be planned now.
     int32_t GetOrderState() override;
     float GetRadius() override;
 
@@ -74,6 +74,10 @@ public:
 
     // The level's hero, or null on a level without one.
     static cHero* FindHero();
+    // The verdict as it stands, unless it allows the order and the hero cannot walk
+    // to the walker now (it stands beyond the grid's edge or water): then the order
+    // is refused with the blocked path's text (1), and no green frame promises it.
+    int32_t HeroReachVerdict(int32_t verdict);
     // A target has gone when it is null, taken out (-2) or queued for removal this
     // tick (it then still keeps its state and layer place).
     static bool HasGone(const cObject* object);

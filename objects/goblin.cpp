@@ -45,11 +45,11 @@ cEnemy::AnimationList GoblinAnimations()
 
 }  // namespace
 
-int32_t GoblinOrderState(cGameObject& enemy)
+int32_t GoblinOrderState(cEnemy& enemy)
 {
     const LevelScreen* screen = CurrentLevelScreen();
     if (screen != nullptr && screen->hero == nullptr) return kOrderNeedsHero;
-    return enemy.cGameObject::GetOrderState();
+    return enemy.HeroReachVerdict(enemy.cGameObject::GetOrderState());
 }
 
 cGoblin::cGoblin(cObjectOwner* owner) : cEnemy(owner) {}

@@ -71,5 +71,6 @@ private:
 };
 
 // The order test of the goblin and the skeletons: only the hero fights them, so on
-// a level without a hero every order is refused (6); else the default verdict.
-int32_t GoblinOrderState(cGameObject& enemy);
+// a level without a hero every order is refused (6); else the default verdict,
+// refused (1) while the hero has no way to the walker.
+int32_t GoblinOrderState(cEnemy& enemy);

@@ -120,6 +120,8 @@ int32_t LevelScreen::CountWorkersAt(const cGameObject* object) const
     return count;
 }
 
+bool LevelScreen::CanWalkTo(cMan* /*walker*/, cGameObject* /*target*/) { return true; }
+
 void LevelScreen::UnlockAchievement(const std::string& name)
 {
     if (cGarden* garden = GetGarden()) garden->UnlockAchievement(name);

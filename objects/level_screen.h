@@ -59,6 +59,10 @@ public:
     // Plans the walk of a walker to a target; the game's level screen answers with
     // its planner, the test stand-in records.
     bool SendWorker(cMan* walker, cGameObject* target, int32_t kind) override = 0;
+    // Whether a walk of the walker (the hero, the wife: a walker without a route of
+    // spots) to the target could be planned now, as SendWorker would plan it. True
+    // here: a stand-in that plans no walks refuses none.
+    virtual bool CanWalkTo(cMan* walker, cGameObject* target);
 
     // --- Columns of walking enemies and way points ---
     // Among the walkers of the walker's type, the first that follows it walks on to

@@ -238,7 +238,7 @@ int32_t cPlant::HitTest(const vec2& point)
             }
         }
     }
-    return HitsFootprint(point) && ShowsAt(point) ? 1 : 0;
+    return HitsPicture(point) ? 1 : 0;
 }
 
 void cPlant::GetRect(Rect& rect, int32_t part)

@@ -51,7 +51,8 @@ public:
     int32_t GetTypeId() const override;
     bool IsKindOf(int32_t id) const override;
     void SetSprite(const std::string& sprite) override;
-    // A head answers its part number (seat + 2); elsewhere the footprint answers 1.
+    // A head answers its part number (seat + 2); elsewhere the picture answers 1 as
+    // a building's does (HitsPicture).
     int32_t HitTest(const vec2& point) override;
 
     // --- Overrides of cGameObject ---

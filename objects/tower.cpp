@@ -7,7 +7,6 @@
 
 #include "engine/render/render.h"
 #include "framework/objects/object_owner.h"
-#include "framework/widgets/level_widget.h"
 #include "objects/enemy.h"
 #include "objects/level_contract.h"
 #include "objects/worker.h"
@@ -149,8 +148,7 @@ int32_t cTower::HitTest(const vec2& point)
     const int32_t state = GetState();
     if (state == kStateWorkDone && level_ >= maxLevel_) return 0;
     if (state == kStateNone) {
-        auto* screen = dynamic_cast<cLevelWidget*>(owner_);
-        return screen != nullptr && screen->IsPointOnObject(this, point) && ShowsAt(point) ? 1 : 0;
+        return HitsPicture(point) ? 1 : 0;
     }
     if (!hasAnimation_) return 0;
     return ShowsAt(point) ? 1 : 0;

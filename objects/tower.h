@@ -43,7 +43,8 @@ public:
     bool IsKindOf(int32_t id) const override;
     void SetSprite(const std::string& sprite) override;
     // Never the enemy tower nor a built tower at its highest level; the empty site
-    // by its footprint, otherwise strictly inside the current frame.
+    // by its picture as a building's answers (HitsPicture), otherwise wherever its
+    // current frame shows.
     int32_t HitTest(const vec2& point) override;
     // The price of the next step; nothing while the work runs or at the highest level.
     ResourceVector GetCost() override;

@@ -109,7 +109,7 @@ void cTunnelBuild::SetSprite(const std::string& sprite)
     SetUpSmoke();
 }
 
-int32_t cTunnelBuild::HitTest(const vec2& point) { return HitsFootprint(point) && ShowsAt(point) ? 1 : 0; }
+int32_t cTunnelBuild::HitTest(const vec2& point) { return HitsPicture(point) ? 1 : 0; }
 
 int32_t cTunnelBuild::GetOrderState()
 {

@@ -28,7 +28,7 @@ public:
     int32_t GetTypeId() const override;
     bool IsKindOf(int32_t id) const override;
     void SetSprite(const std::string& sprite) override;
-    // The footprint only: workers inside do not hide it.
+    // The picture as a building's answers (HitsPicture); workers inside do not hide it.
     int32_t HitTest(const vec2& point) override;
 
     // --- Overrides of cGameObject ---

@@ -2,7 +2,7 @@
 // the order they are drawn. The object the player sees at the point wins: a nearer
 // object takes the pointer from one behind it where its picture shows, except that
 // a faint tint (a marked building plot) lets through what stands solid behind it,
-// and a figure that takes no order still hides what lies behind it.
+// and a figure or a building that takes no order still hides what lies behind it.
 #pragma once
 #include <cstdint>
 

@@ -79,6 +79,8 @@ public:
     // Plans and starts a walker's walk to a target (a worker takes a random spot of
     // the target's route). False without walker, target, linked points or path.
     bool SendWorker(cMan* walker, cGameObject* target, int32_t kind) override;
+    // Whether SendWorker's walk to the target's first linked point has a path now.
+    bool CanWalkTo(cMan* walker, cGameObject* target) override;
     // The base's spending, then the tasks are recounted.
     bool SpendResources(const ResourceVector& amounts) override;
     // Income: the base's adding, the recount, the level's sums and the resource
@@ -150,6 +152,10 @@ public:
     // neighbours at the target's radius along the grid axes, the one nearest the
     // aim point; the target's position when none is free or it has no radius.
     virtual vec2 GetStopPoint(cGameObject* target, const vec2& from);
+    // The points of the walker's walk to the goal by the target (from the home's
+    // door when it stands in the home; stopping by the target at its radius); false
+    // when no cell path leads there.
+    bool PlanWalk(cMan* walker, cGameObject* target, const vec2& goal, std::vector<vec2>& points);
 
     // --- Orders ---
     // Whether the order may stand; with show a refusal's text appears at the object.

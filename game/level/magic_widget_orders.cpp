@@ -85,7 +85,12 @@ uint32_t cMagicWidget::OnObjectClick(cObject* object)
 
     if (object->IsKindOf(kTypeEnemy)) {
         if (hero == nullptr) return 0;
-        SendWorker(hero, target, 0);
+        // The hero's cry only for a walk that is on its way; a walk that cannot be
+        // planned says so at the figure.
+        if (!SendWorker(hero, target, 0)) {
+            ShowHint(target, vrk::FindText(kPathBlockedText), 0.0f);
+            return 1;
+        }
         PlayVariant(kHeroOutSound);
         vrk::PlaySound(kWorkerOutSound);
         return 0;

@@ -48,7 +48,29 @@ bool cMagicWidget::SendWorker(cMan* walker, cGameObject* target, int32_t kind)
     std::vector<vec2> linked;
     target->GetLinkedPoints(linked);
     if (linked.empty()) return false;
+    vec2 goal = linked.front();
+    if (auto* worker = dynamic_cast<cWorker*>(walker); worker != nullptr && walker->IsKindOf(kTypeWorker)) {
+        worker->SetRoute(linked);
+        goal = worker->GetRoutePoint();
+    }
+    std::vector<vec2> points;
+    if (!PlanWalk(walker, target, goal, points)) return false;
+    walker->WalkPath(points, target, kind);
+    return true;
+}
 
+bool cMagicWidget::CanWalkTo(cMan* walker, cGameObject* target)
+{
+    if (walker == nullptr || target == nullptr) return false;
+    std::vector<vec2> linked;
+    target->GetLinkedPoints(linked);
+    if (linked.empty()) return false;
+    std::vector<vec2> points;
+    return PlanWalk(walker, target, linked.front(), points);
+}
+
+bool cMagicWidget::PlanWalk(cMan* walker, cGameObject* target, const vec2& goal, std::vector<vec2>& points)
+{
     auto* homeBase = static_cast<cGameObject*>(home);
     GridCell start = ObjectToCell(walker);
     // A walker inside the home comes out at the home's first route point.
@@ -58,15 +80,10 @@ bool cMagicWidget::SendWorker(cMan* walker, cGameObject* target, int32_t kind)
         homeBase->GetLinkedPoints(door);
         if (!door.empty()) start = PointToCell(door.front());
     }
-    vec2 goal = linked.front();
-    if (auto* worker = dynamic_cast<cWorker*>(walker); worker != nullptr && walker->IsKindOf(kTypeWorker)) {
-        worker->SetRoute(linked);
-        goal = worker->GetRoutePoint();
-    }
 
     std::vector<GridCell> cells;
     if (!FindCellPath(cells, start, PointToCell(goal))) return false;
-    std::vector<vec2> points;
+    points.clear();
     CellsToPoints(cells, points);
     if (points.empty()) return false;
     if (points.size() < 2 || target->GetRadius() <= 0.0f) {
@@ -80,7 +97,6 @@ bool cMagicWidget::SendWorker(cMan* walker, cGameObject* target, int32_t kind)
         points.push_back(homeBase->GetPosition());
     }
     points.front() = walker->GetPosition();
-    walker->WalkPath(points, target, kind);
     return true;
 }
 

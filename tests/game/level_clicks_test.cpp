@@ -2,15 +2,22 @@
 // pointer: a skeleton seen through a building plot's tint or a tree's empty corner
 // takes the hover and the click (the hero is sent after it), the skeleton the hero
 // already fights orders nothing behind it, and a press right after a move (within
-// the same tick) reaches the object moved onto. Everything goes through the level
-// screen's own mouse events; also a picture of the pointer on a skeleton behind a
-// tree's corner ("click_skeleton_screenshot.png" beside the build).
+// the same tick) reaches the object moved onto. A skeleton the hero has no way to
+// (across the brook while the bridge is down) gets no green frame, and its click
+// says the path is blocked without the hero's cry. Everything goes through the
+// level screen's own mouse events; also a picture of the pointer on a skeleton
+// behind a tree's corner ("click_skeleton_screenshot.png" beside the build).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "engine/sound/sound_manager.h"
+#include "engine/text/text_table.h"
 #include "framework/objects/small_math.h"
 #include "game/level/magic_widget.h"
 #include "objects/hero.h"
@@ -30,6 +37,12 @@ using Pixel = std::pair<int32_t, int32_t>;
 constexpr vec2 kBehindTreeCorner{-40.0f, 30.0f};
 constexpr vec2 kBehindPlot{34.0f, 2.0f};
 constexpr vec2 kBeforeTrunk{0.0f, -24.0f};
+// A cell on the brook's far bank, which the hero cannot reach while the bridge is
+// down.
+constexpr GridCell kFarBank{20, 12};
+// The sounds of a hero sent out.
+constexpr std::array<const char*, 3> kHeroSentSounds{"hero_out0", "hero_out1", "worker_out"};
+constexpr const char* kNotFoundLine = "sound buffer not found '";
 // World units round a point chosen for a hover a tick later that must meet the same
 // test: a skeleton walks a unit a tick and a tree's crown sways.
 constexpr float kMargin = 3.0f;
@@ -56,13 +69,15 @@ protected:
     cGameObject* Object(const char* name) const { return dynamic_cast<cGameObject*>(screen_->FindObject(name, -1)); }
 
     // A skeleton made as the level's camp makes its walkers, standing at the point,
-    // and a tick that sorts it into the scene by depth (it sets out on it).
-    cSkeleton* Skeleton(const vec2& at)
+    // and a tick that sorts it into the scene by depth (it sets out on it). One not
+    // fresh from the camp has set out before.
+    cSkeleton* Skeleton(const vec2& at, bool freshFromCamp = true)
     {
         auto* skeleton = dynamic_cast<cSkeleton*>(screen_->CreateObject(kTypeSkeleton, 0));
         if (skeleton == nullptr) return nullptr;
         skeleton->SetSprite("skeleton");
         skeleton->SetHome(Object("skeleton_camp"));
+        if (!freshFromCamp) skeleton->SetSetOutFlag(0);
         skeleton->SetPositionV(at);
         this->Frame();
         return skeleton;
@@ -115,6 +130,36 @@ protected:
     {
         this->PressMouse(0, pixel.first, pixel.second);
         this->ReleaseMouse(0, pixel.first, pixel.second);
+    }
+
+    // The hero's sounds renamed in the sound table, so that each play of one leaves
+    // its "not found" line in the log, where HeroSentSounds counts it.
+    void CountHeroSentSounds()
+    {
+        vrk::cSoundManager* sounds = vrk::GetSoundManager();
+        ASSERT_NE(sounds, nullptr);
+        for (const char* name : kHeroSentSounds) {
+            vrk::cSoundManager::cSoundBuffer* buffer = sounds->GetSoundBuffer(sounds->FindSoundBuffer(name));
+            ASSERT_NE(buffer, nullptr) << name;
+            buffer->name = std::string("counted ") + name;
+        }
+    }
+    int HeroSentSounds() const
+    {
+        return static_cast<int>(std::count_if(this->lines.begin(), this->lines.end(), [](const std::string& line) {
+            for (const char* name : kHeroSentSounds) {
+                if (line.find(kNotFoundLine + std::string(name)) != std::string::npos) return true;
+            }
+            return false;
+        }));
+    }
+    // Whether a pop-up by the object shows the text as one of its lines.
+    bool ShowsNotice(const std::string& text) const
+    {
+        for (const CaptionRecord& caption : screen_->GetCaptions()) {
+            if (std::find(caption.lines.begin(), caption.lines.end(), text) != caption.lines.end()) return true;
+        }
+        return false;
     }
 
     cMagicWidget* screen_ = nullptr;
@@ -199,6 +244,52 @@ TEST_F(LevelClicksTest, SkeletonSeenThroughAPlotOrATreeCorner_TakesTheClickAndAF
     EXPECT_EQ(hero->GetTarget(), third) << "the press went to the object hovered before the move";
     EXPECT_TRUE(screen_->Orders().empty());
     EXPECT_EQ(screen_->GetHoveredObject(), third);
+}
+
+TEST_F(LevelClicksTest, SkeletonTheHeroCannotReach_HasNoGreenFrameAndItsClickSaysSoWithoutTheHerosCry)
+{
+    ASSERT_NE(PlayLevel001(), nullptr);
+    cHero* hero = screen_->hero;
+    cGameObject* tree = Object("tree6");
+    ASSERT_TRUE(hero != nullptr && tree != nullptr);
+    CountHeroSentSounds();
+    const std::string blocked = vrk::FindText("PathIsBlocked");
+    ASSERT_FALSE(blocked.empty());
+
+    // Across the brook, heading back to its camp with no worker over there to go
+    // for (one that never set out would leave the level at once): hovered, but the
+    // frame under it is not the green one of an order; the click sends nobody,
+    // plays no cry and shows the refusal.
+    cSkeleton* across = Skeleton(screen_->CellToPoint(kFarBank), false);
+    ASSERT_NE(across, nullptr);
+    ASSERT_NE(across->GetState(), kStateRemoved);
+    std::vector<vec2> path;
+    ASSERT_FALSE(screen_->FindPath(path, hero, across, false)) << "the bridge is down: no way over the brook";
+    Pixel pixel;
+    int32_t part = 0;
+    ASSERT_TRUE(BodyPixel(*across, [&](const vec2& p) { return screen_->PickAt(p, part) == across; }, pixel));
+    MoveMouse(pixel.first, pixel.second);
+    Frame();
+    ASSERT_EQ(screen_->GetHoveredObject(), across);
+    EXPECT_NE(across->GetOrderState(), kOrderAllowed) << "a green frame promises an order the click cannot give";
+    Press(pixel);
+    EXPECT_NE(hero->GetTarget(), across);
+    EXPECT_EQ(HeroSentSounds(), 0) << "the hero's cry for an order not given";
+    EXPECT_TRUE(ShowsNotice(blocked)) << "the click dropped without a word";
+    EXPECT_TRUE(screen_->Orders().empty());
+
+    // On the home bank the same click sends the hero, with his cry.
+    cSkeleton* near = Skeleton(tree->GetPosition() + kBeforeTrunk);
+    ASSERT_NE(near, nullptr);
+    ASSERT_TRUE(BodyPixel(*near, [&](const vec2& p) { return screen_->PickAt(p, part) == near; }, pixel));
+    MoveMouse(pixel.first, pixel.second);
+    Frame();
+    ASSERT_EQ(screen_->GetHoveredObject(), near);
+    EXPECT_EQ(near->GetOrderState(), kOrderAllowed);
+    const int before = HeroSentSounds();
+    Press(pixel);
+    EXPECT_EQ(hero->GetTarget(), near);
+    EXPECT_EQ(HeroSentSounds(), before + 2) << "the cry and the order sound";
 }
 
 class ClickShotTest : public test::GameShot<SkeletonClicks<test::GameTour>> {

@@ -418,6 +418,22 @@ TEST_F(MagicWidgetOrdersTest, Click_SendsTheHeroAtFoesRingsBellsAndOffersSubPart
     EXPECT_TRUE(screen.Orders().empty());
 }
 
+TEST_F(MagicWidgetOrdersTest, Click_OnAFoeTheHerosWalkCannotReach_SaysTheWayIsBlockedWithoutHisCry)
+{
+    auto* foe = MakeSite<Foe>({15, 12});
+    auto* hero = dynamic_cast<cHero*>(screen.CreateObject(kTypeHero, 0));
+    ASSERT_NE(hero, nullptr);
+    hero->SetPositionV(screen.CellToPoint({8, 12}));
+    screen.hero = hero;
+    screen.refuseWalks = true;
+    EXPECT_EQ(screen.OnObjectClick(foe), 1u);
+    EXPECT_EQ(hero->GetTarget(), nullptr);
+    EXPECT_EQ(Sounds("hero_out0") + Sounds("hero_out1"), 0);
+    EXPECT_EQ(Sounds("worker_out"), 0);
+    EXPECT_EQ(screen.shown, std::vector<std::string>{"Blocked"});
+    EXPECT_TRUE(screen.Orders().empty());
+}
+
 // An application that counts how often the open windows are asked to close.
 class ClosingMiddle : public test::ScreenMiddle {
 public:
