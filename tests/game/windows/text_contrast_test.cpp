@@ -1,8 +1,8 @@
 // Every window of the game that shows text, opened in the real game the way a player
 // meets it and drawn into a hidden OpenGL window: each text control's letters must
 // read against what is drawn behind them at a ratio of 4.5 : 1 or more. The player
-// list, with two names, one chosen and the other under the mouse, is written as
-// "profile_select_screenshot.png" beside the build.
+// list with two names is checked with the pointer away and on the name not chosen;
+// the latter is written as "profile_select_screenshot.png" beside the build.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -25,6 +25,8 @@ constexpr uint32_t kTalkLevel = 2;
 // A rest for the cursor on the open level, away from its windows.
 constexpr int32_t kRestX = 600;
 constexpr int32_t kRestY = 500;
+// How far inside a name's text box the pointer rests to hover its row.
+constexpr int32_t kPointerInName = 2;
 // Frames enough for the finish window to count its results to the end.
 constexpr int kFinishCountFrames = 150;
 
@@ -90,10 +92,18 @@ TEST_F(TextContrastTest, EveryWindowWithText_ReadsAtLeastFourAndAHalfToOneOnWhat
     ASSERT_EQ(list->GetItemCount(), 2u);
     const uint32_t chosen = list->FindNextSelected(0);
     ASSERT_LT(chosen, 2u);
-    const vrk::GuiRect other = list->GetItem(1 - chosen)->GetRect();
-    MoveMouse(static_cast<int32_t>(other.x + other.width / 2),
-              kWindowHeight - static_cast<int32_t>(other.y + other.height / 2));
+    Rest();
     Settle();
+    CheckWindow("profile_select");
+    // A row takes the hover colour under the pointer on its name; the pointer rests
+    // at the name's bottom right, so the cursor below it hides no letter.
+    const auto* other = dynamic_cast<const vrk::cLabelCtrl*>(list->GetItem(1 - chosen));
+    ASSERT_NE(other, nullptr);
+    const vrk::GuiRect name = other->GetTextRect();
+    MoveMouse(static_cast<int32_t>(name.x + name.width) - kPointerInName,
+              kWindowHeight - static_cast<int32_t>(name.y) - kPointerInName);
+    Settle();
+    EXPECT_EQ(other->GetColor(), list->GetHoverTextColor());
     CheckWindow("profile_select", "profile_select_screenshot.png");
     ClickControl("profile_select", "btDelete");
     CheckWindow("messagebox");
