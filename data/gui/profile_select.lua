@@ -15,6 +15,11 @@ local verticalTrackCell = { x = 0.875, y = 0.75, w = 0.0625, h = 0.25 }
 local thumbCell = { x = 0.375, y = 0.65625, w = 0.09375, h = 0.09375 }
 local inset = 36
 local rowHeight = 30
+-- The names read dark on the well and on the yellow selection band alike; the list
+-- takes its rows' colour with the selector 1 and the hover colour without it.
+local nameColor = { 0.2, 0.14, 0.08 }
+local hoverColor = { 0.5, 0.22, 0.05 }
+local rowColorSelector = 1
 local list = { x = panel.x + inset, y = panel.y + 100, w = panel.w - 2 * inset - 32, h = 240 }
 
 local function makeButton(wnd, name, text, x, width)
@@ -54,8 +59,10 @@ function FillWindow(wnd)
   setCtrlUVFrame(profiles, selectionCell, { x = selectionBorder, y = selectionBorder })
   setCtrlFont(profiles, "a_fontsystem14")
   setCtrlAlign(profiles, align.Left + align.Middle)
-  setCtrlColor(profiles, 0.2, 0.14, 0.08)
+  setCtrlColor(profiles, nameColor[1], nameColor[2], nameColor[3], rowColorSelector)
+  setCtrlColor(profiles, hoverColor[1], hoverColor[2], hoverColor[3])
   setCtrlRect(profiles, list)
+  -- The frame's border is also the names' inset from the row's edge.
   setCtrlFrame(profiles, { x = 0, y = 0, w = list.w, h = rowHeight }, { x = 6, y = 6 })
 
   local scroll = createSliderSysCtrl(wnd, "slProfile")

@@ -1,6 +1,9 @@
 // The text row: hover colours from its list and the selection frame behind it.
 #include "engine/gui/list_item_sys_ctrl.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/gui/list_sys_ctrl.h"
 
 namespace vrk {
@@ -25,6 +28,17 @@ void cListItemSysCtrl::CopyStyle(const cListItemSysCtrl& label)
     color_ = label.color_;
     align_ = label.align_;
     Layout();
+}
+
+void cListItemSysCtrl::Layout()
+{
+    cLabelCtrl::Layout();
+    if (owner_ == nullptr || (align_ & kAlignCenter) != 0) return;
+    // Whole pixels, as the label places its text, so the letters stay sharp; a
+    // negative border from a script moves nothing.
+    const float inset = std::max(0.0f, std::trunc(owner_->GetSelectionFrame().GetBorderX()));
+    if ((align_ & kAlignRight) != 0) textRect_.x -= inset;
+    else textRect_.x += inset;
 }
 
 int32_t cListItemSysCtrl::OnEvent(int32_t code, intptr_t first, intptr_t second)

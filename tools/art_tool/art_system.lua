@@ -9,8 +9,9 @@ picture("system/cursor_pointer", 32, 32, {
 -- rectangle. The controls step between state cells themselves: a button moves
 -- down one cell per state, a check box right for hover and down for checked, a
 -- slider track down (vertical: right) and its thumb right for hover.
+-- White captions read on the normal, pressed and hovered fills at 4.5 : 1 or more.
 local function button_cell(i, s)
-  local fills = { "#4a86d0", "#2f5f9e", "#6aa6ec", "#8f969e" }
+  local fills = { "#2f64ac", "#244e8c", "#3a70b8", "#8f969e" }
   local edges = { "#1c3c6e", "#142c52", "#254f8a", "#50565e" }
   return { frame{ x = 1, y = 1, w = s.w - 2, h = s.h - 2, border = 10, r = 8, rim = 2, edge = edges[i + 1], fill = fills[i + 1], shine = "#ffffff60" } }
 end
@@ -73,8 +74,9 @@ texture{
            draw = function(i, s) return { frame{ x = 0, y = 0, w = s.w, h = s.h, border = 24, r = 18, rim = 5, edge = "#4a3420", fill = "#f4ecd8", light = "#fffaf0", shine = "#ffffffa0" },
                                           rect{ x = 12, y = 12, w = 104, h = 104, r = 10, outline = "#c8b48a", width = 1.5 } } end,
            note = "window panel: nine-slice border 24 px = 0.09375 u, v" },
+    -- Dark enough under the cream counters and scores to read at 4.5 : 1 or more.
     strip{ name = "gui_title", x = 128, y = 128, w = 128, h = 48,
-           draw = function(i, s) return { frame{ x = 0, y = 0, w = s.w, h = s.h, border = 16, r = 12, rim = 3, edge = "#5a2a10", fill = "#c8643a", light = "#e89a6a", shine = "#ffffff80" } } end,
+           draw = function(i, s) return { frame{ x = 0, y = 0, w = s.w, h = s.h, border = 16, r = 12, rim = 3, edge = "#5a2a10", fill = "#a84e2a", light = "#e89a6a", shine = "#ffffff80" } } end,
            note = "title bar: nine-slice border 16 px = 0.0625 u, v" },
     strip{ name = "gui_separator", x = 128, y = 176, w = 128, h = 8,
            draw = function(i, s) return { rect{ x = 4, y = 3, w = s.w - 8, h = 2, r = 1, fill = "#8a7458" } } end,

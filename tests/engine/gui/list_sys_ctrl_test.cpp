@@ -91,6 +91,23 @@ TEST_F(ListSysCtrlTest, SetFrame_SizesTheRowsAndTheSelectionFrameDrawsBehindSele
     EXPECT_EQ(Row(1).GetRect(), (vrk::GuiRect{0.0f, 60.0f, 200.0f, 20.0f}));
 }
 
+TEST_F(ListSysCtrlTest, RowTexts_SitTheSelectionFramesBorderInsideTheRowUnlessCentred)
+{
+    list->SetFont("test");
+    list->InsertItem(0, "beta", 0);
+    list->SetFrame(vrk::GuiRect{0.0f, 0.0f, 200.0f, 20.0f}, 6.5f, 4.0f, 0);
+    // Whole pixels in from the left edge; "beta" is 38 wide from its first bearing.
+    EXPECT_EQ(Row(0).GetTextRect().x, 6.0f);
+    list->SetAlign(vrk::kAlignRight | vrk::kAlignMiddle, 0);
+    EXPECT_EQ(Row(0).GetTextRect().x, 156.0f);
+    list->SetAlign(vrk::kAlignCenter | vrk::kAlignMiddle, 0);
+    EXPECT_EQ(Row(0).GetTextRect().x, 81.0f);
+    // A border below zero from a script moves no text out of its row.
+    list->SetAlign(vrk::kAlignLeft | vrk::kAlignMiddle, 0);
+    list->SetFrame(vrk::GuiRect{0.0f, 0.0f, 200.0f, 20.0f}, -8.0f, 4.0f, 0);
+    EXPECT_EQ(Row(0).GetTextRect().x, 0.0f);
+}
+
 TEST_F(ListSysCtrlTest, ItemTexts_ReadAndWriteRowsAndAreEmptyBeyondThem)
 {
     list->InsertItem(0, "alpha", 0);
