@@ -164,9 +164,18 @@ void cFlyDecor::Draw()
     vrk::VertexBatch* batch = OwnerBatch();
     if (batch != nullptr) {
         const vec2 at = GetPosition();
-        shadow_.Draw(*batch, at.x, at.y - height_, GetColor());
+        const vec2 shadowAt{at.x, at.y - height_};
+        if (ShadowOnGround(shadowAt)) shadow_.Draw(*batch, shadowAt.x, shadowAt.y, GetColor());
     }
     DrawBatched();
+}
+
+bool cFlyDecor::ShadowOnGround(const vec2& at) const
+{
+    if (owner_ == nullptr) return true;
+    const int32_t frame = shadow_.play.frame;
+    const float top = at.y - shadow_.info.HotSpot(frame).y + shadow_.info.Size(frame).y;
+    return top <= owner_->GetSkyLine();
 }
 
 int32_t cFlyDecor::OnMessage(uint32_t code, uintptr_t /*data*/)

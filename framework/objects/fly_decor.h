@@ -1,6 +1,6 @@
 // cFlyDecor: a bird or a cloud that crosses the level now and then: it flies from
 // outside one edge of the world to outside the other, waits a while unseen, and
-// flies again on a new line. Birds carry a shadow below them.
+// flies again on a new line. Birds carry a shadow below them, on the ground only.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -49,6 +49,9 @@ public:
 
 private:
     bool InEditor() const;
+    // Whether the whole shadow, drawn at the point, lies below the scene's sky line:
+    // a shadow never falls on the sky of a scene seen from the side.
+    bool ShadowOnGround(const vec2& at) const;
     void StartWaiting();
 
     SpriteAnim shadow_;

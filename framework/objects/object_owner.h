@@ -3,6 +3,7 @@
 // screen only through this interface.
 #pragma once
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,6 +60,9 @@ public:
     // World size of the scene.
     virtual float GetLevelWidth() const = 0;
     virtual float GetLevelHeight() const = 0;
+    // The world height above which the scene shows sky, where no shadow can fall. A
+    // level, seen from above, is ground all over.
+    virtual float GetSkyLine() const { return std::numeric_limits<float>::infinity(); }
     // World to the 1024 x 768 virtual screen.
     virtual const vrk::Matrix4& GetViewMatrix() const = 0;
     // The object under the mouse after the last play tick (null: none) and the part

@@ -220,7 +220,9 @@ Rect cBaseWidget::GetCaptionPanel(const CaptionRecord& record)
     const float height = std::floor(anchor.height + margin.y);
     float x = anchor.x;
     float y = anchor.y;
-    if (x + width > kVirtualWidth) x -= width;
+    // One that does not fit right of its holder goes to the holder's left: moved back
+    // by its own width only, it would lie over the holder and the pointer on it.
+    if (x + width > kVirtualWidth) x = WorldToScreenBox(record.box).x - width;
     if (y + height > kCaptionTop) y -= height;
     // Whatever the anchor, the whole pop-up stays on the view and clear of the HUD the
     // screen draws over the scene; a pop-up too tall for the view keeps its top in it.

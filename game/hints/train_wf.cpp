@@ -134,6 +134,22 @@ void cTrainWF::ShowHint(const std::string& text, float x, float y, bool clickToC
     text_->SetText(shown, 0);
 }
 
+float cTrainWF::GetArrowReach() const
+{
+    if (failed_) return 0.0f;
+    return std::min(std::fabs(arrowAroundCentre_.width), std::fabs(arrowAroundCentre_.height)) * kArrowTipShare;
+}
+
+vec2 cTrainWF::GetArrowTip() const
+{
+    if (failed_) return vec2{};
+    const vrk::GuiRect arrow = arrow_->GetRect();
+    const vec2 middle{arrow.x + arrow.width * 0.5f, arrow.y + arrow.height * 0.5f};
+    // Unmirrored the arrow points to its lower left; a scale of -1 turns it over.
+    return vec2{middle.x - arrow_->GetScaleX() * std::fabs(arrow.width) * kArrowTipShare,
+                middle.y - arrow_->GetScaleY() * std::fabs(arrow.height) * kArrowTipShare};
+}
+
 void cTrainWF::Draw()
 {
     vrk::cGame* game = vrk::GetGame();

@@ -9,6 +9,7 @@
 
 #include "engine/gui/ctrl.h"
 #include "engine/gui/window_function.h"
+#include "framework/objects/vec2.h"
 #include "framework/widgets/window_fade.h"
 
 class cAnimationCtrl;
@@ -20,6 +21,9 @@ public:
     // Placement flags: the frame reaches left of, or below, its anchor.
     static constexpr uint32_t kPlaceLeft = 0x01;
     static constexpr uint32_t kPlaceBelow = 0x20;
+    // The arrow's picture has its tip this share of its size from its middle on
+    // each axis (toward its lower left corner before mirroring).
+    static constexpr float kArrowTipShare = 0.375f;
 
     int32_t OnEvent(vrk::cWindow* window, int32_t code, intptr_t first, intptr_t second) override;
 
@@ -31,6 +35,14 @@ public:
     // hint. Nothing happens while failed.
     virtual void ShowHint(const std::string& text, float x, float y, bool clickToContinue, uint32_t placement,
                           float radius);
+
+    // How far the arrow's tip lies from the arrow's middle, the frame's anchor, along
+    // each axis: a target point this far from the anchor is where the tip touches.
+    // 0 while failed.
+    float GetArrowReach() const;
+    // The arrow's tip as the arrow is placed now, resting (its bobbing carries the
+    // tip a little further toward the target), in GUI units.
+    vec2 GetArrowTip() const;
 
     bool IsFailed() const { return failed_; }
     bool GetClickToContinue() const { return clickToContinue_; }

@@ -3,8 +3,6 @@
 // step runs: delay, trigger, show, done, close and finish.
 #include "game/level/train.h"
 
-#include <algorithm>
-
 #include "engine/gui/ctrl.h"
 #include "engine/gui/gui.h"
 #include "engine/platform/game_core.h"
@@ -12,6 +10,8 @@
 #include "framework/objects/object.h"
 #include "framework/objects/small_math.h"
 #include "game/hints/train_wf.h"
+#include "game/level/hint_aim.h"
+#include "game/level/magic_widget.h"
 #include "objects/level_screen.h"
 
 namespace {
@@ -48,13 +48,19 @@ bool cTrain::GetTarget(vec2& point, float& radius)
         return true;
     }
     if (target != nullptr) {
-        Rect rect;
-        target->GetFrameRect(rect, -1);
+        vec2 aim;
+        if (!FindHintAim(*target, aim)) {
+            // Nothing solid to aim at: the middle of whatever the frame holds.
+            Rect rect;
+            target->GetFrameRect(rect, -1);
+            aim = vec2{rect.x + rect.width * 0.5f, rect.y + rect.height * 0.5f};
+        }
         // The hint window works in GUI units; the level's view maps onto them.
         LevelScreen* screen = CurrentLevelScreen();
-        if (screen != nullptr) rect = screen->WorldToScreenBox(rect);
-        point = vec2{rect.x + rect.width * 0.5f, rect.y + rect.height * 0.5f};
-        radius = std::min(rect.width, rect.height) / 3.0f;
+        point = screen != nullptr ? screen->WorldToScreen(aim) : aim;
+        // The frame keeps the arrow's reach from the point, so the tip lands on it.
+        cMagicWidget* widget = CurrentMagicWidget();
+        radius = widget != nullptr && widget->trainWindow != nullptr ? widget->trainWindow->GetArrowReach() : 0.0f;
         return true;
     }
     if (control != nullptr) {

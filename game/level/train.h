@@ -48,8 +48,10 @@ public:
     // Marks the step finished; a step with a follower replaces the screen's current
     // step with it.
     virtual void Finish();
-    // Where to point: nowhere for an untargeted step, else the control's or the
-    // target's place; false when there is nothing to point at.
+    // Where to point: nowhere for an untargeted step, else the target as drawn (the
+    // build icon of a site, else a solid point of its picture) at the hint arrow's
+    // reach, so that the tip touches it, or the control's middle; false when there is
+    // nothing to point at.
     virtual bool GetTarget(vec2& point, float& radius);
 
     std::string text;

@@ -1,7 +1,8 @@
 // Hover pop-ups drawn by the real game on the real data into a hidden OpenGL window:
 // a tree of level "000", a point of the level map, the object nearest the top of
-// level "005", whose pop-up would reach under the HUD's bar, and the object nearest
-// the task rows of level "035", whose pop-up would reach under those, and the
+// level "005", whose pop-up would reach under the HUD's bar, the object nearest
+// the task rows of level "035", whose pop-up would reach under those, the apple tree
+// by the right edge of "035", whose pop-up goes to the left of the pointer, and the
 // notice of a click on a bridge of level "000" that the stock cannot pay. Each picture
 // is written beside the build ("popup_*_screenshot.png"); each pop-up must show its
 // cream panel on the view and clear of the HUD, its letters without a box behind
@@ -131,9 +132,28 @@ protected:
         return test::CountInRect(area, kWidth, kHeight, [&](int x, int y) { return test(At(x, y)); });
     }
 
+    // The frame just drawn again with every pop-up see-through (no tick runs between
+    // the two pictures), into `bare`; image_ keeps the picture with the pop-ups.
+    void DrawWithoutPopups(cBaseWidget& screen, port::BackBufferImage& bare)
+    {
+        const port::BackBufferImage shown = image_;
+        std::vector<float> alphas;
+        for (const CaptionRecord& record : screen.GetCaptions()) {
+            alphas.push_back(record.alpha);
+            const_cast<CaptionRecord&>(record).alpha = 0.0f;
+        }
+        DrawGame();
+        bare = image_;
+        image_ = shown;
+        size_t next = 0;
+        for (const CaptionRecord& record : screen.GetCaptions())
+            const_cast<CaptionRecord&>(record).alpha = alphas[next++];
+    }
+
     // The drawn pop-up: its panel on the view below the ceiling, paper inside, no
-    // black box anywhere on it, its text rows inside and none just above it.
-    void CheckPopup(const Rect& panel, float ceiling)
+    // black box anywhere on it, its text rows inside and none just above it (text
+    // the scene itself shows there, a dark trunk, is no row of the pop-up's).
+    void CheckPopup(cBaseWidget& screen, const Rect& panel, float ceiling)
     {
         EXPECT_GE(panel.x, 0.0f);
         EXPECT_GE(panel.y, 0.0f);
@@ -147,7 +167,12 @@ protected:
         const auto text = [](const test::ShotRgb& p) { return test::Difference(p, kTextRgb) < kTextNear; };
         EXPECT_GT(Count(inner, text), 20) << "no text inside the panel";
         const Rect above{panel.x, panel.y + panel.height, panel.width, kAboveBand};
-        EXPECT_LT(Count(above, text), 4) << "a text row stands above the panel";
+        port::BackBufferImage bare;
+        DrawWithoutPopups(screen, bare);
+        const int lifted = test::CountInRect(above, kWidth, kHeight, [&](int x, int y) {
+            return text(At(x, y)) && !text(test::PixelAt(bare, kHeight, x, y));
+        });
+        EXPECT_LT(lifted, 4) << "a text row stands above the panel";
     }
 };
 
@@ -168,7 +193,7 @@ TEST_F(PopupScreenshotTest, HoveredTreeOfLevel000_ShowsItsTextInsideAReadablePan
 
     DrawGame();
     test::SaveShotPng(image_, kWidth, kHeight, "popup_tree_screenshot.png");
-    CheckPopup(screen->GetCaptionPanel(caption), HudBar().y);
+    CheckPopup(*screen, screen->GetCaptionPanel(caption), HudBar().y);
 }
 
 TEST_F(PopupScreenshotTest, HoveredMapPoint_ShowsItsTextInsideAReadablePanelOnTheView)
@@ -198,7 +223,7 @@ TEST_F(PopupScreenshotTest, HoveredMapPoint_ShowsItsTextInsideAReadablePanelOnTh
 
     DrawGame();
     test::SaveShotPng(image_, kWidth, kHeight, "popup_map_screenshot.png");
-    CheckPopup(map->GetCaptionPanel(caption), static_cast<float>(kHeight));
+    CheckPopup(*map, map->GetCaptionPanel(caption), static_cast<float>(kHeight));
 }
 
 TEST_F(PopupScreenshotTest, PopupOfTheTopmostObjectOfLevel005_StaysBelowTheHudBar)
@@ -219,7 +244,7 @@ TEST_F(PopupScreenshotTest, PopupOfTheTopmostObjectOfLevel005_StaysBelowTheHudBa
         }
     }
     ASSERT_NE(topmost, nullptr);
-    CheckPopup(ShowPopupOf(*screen, *topmost, "popup_top_screenshot.png"), bar.y);
+    CheckPopup(*screen, ShowPopupOf(*screen, *topmost, "popup_top_screenshot.png"), bar.y);
 }
 
 TEST_F(PopupScreenshotTest, PopupNearTheTaskRowsOfLevel035_StaysClearOfThem)
@@ -256,7 +281,39 @@ TEST_F(PopupScreenshotTest, PopupNearTheTaskRowsOfLevel035_StaysClearOfThem)
     ASSERT_FALSE(HasFailure());
     for (const Rect& row : rows) EXPECT_FALSE(Overlap(panel, row)) << nearest->GetName();
     EXPECT_FALSE(Overlap(panel, HudBar())) << nearest->GetName();
-    CheckPopup(panel, static_cast<float>(kHeight));
+    CheckPopup(*screen, panel, static_cast<float>(kHeight));
+}
+
+TEST_F(PopupScreenshotTest, PopupAtTheRightEdgeOfLevel035_GoesLeftOfThePointerAndTheTree)
+{
+    cMagicWidget* screen = PlayLevel(35);
+    ASSERT_NE(screen, nullptr);
+    ASSERT_EQ(screen->GetLevelName(), "035");
+    // The tutorial's frame would hold the hover off the scene.
+    app->GetActivePlayer()->hintsEnabled = false;
+    Frames(20);
+    // The holder with its picture's middle nearest the right edge: an apple tree of
+    // the grove, below the task rows.
+    cObject* tree = nullptr;
+    vec2 pointer;
+    for (const auto& [object, middle] : PopupHolders(*screen)) {
+        if (middle.x < 0.0f || middle.y < 0.0f || middle.x > kWidth || middle.y > kHeight) continue;
+        if (tree == nullptr || middle.x > pointer.x) {
+            tree = object;
+            pointer = middle;
+        }
+    }
+    ASSERT_NE(tree, nullptr);
+    const Rect panel = ShowPopupOf(*screen, *tree, "popup_edge_screenshot.png");
+    ASSERT_FALSE(HasFailure());
+    Rect frame;
+    tree->GetFrameRect(frame, -1);
+    const Rect drawn = screen->WorldToScreenBox(frame);
+    // No room on the right: the pop-up stands on the pointer's left, beside the tree.
+    EXPECT_GT(drawn.x + drawn.width + panel.width, static_cast<float>(kWidth)) << tree->GetName();
+    EXPECT_LE(panel.x + panel.width, pointer.x) << tree->GetName() << " at " << pointer.x << ", " << pointer.y;
+    EXPECT_FALSE(Overlap(panel, drawn)) << tree->GetName();
+    CheckPopup(*screen, panel, static_cast<float>(kHeight));
 }
 
 TEST_F(PopupScreenshotTest, RefusedClickOnABridgeOfLevel000_ShowsItsNoticeItsFullTimeThenTheHoverAgain)
@@ -308,7 +365,7 @@ TEST_F(PopupScreenshotTest, RefusedClickOnABridgeOfLevel000_ShowsItsNoticeItsFul
         if (phase == 0) {
             DrawGame();
             test::SaveShotPng(image_, kWidth, kHeight, "popup_notice_screenshot.png");
-            CheckPopup(screen->GetCaptionPanel(*notice), static_cast<float>(kHeight));
+            CheckPopup(*screen, screen->GetCaptionPanel(*notice), static_cast<float>(kHeight));
         }
         // Still there to its last tick, then the hover's text is back, fully shown.
         Frames(cGameObject::kNoticeTicks - 30 - 1);

@@ -1,6 +1,7 @@
 // The tutorial hint window in the started game: where a hint's frame, text and
 // arrow go for each placement, a frame kept on the screen (anywhere, and for every
-// hint of every chain on its real level), the "ClickToContinue" line, the fade, the
+// hint of every chain on its real level, its arrow's tip on the picture, icon or
+// control the step is about), the "ClickToContinue" line, the fade, the
 // hover flag that keeps a click on a hint from the object below, and a window
 // without its controls.
 #include "game/hints/train_wf.h"
@@ -18,9 +19,11 @@
 #include "engine/text/text_table.h"
 #include "framework/objects/game_object.h"
 #include "framework/objects/resource_vector.h"
+#include "framework/objects/small_math.h"
 #include "framework/widgets/animation_ctrl.h"
 #include "game/hints/first_hint.h"
 #include "game/level/train.h"
+#include "objects/build.h"
 #include "tests/game/support/hint_tour.h"
 
 namespace {
@@ -40,6 +43,13 @@ struct PlacementCase {
 
 // Frames that load a level and start its play.
 constexpr int kLoadTicks = 30;
+// The arrow's bobbing carries its tip up to this far beyond its resting place on
+// each axis (five texels of its 64-texel picture drawn 48 units wide).
+constexpr float kArrowBob = 3.75f;
+// A site's build icon is a disc of this radius centred on the site's place; it bobs
+// up to about 8 units off that place while the stock can pay.
+constexpr float kIconDiscRadius = 26.0f;
+constexpr float kIconBob = 8.0f;
 // The levels with a tutorial chain.
 constexpr uint32_t kTutorialLevels[] = {0, 1, 3, 9, 10, 11, 19, 20, 21, 25, 29, 32, 35, 36, 37};
 
@@ -71,6 +81,46 @@ protected:
             EXPECT_FLOAT_EQ(placed.y, y + (placed.height < 0 ? -radius : radius)) << where;
         }
     }
+
+    // The arrow's tip of the shown hint, resting and at the end of its bob, on what the
+    // step asks the player to look at or click: the control, the build icon of a site
+    // waiting to be built, else a solid point of the target's picture as drawn.
+    void CheckTipOnTarget(cMagicWidget& level, cTrain& hint, const std::string& where)
+    {
+        // A target off the screen (a level scrolled away) has the arrow pushed on it.
+        vec2 point;
+        float radius = 0.0f;
+        if (!hint.GetTarget(point, radius)) return;
+        if (point.x < 0.0f || point.x > 1024.0f || point.y < 0.0f || point.y > 768.0f) return;
+        ++aimed_;
+        const vec2 tip = Train()->GetArrowTip();
+        // The tip points away from the frame's anchor, the arrow's middle.
+        const auto* arrow = dynamic_cast<cAnimationCtrl*>(TrainCtrl("arrow"));
+        ASSERT_NE(arrow, nullptr);
+        const vec2 away{arrow->GetScaleX(), arrow->GetScaleY()};
+        for (const vec2& at : {tip, tip + away * kArrowBob}) {
+            if (hint.control != nullptr) {
+                const vrk::GuiRect rect = vrk::NormalisedRect(hint.control->GetRect());
+                EXPECT_TRUE(IsPointInRect(Rect{rect.x, rect.y, rect.width, rect.height}, at))
+                    << where << ": the tip " << at.x << ", " << at.y << " is off the control";
+                continue;
+            }
+            ASSERT_NE(hint.target, nullptr) << where;
+            const vec2 world = level.ScreenToWorld(at);
+            const auto* site = dynamic_cast<const cBuild*>(hint.target);
+            if (site != nullptr && site->GetLevel() == cBuild::kNotBuilt && site->ShowsBuildIcon()) {
+                EXPECT_LE((world - site->GetPosition()).Length(), kIconDiscRadius - kIconBob)
+                    << where << ": the tip is off the build icon of " << hint.target->GetName();
+            } else {
+                EXPECT_EQ(hint.target->CoverAt(world), vrk::kCoverSolid)
+                    << where << ": the tip " << world.x << ", " << world.y << " is off the picture of "
+                    << hint.target->GetName();
+            }
+        }
+    }
+
+    // Hints whose arrow's tip was checked on its target.
+    int aimed_ = 0;
 };
 
 TEST_F(TrainWFTest, ShowHint_PlacesFrameTextAndArrowBesideTheTarget)
@@ -143,7 +193,7 @@ TEST_F(TrainWFTest, ShowHint_KeepsTheFrameOnTheScreenWithItsArrowAtTheTarget)
     CheckShown(1300.0f, -50.0f, 12, 20.0f, "off the screen");
 }
 
-TEST_F(TrainWFTest, EveryHintOfEveryChain_ShowsItsFrameWhollyOnTheScreenOfItsLevel)
+TEST_F(TrainWFTest, EveryHintOfEveryChain_ShowsItsFrameWhollyOnTheScreenAndItsArrowOnItsTarget)
 {
     StartGame();
     ASSERT_EQ(app->LogonPlayer(""), 0);
@@ -166,6 +216,7 @@ TEST_F(TrainWFTest, EveryHintOfEveryChain_ShowsItsFrameWhollyOnTheScreenOfItsLev
             float radius = 0.0f;
             if (hint->GetTarget(point, radius)) {
                 CheckShown(point.x, point.y, static_cast<uint32_t>(hint->placement), radius, where);
+                if (!hint->untargeted) CheckTipOnTarget(*level, *hint, where);
                 ++checked;
             } else {
                 for (cObject* object : objects) {
@@ -173,6 +224,8 @@ TEST_F(TrainWFTest, EveryHintOfEveryChain_ShowsItsFrameWhollyOnTheScreenOfItsLev
                     ASSERT_TRUE(hint->GetTarget(point, radius));
                     CheckShown(point.x, point.y, static_cast<uint32_t>(hint->placement), radius,
                                where + " at " + object->GetName());
+                    // Walkers are what these steps wait for.
+                    if (object->IsKindOf(kTypeMan)) CheckTipOnTarget(*level, *hint, where);
                 }
                 hint->target = nullptr;
             }
@@ -184,6 +237,7 @@ TEST_F(TrainWFTest, EveryHintOfEveryChain_ShowsItsFrameWhollyOnTheScreenOfItsLev
     }
     // The eleven steps of "000" alone, and more.
     EXPECT_GT(checked, 30);
+    EXPECT_GT(aimed_, 25);
 }
 
 TEST_F(TrainWFTest, OpenAndClose_FadeInHalfASecondAndDrawOnlyWhileOpen)
