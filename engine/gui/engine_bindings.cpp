@@ -217,7 +217,7 @@ void RegisterEngineBindings()
     };
     for (const auto& entry : functions) {
         lua_pushcclosure(state, entry.function, 0);
-        lua_setfield(state, LUA_GLOBALSINDEX, entry.name);
+        SetGlobalRaw(state, entry.name);
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include "engine/files/path_macros.h"
 #include "engine/gui/gui.h"
+#include "engine/log/log.h"
 #include "engine/platform/device.h"
 #include "engine/platform/exit_codes.h"
 #include "engine/platform/game_core.h"
@@ -21,6 +22,7 @@
 #include "engine/script/script.h"
 #include "port/window/clock.h"
 #include "port/window/instance_lock.h"
+#include "port/window/quit_signal.h"
 #include "port/window/system_info.h"
 
 namespace vrk {
@@ -28,6 +30,10 @@ namespace vrk {
 namespace {
 
 constexpr size_t kPasswordBufferSize = 16384;
+
+// The quit watchdog's line, written from its own thread while the main thread is
+// stuck (and so not writing to the log itself).
+void LogForcedQuit(const char* line) { LogWrite("cShell", "^4", "%s", FormatArg::FromText(line)); }
 
 // A variable's value when it is set to an absolute path; relative values are ignored,
 // as the base directory rules ask.
@@ -127,6 +133,7 @@ int WinMainEntry(const ApplicationFactory& factory, GpuLibrary* gpuLibrary)
     ResetShellState(shell);
     InitSystemPaths();
 
+    port::SetForcedQuitReport(LogForcedQuit);
     shell.video = std::make_unique<port::VideoSystem>();
     if (!shell.video->Start()) {
         std::fprintf(stderr, "Kelvara 2: video cannot start: %s\n", shell.video->Error().c_str());

@@ -12,6 +12,7 @@
 
 #include "engine/log/log.h"
 #include "engine/render/font.h"
+#include "engine/script/script.h"
 
 namespace vrk {
 
@@ -194,7 +195,7 @@ void RegisterFontFunctions(lua_State* state)
     };
     for (const auto& entry : functions) {
         lua_pushcclosure(state, entry.function, 0);
-        lua_setfield(state, LUA_GLOBALSINDEX, entry.name);
+        SetGlobalRaw(state, entry.name);
     }
 }
 

@@ -6,11 +6,12 @@
 
 #include <cstdio>
 #include <exception>
-#include <memory>
 #include <string_view>
 
 #include "engine/files/text_file.h"
 #include "engine/log/log.h"
+#include "engine/script/bounded_patterns.h"
+#include "engine/script/script_memory.h"
 #include "port/window/quit_signal.h"
 
 namespace vrk {
@@ -76,13 +77,9 @@ void SetCountHook(lua_State* state)
     lua_sethook(state, CountInstructions, LUA_MASKCOUNT, kScriptHookInterval);
 }
 
-struct LuaStateCloser {
-    void operator()(lua_State* state) const { lua_close(state); }
-};
-
-std::unique_ptr<lua_State, LuaStateCloser>& StateHolder()
+ScriptStatePtr& StateHolder()
 {
-    static std::unique_ptr<lua_State, LuaStateCloser> state;
+    static ScriptStatePtr state;
     return state;
 }
 
@@ -102,7 +99,7 @@ const char* TextAt(lua_State* state, int index)
 int PrintThroughHook(lua_State* state)
 {
     const int argumentCount = lua_gettop(state);
-    lua_getglobal(state, "tostring");
+    PushGlobalRaw(state, "tostring");
     for (int i = 1; i <= argumentCount; ++i) {
         lua_pushvalue(state, -1);
         lua_pushvalue(state, i);
@@ -124,7 +121,7 @@ int PrintThroughHook(lua_State* state)
 void SetGlobalFunction(lua_State* state, const char* name, lua_CFunction function)
 {
     lua_pushcclosure(state, function, 0);
-    lua_setfield(state, LUA_GLOBALSINDEX, name);
+    SetGlobalRaw(state, name);
 }
 
 // The libraries a script of the game gets. No script reads or writes files, starts
@@ -186,8 +183,33 @@ void OpenScriptLibraries(lua_State* state)
     }
     for (const char* name : kRemovedBaseFunctions) {
         lua_pushnil(state);
-        lua_setfield(state, LUA_GLOBALSINDEX, name);
+        SetGlobalRaw(state, name);
     }
+    PushGlobalRaw(state, LUA_STRLIBNAME);
+    ReplacePatternFunctions(state);
+    lua_pop(state, 1);
+}
+
+void PushGlobalRaw(lua_State* state, const char* name)
+{
+    lua_pushstring(state, name);
+    lua_rawget(state, LUA_GLOBALSINDEX);
+}
+
+void SetGlobalRaw(lua_State* state, const char* name)
+{
+    lua_pushstring(state, name);
+    lua_insert(state, -2);
+    lua_rawset(state, LUA_GLOBALSINDEX);
+}
+
+ScriptStatePtr NewBoundedScriptState()
+{
+    ScriptStatePtr state = NewScriptState();
+    if (!state) return state;
+    OpenScriptLibraries(state.get());
+    SetCountHook(state.get());
+    return state;
 }
 
 lua_State* GetLuaState()
@@ -202,18 +224,16 @@ int CreateScript()
         LogWrite("CreateScript", "^5", "Script system already exists");
         return 0;
     }
-    lua_State* state = luaL_newstate();
+    holder = NewBoundedScriptState();
+    lua_State* state = holder.get();
     if (!state) {
         LogWrite("CreateScript", "^5", "Can't open Lua core.");
         return 0;
     }
-    holder.reset(state);
-    OpenScriptLibraries(state);
     SetGlobalFunction(state, "print", PrintThroughHook);
     SetGlobalFunction(state, "_ALERT", ScriptAlert);
     SetGlobalFunction(state, "_ERROR", ScriptAlert);
     SetGlobalFunction(state, "_VRK_PRINT", ScriptPrint);
-    SetCountHook(state);
     LogWrite(kSender, "^6", "CreateScript: Ok");
     return 1;
 }
@@ -236,7 +256,7 @@ bool GetRunWindowed()
     if (!state) {
         return false;
     }
-    lua_getglobal(state, "runWindowed");
+    PushGlobalRaw(state, "runWindowed");
     const bool windowed = lua_type(state, -1) == LUA_TBOOLEAN && lua_toboolean(state, -1) != 0;
     lua_pop(state, 1);
     return windowed;
@@ -248,7 +268,7 @@ std::string GetCurrentLocale(const std::string& fallback)
     if (!state) {
         return fallback;
     }
-    lua_getglobal(state, "currentLocale");
+    PushGlobalRaw(state, "currentLocale");
     std::string locale = fallback;
     if (lua_isstring(state, -1)) {
         size_t length = 0;
@@ -279,7 +299,7 @@ int vrk_print(lua_State* state, const char* text)
     if (!text) {
         return luaL_error(state, "'input parameter' must be a string to 'vrk_print'");
     }
-    lua_getglobal(state, "_VRK_PRINT");
+    PushGlobalRaw(state, "_VRK_PRINT");
     if (lua_isfunction(state, -1)) {
         lua_pushstring(state, text);
         lua_call(state, 1, 0);
@@ -296,23 +316,41 @@ int cScript::Call(lua_State* state, int argumentCount, const std::string& source
     if (run.depth++ == 0) {
         run.used = 0;
         run.stop = RunStop::kNone;
+        BeginScriptMemoryRun(state);
     }
     const int status = lua_pcall(state, argumentCount, 0, 0);
-    const RunStop stop = run.stop;
+    RunStop stop = run.stop;
+    // A quit request may end the run through a refused allocation before the count
+    // hook looks.
+    if (status != 0 && stop == RunStop::kNone && port::QuitRequested()) stop = RunStop::kQuit;
+    bool memoryRefused = false;
     if (--run.depth == 0) {
         run.stop = RunStop::kNone;
         SetCountHook(state);
+        memoryRefused = EndScriptMemoryRun(state);
     }
     if (status != 0 && stop == RunStop::kBudget) {
         LogWrite(kSender, kWarning, "%s: stopped after %i Lua instructions, the most one script may run",
                  FormatArg::FromString(source), FormatArg::FromInt(kScriptInstructionBudget));
     } else if (status != 0 && stop == RunStop::kQuit) {
         LogWrite(kSender, kWarning, "%s: stopped, the game is quitting", FormatArg::FromString(source));
+    } else if (status != 0 && memoryRefused) {
+        LogWrite(kSender, kWarning, "%s: stopped at the memory limit of %i MB a script may hold",
+                 FormatArg::FromString(source), FormatArg::FromInt(static_cast<int>(kScriptMemoryLimit >> 20)));
     }
     return status;
 }
 
 namespace {
+
+// A metatable on the globals changes what every later script reads; the host itself
+// reads and sets its globals raw (PushGlobalRaw), so it is only worth a warning.
+bool GlobalsHaveMetatable(lua_State* state)
+{
+    if (lua_getmetatable(state, LUA_GLOBALSINDEX) == 0) return false;
+    lua_pop(state, 1);
+    return true;
+}
 
 // Loads and runs the text; `fileName` names it in a stopped run's warning, else the
 // text's first line does.
@@ -337,10 +375,16 @@ int RunText(const std::string& text, const std::string* fileName)
         lua_pop(state, 1);
         return status;
     }
-    status = cScript::Call(state, 0, fileName != nullptr ? *fileName : BufferExcerpt(text));
+    const bool globalsHadMetatable = GlobalsHaveMetatable(state);
+    const std::string source = fileName != nullptr ? *fileName : BufferExcerpt(text);
+    status = cScript::Call(state, 0, source);
     if (status != 0) {
         LogWrite(kSender, kWarning, "%s", FormatArg::FromText(TextAt(state, -1)));
         lua_pop(state, 1);
+    }
+    if (!globalsHadMetatable && GlobalsHaveMetatable(state)) {
+        LogWrite(kSender, kWarning, "%s: set a metatable on the globals; the game reads its own globals past it",
+                 FormatArg::FromString(source));
     }
     return status;
 }

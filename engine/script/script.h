@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/script/script_memory.h"
+
 struct lua_State;
 
 namespace vrk {
@@ -15,15 +17,26 @@ namespace vrk {
 // or Lua could not allocate a state).
 int CreateScript();
 // Opens on `state` the libraries every script gets: base (without dofile, loadfile,
-// loadstring, load, xpcall and newproxy), string, table and math; no file, program
-// or module access, and no Lua that runs past the instruction budget.
+// loadstring, load, xpcall and newproxy), string (its pattern functions bounded),
+// table and math; no file, program or module access, and no Lua that runs past the
+// instruction budget.
 void OpenScriptLibraries(lua_State* state);
+// A state of its own for a tool that runs scripts as the game does: on the capped
+// allocator, with the libraries of OpenScriptLibraries and the instruction count that
+// cScript::Call runs under; null when Lua could not allocate it.
+ScriptStatePtr NewBoundedScriptState();
 // Closes the state. 1 closed, 0 when there was none.
 int DestroyScript();
 
 // The one Lua state, on which other parts register their native functions and call
 // Lua; null while there is no script system.
 lua_State* GetLuaState();
+
+// The global `name` pushed, and the value on top set as global `name` (popped), both
+// without metamethods: the host reads and writes globals outside script runs, where
+// a script's __index or __newindex on the globals would run unbounded and unprotected.
+void PushGlobalRaw(lua_State* state, const char* name);
+void SetGlobalRaw(lua_State* state, const char* name);
 
 // True only when the global `runWindowed` is the boolean true.
 bool GetRunWindowed();

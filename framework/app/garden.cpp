@@ -30,7 +30,7 @@ float SavedVolume(const char* globalName)
 {
     lua_State* state = vrk::GetLuaState();
     if (!state) return kFullVolume;
-    lua_getglobal(state, globalName);
+    vrk::PushGlobalRaw(state, globalName);
     const float volume =
         lua_type(state, -1) == LUA_TNUMBER ? static_cast<float>(lua_tonumber(state, -1)) : kFullVolume;
     lua_pop(state, 1);

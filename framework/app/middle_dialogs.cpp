@@ -69,7 +69,7 @@ void CallLuaFillWindow(vrk::cWindow* window, const std::string& scriptPath)
     lua_State* state = vrk::GetLuaState();
     if (state == nullptr) return;
     const int top = lua_gettop(state);
-    lua_getglobal(state, kFillWindowFunction);
+    vrk::PushGlobalRaw(state, kFillWindowFunction);
     if (lua_isfunction(state, -1)) {
         lua_pushlightuserdata(state, window);
         vrk::cScript::Call(state, 1, scriptPath);
@@ -84,7 +84,7 @@ void ForgetLuaFillWindow()
     lua_State* state = vrk::GetLuaState();
     if (state == nullptr) return;
     lua_pushnil(state);
-    lua_setglobal(state, kFillWindowFunction);
+    vrk::SetGlobalRaw(state, kFillWindowFunction);
 }
 
 }  // namespace

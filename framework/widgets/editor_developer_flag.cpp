@@ -15,7 +15,7 @@ int32_t ReadDeveloperMode()
 {
     lua_State* state = vrk::GetLuaState();
     if (state == nullptr) return 0;
-    lua_getglobal(state, kDeveloperGlobal);
+    vrk::PushGlobalRaw(state, kDeveloperGlobal);
     bool on = false;
     switch (lua_type(state, -1)) {
     case LUA_TBOOLEAN: on = lua_toboolean(state, -1) != 0; break;

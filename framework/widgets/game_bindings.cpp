@@ -137,5 +137,8 @@ void RegisterGameScriptFunctions()
         {"createCupCtrl", Guarded<game_bindings::CreateCupCtrl>},
         {"createAnimationCtrl", Guarded<game_bindings::CreateAnimationCtrl>},
     };
-    for (const Entry& entry : kFunctions) lua_register(state, entry.name, entry.function);
+    for (const Entry& entry : kFunctions) {
+        lua_pushcfunction(state, entry.function);
+        vrk::SetGlobalRaw(state, entry.name);
+    }
 }

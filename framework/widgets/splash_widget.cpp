@@ -89,9 +89,9 @@ cSplashWidget::cSplashWidget(cMiddle* application) : vrk::cWidget(kName), applic
     if (lua_State* state = vrk::GetLuaState()) {
         // A script without FillSplash must not run one left by an earlier script.
         lua_pushnil(state);
-        lua_setglobal(state, kFillFunction);
+        vrk::SetGlobalRaw(state, kFillFunction);
         if (vrk::cScript::RunFile(kScript) == 0) {
-            lua_getglobal(state, kFillFunction);
+            vrk::PushGlobalRaw(state, kFillFunction);
             lua_pushlightuserdata(state, this);
             // The nodes added before an error stay; the error itself is dropped.
             if (vrk::cScript::Call(state, 1, kScript) != 0) lua_pop(state, 1);

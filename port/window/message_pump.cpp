@@ -30,6 +30,7 @@ void MessagePump::PumpEvents()
     if (QuitRequested() && !signalQuitPosted_) {
         signalQuitPosted_ = true;
         PostQuit(0);
+        AnswerQuitRequest();
     }
     if (SDL_WasInit(SDL_INIT_EVENTS) == 0)
         return;

@@ -1,12 +1,14 @@
 -- Reading a level's ground file (data/level/terrain/levelNNN.lua) as the data it is.
 -- The level tool writes it from the level's source, and a source is not the art
--- tool's own: the file is refused unless it is a plain table of texts and numbers
--- (no call, loop, function or operator, no precompiled chunk), runs in an empty
--- environment, and returns a table of exactly the expected shape within bounds.
+-- tool's own: the file is refused unless it is a regular file within the ground
+-- files' size limit (read_ground_file, the tool's own reader) and a plain table of
+-- texts and numbers (no call, loop, function or operator, no precompiled chunk); it
+-- runs in an empty environment under an instruction limit, and must return a table
+-- of exactly the expected shape within bounds.
 -- read_terrain_file(path) -> the table; nil when there is no file; raises an error
 -- naming the file for anything else.
 
-local kLargestFile = 64 * 1024
+local kMostInstructions = 1000000
 local kLongestName = 32
 local kMostRows, kWidestRow = 64, 64
 local kMostPaths = 256
@@ -33,10 +35,12 @@ local function scan(path, text)
       i = i + 1
     elseif text:sub(i, i + 1) == "--" then
       if text:sub(i + 2, i + 2) == "[" then refuse(path, "a long comment at line " .. line) end
-      i = (text:find("\n", i, true) or n + 1)
+      -- Lua ends a comment at a carriage return as at a line feed: so must the scan,
+      -- or what follows a lone CR would run unscanned.
+      i = (text:find("[\r\n]", i) or n + 1)
     elseif c == '"' then
       local close = text:find('"', i + 1, true)
-      if not close or text:sub(i + 1, close - 1):find("[\\\n]") then
+      if not close or text:sub(i + 1, close - 1):find("[\\\r\n]") then
         refuse(path, "a text with an escape or unclosed at line " .. line)
       end
       i = close + 1
@@ -114,18 +118,18 @@ local function check_shape(path, t)
 end
 
 function read_terrain_file(path)
-  local file = io.open(path, "rb")
-  if not file then return nil end
-  local text = file:read(kLargestFile + 1) or ""
-  file:close()
-  if #text > kLargestFile then refuse(path, "is larger than " .. kLargestFile .. " bytes") end
+  local text = read_ground_file(path)
+  if not text then return nil end
   -- Lua 5.1 runs precompiled chunks unchecked: text only.
   if text:sub(1, 1) == "\27" then refuse(path, "is a precompiled chunk") end
   scan(path, text)
   local chunk, message = loadstring(text, "=" .. path)
   if not chunk then refuse(path, tostring(message)) end
   setfenv(chunk, {})
+  -- The scan leaves no loop to run, and the limit holds should one ever slip by.
+  debug.sethook(function() error("runs past " .. kMostInstructions .. " instructions", 0) end, "", kMostInstructions)
   local ok, t = pcall(chunk)
+  debug.sethook()
   if not ok then refuse(path, tostring(t)) end
   check_shape(path, t)
   return t

@@ -14,6 +14,7 @@ extern "C" {
 
 #include "../common/manifest_lua.h"
 #include "canvas.h"
+#include "ground_file_reader.h"
 #include "lua_table.h"
 #include "prelude.h"
 #include "recipe_painter.h"
@@ -136,7 +137,8 @@ bool BuildTexture(lua_State* lua, const fs::path& outputFolder, std::set<std::st
 ManifestResult BuildManifest(const std::string& manifestFile, const std::string& outputFolder)
 {
     ManifestResult result;
-    const manifest_lua::LuaStatePtr owner = manifest_lua::RunManifest(manifestFile, kManifestPrelude, "art_tool");
+    const manifest_lua::LuaStatePtr owner = manifest_lua::RunManifest(manifestFile, kManifestPrelude, "art_tool",
+                                                                      ground_file::RegisterGroundFileReader);
     if (!owner) return result;
     lua_State* lua = owner.get();
     result.ran = true;

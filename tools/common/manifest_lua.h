@@ -32,12 +32,15 @@ inline bool RunChunk(lua_State* lua, int loadResult, const char* tool, const std
 }
 
 // The state after the prelude and the manifest ran; null when either failed (already reported).
-inline LuaStatePtr RunManifest(const std::string& manifestFile, const char* prelude, const char* tool)
+// `registerTool`, when given, adds the tool's own functions before the prelude runs.
+inline LuaStatePtr RunManifest(const std::string& manifestFile, const char* prelude, const char* tool,
+                               void (*registerTool)(lua_State*) = nullptr)
 {
     LuaStatePtr owner(luaL_newstate());
     lua_State* lua = owner.get();
     if (lua == nullptr) return owner;
     luaL_openlibs(lua);
+    if (registerTool != nullptr) registerTool(lua);
     const std::string folder = std::filesystem::path(manifestFile).parent_path().string();
     lua_pushstring(lua, folder.empty() ? "." : folder.c_str());
     lua_setglobal(lua, "manifest_folder");

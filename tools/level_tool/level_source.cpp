@@ -23,10 +23,6 @@
 
 namespace {
 
-struct LuaCloser {
-    void operator()(lua_State* state) const { lua_close(state); }
-};
-
 // The source being read, reached from the Lua functions through an upvalue.
 LevelSource* SourceOf(lua_State* state) { return static_cast<LevelSource*>(lua_touserdata(state, lua_upvalueindex(1))); }
 
@@ -376,12 +372,13 @@ void Register(lua_State* state, LevelSource& source, const char* name, lua_CFunc
 bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& error,
                      const std::vector<std::string>& libraryFolders)
 {
-    std::unique_ptr<lua_State, LuaCloser> state(luaL_newstate());
+    // The game's own bounds: a source is a program, and one that loops for ever or
+    // asks for gigabytes is refused like any failing source.
+    const vrk::ScriptStatePtr state = vrk::NewBoundedScriptState();
     if (!state) {
         error = "cannot create a Lua state";
         return false;
     }
-    vrk::OpenScriptLibraries(state.get());
     RegisterRequire(state.get(), path, libraryFolders);
     RegisterDesignerCalls(state.get());
     Register(state.get(), source, "level", &LevelCall);
@@ -390,7 +387,18 @@ bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& 
     Register(state.get(), source, "terrain", &TerrainCall);
     lua_register(state.get(), "cell_centre", &CellCentreCall);
     lua_register(state.get(), "point_to_cell", &PointToCellCall);
-    if (LoadLuaFile(state.get(), path) != 0 || lua_pcall(state.get(), 0, 0, 0) != 0) {
+    if (LoadLuaFile(state.get(), path) != 0) {
+        const char* message = lua_tostring(state.get(), -1);
+        error = message != nullptr ? message : "unknown Lua error";
+        return false;
+    }
+    const int status = vrk::cScript::Call(state.get(), 0, path);
+    if (status == LUA_ERRMEM) {
+        error = "refused: the source needs more than the " + std::to_string(vrk::kScriptMemoryLimit >> 20) +
+                " MB of memory a script may hold";
+        return false;
+    }
+    if (status != 0) {
         const char* message = lua_tostring(state.get(), -1);
         error = message != nullptr ? message : "unknown Lua error";
         return false;

@@ -21,6 +21,7 @@
 #include "level_grid.h"
 #include "level_source.h"
 #include "terrain_description.h"
+#include "tools/common/ground_file_limit.h"
 
 namespace {
 
@@ -46,6 +47,16 @@ int Compile(const std::string& sourcePath, const std::string& outPath, const std
         std::cerr << sourcePath << ": " << error << "\n";
         return 1;
     }
+    std::string ground;
+    if (!terrainPath.empty() && source.hasTerrain) {
+        ground = WriteTerrainDescription(source.terrain);
+        // Refused here, before any file is written, rather than by the art tool later.
+        if (ground.size() > ground_file::kLargestGroundFile) {
+            std::cerr << sourcePath << ": the ground description takes " << ground.size()
+                      << " bytes, more than the " << ground_file::kLargestGroundFile << " a ground file may hold\n";
+            return 1;
+        }
+    }
     vrk::cByteStream stream;
     level.Save(stream, source.version != 0 ? source.version : kLevelFileVersion);
     if (source.hasGrid) WriteSourceGrid(stream, source.grid);
@@ -55,7 +66,7 @@ int Compile(const std::string& sourcePath, const std::string& outPath, const std
     }
     if (!terrainPath.empty() && source.hasTerrain) {
         std::ofstream out(terrainPath, std::ios::binary | std::ios::trunc);
-        out << WriteTerrainDescription(source.terrain);
+        out << ground;
         if (!out) {
             std::cerr << terrainPath << ": cannot write\n";
             return 1;

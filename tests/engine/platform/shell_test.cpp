@@ -18,131 +18,18 @@
 #include <vector>
 
 #include "engine/files/path_macros.h"
+#include "tests/support/game_process.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using test::Clock;
+using test::kStartTimeout;
+using test::kStartupTimeout;
+using test::Program;
+using test::ProgramWithCheats;
 
-constexpr auto kStartTimeout = std::chrono::seconds(20);
-constexpr auto kExitTimeout = std::chrono::seconds(20);
-constexpr auto kPollInterval = std::chrono::milliseconds(20);
-// Splash and loading take about seven seconds of game time; the limit leaves room for
-// a sanitizer build on a busy machine.
-constexpr auto kStartupTimeout = std::chrono::seconds(180);
-
-const std::string kBinary = std::string(KELVARA_BINARY_DIR) + "/kelvara2";
 const std::string kMenuFocused = "Set focus to widget with name &#39;menu&#39;.";
-
-// One run of the program with its own data, runtime and home folders.
-class Program {
-public:
-    Program(const std::string& root, const std::string& runtime, const char* failure = nullptr)
-        : dataHome_(root + "/data"), runtime_(runtime), home_(root + "/home"), failure_(failure)
-    {
-    }
-    ~Program()
-    {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-    }
-
-    void Start()
-    {
-        pid_ = ::fork();
-        if (pid_ != 0) return;
-        ::setenv("XDG_DATA_HOME", dataHome_.c_str(), 1);
-        ::setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
-        ::setenv("HOME", home_.c_str(), 1);
-        ::setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        ::setenv("SDL_AUDIODRIVER", audioDriver_.c_str(), 1);
-        // The language the game picks follows the user's locale: keep it fixed.
-        ::unsetenv("LC_ALL");
-        ::unsetenv("LC_MESSAGES");
-        ::setenv("LANG", "en_US.UTF-8", 1);
-        if (failure_ != nullptr)
-            ::setenv("KELVARA_PORT_FAIL", failure_, 1);
-        else
-            ::unsetenv("KELVARA_PORT_FAIL");
-        ::execl(binary_.c_str(), binary_.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-
-    // The exit code, or nothing when the program did not end in time (or by a signal).
-    std::optional<int> WaitExit()
-    {
-        const auto deadline = Clock::now() + kExitTimeout;
-        while (Clock::now() < deadline) {
-            int status = 0;
-            const pid_t done = ::waitpid(pid_, &status, WNOHANG);
-            if (done == pid_) {
-                pid_ = -1;
-                if (WIFEXITED(status)) return WEXITSTATUS(status);
-                return std::nullopt;
-            }
-            std::this_thread::sleep_for(kPollInterval);
-        }
-        return std::nullopt;
-    }
-
-    void Signal(int signalNumber) { ::kill(pid_, signalNumber); }
-    // The program file started; the built game unless a test says otherwise.
-    void SetBinary(const std::string& binary) { binary_ = binary; }
-    // The audio driver the program is started with; "dummy" unless a test says otherwise.
-    void SetAudioDriver(const std::string& driver) { audioDriver_ = driver; }
-
-    std::string AppFolder() const { return dataHome_ + "/OstrandEntertainment/tervol/Kelvara2"; }
-    std::string LogFile() const { return AppFolder() + "/_log.html"; }
-    std::string Log() const { return test::TempFolder::Read(LogFile()); }
-
-    // Waits until the log holds the text; false on timeout or when the program ended.
-    bool WaitForLog(const std::string& text, Clock::duration timeout = kStartTimeout)
-    {
-        const auto deadline = Clock::now() + timeout;
-        while (Clock::now() < deadline) {
-            if (Log().find(text) != std::string::npos) return true;
-            if (::waitpid(pid_, nullptr, WNOHANG) == pid_) {
-                pid_ = -1;
-                return false;
-            }
-            std::this_thread::sleep_for(kPollInterval);
-        }
-        return false;
-    }
-
-private:
-    std::string dataHome_;
-    std::string runtime_;
-    std::string home_;
-    const char* failure_;
-    std::string audioDriver_ = "dummy";
-    std::string binary_ = kBinary;
-    pid_t pid_ = -1;
-};
-
-// The game's program in `folder`/bin beside a data tree of its own: the game's data
-// with conf/cheats.lua replaced by `cheats`. Returns the program's path.
-std::string ProgramWithCheats(const test::TempFolder& folder, const std::string& cheats)
-{
-    namespace fs = std::filesystem;
-    const fs::path bin = folder.Path() / "bin";
-    const fs::path data = fs::canonical(fs::path(KELVARA_BINARY_DIR) / "data");
-    fs::create_directories(bin / "data" / "conf");
-    std::error_code linked;
-    // The program finds its data beside its own path, so it is linked, not pointed to.
-    fs::create_hard_link(kBinary, bin / "kelvara2", linked);
-    if (linked) fs::copy_file(kBinary, bin / "kelvara2");
-    for (const fs::directory_entry& entry : fs::directory_iterator(data)) {
-        if (entry.path().filename() != "conf") fs::create_directory_symlink(entry.path(), bin / "data" / entry.path().filename());
-    }
-    for (const fs::directory_entry& entry : fs::directory_iterator(data / "conf")) {
-        if (entry.path().filename() != "cheats.lua") fs::create_symlink(entry.path(), bin / "data" / "conf" / entry.path().filename());
-    }
-    folder.Write("bin/data/conf/cheats.lua", cheats);
-    return (bin / "kelvara2").string();
-}
 
 // True when each text is found after the one before it.
 bool InOrder(const std::string& log, const std::vector<std::string>& texts)

@@ -14,6 +14,7 @@
 #include "engine/log/logger.h"
 #include "port/window/quit_signal.h"
 #include "tests/engine/log/log_test_support.h"
+#include "tests/support/scenario_time_limit.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -373,6 +374,8 @@ int RaiseTerm(lua_State* /*state*/)
 // (some 10,300 instructions) is far inside the budget, and the next run starts afresh.
 TEST_F(ScriptTest, Budget_ScriptsThatNeverEndAreStoppedWithAWarningNamingThem)
 {
+    // Without the budget these loops would run for ever: the limit makes that a failure.
+    const test::ScenarioTimeLimit limit("Budget_ScriptsThatNeverEndAreStoppedWithAWarningNamingThem", test::kHangLimit);
     test::TempFolder folder;
     const std::string loops[] = {
         "while true do end",
@@ -406,6 +409,7 @@ TEST_F(ScriptTest, Budget_ScriptsThatNeverEndAreStoppedWithAWarningNamingThem)
 // host (a window's FillWindow) has one of its own, named after its script.
 TEST_F(ScriptTest, Budget_CoversNestedRunsAndTheCallsOfScriptFunctions)
 {
+    const test::ScenarioTimeLimit limit("Budget_CoversNestedRunsAndTheCallsOfScriptFunctions", test::kHangLimit);
     lua_State* state = vrk::GetLuaState();
     lua_register(state, "runNested", RunNested);
     // Each nested run is short, but together they never end.
@@ -450,6 +454,56 @@ TEST_F(ScriptTest, QuitSignal_StopsTheRunningScriptAndTheScriptsAfterIt)
     EXPECT_TRUE(LoggedContaining(kQuitting));
     port::ClearQuitRequest();
     EXPECT_EQ(cScript::RunBuffer("for i = 1, 2000 do end"), 0);
+}
+
+// A quit request also stops a loop whose every round is one costly library call
+// (a string of 40 MB a round): the next such call fails, instead of a thousand more
+// running before the instruction count next looks.
+TEST_F(ScriptTest, QuitSignal_StopsALoopOfCostlyStringCallsAtTheNextCall)
+{
+    const test::ScenarioTimeLimit limit("a loop of costly string calls after SIGTERM", test::kHangLimit);
+    port::InstallQuitSignals();
+    lua_register(vrk::GetLuaState(), "raiseTerm", RaiseTerm);
+    const std::string script = "rounds = 0 raiseTerm() while true do local s = ('x'):rep(40000000) rounds = rounds + 1 end";
+    const int status = cScript::RunBuffer(script);
+    port::ClearQuitRequest();
+    EXPECT_NE(status, 0);
+    EXPECT_TRUE(LoggedContaining(kQuitting)) << testing::PrintToString(lines_);
+    lua_getglobal(vrk::GetLuaState(), "rounds");
+    EXPECT_EQ(lua_tonumber(vrk::GetLuaState(), -1), 0);
+    lua_pop(vrk::GetLuaState(), 1);
+}
+
+// The host reads and sets its globals as they are: a script's __index or __newindex
+// on the globals (one that fails, one that never ends) never runs outside a run, where
+// nothing would catch its error or stop its loop.
+TEST_F(ScriptTest, HostGlobals_AreReadAndSetWithoutTheScriptsMetamethods)
+{
+    const test::ScenarioTimeLimit limit("host reads past a looping __index", test::kHangLimit);
+    const std::string metatables[] = {
+        "setmetatable(_G, {__index = function() error('no such global') end,\n"
+        "                  __newindex = function() error('no new globals') end})",
+        "setmetatable(_G, {__index = function() while true do end end,\n"
+        "                  __newindex = function() while true do end end})",
+    };
+    for (const std::string& metatable : metatables) {
+        SCOPED_TRACE(metatable);
+        ASSERT_EQ(vrk::DestroyScript(), 1);
+        ASSERT_EQ(vrk::CreateScript(), 1);
+        lines_.clear();
+        ASSERT_EQ(cScript::RunBuffer("currentLocale = 'de'\n" + metatable), 0);
+        EXPECT_TRUE(LoggedContaining("currentLocale = 'de': set a metatable on the globals")) << testing::PrintToString(lines_);
+        EXPECT_FALSE(vrk::GetRunWindowed());
+        EXPECT_EQ(vrk::GetCurrentLocale("en"), "de");
+        lua_State* state = vrk::GetLuaState();
+        lua_pushboolean(state, 1);
+        vrk::SetGlobalRaw(state, "runWindowed");
+        EXPECT_TRUE(vrk::GetRunWindowed());
+        // A script's own read still goes through its metatable, within the budget.
+        lines_.clear();
+        EXPECT_EQ(cScript::RunBuffer("local x = undefinedGlobal"), LUA_ERRRUN);
+        EXPECT_FALSE(lines_.empty());
+    }
 }
 
 }  // namespace
