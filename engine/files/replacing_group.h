@@ -1,33 +1,58 @@
-// cReplacingGroup: several whole files replaced together, so that their folders end
-// with every old file or every new one. Each file is first written to a temporary
-// beside it; Commit then gives each old file a backup name, renames the
-// temporaries over the files and, when one rename fails, puts the files already
-// replaced back as they were. The backups go only once every rename succeeded.
-// What a crash leaves (temporaries, backups) is named "NAME.tmp.??????", which
-// RemoveStaleTemporaries clears.
+// cReplacingGroup: several whole files of one folder replaced together, so that
+// the folder ends with every old file or every new one. The group first makes its
+// journal (cSaveJournal) in the folder, then writes each file to a temporary
+// beside it; Commit gives each old file a backup name, marks the journal and
+// renames the temporaries over the files; when one rename fails it puts the files
+// already replaced back as they were. Backups and journal go only once every
+// rename succeeded (or every file is back). A crash at any step leaves the
+// journal, from which RecoverUnfinishedSaves mends the folder at the next start.
 #pragma once
 #include <cstddef>
 #include <string>
 #include <vector>
 
 #include "engine/files/replacing_write.h"
+#include "engine/files/save_journal.h"
 
 namespace vrk {
 
+// Called after each step of a group save that changes the disk (journal made,
+// each file written, each backup made, journal marked, each rename, each backup
+// dropped, journal removed), with the step's number from 1; a test stops the save
+// there as a crash would.
+using SaveStepHook = void (*)(int step);
+
 class cReplacingGroup {
 public:
-    explicit cReplacingGroup(RenameCall rename = &RenameFile) : rename_(rename) {}
+    explicit cReplacingGroup(RenameCall rename = &RenameFile, SaveStepHook stepHook = nullptr)
+        : rename_(rename), stepHook_(stepHook)
+    {
+    }
+    // Files added but never committed are removed, and so is the journal.
+    ~cReplacingGroup();
+    cReplacingGroup(const cReplacingGroup&) = delete;
+    cReplacingGroup& operator=(const cReplacingGroup&) = delete;
 
-    // Writes the bytes to a temporary beside path; 0, or 2 (logged, nothing left).
+    // Writes the bytes to a temporary beside path; 0, or 2 (logged, nothing left),
+    // as for a path outside the folder of the group's first file.
     int Add(const std::string& path, const void* data, size_t size);
     // 0 when every file added was replaced. 2 (logged) when none was: no backup
     // could be made, or a rename failed and the files replaced before it were put
-    // back (a file that could not be put back is logged as an error).
+    // back. A file that could not be put back is logged as an error and keeps its
+    // backup and the journal, for the next start-up to put it back.
     int Commit();
     size_t Count() const { return writes_.size(); }
 
 private:
+    void Step();
+    // Temporaries and backups first, the journal last: a stop in between still
+    // finds the journal that names what is left.
+    void Abandon();
+
     RenameCall rename_;
+    SaveStepHook stepHook_;
+    int steps_ = 0;
+    cSaveJournal journal_;
     std::vector<cPendingWrite> writes_;
 };
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "engine/files/file_system.h"
-#include "engine/files/folder_iterator.h"
 #include "engine/files/path_split.h"
+#include "engine/files/save_journal.h"
 #include "engine/log/log.h"
 
 namespace vrk {
@@ -22,8 +22,6 @@ const char* const kSender = "File";
 const char* const kWarning = "^5";
 // mkstemp replaces the six X with a name no other file in the folder has.
 const char* const kTemporarySuffix = ".tmp.XXXXXX";
-const char* const kTemporaryMark = ".tmp.";
-constexpr size_t kUniquePartLength = 6;
 constexpr int kWritten = 0;
 constexpr int kNotWritten = 2;
 constexpr size_t kCopyChunkBytes = 64 * 1024;
@@ -79,15 +77,13 @@ std::string MakeTemporaryName(const std::string& targetPath, int& descriptor)
     return descriptor < 0 ? std::string() : std::string(name.data());
 }
 
-// What mkstemp puts in place of the six X.
-bool IsUniquePart(const std::string& text)
+// A new, empty file NAME that must not be there yet (a save's token makes it
+// unique; a file already there, whatever it is, is never written through);
+// false when it could not be made.
+bool MakeExclusiveFile(const std::string& name, int& descriptor)
 {
-    if (text.size() != kUniquePartLength) return false;
-    for (const char c : text) {
-        const bool letterOrDigit = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        if (!letterOrDigit) return false;
-    }
-    return true;
+    descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kFileMode);
+    return descriptor >= 0;
 }
 
 }  // namespace
@@ -112,6 +108,7 @@ cPendingWrite::cPendingWrite(cPendingWrite&& other) noexcept
       targetPath_(std::move(other.targetPath_)),
       temporaryPath_(std::move(other.temporaryPath_)),
       backupPath_(std::move(other.backupPath_)),
+      token_(std::move(other.token_)),
       committed_(other.committed_),
       keepBackup_(other.keepBackup_)
 {
@@ -128,6 +125,7 @@ cPendingWrite& cPendingWrite::operator=(cPendingWrite&& other) noexcept
         targetPath_ = std::move(other.targetPath_);
         temporaryPath_ = std::move(other.temporaryPath_);
         backupPath_ = std::move(other.backupPath_);
+        token_ = std::move(other.token_);
         committed_ = other.committed_;
         keepBackup_ = other.keepBackup_;
         other.temporaryPath_.clear();
@@ -136,7 +134,7 @@ cPendingWrite& cPendingWrite::operator=(cPendingWrite&& other) noexcept
     return *this;
 }
 
-int cPendingWrite::Prepare(const std::string& path, const void* data, size_t size)
+int cPendingWrite::Prepare(const std::string& path, const void* data, size_t size, const std::string& token)
 {
     Discard();
     if (!keepBackup_) DropBackup();
@@ -163,7 +161,12 @@ int cPendingWrite::Prepare(const std::string& path, const void* data, size_t siz
     // A fixed temporary name could be a planted link; an exclusively created one,
     // unique in the target's own folder, cannot, and the rename stays in one folder.
     int descriptor = -1;
-    const std::string temporaryPath = MakeTemporaryName(targetPath_, descriptor);
+    token_ = token;
+    std::string temporaryPath;
+    if (token_.empty())
+        temporaryPath = MakeTemporaryName(targetPath_, descriptor);
+    else if (MakeExclusiveFile(targetPath_ + cSaveJournal::kTemporaryMark + token_, descriptor))
+        temporaryPath = targetPath_ + cSaveJournal::kTemporaryMark + token_;
     if (temporaryPath.empty()) {
         LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(gamePath_));
         return kNotWritten;
@@ -199,12 +202,11 @@ void cPendingWrite::Discard()
 
 namespace {
 
-// Gives SOURCE the second name BACKUP (a file made empty by MakeTemporaryName): a
-// hard link where the file system has them, else a full copy, flushed. On failure
-// nothing is left under BACKUP.
+// Gives SOURCE the second name BACKUP (a name not taken): a hard link where the
+// file system has them, else a full copy, flushed. On failure nothing is left
+// under BACKUP.
 bool KeepSecondName(const std::string& source, const std::string& backup)
 {
-    ::unlink(backup.c_str());
     if (::link(source.c_str(), backup.c_str()) == 0) return true;
     const int from = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (from < 0) return false;
@@ -243,11 +245,18 @@ int cPendingWrite::KeepBackup()
     }
     // A second link where the file system has them, else a copy: either way the old
     // file never leaves its place, so a stop at any moment finds it there or already
-    // replaced. link() never replaces a file, so the unique name is freed just
-    // before; a file that takes it in between only makes the backup fail.
-    int descriptor = -1;
-    const std::string backupPath = MakeTemporaryName(targetPath_, descriptor);
-    if (!backupPath.empty()) ::close(descriptor);
+    // replaced. link() never replaces a file: a group's name (its token) must be
+    // free, and a unique name of a lone write is freed just before; a file that
+    // takes it in between only makes the backup fail.
+    std::string backupPath = targetPath_ + cSaveJournal::kBackupMark + token_;
+    if (token_.empty()) {
+        int descriptor = -1;
+        backupPath = MakeTemporaryName(targetPath_, descriptor);
+        if (!backupPath.empty()) {
+            ::close(descriptor);
+            ::unlink(backupPath.c_str());
+        }
+    }
     if (backupPath.empty() || !KeepSecondName(targetPath_, backupPath)) {
         LogWrite(kSender, kWarning, "File %s not written: no backup of the old file", FormatArg::FromString(gamePath_));
         return kNotWritten;
@@ -281,30 +290,6 @@ void cPendingWrite::DropBackup()
     if (backupPath_.empty()) return;
     ::unlink(backupPath_.c_str());
     backupPath_.clear();
-}
-
-int RemoveStaleTemporaries(const std::string& folder, const std::string& extension)
-{
-    const std::string marker = "." + extension + kTemporaryMark;
-    const PathRecord folderRecord(folder);
-    int removed = 0;
-    cFolderIterator listing;
-    for (PathRecord entry = listing.First(folderRecord); !entry.IsEmpty(); entry = listing.Next()) {
-        const std::string name = entry.path.substr(entry.path.rfind(kPathSeparator) + 1);
-        const size_t at = name.rfind(marker);
-        if (at == std::string::npos || at == 0 || !IsUniquePart(name.substr(at + marker.size()))) continue;
-        const std::string systemPath = ToSystemPath(entry.path);
-        struct stat info {};
-        if (::lstat(systemPath.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) continue;
-        if (::unlink(systemPath.c_str()) != 0) {
-            LogWrite(kSender, kWarning, "File %s left by an unfinished save could not be removed",
-                     FormatArg::FromString(entry.path));
-            continue;
-        }
-        LogWrite(kSender, kWarning, "File %s left by an unfinished save removed", FormatArg::FromString(entry.path));
-        ++removed;
-    }
-    return removed;
 }
 
 }  // namespace vrk

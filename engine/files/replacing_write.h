@@ -2,7 +2,9 @@
 // bytes go to a new, uniquely named "NAME.tmp.??????" beside NAME, are flushed to
 // the disk, and only then replace NAME. A cPendingWrite splits the two steps, so
 // that several files can be written first and replaced only when all were, and can
-// keep the old file until then (cReplacingGroup).
+// keep the old file until then (cReplacingGroup). A crash can leave a lone
+// write's temporary behind; it is never removed on a guess, since a file of the
+// user's may look the same (only a group save's journal names what is its own).
 #pragma once
 #include <cstddef>
 #include <string>
@@ -30,8 +32,10 @@ public:
     cPendingWrite& operator=(const cPendingWrite&) = delete;
 
     // Writes the bytes to the temporary beside path; 0, or 2 (logged) as
-    // WriteFileReplacing, with no temporary left after a failure.
-    int Prepare(const std::string& path, const void* data, size_t size);
+    // WriteFileReplacing, with no temporary left after a failure. With a group
+    // save's token the temporary is "NAME.tmp.TOKEN" and the backup
+    // "NAME.old.TOKEN" (cSaveJournal), names that must not be taken yet.
+    int Prepare(const std::string& path, const void* data, size_t size, const std::string& token = std::string());
     // Renames the prepared temporary over the file; 0, or 2 (logged, temporary
     // removed, file untouched). Without a prepared temporary: 2.
     int Commit(RenameCall rename = &RenameFile);
@@ -47,19 +51,18 @@ public:
     int PutBack(RenameCall rename = &RenameFile);
     // Removes the backup, if any; the destructor does too, unless PutBack failed.
     void DropBackup();
+    bool HasBackup() const { return !backupPath_.empty(); }
+    // The name of the file prepared, without its folder.
+    std::string FileName() const { return targetPath_.substr(targetPath_.rfind('/') + 1); }
 
 private:
     std::string gamePath_;       // for the log
     std::string targetPath_;     // the system path of the file
     std::string temporaryPath_;  // empty when nothing is prepared
     std::string backupPath_;     // empty when there is no backup
+    std::string token_;          // the group save's, empty for a lone write
     bool committed_ = false;
     bool keepBackup_ = false;    // a failed PutBack leaves the only old copy there
 };
-
-// Removes from the folder (a game path) every temporary of a file NAME.extension,
-// "NAME.extension.tmp.??????", that a write or a backup cut short by a crash left
-// behind; each is logged. The number removed.
-int RemoveStaleTemporaries(const std::string& folder, const std::string& extension);
 
 }  // namespace vrk

@@ -4,13 +4,13 @@
 #include <utility>
 
 #include "engine/files/replacing_group.h"
+#include "engine/files/save_recovery.h"
 #include "engine/log/log.h"
 #include "engine/text/text_format.h"
 
 namespace {
 
 constexpr const char* kLevelFolder = "{StaticPath}/level/";
-constexpr const char* kLevelExtension = "lvl";
 constexpr const char* kLevelFormat = "%slevel%03i.lvl";
 constexpr const char* kMapFormat = "%smap.lvl";
 constexpr const char* kAchieveFormat = "%sachieve.lvl";
@@ -65,7 +65,7 @@ bool LevelFileCache::Load(vrk::cByteStream& stream, const std::string& path)
     return stream.LoadFromFile(path, kMaxLevelFileBytes) != kTooLarge;
 }
 
-bool LevelFileCache::Save(const ScreenFile& file, const std::string& path)
+bool LevelFileCache::Save(const ScreenFile& file, const std::string& path) const
 {
     if (!file.stream) return false;
     if (file.tooLarge) {
@@ -73,16 +73,20 @@ bool LevelFileCache::Save(const ScreenFile& file, const std::string& path)
                       FormatArg::FromString(path));
         return false;
     }
-    if (file.stream->SaveToFile(path) == kSaved) return true;
+    // Through a group of one, so that a crash part-way leaves a journal that names
+    // the temporary, and the next start removes it.
+    vrk::cReplacingGroup group(rename_, stepHook_);
+    const std::vector<unsigned char>& bytes = file.stream->Bytes();
+    if (group.Add(path, bytes.data(), bytes.size()) == kSaved && group.Commit() == kSaved) return true;
     vrk::LogWrite("cMiddle", "^5", "Level file %s not saved", FormatArg::FromString(path));
     return false;
 }
 
 void LevelFileCache::LoadLevelFiles()
 {
-    // Only one copy of the game runs, so no save is under way: whatever a save
-    // cut short by a crash left behind goes.
-    vrk::RemoveStaleTemporaries(kLevelFolder, kLevelExtension);
+    // Only one copy of the game runs, so no save is under way: a save cut short by
+    // a crash is mended from its journal before any level is read.
+    vrk::RecoverUnfinishedSaves(kLevelFolder);
     for (uint32_t i = 0; i < GetLevelCount(); ++i) {
         levelFileTooLarge_[i] = !Load(*levels_[i], LevelFileName(i));
         levelFileStamps_[i] = StampOf(levels_[i]->Bytes());
@@ -117,7 +121,7 @@ bool LevelFileCache::SaveLevelFiles()
     }
     // A level moved in the order is two files: one of them written and the other
     // not would leave a level on disk twice and another lost.
-    vrk::cReplacingGroup group(rename_);
+    vrk::cReplacingGroup group(rename_, stepHook_);
     for (const uint32_t index : changed) {
         const std::vector<unsigned char>& bytes = levels_[index]->Bytes();
         if (group.Add(LevelFileName(index), bytes.data(), bytes.size()) != kSaved) {

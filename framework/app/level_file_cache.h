@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/files/byte_stream.h"
-#include "engine/files/replacing_write.h"
+#include "engine/files/replacing_group.h"
 
 class LevelFileCache {
 public:
@@ -28,7 +28,7 @@ public:
     // replacing any there were.
     void Create(uint32_t levelCount);
 
-    // Removes what an unfinished save left in the level folder (logged), then fills
+    // Mends what an unfinished save left in the level folder (logged), then fills
     // every stream from its file: levels in index order, then map, achievements,
     // menu and comics. A missing, empty or too large file leaves its stream empty.
     void LoadLevelFiles();
@@ -44,6 +44,9 @@ public:
     // The file layer's rename that the saves use; replaceable so that a rename
     // failing part-way through a save can be tried.
     void SetRenameCall(vrk::RenameCall rename) { rename_ = rename; }
+    // Called after each step of a save that changes the disk; a test stops the
+    // save there as a crash would.
+    void SetSaveStepHook(vrk::SaveStepHook hook) { stepHook_ = hook; }
     // Each writes its stream's bytes unchanged; false when the file was not
     // written (logged with the file; the old file stays), as for a file too large
     // to have been read.
@@ -88,7 +91,7 @@ private:
     static FileStamp StampOf(const std::vector<unsigned char>& bytes);
     // False when the file was too large to be read (its stream then stays empty).
     static bool Load(vrk::cByteStream& stream, const std::string& path);
-    static bool Save(const ScreenFile& file, const std::string& path);
+    bool Save(const ScreenFile& file, const std::string& path) const;
 
     std::vector<StreamPtr> levels_;
     // Per level index (per file, not per stream: a moved level differs from the
@@ -101,4 +104,5 @@ private:
     ScreenFile menu_;
     ScreenFile comics_;
     vrk::RenameCall rename_ = &vrk::RenameFile;
+    vrk::SaveStepHook stepHook_ = nullptr;
 };

@@ -119,6 +119,49 @@ TEST_F(MagicWidgetSaveTest, LevelLoadedOnlyInPart_IsNeitherStoredNorWritten)
     EXPECT_EQ(Clicks(), before + 1);
 }
 
+TEST_F(MagicWidgetSaveTest, LevelCutInsideItsHeader_IsNeitherStoredNorWritten)
+{
+    // A level of the game cut inside its header: in its version, inside its name,
+    // and one byte short of its object count.
+    const std::string real = test::TempFolder::Read(std::string(KELVARA_SOURCE_DIR) + "/data/level/level005.lvl");
+    ASSERT_GT(real.size(), 6u);
+    const size_t nameLength = static_cast<unsigned char>(real[4]) | (static_cast<unsigned char>(real[5]) << 8);
+    const size_t headerBytes = 4 + 2 + nameLength + 4 + 4;
+    ASSERT_LT(headerBytes, real.size());
+    int partLogged = 0;
+    for (const size_t cut : {size_t(3), size_t(4 + 2 + nameLength / 2), headerBytes - 1}) {
+        SCOPED_TRACE("cut after " + std::to_string(cut) + " bytes");
+        std::vector<unsigned char> bytes(real.begin(), real.begin() + static_cast<std::ptrdiff_t>(cut));
+        *Stream(5) = vrk::cByteStream();
+        for (const unsigned char byte : bytes) Stream(5)->WriteByte(byte);
+        EditLevel(5);
+        EXPECT_FALSE(screen_.IsLevelLoadedWhole());
+        EXPECT_GT(Count("ends inside its header"), partLogged);
+        partLogged = Count("ends inside its header");
+        const int boxes = MessageBoxes();
+        const int clicks = Clicks();
+        Send("_save");
+        EXPECT_EQ(Stream(5)->Bytes(), bytes);
+        EXPECT_EQ(MessageBoxes(), boxes + 1);
+        EXPECT_EQ(Clicks(), clicks);
+        EXPECT_FALSE(std::filesystem::exists(folder_.Path() / "level" / "level005.lvl"));
+        screen_.Key(kTab);
+        EXPECT_EQ(Stream(5)->Bytes(), bytes);
+        partLogged = Count("ends inside its header");
+    }
+
+    // The whole level, and an empty stream (a level not made yet), load whole.
+    *Stream(5) = vrk::cByteStream();
+    for (const char byte : real) Stream(5)->WriteByte(static_cast<unsigned char>(byte));
+    EditLevel(5);
+    EXPECT_TRUE(screen_.IsLevelLoadedWhole());
+    screen_.Key(kTab);
+    *Stream(6) = vrk::cByteStream();
+    EditLevel(6);
+    EXPECT_TRUE(screen_.IsLevelLoadedWhole());
+    EXPECT_EQ(Count("ends inside its header"), partLogged);
+}
+
 TEST_F(MagicWidgetSaveTest, FailedWrite_ShowsTheMessageBoxAndPlaysNoClick)
 {
     WriteScene(*Stream(2), "L2", {{kTypeBack, "back"}});

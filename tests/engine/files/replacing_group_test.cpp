@@ -1,7 +1,9 @@
 // Tests of replacing several files together: a rename that fails part-way puts
 // back the files replaced before it, and what an unfinished save left behind is
-// removed.
+// mended from its journal, with nothing else of the folder touched.
 #include "engine/files/replacing_group.h"
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/files/save_recovery.h"
 #include "tests/engine/files/files_test_support.h"
 #include "tests/support/temp_folder.h"
 
@@ -97,14 +100,23 @@ TEST_F(ReplacingGroupTest, PutBackFailingToo_IsAnErrorAndKeepsTheOldFileAsBackup
     EXPECT_EQ(Read("b.lvl"), "old b");
     EXPECT_TRUE(log_.Contains("^4"));
     EXPECT_TRUE(log_.Contains("a.lvl could not be put back"));
-    // The old a is still on disk under its backup name.
+    // The old a is still on disk under its backup name, and the journal that
+    // names it stays for the next start.
     const std::vector<std::string> names = Names();
-    ASSERT_EQ(names.size(), 3u);
-    EXPECT_EQ(names[1].rfind("a.lvl.tmp.", 0), 0u) << names[1];
+    ASSERT_EQ(names.size(), 4u);
+    EXPECT_EQ(names[1].rfind("a.lvl.old.", 0), 0u) << names[1];
     EXPECT_EQ(Read(names[1]), "old a");
+    EXPECT_EQ(names[3].rfind("save-journal.", 0), 0u) << names[3];
+
+    // The next start puts a back from that backup: both old, nothing else left.
+    EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 1);
+    EXPECT_EQ(Read("a.lvl"), "old a");
+    EXPECT_EQ(Read("b.lvl"), "old b");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl", "b.lvl"}));
+    EXPECT_TRUE(log_.Contains("the 1 files it had replaced are back as they were"));
 }
 
-TEST_F(ReplacingGroupTest, RemoveStaleTemporaries_RemovesOnlyTemporariesOfThatExtension)
+TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_WithoutJournalKeepsEveryLookAlike)
 {
     folder_.Write("level003.lvl", "L3");
     folder_.Write("level003.lvl.tmp.Ab12Cd", "half");
@@ -112,11 +124,68 @@ TEST_F(ReplacingGroupTest, RemoveStaleTemporaries_RemovesOnlyTemporariesOfThatEx
     folder_.Write("notes.txt.tmp.abcdef", "other kind");
     folder_.Write("level004.lvl.tmp.short", "not made by a save");
     folder_.Write("level005.lvl.tmp.abcdef/inner", "a folder");
-    EXPECT_EQ(vrk::RemoveStaleTemporaries(folder_.Str(), "lvl"), 2);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"level003.lvl", "level004.lvl.tmp.short", "level005.lvl.tmp.abcdef",
-                                                 "notes.txt.tmp.abcdef"}));
-    EXPECT_TRUE(log_.Contains("level003.lvl.tmp.Ab12Cd left by an unfinished save removed"));
-    EXPECT_EQ(vrk::RemoveStaleTemporaries(folder_.Str() + "/missing", "lvl"), 0);
+    folder_.Write("notes.lvl.tmp.backup", "the user's notes");
+    folder_.Write("mylevel.lvl.tmp.2024ab", "the user's level");
+    ASSERT_EQ(::symlink("notes.lvl.tmp.backup", File("link.lvl.old.Qq11Ww").c_str()), 0);
+    EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 0);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"level003.lvl", "level003.lvl.tmp.Ab12Cd", "level004.lvl.tmp.short",
+                                                 "level005.lvl.tmp.abcdef", "link.lvl.old.Qq11Ww",
+                                                 "map.lvl.tmp.zzzzzz", "mylevel.lvl.tmp.2024ab",
+                                                 "notes.lvl.tmp.backup", "notes.txt.tmp.abcdef"}));
+    EXPECT_EQ(Read("notes.lvl.tmp.backup"), "the user's notes");
+    EXPECT_FALSE(log_.Contains("removed"));
+    EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str() + "/missing"), 0);
+}
+
+TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_RemovesOnlyRegularFilesWithTheJournalsToken)
+{
+    // A save that stopped before its first rename: a written, its backup made.
+    folder_.Write("a.lvl", "old a");
+    folder_.Write("save-journal.Tk3n00", "save journal 1\nfile a.lvl 5 1\nold a.lvl\n");
+    folder_.Write("a.lvl.tmp.Tk3n00", "new a");
+    folder_.Write("a.lvl.old.Tk3n00", "old a");
+    // The user's files: another token, a link and a folder with the save's token.
+    folder_.Write("notes.lvl.tmp.backup", "notes");
+    folder_.Write("a.lvl.tmp.Other1", "kept");
+    folder_.Write("dir.lvl.tmp.Tk3n00/inner", "a folder");
+    ASSERT_EQ(::symlink("notes.lvl.tmp.backup", File("link.lvl.old.Tk3n00").c_str()), 0);
+    EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 1);
+    EXPECT_EQ(Read("a.lvl"), "old a");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl", "a.lvl.tmp.Other1", "dir.lvl.tmp.Tk3n00",
+                                                 "link.lvl.old.Tk3n00", "notes.lvl.tmp.backup"}));
+    EXPECT_TRUE(log_.Contains("stopped before any file was replaced: the 1 old files are kept"));
+    EXPECT_TRUE(log_.Contains("a.lvl.tmp.Tk3n00 left by an unfinished save removed"));
+    EXPECT_TRUE(log_.Contains("save-journal.Tk3n00 of the unfinished save removed"));
+}
+
+TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_KeepsAJournalItCannotRead)
+{
+    folder_.Write("a.lvl", "new a");
+    folder_.Write("a.lvl.old.Bad000", "old a");
+    // A name with a folder in it is no file of this folder: the journal is not a save's.
+    folder_.Write("save-journal.Bad000", "save journal 1\nfile ../a.lvl 5 1\nreplacing\n");
+    EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 0);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl", "a.lvl.old.Bad000", "save-journal.Bad000"}));
+    EXPECT_TRUE(log_.Contains("save-journal.Bad000 of an unfinished save cannot be read"));
+}
+
+TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_FinishesASaveWhoseBackupIsGone)
+{
+    // a was replaced and its backup is lost, b still waits under its temporary:
+    // only finishing the save leaves both whole.
+    const std::string fingerprintA = vrk::cSaveJournal::Fingerprint("new a", 5);
+    const std::string fingerprintB = vrk::cSaveJournal::Fingerprint("new b", 5);
+    folder_.Write("save-journal.Fin000", "save journal 1\nfile a.lvl " + fingerprintA + "\nfile b.lvl " +
+                                             fingerprintB + "\nold a.lvl\nold b.lvl\nreplacing\n");
+    folder_.Write("a.lvl", "new a");
+    folder_.Write("b.lvl", "old b");
+    folder_.Write("b.lvl.tmp.Fin000", "new b");
+    folder_.Write("b.lvl.old.Fin000", "old b");
+    EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 1);
+    EXPECT_EQ(Read("a.lvl"), "new a");
+    EXPECT_EQ(Read("b.lvl"), "new b");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl", "b.lvl"}));
+    EXPECT_TRUE(log_.Contains("save-journal.Fin000 finished: 1 more files replaced"));
 }
 
 }  // namespace

@@ -121,6 +121,8 @@ TEST_F(LevelFileCacheTest, SaveLevelFiles_ReplacesNoFileWhenOneCannotBeWritten)
     EXPECT_TRUE(log_.Contains("level006.lvl not saved"));
     for (const auto& entry : std::filesystem::directory_iterator(LevelFolder())) {
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+        EXPECT_EQ(entry.path().filename().string().find(".old."), std::string::npos) << entry.path();
+        EXPECT_EQ(entry.path().filename().string().find("save-journal"), std::string::npos) << entry.path();
     }
 
     // With the way free the same save writes both.
@@ -145,6 +147,8 @@ TEST_F(LevelFileCacheTest, SaveLevelFiles_RenameFailingPartWay_LeavesEveryOldFil
     EXPECT_TRUE(log_.Contains("no level file replaced"));
     for (const auto& entry : std::filesystem::directory_iterator(LevelFolder())) {
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+        EXPECT_EQ(entry.path().filename().string().find(".old."), std::string::npos) << entry.path();
+        EXPECT_EQ(entry.path().filename().string().find("save-journal"), std::string::npos) << entry.path();
     }
 
     // The next save, with the renames working, writes both.
@@ -156,11 +160,15 @@ TEST_F(LevelFileCacheTest, SaveLevelFiles_RenameFailingPartWay_LeavesEveryOldFil
 TEST_F(LevelFileCacheTest, LoadLevelFiles_RemovesWhatAnUnfinishedSaveLeft)
 {
     WriteLevels();
+    // The save's journal names its temporary by its token; a file that only looks
+    // like a temporary, with no journal of its own, may be the user's and stays.
+    WriteFile(LevelFolder() / "save-journal.a1B2c3", "save journal 1\nfile level003.lvl 12 5\n");
     WriteFile(LevelFolder() / "level003.lvl.tmp.a1B2c3", "half a level");
     WriteFile(LevelFolder() / "map.lvl.tmp.XyZ789", "");
     cache_.LoadLevelFiles();
     EXPECT_FALSE(std::filesystem::exists(LevelFolder() / "level003.lvl.tmp.a1B2c3"));
-    EXPECT_FALSE(std::filesystem::exists(LevelFolder() / "map.lvl.tmp.XyZ789"));
+    EXPECT_FALSE(std::filesystem::exists(LevelFolder() / "save-journal.a1B2c3"));
+    EXPECT_TRUE(std::filesystem::exists(LevelFolder() / "map.lvl.tmp.XyZ789"));
     EXPECT_TRUE(log_.Contains("level003.lvl.tmp.a1B2c3 left by an unfinished save removed"));
     EXPECT_EQ(Bytes(*cache_.GetLevelStream(3)), "L3");
     EXPECT_EQ(Bytes(*cache_.GetMapStream()), "map");

@@ -19,6 +19,7 @@
 #include "framework/widgets/message_box_wf.h"
 #include "tests/engine/log/log_test_support.h"
 #include "tests/framework/widgets/screen_fixtures.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -138,6 +139,42 @@ TEST_F(SceneSaveTest, EveryScreen_KeepsAScenePartlyReadAndClicksOnlyWhenTheFileI
         EXPECT_EQ(Clicks(), clicks + 1);
         widget->OnUnfocus();
     }
+}
+
+TEST_F(SceneSaveTest, EveryScreen_KeepsItsFileCutInsideTheHeaderOutOfTheStream)
+{
+    const ScreenCase screens[] = {
+        {"map.lvl", [] { return std::make_unique<cMapBaseWidget>(); },
+         [](LevelFileCache& files) { return files.GetMapStream(); }},
+        {"menu.lvl", [] { return std::make_unique<cMenuBaseWidget>(); },
+         [](LevelFileCache& files) { return files.GetMenuStream(); }},
+        {"achieve.lvl", [] { return std::make_unique<cAchieveBaseWidget>(); },
+         [](LevelFileCache& files) { return files.GetAchieveStream(); }},
+        {"comics.lvl", [] { return std::make_unique<cComicsBaseWidget>(); },
+         [](LevelFileCache& files) { return files.GetComicsStream(); }},
+    };
+    for (const ScreenCase& screen : screens) {
+        SCOPED_TRACE(screen.file);
+        // The game's own file, cut one byte short of its object count.
+        const std::string real =
+            test::TempFolder::Read(std::string(KELVARA_SOURCE_DIR) + "/data/level/" + screen.file);
+        ASSERT_GT(real.size(), 6u);
+        const size_t nameLength = static_cast<unsigned char>(real[4]) | (static_cast<unsigned char>(real[5]) << 8);
+        const std::vector<unsigned char> cut(real.begin(), real.begin() + static_cast<std::ptrdiff_t>(4 + 2 + nameLength + 7));
+        vrk::cByteStream* stream = screen.stream(middle_.GetLevelFiles());
+        *stream = vrk::cByteStream();
+        for (const unsigned char byte : cut) stream->WriteByte(byte);
+        std::unique_ptr<cBaseWidget> widget = screen.make();
+        middle_.savedFiles = 0;
+
+        widget->OnFocus();
+        widget->OnGuiEvent(0, "_save", 0);
+        EXPECT_EQ(Count(std::string(screen.file) + " loaded only in part"), 1);
+        widget->OnUnfocus();
+        EXPECT_EQ(stream->Bytes(), cut);
+        EXPECT_EQ(middle_.savedFiles, 0);
+    }
+    EXPECT_EQ(Count("ends inside its header"), 4);
 }
 
 }  // namespace
