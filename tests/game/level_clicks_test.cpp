@@ -5,8 +5,10 @@
 // the same tick) reaches the object moved onto. A skeleton the hero has no way to
 // (across the brook while the bridge is down) gets no green frame, and its click
 // says the path is blocked without the hero's cry. Everything goes through the
-// level screen's own mouse events; also a picture of the pointer on a skeleton
-// behind a tree's corner ("click_skeleton_screenshot.png" beside the build).
+// level screen's own mouse events; also pictures of the pointer on a skeleton
+// behind a tree's corner and on one across the brook
+// ("click_skeleton_screenshot.png", "click_unreachable_screenshot.png" beside the
+// build).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -324,6 +326,28 @@ TEST_F(ClickShotTest, PointerOnASkeletonBehindATreeCorner_HighlightsTheSkeleton)
     EXPECT_EQ(test::CountInRect(Rect{0.0f, 0.0f, static_cast<float>(kWidth), static_cast<float>(kHeight)}, kWidth,
                                 kHeight, framing),
               round);
+}
+
+TEST_F(ClickShotTest, PointerOnASkeletonTheHeroCannotReach_DrawsNoGreenFrame)
+{
+    ASSERT_NE(PlayLevel001(), nullptr);
+    cSkeleton* across = Skeleton(screen_->CellToPoint(kFarBank), false);
+    ASSERT_NE(across, nullptr);
+    Pixel pixel;
+    int32_t part = 0;
+    ASSERT_TRUE(BodyPixel(*across, [&](const vec2& p) { return screen_->PickAt(p, part) == across; }, pixel));
+    MoveMouse(pixel.first, pixel.second);
+    Frame();
+    ASSERT_EQ(screen_->GetHoveredObject(), across);
+    DrawGame();
+    test::SaveShotPng(image_, kWidth, kHeight, "click_unreachable_screenshot.png");
+
+    Rect zone;
+    across->GetZoneRect(zone);
+    zone = screen_->WorldToScreenBox(zone);
+    const auto framing = [this](int x, int y) { return test::Difference(At(x, y), kHighlightRgb) < kHighlightNear; };
+    EXPECT_LT(test::CountInRect(zone, kWidth, kHeight, framing), kHighlightPixels)
+        << "the green frame of an order under a skeleton the hero cannot reach";
 }
 
 }  // namespace
