@@ -3,7 +3,7 @@
 -- from three, with food to spare. The home stands in the south-east among trees;
 -- six house sites, the woods between and a sawmill site take the 530 wood that all
 -- of it costs, and the trees stand spaced so none hides another. A rock ridge runs
--- north from the southern rim between the home and the sawmill. A bandit walks a loop
+-- north from near the southern rim between the home and the sawmill. A bandit walks a loop
 -- round the prison ("prison0") north of the road, through the northern trees, and
 -- locks the workers he catches there; the wife opens it for mana. An enemy tower
 -- ("tower_enemy0") covers the north-western woods (the lighthouse stands just out of
@@ -33,12 +33,12 @@ scene:map({
   "    .......t....t.hhh....:     ",
   "     :....t...t.......hhh.:    ",
   "     :.t.t..t..hhh.hhhhhh.:    ",
-  "      :...tt...hhh.hhh...t.:   ",
+  "      :...t....hhh.hhh...t.:   ",
   "       :t.SS.t....t..W..K%%%%  ",
   "        :.SS..E.o...t.hhh%%%%% ",
   "        ::......tBBB..hhh%%%%% ",
   "         ....tt..BBBo.t.::%%   ",
-  "          :.hhh..BBB.o:::      ",
+  "          :thhh..BBB.o:::      ",
   "           :hhh.t.:::::        ",
   "           :...:::::           ",
   "            :::::              ",
@@ -59,11 +59,11 @@ scene:map({
   end,
 })
 -- The ground: the sea along the western rim behind the lighthouse's shore, clear of
--- the top bar, and a rock ridge from the southern rim west of the home: the way to
--- the sawmill and the south-western house sites goes round its northern end.
+-- the top bar, and a rock ridge west of the home, from near the southern rim: the way
+-- to the sawmill and the south-western house sites goes round one of its ends.
 local T = require("level_terrain")
 T.pond(2, 13, 3, 16)
-T.wall(15, 1, 15, 7)
+T.wall(15, 3, 15, 7)
 -- The bandit's loop, in walking order, round the prison and clear of the road.
 for i, cell in ipairs({ { 10, 14 }, { 11, 16 }, { 16, 15 }, { 16, 13 } }) do
   scene:put({ type = "cWayPoint", cell = cell, name = "way" .. (i - 1) })
