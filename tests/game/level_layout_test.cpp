@@ -293,8 +293,8 @@ TEST(LevelWalksMeasureTest, AWallLengthensTheWalk_NoCornerIsCut_ALogBarsIt_Groun
     const auto cellUnder = [&grid](const Rect& rect) {
         return GridPointToCell(grid, vec2{rect.x + rect.width / 2.0f, rect.y + rect.height / 2.0f});
     };
-    const GridCell underBar = cellUnder(test::kHudControls[0]);
-    const GridCell underPanel = cellUnder(test::kHudControls[1]);
+    const GridCell underBar = cellUnder(test::kHudAreas[2]);
+    const GridCell underPanel = cellUnder(test::kHudAreas[0]);
     const GridCell beside = GridPointToCell(grid, vec2{500.0f, 400.0f});
     hud.rows[static_cast<size_t>(underBar.y)][static_cast<size_t>(underBar.x)] = test::kMarkWoods;
     EXPECT_TRUE(test::GroundUnderHud(hud).empty());

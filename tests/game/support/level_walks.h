@@ -21,11 +21,6 @@ namespace test {
 constexpr float kNoWalk = std::numeric_limits<float>::infinity();
 // A walk this much longer than on open ground is one the ground shapes.
 constexpr float kShapedWalkShare = 1.15f;
-// The HUD's controls over the level (x, y, width, height; y up): the top bar with
-// the stock and the clock, the task panel and the menu button. Ground under them
-// is ground the player never sees.
-constexpr Rect kHudControls[] = {
-    {8.0f, 716.0f, 640.0f, 44.0f}, {808.0f, 554.0f, 208.0f, 152.0f}, {896.0f, 8.0f, 120.0f, 40.0f}};
 
 enum class Neighbours { kFour, kEight };
 
@@ -43,8 +38,7 @@ struct PlaceWalk {
 };
 
 // The places the workers walk to: buildings and sites, plants, fields, altars,
-// towers, bells, bonfires, prisons, wells and gold nuggets (trees aside: the
-// woodcutters roam).
+// towers, bells, bonfires, prisons and every source (trees, wells, gold nuggets).
 inline bool IsWorkPlace(const LayoutObject& object)
 {
     switch (object.type) {
@@ -56,7 +50,7 @@ inline bool IsWorkPlace(const LayoutObject& object)
     case kTypeTunnelBuild:
     case kTypeBell:
     case kTypeBonfire:
-    case kTypePrison: return true;
+    case kTypePrison:
     case kTypeSource: return true;
     default: return false;
     }
@@ -162,7 +156,8 @@ inline std::vector<PlaceWalk> MeasureWalks(const LevelLayout& layout, Neighbours
     return walks;
 }
 
-// The water, rock and wall cells whose centre lies under a control of the HUD.
+// The water, rock and wall cells whose centre lies under a control of the HUD:
+// ground the player never sees.
 inline std::vector<GridCell> GroundUnderHud(const LevelLayout& layout)
 {
     std::vector<GridCell> cells;
@@ -171,7 +166,7 @@ inline std::vector<GridCell> GroundUnderHud(const LevelLayout& layout)
             const char mark = layout.Mark(x, y);
             if (mark != kMarkWater && !IsRock(mark)) continue;
             const vec2 centre = GridCellCentre(TerrainGrid(), GridCell{x, y});
-            for (const Rect& hud : kHudControls) {
+            for (const Rect& hud : kHudAreas) {
                 if (centre.x >= hud.x && centre.x <= hud.x + hud.width && centre.y >= hud.y &&
                     centre.y <= hud.y + hud.height) {
                     cells.push_back(GridCell{x, y});
