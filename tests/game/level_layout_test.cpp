@@ -1,11 +1,14 @@
-// The layouts of the play levels "001"-"039", read from their files: every level's
-// ground shapes its walks (at least kLeastGroundCells cells of water, rock or wall),
-// no two levels share more than kMostShared of their object cells, no level leaves
-// a quarter of its view empty, and no home stands where the previous level's home
-// stood. The test prints each level's figures.
+// The layouts of the play levels "001"-"039", read from their files: every level has
+// ground of its own (at least kLeastGroundCells cells of water, rock or wall), no two
+// levels share more than kMostShared of their object cells, no level leaves a
+// quarter of its view empty, and no home stands where the previous level's home
+// stood. Every level's ground shapes a walk: the walk from the home to some work
+// place is more than 15 % longer than on open ground, or crosses a log, a stone or
+// a bridge (tests/game/support/level_walks.h), and no water or rock lies under the
+// HUD. The tests print each level's figures.
 //
-// The levels that fail a check today are listed with it; a listed level that passes
-// fails the test too, so the lists only shrink.
+// The levels that still lay ground under the HUD are listed; a listed level that
+// keeps it clear fails the test too, so the list only shrinks.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -17,6 +20,7 @@
 
 #include "game/level/level_table.h"
 #include "tests/game/support/level_layout.h"
+#include "tests/game/support/level_walks.h"
 
 namespace {
 
@@ -24,6 +28,9 @@ constexpr size_t kFirstPlayLevel = 1;
 constexpr int kLeastGroundCells = 12;
 constexpr float kMostShared = 0.40f;
 constexpr float kMostEmpty = 0.25f;
+// The levels whose water or rock still lies under the task panel or the top bar.
+const std::set<std::string> kGroundUnderHudToday = {"001", "003", "005", "008", "010", "017",
+                                                    "019", "020", "021", "026", "037"};
 // The home covers 3 x 3 cells: two homes fewer cells apart than that in both
 // directions overlap, they stand on one spot.
 constexpr int32_t kHomeSide = 3;
@@ -105,6 +112,73 @@ TEST_F(LevelLayoutTest, EveryPlayLevelHasGroundOfItsOwn_ALayoutOfItsOwn_NoEmptyQ
     }
 }
 
+std::string WalkText(const test::PlaceWalk& walk)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, "%s at %d,%d: %.1f / %.1f cells%s", walk.sprite.c_str(), walk.cell.x,
+                  walk.cell.y, static_cast<double>(walk.cleared), static_cast<double>(walk.open),
+                  walk.CrossesBarrier() ? " across a barrier" : "");
+    return text;
+}
+
+// The walk the ground lengthens most, a walk across a barrier before any other.
+test::PlaceWalk MostShapedWalk(const std::vector<test::PlaceWalk>& walks)
+{
+    test::PlaceWalk most;
+    most.open = 1.0f;
+    most.cleared = 0.0f;
+    most.shut = 0.0f;
+    for (const test::PlaceWalk& walk : walks) {
+        if (walk.CrossesBarrier() && !most.CrossesBarrier()) {
+            most = walk;
+        } else if (walk.CrossesBarrier() == most.CrossesBarrier() && walk.Share() > most.Share()) {
+            most = walk;
+        }
+    }
+    return most;
+}
+
+TEST_F(LevelLayoutTest, EveryPlayLevelsGroundLengthensAWalkToWorkOrBarsItWithABarrier_NoneUnderTheHud)
+{
+    std::printf("level | the walk the ground shapes most, four and eight neighbours a step: with ground / on "
+                "open ground\n");
+    for (const test::LevelLayout& layout : layouts_) {
+        std::string line;
+        std::string most;
+        bool shaped = false;
+        for (const test::Neighbours neighbours : {test::Neighbours::kFour, test::Neighbours::kEight}) {
+            const std::vector<test::PlaceWalk> walks = test::MeasureWalks(layout, neighbours);
+            ASSERT_FALSE(walks.empty()) << "level " << layout.id << ": no work place";
+            for (const test::PlaceWalk& walk : walks) {
+                EXPECT_LT(walk.cleared, test::kNoWalk)
+                    << "level " << layout.id << ": the ground cuts " << walk.sprite << " at " << walk.cell.x << ","
+                    << walk.cell.y << " off from the home";
+            }
+            const test::PlaceWalk walk = MostShapedWalk(walks);
+            shaped = shaped || walk.Shaped();
+            most += std::string(most.empty() ? "" : "; ") + WalkText(walk);
+            char share[16];
+            std::snprintf(share, sizeof share, " (%+.0f%%)", static_cast<double>((walk.Share() - 1.0f) * 100.0f));
+            line += std::string(line.empty() ? "" : " | ") + WalkText(walk) + share;
+        }
+        std::printf("%s   | %s\n", layout.id.c_str(), line.c_str());
+        EXPECT_TRUE(shaped) << "level " << layout.id
+                            << ": the ground lengthens no walk to work by more than 15% and no barrier stands on "
+                               "one; the most: "
+                            << most;
+
+        std::string under;
+        for (const GridCell& cell : test::GroundUnderHud(layout)) {
+            under += " " + std::to_string(cell.x) + "," + std::to_string(cell.y);
+        }
+        if (kGroundUnderHudToday.count(layout.id) != 0) {
+            EXPECT_NE(under, "") << "level " << layout.id << " keeps its ground clear of the HUD: take it off the list";
+        } else {
+            EXPECT_EQ(under, "") << "level " << layout.id << ": water, rock or wall under the HUD at";
+        }
+    }
+}
+
 // The measures on a level laid out by hand.
 TEST(LevelLayoutMeasureTest, CountsWallsAndWaterButNotBoulders_SharesCellsByType_FindsTheEmptyView)
 {
@@ -151,6 +225,85 @@ TEST(LevelLayoutMeasureTest, CountsWallsAndWaterButNotBoulders_SharesCellsByType
     const std::set<test::ObjectCell> mine = test::ObjectCells(layout);
     EXPECT_FLOAT_EQ(test::SharedShare(mine, test::ObjectCells(other)), 1.0f / static_cast<float>(mine.size() + 2));
     EXPECT_FLOAT_EQ(test::SharedShare(mine, mine), 1.0f);
+}
+
+// The walks on ground laid out by hand: a wall lengthens the walk round it, a
+// diagonal step never cuts a blocked corner, a log in the wall is a barrier on the
+// walk, and only water and rock under the HUD count.
+TEST(LevelWalksMeasureTest, AWallLengthensTheWalk_NoCornerIsCut_ALogBarsIt_GroundUnderTheHudIsFound)
+{
+    test::LevelLayout layout;
+    layout.rows.assign(test::kTerrainGridHeight, std::string(test::kTerrainGridWidth, '.'));
+    const GridGeometry grid = test::TerrainGrid();
+    layout.objects.push_back(
+        test::LayoutObject{kTypeBuild, "base00", GridCellCentre(grid, GridCell{10, 5}), false});
+    layout.home = layout.objects.back().position;
+    layout.objects.push_back(test::LayoutObject{kTypeField, "field00", GridCellCentre(grid, GridCell{10, 12}), false});
+    layout.objects.push_back(test::LayoutObject{kTypeSource, "tree00_0", GridCellCentre(grid, GridCell{14, 5}), false});
+    // A walker, the home and a decoration are no work places.
+    layout.objects.push_back(test::LayoutObject{kTypeWorker, "worker", GridCellCentre(grid, GridCell{3, 3}), true});
+
+    // Open ground: seven cells straight north to the field, four east to the tree.
+    for (const test::Neighbours neighbours : {test::Neighbours::kFour, test::Neighbours::kEight}) {
+        const std::vector<test::PlaceWalk> walks = test::MeasureWalks(layout, neighbours);
+        ASSERT_EQ(walks.size(), 2u);
+        EXPECT_FLOAT_EQ(walks[0].open, 7.0f);
+        EXPECT_FLOAT_EQ(walks[0].cleared, 7.0f);
+        EXPECT_FLOAT_EQ(walks[1].open, 4.0f);
+        EXPECT_FALSE(walks[0].Shaped());
+    }
+
+    // A wall across row 8 from x 6 to 14: the walk goes round an end.
+    for (int x = 6; x <= 14; ++x) layout.rows[8][static_cast<size_t>(x)] = test::kMarkRock;
+    std::vector<test::PlaceWalk> four = test::MeasureWalks(layout, test::Neighbours::kFour);
+    EXPECT_FLOAT_EQ(four[0].open, 7.0f);
+    EXPECT_FLOAT_EQ(four[0].cleared, 7.0f + 2.0f * 5.0f);  // five cells west and back
+    EXPECT_TRUE(four[0].Shaped());
+    EXPECT_FALSE(four[0].CrossesBarrier());
+    EXPECT_FLOAT_EQ(four[1].cleared, 4.0f);  // the tree's walk keeps clear of the wall
+    // With eight neighbours: to (5, 7), straight past the wall's end to (5, 9) (a
+    // diagonal there would cut the corner of (6, 8)), on to the field; five diagonal
+    // steps and seven straight ones (cutting the corners would make it 12.9).
+    const std::vector<test::PlaceWalk> eight = test::MeasureWalks(layout, test::Neighbours::kEight);
+    EXPECT_NEAR(eight[0].open, 7.0f, 1e-3f);
+    EXPECT_NEAR(eight[0].cleared, 5.0f * std::sqrt(2.0f) + 7.0f, 1e-3f);
+    EXPECT_GT(eight[0].Share(), test::kShapedWalkShare);
+
+    // A log in the wall above the home: shut it bars the short walk, cleared it opens it.
+    layout.rows[8][10] = test::kMarkGap;
+    layout.objects.push_back(test::LayoutObject{kTypeBarrier, "log00", GridCellCentre(grid, GridCell{10, 8}), false});
+    four = test::MeasureWalks(layout, test::Neighbours::kFour);
+    EXPECT_FLOAT_EQ(four[0].cleared, 7.0f);
+    EXPECT_FLOAT_EQ(four[0].shut, 17.0f);
+    EXPECT_TRUE(four[0].CrossesBarrier());
+    EXPECT_TRUE(four[0].Shaped());
+
+    // Closing the wall's ends cuts the field off while the log lies there.
+    for (int x = 0; x < test::kTerrainGridWidth; ++x) {
+        if (layout.rows[8][static_cast<size_t>(x)] == '.') layout.rows[8][static_cast<size_t>(x)] = test::kMarkWater;
+    }
+    four = test::MeasureWalks(layout, test::Neighbours::kFour);
+    EXPECT_EQ(four[0].shut, test::kNoWalk);
+    EXPECT_TRUE(four[0].CrossesBarrier());
+
+    // Under the HUD: water under the top bar and rock under the task panel count,
+    // woods under them do not.
+    test::LevelLayout hud;
+    hud.rows.assign(test::kTerrainGridHeight, std::string(test::kTerrainGridWidth, '.'));
+    const auto cellUnder = [&grid](const Rect& rect) {
+        return GridPointToCell(grid, vec2{rect.x + rect.width / 2.0f, rect.y + rect.height / 2.0f});
+    };
+    const GridCell underBar = cellUnder(test::kHudAreas[2]);
+    const GridCell underPanel = cellUnder(test::kHudAreas[0]);
+    const GridCell beside = GridPointToCell(grid, vec2{500.0f, 400.0f});
+    hud.rows[static_cast<size_t>(underBar.y)][static_cast<size_t>(underBar.x)] = test::kMarkWoods;
+    EXPECT_TRUE(test::GroundUnderHud(hud).empty());
+    hud.rows[static_cast<size_t>(underBar.y)][static_cast<size_t>(underBar.x)] = test::kMarkWater;
+    hud.rows[static_cast<size_t>(underPanel.y)][static_cast<size_t>(underPanel.x)] = test::kMarkRock;
+    hud.rows[static_cast<size_t>(beside.y)][static_cast<size_t>(beside.x)] = test::kMarkWater;
+    const std::vector<GridCell> under = test::GroundUnderHud(hud);
+    ASSERT_EQ(under.size(), 2u);
+    EXPECT_TRUE((under[0] == underBar && under[1] == underPanel) || (under[0] == underPanel && under[1] == underBar));
 }
 
 }  // namespace

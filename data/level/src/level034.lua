@@ -3,7 +3,8 @@
 -- workers (the coins are paid one a second by each worker on the site). The home
 -- stands low in the middle with the fountain's house north of it; thirteen nuggets
 -- lie round it in the east and south, a gold mill site among them; the two wells
--- stand by the spring's lake in the north-west, walked round on the way up.
+-- stand in the north-west behind the spring's lake, whose outflow closes the way
+-- from the south, so the well drawers walk round its northern shore.
 -- The fountain ("anim=source_fountain") shows once the house is finished.
 -- Map letters: B home, h house sites, n nuggets, t trees, f fields, w wells,
 -- o workers, Q the fountain's house, G gold mill.
@@ -21,14 +22,14 @@ scene:map({
   "  ::::::::::::.%%%%%%%         ",
   ":::::::::::....%%%%%%%         ",
   " ::::.......hhh.%%%%%%%        ",
-  "  :::.....w.hhh..%%%%%%:       ",
-  "  ::.............t%%...::      ",
+  "  :::.......hhh..%%%%%%:       ",
+  "  ::.w...........t%%...::      ",
   "   :.........QQQQ...n..n:      ",
-  "    :..t..tw.QQQQ........:     ",
+  "    :w....t..QQQQ........:     ",
   "     :.......QQQQ.n..GG.n.:    ",
-  "     ::.thhh.QQQQ....GG...:    ",
-  "      :..hhh....o.oo.....n.:   ",
-  "       :........oBBB.onn.%%%%  ",
+  "     ::.t....QQQQ....GG...:    ",
+  "      :t.hhh....o.oo.....n.:   ",
+  "       :.hhh....oBBB.onn.%%%%  ",
   "        :....fn..BBB.o...%%%%% ",
   "        ::.f....oBBB.o.n..%%%% ",
   "         :.....n.o.o..n.::%%   ",
@@ -46,8 +47,9 @@ scene:map({
   end },
   G = { type = "cPlant", name = "goldmill0", sprite = "goldmill00", size = { 2, 2 }, door = true },
 })
--- The ground: the spring's lake in the north-west, which the well drawers walk
--- round.
+-- The ground: the spring's lake in the north-west and its outflow to the western
+-- rim, which the well drawers walk round by the north.
 local T = require("level_terrain")
-T.pond(5, 14, 8, 17)
+T.pond(7, 12, 9, 16)
+T.pond(5, 11, 9, 11)
 scene:finish()

@@ -2,7 +2,8 @@
 -- the far north-western shore, where the sea runs along the rim, and nine workers
 -- from three, with food to spare. The home stands in the south-east among trees;
 -- six house sites, the woods between and a sawmill site take the 530 wood that all
--- of it costs, and the trees stand spaced so none hides another. A bandit walks a loop
+-- of it costs, and the trees stand spaced so none hides another. A rock ridge runs
+-- north from near the southern rim between the home and the sawmill. A bandit walks a loop
 -- round the prison ("prison0") north of the road, through the northern trees, and
 -- locks the workers he catches there; the wife opens it for mana. An enemy tower
 -- ("tower_enemy0") covers the north-western woods (the lighthouse stands just out of
@@ -36,8 +37,8 @@ scene:map({
   "       :t.SS.t....t..W..K%%%%  ",
   "        :.SS..E.o...t.hhh%%%%% ",
   "        ::......tBBB..hhh%%%%% ",
-  "         ....tto.BBBo.t.::%%   ",
-  "          :thhh..BBB.::::      ",
+  "         ....tt..BBBo.t.::%%   ",
+  "          :thhh..BBB.o:::      ",
   "           :hhh.t.:::::        ",
   "           :...:::::           ",
   "            :::::              ",
@@ -57,10 +58,12 @@ scene:map({
     return s:put({ type = "cSource", cell = { x, y }, name = "tree" .. i, sprite = kinds[(x * 3 + y * 5) % #kinds + 1] })
   end,
 })
--- The ground: the sea along the north-western rim behind the lighthouse's shore.
+-- The ground: the sea along the western rim behind the lighthouse's shore, clear of
+-- the top bar, and a rock ridge west of the home, from near the southern rim: the way
+-- to the sawmill and the south-western house sites goes round one of its ends.
 local T = require("level_terrain")
-T.pond(0, 17, 6, 18)
-T.pond(0, 15, 3, 16)
+T.pond(2, 13, 3, 16)
+T.wall(15, 3, 15, 7)
 -- The bandit's loop, in walking order, round the prison and clear of the road.
 for i, cell in ipairs({ { 10, 14 }, { 11, 16 }, { 16, 15 }, { 16, 13 } }) do
   scene:put({ type = "cWayPoint", cell = cell, name = "way" .. (i - 1) })

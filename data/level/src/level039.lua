@@ -2,7 +2,8 @@
 -- level, where every enemy met before comes back. The home stands in the west with
 -- the altar ("altar0", "spell_fast_workers"), whose quick hands the wife casts with
 -- the mana to spare; a brook comes down from the northern rim east of the village
--- and bends away above the skeletons' camp, and a pond lies by the altar. Each
+-- to the tank's lane, so the way to the eastern nuggets and the skeletons' way to the
+-- village go round its southern end, and a pond lies by the altar. Each
 -- source has its threat: the north-western well lies by a witch camp ("witch_camp"); the goblins of the northern camp ("goblin_camp", link
 -- 39) steal from two nuggets; the eastern nuggets lie under an enemy tower
 -- ("tower_enemy0") and near the skeletons' camp ("skeleton_camp"); the southern
@@ -31,13 +32,13 @@ scene:map({
   " :::X:AA.t..n...%%%%%%%        ",
   "  ::::AAw..t..n.m%%%%%%:       ",
   "  ::......Y..hhh..%%...::      ",
-  "   :thhh.....hhh...t....:      ",
-  "    :hhh.BBBo.....t.....K:     ",
+  "   :thhh.....hhh........:      ",
+  "    :hhh.BBBo.....t..t..K:     ",
   "     :...BBBf...hhh..n....:    ",
-  "     ::..BBB.o..hhh.f...T.:    ",
+  "     ::..BBB.o..hhh..f..T.:    ",
   "      :tn...W..t......n....:   ",
   "       :..hhht..f...nf...%%%%  ",
-  "        :.hhh.....f....n.%%%%% ",
+  "        :.hhh....f.....n.%%%%% ",
   "        ::....hhh........%%%%% ",
   "         :.EE.hhh.Z...t.::%%   ",
   "          :EE.n......::::      ",
@@ -60,10 +61,11 @@ scene:map({
   K = function(s, x, y) s:camp(x, y, "skeleton_camp", "skeleton", "15;2") end,
   X = function(s, x, y) s:camp(x, y, "witch_camp", "witch", "40;1") end,
 })
--- The ground: the brook from the northern rim that bends east above the skeletons'
--- camp, and the witches' pond by the altar in the north-west.
+-- The ground: the brook from the northern rim (clear of the task panel) down the
+-- village's eastern edge, ending above the tank's lane, and the witches' pond by the
+-- altar in the north-west.
 local T = require("level_terrain")
-T.brook(20, 19, 20, 13)
-T.brook(21, 13, 26, 13)
+T.brook(20, 18, 20, 14)
+T.brook(19, 14, 19, 6)
 T.pond(4, 14, 5, 15)
 scene:finish()

@@ -32,9 +32,11 @@ constexpr float kObjectCellSize = 40.0f;
 // The woods under the sky fill the cells whose centre lies this close to the top
 // edge (the level tool's band); the view below them is what the player plays on.
 constexpr float kRimBand = 56.0f;
-// The HUD's task panel and menu button (x, y, width, height; y up): the levels keep
-// them clear, so the emptiness check takes them as filled.
-constexpr Rect kHudAreas[] = {{808.0f, 554.0f, 208.0f, 152.0f}, {896.0f, 8.0f, 120.0f, 40.0f}};
+// The HUD's task panel, menu button and top bar (x, y, width, height; y up): the
+// levels keep them clear, so the emptiness check takes them as filled (the top bar
+// lies above the play view), and no water or rock lies under them.
+constexpr Rect kHudAreas[] = {
+    {808.0f, 554.0f, 208.0f, 152.0f}, {896.0f, 8.0f, 120.0f, 40.0f}, {8.0f, 716.0f, 640.0f, 44.0f}};
 // The step of the lattice the empty rectangles are measured on.
 constexpr float kEmptyStep = 16.0f;
 
