@@ -24,7 +24,7 @@ L.house(19, 5, "house1")
 L.house(22, 5, "house2")
 L.house(19, 8, "house3")
 local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
-local trees = { { 22, 12 }, { 26, 10 }, { 17, 11 }, { 21, 15 }, { 26, 8 }, { 24, 6 }, { 17, 14 }, { 18, 4 },
+local trees = { { 22, 12 }, { 26, 10 }, { 17, 11 }, { 21, 15 }, { 26, 8 }, { 24, 6 }, { 17, 14 }, { 19, 3 },
                 { 17, 3 }, { 13, 4 }, { 23, 14 }, { 20, 14 }, { 25, 7 } }
 for i, cell in ipairs(trees) do
   L.tree(cell[1], cell[2], "tree" .. (i - 1), sprites[(i - 1) % #sprites + 1])

@@ -22,7 +22,7 @@ L.field(6, 12, "field0")
 L.field(17, 11, "field1", "field01")
 local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
 local trees = { { 5, 14 }, { 7, 16 }, { 9, 17 }, { 11, 18 }, { 13, 18 }, { 15, 17 }, { 22, 15 }, { 22, 11 },
-                { 21, 13 }, { 20, 10 }, { 23, 12 }, { 9, 10 }, { 21, 15 }, { 5, 16 } }
+                { 21, 13 }, { 20, 10 }, { 23, 12 }, { 9, 8 }, { 21, 15 }, { 5, 16 } }
 for i, cell in ipairs(trees) do
   L.tree(cell[1], cell[2], "tree" .. (i - 1), sprites[(i - 1) % #sprites + 1])
 end

@@ -38,13 +38,17 @@ local function beforeSite(x, y)
   return false
 end
 local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
+-- Three lattice cells touch a site's plot at its left corner, where the tree would
+-- stand on the plot: their trees stand a little further off.
+local moved = { [15 * 100 + 12] = { 14, 15 }, [19 * 100 + 10] = { 20, 9 }, [20 * 100 + 5] = { 20, 4 } }
 local count = 0
 for _, y in ipairs({ 9, 7, 11, 13, 5, 15, 3, 17, 8, 10, 6, 12, 4, 14, 16 }) do
   for x = 27, 15, -1 do
     local open = L.is_free(x, y - 1) or L.is_free(x, y + 1)
     local lattice = (x - y) % 3 == 0
     if lattice and count < 32 and open and not beforeSite(x, y) and L.is_free(x, y) and L.is_clear_of_hud(x, y) then
-      L.tree(x, y, "tree" .. count, sprites[count % #sprites + 1])
+      local at = moved[x * 100 + y] or { x, y }
+      L.tree(at[1], at[2], "tree" .. count, sprites[count % #sprites + 1])
       count = count + 1
     end
   end

@@ -23,11 +23,15 @@ L.well(15, 4, "well2")
 -- the way to them goes round its western end.
 T.brook(13, 7, 30, 7)
 local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
+-- The row's tree right in front of house4 would hide the site: it stands two cells
+-- below it instead.
+local moved = { [14 * 100 + 11] = { 12, 10 } }
 local count = 0
 for _, y in ipairs({ 11, 9, 13, 15, 17 }) do
   for x = 6, 16, 2 do
     if count < 14 and L.is_free(x, y) and L.is_clear_of_hud(x, y) then
-      L.tree(x, y, "tree" .. count, sprites[count % #sprites + 1])
+      local at = moved[x * 100 + y] or { x, y }
+      L.tree(at[1], at[2], "tree" .. count, sprites[count % #sprites + 1])
       count = count + 1
     end
   end

@@ -17,7 +17,7 @@ S:house(13, 5, "house2")
 S:house(19, 10, "house3")
 for i, cell in ipairs({ { 14, 7 }, { 16, 8 }, { 12, 8 }, { 14, 9 } }) do S:field(cell[1], cell[2], "field" .. (i - 1)) end
 for i, cell in ipairs({ { 11, 7 }, { 12, 10 }, { 15, 11 }, { 17, 10 }, { 22, 11 }, { 26, 9 }, { 10, 9 }, { 9, 8 },
-                        { 21, 9 }, { 13, 3 } }) do
+                        { 21, 10 }, { 13, 3 } }) do
   S:tree(cell[1], cell[2], "tree" .. (i - 1))
 end
 -- The wall and its gaps.

@@ -27,7 +27,7 @@ local trees = { { 16, 6 }, { 15, 16 }, { 11, 4 }, { 13, 3 }, { 12, 17 }, { 19, 7
 for i, cell in ipairs(trees) do S:tree(cell[1], cell[2], "tree" .. (i - 1)) end
 local wood = {
   { 18, 5 }, { 20, 5 }, { 22, 5 }, { 21, 7 }, { 23, 7 }, { 18, 9 }, { 20, 9 }, { 22, 9 }, { 24, 9 }, { 26, 9 },
-  { 19, 11 }, { 13, 10 }, { 25, 11 }, { 18, 13 }, { 12, 6 }, { 22, 11 }, { 24, 7 }, { 6, 13 }, { 19, 9 },
+  { 19, 11 }, { 13, 10 }, { 25, 11 }, { 18, 13 }, { 13, 5 }, { 22, 11 }, { 24, 7 }, { 6, 13 }, { 19, 9 },
 }
 for i, cell in ipairs(wood) do S:tree(cell[1], cell[2], "tree" .. (i + 12)) end
 -- More trees by the home: the goblins fell the wood's trees too.
