@@ -64,6 +64,17 @@ protected:
     std::string summary_;
 };
 
+TEST(TextContrastRatio, BlackOnWhiteIsTwentyOneEqualColoursOneAndTheOrderDoesNotMatter)
+{
+    const test::ShotRgb white{255, 255, 255};
+    const test::ShotRgb black{0, 0, 0};
+    const test::ShotRgb blue{0x4A, 0x86, 0xD0};
+    EXPECT_NEAR(test::ContrastRatio(black, white), 21.0, 1e-9);
+    EXPECT_NEAR(test::ContrastRatio(blue, blue), 1.0, 1e-9);
+    EXPECT_NEAR(test::ContrastRatio(white, blue), 3.74, 0.01);
+    EXPECT_DOUBLE_EQ(test::ContrastRatio(white, blue), test::ContrastRatio(blue, white));
+}
+
 TEST_F(TextContrastTest, EveryWindowWithText_ReadsAtLeastFourAndAHalfToOneOnWhatIsBehindIt)
 {
     // The first name, the menu and its dialogs.
