@@ -158,6 +158,11 @@ public:
     // False (logged) when the folder was left as it was, journal and all.
     bool Mend(Journal& journal)
     {
+        if (journal.files.empty()) {
+            LogWrite(kSender, kWarning, "Unfinished save %s stopped before it wrote any file: nothing to mend",
+                     FormatArg::FromString(JournalGamePath()));
+            return true;
+        }
         if (!journal.replacing) {
             LogWrite(kSender, kWarning,
                      "Unfinished save %s stopped before any file was replaced: the %i old files are kept",

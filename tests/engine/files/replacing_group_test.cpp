@@ -175,6 +175,16 @@ TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_RemovesOnlyRegularFilesWithThe
     EXPECT_TRUE(log_.Contains("save-journal.Tk3n00 of the unfinished save removed"));
 }
 
+TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_JournalCutInItsFirstLineIsASaveThatWroteNothing)
+{
+    folder_.Write("a.lvl", "old a");
+    folder_.Write("save-journal.Cut000", "");
+    folder_.Write("save-journal.Cut111", "save jou");
+    EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 2);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl"}));
+    EXPECT_TRUE(log_.Contains("save-journal.Cut111 stopped before it wrote any file: nothing to mend"));
+}
+
 TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_KeepsAJournalItCannotRead)
 {
     folder_.Write("a.lvl", "new a");
