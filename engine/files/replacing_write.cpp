@@ -208,6 +208,8 @@ namespace {
 bool KeepSecondName(const std::string& source, const std::string& backup)
 {
     if (::link(source.c_str(), backup.c_str()) == 0) return true;
+    // A name taken already is not ours to write over.
+    if (errno == EEXIST) return false;
     const int from = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (from < 0) return false;
     const int to = ::open(backup.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kFileMode);
@@ -227,7 +229,8 @@ bool KeepSecondName(const std::string& source, const std::string& backup)
         ok = ::fsync(to) == 0 && ok;
         ok = ::close(to) == 0 && ok;
     }
-    if (!ok) ::unlink(backup.c_str());
+    // Only a copy this call began is removed, never a file that held the name.
+    if (!ok && to >= 0) ::unlink(backup.c_str());
     return ok;
 }
 

@@ -158,8 +158,14 @@ public:
     // False (logged) when the folder was left as it was, journal and all.
     bool Mend(Journal& journal)
     {
+        if (journal.files.empty()) {
+            LogWrite(kSender, kWarning, "Unfinished save %s stopped before it wrote any file: nothing to mend",
+                     FormatArg::FromString(JournalGamePath()));
+            return true;
+        }
         if (!journal.replacing) {
-            LogWrite(kSender, kWarning, "Unfinished save %s stopped before any file was replaced: the %i old files are kept",
+            LogWrite(kSender, kWarning,
+                     "Unfinished save %s stopped before any file was replaced: the %i old files are kept",
                      FormatArg::FromString(JournalGamePath()),
                      FormatArg::FromInt(static_cast<int32_t>(journal.files.size())));
             return true;
@@ -209,10 +215,12 @@ public:
                          FormatArg::FromString(entry.path));
                 continue;
             }
-            LogWrite(kSender, kWarning, "File %s left by an unfinished save removed", FormatArg::FromString(entry.path));
+            LogWrite(kSender, kWarning, "File %s left by an unfinished save removed",
+                     FormatArg::FromString(entry.path));
         }
         if (::unlink(ToSystemPath(JournalGamePath()).c_str()) == 0)
-            LogWrite(kSender, kWarning, "Journal %s of the unfinished save removed", FormatArg::FromString(JournalGamePath()));
+            LogWrite(kSender, kWarning, "Journal %s of the unfinished save removed",
+                     FormatArg::FromString(JournalGamePath()));
         else
             LogWrite(kSender, kWarning, "Journal %s of the unfinished save could not be removed",
                      FormatArg::FromString(JournalGamePath()));
@@ -303,7 +311,8 @@ int RecoverUnfinishedSaves(const std::string& folder)
         std::string text;
         Journal journal;
         if (!ReadBounded(ToSystemPath(gamePath), kMaxJournalBytes, text) || !ParseJournal(text, journal)) {
-            LogWrite(kSender, kError, "Journal %s of an unfinished save cannot be read: it and the save's files are kept",
+            LogWrite(kSender, kError,
+                     "Journal %s of an unfinished save cannot be read: it and the save's files are kept",
                      FormatArg::FromString(gamePath));
             continue;
         }

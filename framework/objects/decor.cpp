@@ -224,6 +224,24 @@ void cDecor::UpdateBatTimer()
     }
 }
 
+bool cDecor::Load(vrk::cByteStream& stream, uint32_t version)
+{
+    const bool whole = cObject::Load(stream, version);
+    placedAngle_ = angle_;
+    return whole;
+}
+
+bool cDecor::Save(vrk::cByteStream& stream)
+{
+    // A save stores no moment of a wave's swing: the angle stays as loaded.
+    if (kind_ != kDecorWave) return cObject::Save(stream);
+    const float swinging = angle_;
+    angle_ = placedAngle_;
+    const bool saved = cObject::Save(stream);
+    angle_ = swinging;
+    return saved;
+}
+
 void cDecor::UpdateWaves()
 {
     for (WaveChannel& wave : waves_) {

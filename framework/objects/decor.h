@@ -33,6 +33,8 @@ public:
     bool IsKindOf(int32_t id) const override;
     void SetSprite(const std::string& sprite) override;
     void GetQuad(Quad& corners) const override;
+    bool Load(vrk::cByteStream& stream, uint32_t version) override;
+    bool Save(vrk::cByteStream& stream) override;
 
     // Kind 4: plays one of the "rand%i" animations, chosen by the start weights.
     virtual void PickRandomAnimation();
@@ -64,6 +66,8 @@ private:
     std::array<WaveChannel, 3> waves_{};
     float timer_ = 0.0f;
     bool flag_ = false;
+    // The angle the file gave; a wave decoration swings angle_ while it runs.
+    float placedAngle_ = 0.0f;
 };
 
 // A value of the application's generator in [low, high): its 15 random bits over

@@ -209,6 +209,8 @@ void cFlyDecor::MoveV(const vec2& delta)
 bool cFlyDecor::Load(vrk::cByteStream& stream, uint32_t version)
 {
     const bool whole = cObject::Load(stream, version);
+    placedPosition_ = position_;
+    placedByFile_ = true;
     const size_t size = stream.Bytes().size();
     const size_t cursor = stream.Cursor();
     const bool homePresent = cursor <= size && size - cursor >= kHomeBytes;
@@ -222,7 +224,12 @@ bool cFlyDecor::Load(vrk::cByteStream& stream, uint32_t version)
 
 bool cFlyDecor::Save(vrk::cByteStream& stream)
 {
+    // A save stores no moment of a flight: the place as loaded (or, for a flyer
+    // placed in the editor, its home), and the home as edited.
+    const vec2 flying = position_;
+    position_ = placedByFile_ ? placedPosition_ : home_;
     cObject::Save(stream);
+    position_ = flying;
     stream.WriteFloat(home_.x);
     stream.WriteFloat(home_.y);
     return true;

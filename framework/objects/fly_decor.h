@@ -61,6 +61,9 @@ private:
     float mostWait_ = 0.0f;
     float speed_ = 0.0f;
     vec2 home_;
+    // Where the file put the flyer; its flight moves position_ all the time.
+    vec2 placedPosition_;
+    bool placedByFile_ = false;
     int32_t flightState_ = kFlightNew;
     float progress_ = 0.0f;
     float waitTime_ = 0.0f;

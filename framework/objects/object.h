@@ -183,6 +183,10 @@ public:
     void SetLayerField(int32_t layer) { layer_ = layer; }
     int32_t GetId() const { return id_; }
     void SetId(int32_t id) { id_ = id; }
+    // An object its screen builds for itself while it runs, not one of the scene's:
+    // the scene's file never holds it (the screen builds it again on every load).
+    bool IsMadeByScreen() const { return madeByScreen_; }
+    void SetMadeByScreen() { madeByScreen_ = true; }
     uint32_t GetOwnColor() const { return color_; }
     uint32_t GetColorMask() const { return colorMask_; }
     vec2 GetShapeOffset() const { return shapeOffset_; }
@@ -214,6 +218,7 @@ protected:
     cObjectOwner* owner_ = nullptr;
     int32_t layer_ = kDefaultLayer;
     int32_t id_ = 0;
+    bool madeByScreen_ = false;
     std::string name_;
     std::string sprite_;
     std::string text_;

@@ -342,6 +342,9 @@ protected:
     int32_t mode_ = kModeNone;
     std::string levelName_;
     uint32_t lastObjectId_ = 0;
+    // The last id as the scene's file held it, before the screen built its own
+    // objects: those draw ids too, and a save leaves them out.
+    uint32_t sceneLastObjectId_ = 0;
     std::array<ObjectList, kLayerCount> layers_;
     // Removed objects live on (other objects may still point at them) but no tick
     // walks them: only the pending ones are taken out, and the set answers whether

@@ -56,15 +56,31 @@ bool cBaseWidget::LoadLevel(vrk::cByteStream& stream, int32_t /*hint*/)
     ClearLevel();
     WidgetSceneBuilder builder(*this, lastObjectId_);
     const bool loaded = ReadLevel(stream, builder);
+    sceneLastObjectId_ = lastObjectId_;
     ClampView();
     return loaded;
 }
 
 void cBaseWidget::SaveLevel(vrk::cByteStream& stream, uint32_t version)
 {
+    // What the screen built while it runs is left out, and so are the ids it drew:
+    // the file keeps the scene as loaded and edited, and the next load builds the
+    // screen's own objects afresh instead of showing them twice.
     ObjectList all;
-    for (const ObjectList& list : layers_) all.insert(all.end(), list.begin(), list.end());
-    WriteLevel(stream, version, levelName_, lastObjectId_, all);
+    bool leftOut = false;
+    uint32_t highestStoredId = sceneLastObjectId_;
+    for (const ObjectList& list : layers_) {
+        for (cObject* object : list) {
+            if (object != nullptr && object->IsMadeByScreen()) {
+                leftOut = true;
+                continue;
+            }
+            all.push_back(object);
+            if (object != nullptr && object->GetId() > 0)
+                highestStoredId = std::max(highestStoredId, static_cast<uint32_t>(object->GetId()));
+        }
+    }
+    WriteLevel(stream, version, levelName_, leftOut ? highestStoredId : lastObjectId_, all);
 }
 
 void cBaseWidget::LinkObjects()
@@ -144,6 +160,7 @@ void cBaseWidget::ClearLevel()
     captions_.clear();
     ClearTextureMarks();
     lastObjectId_ = 0;
+    sceneLastObjectId_ = 0;
     sceneColor_ = kWhite;
 }
 

@@ -63,6 +63,7 @@ void cAchieveWidget::BuildWall()
             vrk::LogWrite(kSender, kWarning, "BuildWall: no decoration for the wall");
             return;
         }
+        piece->SetMadeByScreen();
         piece->SetSprite(kWallDescriptor);
         piece->SetPosition(0.0f, y);
         SetObjectLayer(piece, kWallLayer);
@@ -87,6 +88,7 @@ void cAchieveWidget::BuildPlaques()
     for (const AchievementDef& achievement : middle->GetAchievements()) {
         cObject* plaque = CreateObject(kTypeAchieve, 0);
         if (plaque == nullptr) return;
+        plaque->SetMadeByScreen();
         // The full name is the plaque's picture and the key the screen links it by.
         plaque->SetName(achievement.name);
         plaque->SetSprite(achievement.name);

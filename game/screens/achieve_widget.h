@@ -1,7 +1,8 @@
 // cAchieveWidget: the achievements screen. A tall wall, scrolled vertically, holds
 // one plaque per achievement in three columns under a fixed front frame; the plaques
-// show their values in the screen's own font. The wall and the plaques are built the
-// first time the scene holds none, and kept with the scene from then on.
+// show their values in the screen's own font. The wall and the plaques are built
+// whenever the scene holds no plaque; they are the screen's own, never stored with
+// the scene (plaques placed in the scene are shown as they are instead).
 #pragma once
 #include <cstdint>
 #include <memory>

@@ -92,7 +92,7 @@ TEST_F(AchieveWidgetTest, SceneWithoutPlaques_GetsTheWallAndRowsOfThreePlaques)
     EXPECT_EQ(widget_.GetLevelHeight(), cAchieveWidget::kSceneHeight);
     EXPECT_EQ(widget_.GetViewCenter().y, cAchieveWidget::kSceneHeight - cBaseWidget::kVirtualHeight / 2.0f);
 
-    // The built scene is what the next visit loads: nothing is added twice.
+    // The next visit builds the wall and the plaques again: nothing is added twice.
     widget_.OnUnfocus();
     widget_.OnFocus();
     EXPECT_EQ(Objects(kTypeAchieve).size(), 7u);

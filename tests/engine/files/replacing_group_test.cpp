@@ -116,6 +116,23 @@ TEST_F(ReplacingGroupTest, PutBackFailingToo_IsAnErrorAndKeepsTheOldFileAsBackup
     EXPECT_TRUE(log_.Contains("the 1 files it had replaced are back as they were"));
 }
 
+TEST_F(ReplacingGroupTest, BackupNameTakenAlready_StopsTheSaveAndKeepsThatFile)
+{
+    folder_.Write("a.lvl", "old a");
+    vrk::cReplacingGroup group;
+    ASSERT_EQ(Add(group, File("a.lvl"), "new a"), 0);
+    // A file of someone else's takes the backup name the save's token gives.
+    std::string token;
+    for (const std::string& name : Names())
+        if (name.rfind("save-journal.", 0) == 0) token = name.substr(name.size() - 6);
+    ASSERT_EQ(token.size(), 6u);
+    folder_.Write("a.lvl.old." + token, "not the save's");
+    EXPECT_EQ(group.Commit(), 2);
+    EXPECT_EQ(Read("a.lvl"), "old a");
+    EXPECT_EQ(Read("a.lvl.old." + token), "not the save's");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl", "a.lvl.old." + token}));
+}
+
 TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_WithoutJournalKeepsEveryLookAlike)
 {
     folder_.Write("level003.lvl", "L3");
@@ -156,6 +173,16 @@ TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_RemovesOnlyRegularFilesWithThe
     EXPECT_TRUE(log_.Contains("stopped before any file was replaced: the 1 old files are kept"));
     EXPECT_TRUE(log_.Contains("a.lvl.tmp.Tk3n00 left by an unfinished save removed"));
     EXPECT_TRUE(log_.Contains("save-journal.Tk3n00 of the unfinished save removed"));
+}
+
+TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_JournalCutInItsFirstLineIsASaveThatWroteNothing)
+{
+    folder_.Write("a.lvl", "old a");
+    folder_.Write("save-journal.Cut000", "");
+    folder_.Write("save-journal.Cut111", "save jou");
+    EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 2);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl"}));
+    EXPECT_TRUE(log_.Contains("save-journal.Cut111 stopped before it wrote any file: nothing to mend"));
 }
 
 TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_KeepsAJournalItCannotRead)

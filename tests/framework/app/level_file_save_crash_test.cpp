@@ -44,7 +44,8 @@ protected:
         std::filesystem::remove_all(LevelFolder());
         std::filesystem::create_directories(LevelFolder());
         for (const auto& entry : std::filesystem::directory_iterator(kRealLevels))
-            if (entry.path().extension() == ".lvl") std::filesystem::copy_file(entry.path(), LevelFolder() / entry.path().filename());
+            if (entry.path().extension() == ".lvl")
+                std::filesystem::copy_file(entry.path(), LevelFolder() / entry.path().filename());
         for (const char* name : kUserFiles) WriteFile(LevelFolder() / name, std::string("kept: ") + name);
         std::filesystem::create_symlink(kUserFiles[0], LevelFolder() / kUserLink);
     }

@@ -160,7 +160,8 @@ TEST_F(SceneSaveTest, EveryScreen_KeepsItsFileCutInsideTheHeaderOutOfTheStream)
             test::TempFolder::Read(std::string(KELVARA_SOURCE_DIR) + "/data/level/" + screen.file);
         ASSERT_GT(real.size(), 6u);
         const size_t nameLength = static_cast<unsigned char>(real[4]) | (static_cast<unsigned char>(real[5]) << 8);
-        const std::vector<unsigned char> cut(real.begin(), real.begin() + static_cast<std::ptrdiff_t>(4 + 2 + nameLength + 7));
+        const size_t shortOfTheCount = 4 + 2 + nameLength + 7;
+        const std::vector<unsigned char> cut(real.begin(), real.begin() + static_cast<std::ptrdiff_t>(shortOfTheCount));
         vrk::cByteStream* stream = screen.stream(middle_.GetLevelFiles());
         *stream = vrk::cByteStream();
         for (const unsigned char byte : cut) stream->WriteByte(byte);
