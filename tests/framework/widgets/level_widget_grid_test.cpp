@@ -262,24 +262,6 @@ TEST(SkewedGridTest, EvenFootprintsTakeTheSameCornerWhateverTheFloatNoise)
     EXPECT_GT(checked, 1000);
 }
 
-// Away from a tie the nearest corner decides: a quarter of a cell into a cell the
-// corner before it, three quarters in the corner after it.
-TEST_F(LevelTest, EvenFootprintsLieRoundTheNearestCorner)
-{
-    cGameObject object(&level);
-    object.SetZoneSize(2, 4);
-    GridCell first;
-    GridCell last;
-    object.SetPosition(3.25f * cLevelWidget::kCellSize, 3.75f * cLevelWidget::kCellSize);
-    ASSERT_TRUE(level.GetObjectCells(&object, first, last));
-    EXPECT_EQ(first, (GridCell{2, 2}));
-    EXPECT_EQ(last, (GridCell{3, 5}));
-    object.SetPosition(3.75f * cLevelWidget::kCellSize, 3.25f * cLevelWidget::kCellSize);
-    ASSERT_TRUE(level.GetObjectCells(&object, first, last));
-    EXPECT_EQ(first, (GridCell{3, 1}));
-    EXPECT_EQ(last, (GridCell{4, 4}));
-}
-
 TEST(ParallelGridTest, ParallelAxesKeepTheGridAndMapNoPoint)
 {
     test::FakeAppServices app;
