@@ -2,7 +2,9 @@
 // and the cell of a point.
 #include "framework/objects/grid_geometry.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -11,6 +13,31 @@ namespace {
 constexpr float kParallel = 1.1920929e-7f;
 
 float Cross(const vec2& a, const vec2& b) { return a.x * b.y - a.y * b.x; }
+
+int32_t ClampToInt(int64_t value)
+{
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+// First and last cell of n cells on one axis for a point this many cells from the
+// origin. The corner of an even side is taken from the point's cell and where in it
+// the point lies, not by rounding the distance: a point on a cell's middle then never
+// falls to either corner by the last bit of its coordinates.
+void FootprintRange(float cells, int32_t n, int32_t& first, int32_t& last)
+{
+    const int64_t half = n / 2;
+    const int64_t cell = GridCellIndex(cells);
+    if (n % 2 != 0) {
+        first = ClampToInt(cell - half);
+        last = ClampToInt(cell + half);
+        return;
+    }
+    const float within = cells - static_cast<float>(cell);
+    const int64_t corner = within < 0.5f - kFootprintTie ? cell : cell + 1;
+    first = ClampToInt(corner - half);
+    last = ClampToInt(corner + half - 1);
+}
 
 // The point where the line through p along d1 meets the line through q along d2;
 // false when the lines are parallel.
@@ -88,4 +115,15 @@ GridCell GridPointToCell(const GridGeometry& grid, const vec2& point)
     if (!DecomposeOnGrid(grid, point, s, t) || !(s >= 0.0f) || !(t >= 0.0f)) return GridCell{-1, -1};
     return GridCell{GridCellIndex((grid.axisX * s).Length() / grid.cellSize.x),
                     GridCellIndex((grid.axisY * t).Length() / grid.cellSize.y)};
+}
+
+bool GridFootprint(const GridGeometry& grid, const vec2& point, int32_t width, int32_t height, GridCell& first,
+                   GridCell& last)
+{
+    float s = 0.0f;
+    float t = 0.0f;
+    if (!DecomposeOnGrid(grid, point, s, t)) return false;
+    FootprintRange((grid.axisX * s).Length() / grid.cellSize.x, width, first.x, last.x);
+    FootprintRange((grid.axisY * t).Length() / grid.cellSize.y, height, first.y, last.y);
+    return true;
 }

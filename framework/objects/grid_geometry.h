@@ -8,6 +8,10 @@
 #include "framework/objects/grid_cell.h"
 #include "framework/objects/vec2.h"
 
+// How near a cell's middle (in cells) a point counts as on it when an even footprint
+// picks its corner: far above float noise, far below any placement's step.
+constexpr float kFootprintTie = 1.0f / 64.0f;
+
 struct GridGeometry {
     vec2 origin;
     vec2 axisX{1.0f, 0.0f};
@@ -32,3 +36,10 @@ GridCell GridPointToCell(const GridGeometry& grid, const vec2& point);
 // A non-negative cell coordinate from a distance in cells; points far beyond the
 // grid stay far beyond it instead of wrapping into it.
 int32_t GridCellIndex(float cells);
+// The first and last cell under an object of width x height cells standing at the
+// point (false when the axes are parallel). Along an odd side they are the cells
+// round the point's cell; along an even side the cells round the cell corner nearest
+// the point, where a point within kFootprintTie cells of a cell's middle counts as
+// on it and goes to the corner after that cell, so float noise never picks the corner.
+bool GridFootprint(const GridGeometry& grid, const vec2& point, int32_t width, int32_t height, GridCell& first,
+                   GridCell& last);

@@ -1,10 +1,8 @@
 // cLevelWidget: the path grid's cells (terrain codes, object marks, extra words) and
 // its geometry (the basis, sizing to the level area, cells to points and back, the
 // cells under an object).
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "framework/objects/game_object.h"
 #include "framework/objects/grid_geometry.h"
@@ -13,29 +11,6 @@
 namespace {
 
 constexpr GridCell kNoCell{-1, -1};
-
-int32_t ClampToInt(int64_t value)
-{
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
-// First and last cell of a footprint of n cells on one axis, at d world units from
-// the origin: an even footprint is centred on the nearest cell edge, an odd one on
-// the cell the point lies in.
-void FootprintRange(float d, float cellSize, int32_t n, int32_t& first, int32_t& last)
-{
-    const int64_t half = n / 2;
-    if (n % 2 == 0) {
-        const int64_t middle = GridCellIndex(d / cellSize + 0.5f);
-        first = ClampToInt(middle - half);
-        last = ClampToInt(middle + half - 1);
-    } else {
-        const int64_t middle = GridCellIndex(d / cellSize);
-        first = ClampToInt(middle - half);
-        last = ClampToInt(middle + half);
-    }
-}
 
 }  // namespace
 
@@ -182,21 +157,11 @@ bool cLevelWidget::IsCellOnObject(const cObject* object, const GridCell& cell) c
 bool cLevelWidget::GetObjectCells(const cObject* object, GridCell& first, GridCell& last) const
 {
     if (object == nullptr) return false;
-    float s = 0.0f;
-    float t = 0.0f;
-    if (!Decompose(object->GetPosition(), s, t)) return false;
-    vec2 origin;
-    vec2 axisX;
-    vec2 axisY;
-    GetGridBasis(origin, axisX, axisY);
     int32_t zoneWidth = 1;
     int32_t zoneHeight = 1;
     if (const auto* gameObject = dynamic_cast<const cGameObject*>(object)) {
         zoneWidth = gameObject->GetZoneWidth();
         zoneHeight = gameObject->GetZoneHeight();
     }
-    const vec2 cell = GetCellSize();
-    FootprintRange((axisX * s).Length(), cell.x, zoneWidth, first.x, last.x);
-    FootprintRange((axisY * t).Length(), cell.y, zoneHeight, first.y, last.y);
-    return true;
+    return GridFootprint(CurrentGeometry(), object->GetPosition(), zoneWidth, zoneHeight, first, last);
 }

@@ -23,6 +23,7 @@
 #include "game/level/magic_widget.h"
 #include "game/screens/map_widget.h"
 #include "tests/game/support/game_tour.h"
+#include "tests/game/support/hover_spot.h"
 #include "tests/objects/support/level_screenshot.h"
 
 namespace {
@@ -61,12 +62,14 @@ protected:
         MoveMouse(static_cast<int32_t>(point.x), kHeight - static_cast<int32_t>(point.y));
         Frames(kFadeTicks);
     }
-    // The cursor on the middle of the object's picture.
-    void HoverObject(cBaseWidget& screen, const cObject& object)
+    // The cursor on the object's picture: its frame's middle, or the spot nearest it
+    // that the hover pick gives the object (a site's frame reaches above its plot,
+    // so the frame's middle may lie on the plot's far edge).
+    void HoverObject(cBaseWidget& screen, cObject& object)
     {
-        Rect frame;
-        object.GetFrameRect(frame, -1);
-        HoverScreenPoint(screen.WorldToScreen(vec2{frame.x + frame.width / 2.0f, frame.y + frame.height / 2.0f}));
+        vec2 spot;
+        test::HoverSpot(screen, object, spot);
+        HoverScreenPoint(spot);
     }
 
     // The objects with a pop-up, each with its picture's middle on the screen.
@@ -277,6 +280,7 @@ TEST_F(PopupScreenshotTest, PopupNearTheTaskRowsOfLevel035_StaysClearOfThem)
         }
     }
     ASSERT_NE(nearest, nullptr);
+    SCOPED_TRACE(nearest->GetName());
     const Rect panel = ShowPopupOf(*screen, *nearest, "popup_task_screenshot.png");
     ASSERT_FALSE(HasFailure());
     for (const Rect& row : rows) EXPECT_FALSE(Overlap(panel, row)) << nearest->GetName();

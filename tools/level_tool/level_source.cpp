@@ -211,6 +211,23 @@ int PointToCellCall(lua_State* state)
     return 2;
 }
 
+// footprint_cells(x, y, width, height) -> x0, y0, x1, y1: the cells the level screen
+// counts under an object of that zone standing at the world point.
+int FootprintCellsCall(lua_State* state)
+{
+    const vec2 point{static_cast<float>(luaL_checknumber(state, 1)), static_cast<float>(luaL_checknumber(state, 2))};
+    const auto width = static_cast<int32_t>(luaL_checkinteger(state, 3));
+    const auto height = static_cast<int32_t>(luaL_checkinteger(state, 4));
+    GridCell first{-1, -1};
+    GridCell last{-1, -1};
+    GridFootprint(LevelGridGeometry(), point, width, height, first, last);
+    lua_pushinteger(state, first.x);
+    lua_pushinteger(state, first.y);
+    lua_pushinteger(state, last.x);
+    lua_pushinteger(state, last.y);
+    return 4;
+}
+
 // The folder part of a path, "." when it has none.
 std::string FolderOf(const std::string& path)
 {
@@ -387,6 +404,7 @@ bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& 
     Register(state.get(), source, "terrain", &TerrainCall);
     lua_register(state.get(), "cell_centre", &CellCentreCall);
     lua_register(state.get(), "point_to_cell", &PointToCellCall);
+    lua_register(state.get(), "footprint_cells", &FootprintCellsCall);
     if (LoadLuaFile(state.get(), path) != 0) {
         const char* message = lua_tostring(state.get(), -1);
         error = message != nullptr ? message : "unknown Lua error";

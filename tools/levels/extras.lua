@@ -68,12 +68,12 @@ function Scene:put(entry)
     end
   end
   if kBlocking[entry.type] or entry.type == "cTank" then
-    local x, y = L.centre(cx, cy)
+    local x, y = L.position(entry, cx, cy)
     if x < kEdge or x > L.AREA_WIDTH - kEdge or y < kEdge or y > L.AREA_HEIGHT - kTopEdge then
-      self:error(label .. " stands too near the screen's edge")
+      self:error(string.format("%s on cell %d,%d stands too near the screen's edge (at %d, %d)", label, cx, cy, x, y))
     end
     for _, r in ipairs(kHudRects) do
-      if x > r.x0 and x < r.x1 and y > r.y0 and y < r.y1 then self:error(label .. " stands under the HUD") end
+      if x > r.x0 and x < r.x1 and y > r.y0 and y < r.y1 then self:error(string.format("%s on cell %d,%d stands under the HUD (at %d, %d)", label, cx, cy, x, y)) end
     end
   end
   self.entries[#self.entries + 1] = entry

@@ -20,10 +20,16 @@
 --   L.snap(x, y) -> cx, cy             the cell of a world point
 --   L.centre(cx, cy) -> x, y           the world point in the middle of a cell
 --   L.inside(cx, cy) -> bool           the cell's centre lies in the level area
---   L.place(entry, cx, cy)             any object at a cell centre; entry as the tool's
---                                      object{} (type, name, sprite, tag, data, layer),
---                                      id given when left out
---   L.place_at(entry, x, y)            any object at a world point (not snapped)
+--   L.place(entry, cx, cy)             any object on cell (cx, cy), standing in the
+--                                      middle of its footprint (L.position); entry as
+--                                      the tool's object{} (type, name, sprite, tag,
+--                                      data, layer), id given when left out
+--   L.position(entry, cx, cy) -> x, y  the world point an object placed on the cell
+--                                      stands on: the middle of its footprint, a cell
+--                                      centre along an odd side, the corner after the
+--                                      cell along an even one
+--   L.place_at(entry, x, y)            any object at a world point (not snapped); its
+--                                      footprint is the one the level screen counts
 --   L.home(cx, cy)                     the home "base00" (3 x 3 cells) with its cNode
 --                                      (data = the home's id) on the cell below its
 --                                      footprint's right corner
@@ -75,7 +81,10 @@
 --                                      level_terrain.lua, which paints them
 --   L.kind(cx, cy) -> kind or nil      what blocks the cell (nil: walkable)
 --   L.placed() -> list                 the entries placed so far, in order
---   L.footprint(entry) -> x0, y0, x1, y1         the cells an object's zone covers
+--   L.footprint(entry) -> x0, y0, x1, y1         the cells an object's zone covers:
+--                                      along an odd side the cells round its cell,
+--                                      along an even side the cells round the corner
+--                                      after its cell
 --   L.is_free(cx, cy) -> bool          inside the level area, walkable so far and on
 --                                      no placed object's footprint
 --   L.is_clear_of_hud(cx, cy) -> bool  the cell's centre keeps off the screen's edges
@@ -88,8 +97,9 @@
 --                                      writes the grid tail (31 x 25, x outer, y inner):
 --                                      cells outside the level area -1, object
 --                                      footprints walkable; stops with an error when
---                                      two objects (decor aside) share a cell or one
---                                      reaches out of the level area
+--                                      two objects (decor aside) share a cell, one
+--                                      reaches out of the level area or the level
+--                                      screen would count other cells under one
 local M = {}
 
 M.WIDTH = 31
@@ -148,9 +158,9 @@ local function zoneOf(entry)
   return 1, 1
 end
 
--- The footprint's first and last cells along one axis, as the level screen counts
--- them for an object standing on a cell centre: odd sizes round the cell, even ones
--- from the cell on.
+-- The footprint's first and last cells along one axis for an object placed on cell
+-- c: odd sizes round the cell, even ones round the corner after it (from the cell
+-- on), where M.position stands the object so its picture covers the cells.
 local function span(c, n)
   local half = math.floor(n / 2)
   if n % 2 == 0 then return c + 1 - half, c + half end
@@ -178,15 +188,31 @@ local function write(entry)
   return entry
 end
 
+-- The middle of the footprint: half way between the centres of its first and last
+-- cells (the grid is affine, so this holds on its skewed axes too).
+function M.position(entry, cx, cy)
+  local x0, y0, x1, y1 = M.footprint({ type = entry.type, sprite = entry.sprite, cell_x = cx, cell_y = cy })
+  local ax, ay = cell_centre(x0, y0)
+  local bx, by = cell_centre(x1, y1)
+  return (ax + bx) / 2, (ay + by) / 2
+end
+
 function M.place(entry, cx, cy)
-  entry.x, entry.y = cell_centre(cx, cy)
+  entry.x, entry.y = M.position(entry, cx, cy)
   entry.cell_x, entry.cell_y = cx, cy
   return write(entry)
 end
 
+-- The cell whose span is the footprint the level screen counts at the point.
+local function cellOfSpan(first, n)
+  return first + math.floor(n / 2) - ((n % 2 == 0) and 1 or 0)
+end
+
 function M.place_at(entry, x, y)
+  local w, h = zoneOf(entry)
+  local x0, y0 = footprint_cells(x, y, w, h)
   entry.x, entry.y = x, y
-  entry.cell_x, entry.cell_y = point_to_cell(x, y)
+  entry.cell_x, entry.cell_y = cellOfSpan(x0, w), cellOfSpan(y0, h)
   return write(entry)
 end
 
@@ -390,6 +416,14 @@ local function checkLayout()
   for _, entry in ipairs(state.placed) do
     if entry.type ~= "cDecor" then
       local x0, y0, x1, y1 = M.footprint(entry)
+      -- The game counts the cells from the position: the walks, the clicks and the
+      -- checks here must mean the same cells.
+      local w, h = zoneOf(entry)
+      local gx0, gy0, gx1, gy1 = footprint_cells(entry.x, entry.y, w, h)
+      if gx0 ~= x0 or gy0 ~= y0 or gx1 ~= x1 or gy1 ~= y1 then
+        error(string.format("%s '%s' covers cells (%d, %d) to (%d, %d) in the game, not (%d, %d) to (%d, %d)",
+                            entry.type, entry.name or "", gx0, gy0, gx1, gy1, x0, y0, x1, y1), 0)
+      end
       for x = x0, x1 do
         for y = y0, y1 do
           if not M.inside(x, y) then

@@ -31,7 +31,7 @@ L.tree(5, 13, "tree3", "tree01_2")
 L.tree(7, 15, "tree4")
 L.tree(6, 11, "tree5", "tree01_0")
 L.tree(15, 7, "tree6", "tree00_3")
-L.tree(11, 17, "tree7", "tree01_2")
+L.tree(10, 17, "tree7", "tree01_2")
 L.tree(16, 14, "tree8")
 L.tree(14, 4, "tree9", "tree01_0")
 

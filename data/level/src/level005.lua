@@ -14,7 +14,7 @@ local T = require("level_terrain")
 L.begin("005")
 -- Rain: the ground is painted wet and green.
 T.season("rain")
-L.home(22, 9)
+L.home(23, 9)
 L.worker(24, 11, "worker0")
 L.worker(21, 11, "worker1")
 L.worker(25, 10, "worker2")
@@ -22,7 +22,7 @@ L.figure("cHero", "hero", 21, 12, "hero")
 L.house(19, 12, "house0")
 L.house(19, 5, "house1")
 L.house(22, 5, "house2")
-L.house(19, 8, "house3")
+L.house(20, 8, "house3")
 local sprites = { "tree00_0", "tree01_0", "tree00_3", "tree01_2" }
 local trees = { { 22, 12 }, { 26, 10 }, { 17, 11 }, { 21, 15 }, { 26, 8 }, { 24, 6 }, { 17, 14 }, { 19, 3 },
                 { 17, 3 }, { 13, 4 }, { 23, 14 }, { 20, 14 }, { 25, 7 } }

@@ -34,7 +34,7 @@ L.house(18, 7, "house3")
 L.tree(17, 10, "tree3", "tree01_2")
 L.tree(19, 10, "tree4")
 L.tree(20, 8, "tree5", "tree01_0")
-L.tree(20, 14, "tree6", "tree00_3")
+L.tree(20, 15, "tree6", "tree00_3")
 L.tree(17, 4, "tree7", "tree01_2")
 L.tree(19, 4, "tree8")
 

@@ -16,7 +16,7 @@ L.worker(8, 10, "worker1")
 L.worker(6, 11, "worker2")
 L.worker(10, 15, "worker3")
 L.figure("cHero", "hero", 10, 11, "hero")
-local houses = { { 12, 15 }, { 12, 11 }, { 16, 13 }, { 16, 8 }, { 20, 11 }, { 21, 6 } }
+local houses = { { 12, 15 }, { 12, 11 }, { 16, 13 }, { 16, 8 }, { 20, 11 }, { 22, 6 } }
 for i, cell in ipairs(houses) do L.house(cell[1], cell[2], "house" .. (i - 1)) end
 local fields = { { 10, 9 }, { 9, 17 }, { 7, 16 }, { 4, 13 }, { 12, 9 }, { 12, 7 } }
 for i, cell in ipairs(fields) do

@@ -13,11 +13,11 @@ for i, cell in ipairs({ { 23, 6 }, { 22, 7 }, { 18, 8 } }) do S:worker(cell[1], 
 S:put({ type = "cHero", cell = { 17, 6 }, name = "hero", sprite = "hero" })
 S:house(23, 9, "house0")
 S:house(16, 4, "house1")
-S:house(13, 5, "house2")
+S:house(12, 5, "house2")
 S:house(19, 10, "house3")
 for i, cell in ipairs({ { 14, 7 }, { 16, 8 }, { 12, 8 }, { 14, 9 } }) do S:field(cell[1], cell[2], "field" .. (i - 1)) end
 for i, cell in ipairs({ { 11, 7 }, { 12, 10 }, { 15, 11 }, { 17, 10 }, { 22, 11 }, { 26, 9 }, { 10, 9 }, { 9, 8 },
-                        { 21, 10 }, { 13, 3 } }) do
+                        { 21, 10 }, { 13, 2 } }) do
   S:tree(cell[1], cell[2], "tree" .. (i - 1))
 end
 -- The wall and its gaps.

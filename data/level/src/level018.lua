@@ -11,7 +11,7 @@ for i, cell in ipairs({ { 24, 11 }, { 23, 12 }, { 19, 9 } }) do S:worker(cell[1]
 for i, cell in ipairs({ { 16, 9 }, { 21, 7 }, { 18, 6 }, { 13, 11 }, { 15, 4 } }) do
   S:house(cell[1], cell[2], "house" .. (i - 1))
 end
-local fields = { { 23, 8 }, { 17, 11 }, { 24, 10 }, { 23, 13 }, { 22, 5 }, { 24, 6 } }
+local fields = { { 23, 8 }, { 18, 11 }, { 24, 10 }, { 23, 13 }, { 22, 5 }, { 24, 6 } }
 for i, cell in ipairs(fields) do S:field(cell[1], cell[2], "field" .. (i - 1)) end
 local trees = {
   { 14, 8 }, { 12, 9 }, { 12, 3 }, { 14, 2 }, { 16, 7 }, { 12, 7 }, { 14, 14 }, { 10, 7 }, { 8, 9 }, { 10, 9 },

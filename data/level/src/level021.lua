@@ -25,7 +25,7 @@ for i, cell in ipairs({ { 18, 4 }, { 15, 6 }, { 17, 6 } }) do S:field(cell[1], c
 -- The player's trees: the first eight and the last on the home's bank, the rest across the river.
 local trees = {
   { 12, 2 }, { 14, 2 }, { 16, 3 }, { 19, 5 }, { 13, 12 }, { 13, 14 }, { 11, 15 }, { 9, 15 },
-  { 22, 7 }, { 19, 13 }, { 25, 10 }, { 22, 11 }, { 15, 14 }, { 17, 14 }, { 20, 14 }, { 12, 17 }, { 16, 10 }, { 15, 9 },
+  { 22, 7 }, { 19, 13 }, { 25, 10 }, { 22, 11 }, { 15, 14 }, { 15, 15 }, { 20, 14 }, { 12, 17 }, { 16, 10 }, { 15, 9 },
   { 15, 16 }, { 14, 18 }, { 10, 5 },
 }
 for i, cell in ipairs(trees) do S:tree(cell[1], cell[2], "tree" .. (i - 1)) end

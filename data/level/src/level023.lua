@@ -22,7 +22,7 @@ for i, cell in ipairs({ { 13, 15 }, { 10, 12 }, { 11, 6 } }) do
            data = i - 1 })
 end
 for i, cell in ipairs({ { 24, 10 }, { 22, 12 }, { 18, 5 } }) do S:field(cell[1], cell[2], "field" .. (i - 1)) end
-for i, cell in ipairs({ { 18, 10 }, { 17, 13 }, { 10, 14 }, { 7, 10 }, { 17, 3 }, { 8, 8 } }) do
+for i, cell in ipairs({ { 18, 10 }, { 17, 13 }, { 8, 14 }, { 7, 10 }, { 17, 3 }, { 8, 8 } }) do
   S:nugget(cell[1], cell[2], "nugget" .. (i - 1))
 end
 for i, cell in ipairs({ { 19, 12 }, { 15, 16 }, { 20, 14 }, { 12, 9 }, { 16, 7 } }) do

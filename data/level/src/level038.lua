@@ -35,7 +35,7 @@ scene:map({
   "     :.t.t..t..hhh.hhhhhh.:    ",
   "      :...t....hhh.hhh...t.:   ",
   "       :t.SS.t.......W..K%%%%  ",
-  "        :.SS..E.o..tt.hhh%%%%% ",
+  "        :.SS..E.o.t.t.hhh%%%%% ",
   "        ::......tBBB..hhh%%%%% ",
   "         ....tt..BBBot..::%%   ",
   "          :thhh..BBB.o:::      ",

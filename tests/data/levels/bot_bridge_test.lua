@@ -15,6 +15,15 @@ local function place(entry, cellX, cellY)
   object(entry)
 end
 
+-- A house site (3 x 2 cells) stands on the middle of its footprint: the cell's
+-- column, the corner between its row and the row above.
+local function place_house(entry, cellX, cellY)
+  local x0, y0 = cell_centre(cellX, cellY)
+  local x1, y1 = cell_centre(cellX, cellY + 1)
+  entry.x, entry.y = (x0 + x1) / 2, (y0 + y1) / 2
+  object(entry)
+end
+
 local homeX, homeY = point_to_cell(420, 230)
 
 place({ type = "cBuild", id = 1, name = "home", sprite = "base00" }, homeX, homeY)
@@ -24,8 +33,9 @@ place({ type = "cWorker", id = 11, layer = 6, name = "worker_b" }, homeX + 4, ho
 
 for i = 0, 3 do
   local id = 20 + i * 2
-  place({ type = "cBuild", id = id, name = "house_" .. i, sprite = "house00", tag = "0" }, homeX - 3 + i * 2, homeY - 5)
-  place({ type = "cNode", id = id + 1, name = "house_" .. i .. "_door", data = id }, homeX - 3 + i * 2, homeY - 7)
+  place_house({ type = "cBuild", id = id, name = "house_" .. i, sprite = "house00", tag = "0" }, homeX - 3 + i * 2,
+              homeY - 5)
+  place({ type = "cNode", id = id + 1, name = "house_" .. i .. "_door", data = id }, homeX - 3 + i * 2, homeY - 6)
 end
 for i = 0, 5 do
   place({ type = "cSource", id = 40 + i, name = "tree_" .. i, sprite = "tree00_0" }, homeX - 5 + i * 2, homeY + 5)

@@ -16,6 +16,15 @@ local function place(entry, cellX, cellY)
   object(entry)
 end
 
+-- An object with an even side stands on the cell corner after its cell along that
+-- side, the middle of its footprint, as the level screen counts its cells.
+local function place_zone(entry, cellX, cellY, evenX, evenY)
+  local x0, y0 = cell_centre(cellX, cellY)
+  local x1, y1 = cell_centre(cellX + (evenX and 1 or 0), cellY + (evenY and 1 or 0))
+  entry.x, entry.y = (x0 + x1) / 2, (y0 + y1) / 2
+  object(entry)
+end
+
 local homeX, homeY = point_to_cell(512, 384)
 
 place({ type = "cBuild", id = 1, name = "home", sprite = "base00" }, homeX, homeY)
@@ -25,16 +34,16 @@ place({ type = "cWorker", id = 11, layer = 6, name = "worker1" }, homeX + 4, hom
 place({ type = "cWorker", id = 12, layer = 6, name = "worker2" }, homeX + 2, homeY - 2)
 place({ type = "cWife", id = 13, layer = 6, name = "wife", sprite = "wife" }, homeX - 2, homeY - 2)
 
-place({ type = "cPlant", id = 20, name = "mill0", sprite = "mill00" }, homeX - 7, homeY + 5)
+place_zone({ type = "cPlant", id = 20, name = "mill0", sprite = "mill00" }, homeX - 7, homeY + 5, true, true)
 place({ type = "cBonfire", id = 21, name = "bonfire0", sprite = "bonfire00" }, homeX + 7, homeY + 5)
 place({ type = "cBonfire", id = 22, name = "bonfire1", sprite = "bonfire00" }, homeX + 9, homeY - 5)
-place({ type = "cTunnelBuild", id = 23, name = "key_altar0", sprite = "ruins00" }, homeX - 8, homeY - 4)
+place_zone({ type = "cTunnelBuild", id = 23, name = "key_altar0", sprite = "ruins00" }, homeX - 8, homeY - 4, true, false)
 local altarEnemy = { type = "cAltarEnemy", id = 24, name = "altar_enemy0", sprite = "altar00",
   tag = "enemy_spell_kill_workers;100000" }
-place(altarEnemy, homeX - 2, homeY + 8)
-place({ type = "cAltar", id = 25, name = "altar0", sprite = "spell_freeze_water" }, homeX + 3, homeY + 7)
+place_zone(altarEnemy, homeX - 2, homeY + 8, true, true)
+place_zone({ type = "cAltar", id = 25, name = "altar0", sprite = "spell_freeze_water" }, homeX + 3, homeY + 7, true, true)
 place({ type = "cBell", id = 26, name = "bell0", sprite = "bell00" }, homeX - 4, homeY - 7)
-place({ type = "cBuild", id = 27, name = "house0", sprite = "house00", tag = "2;0" }, homeX + 4, homeY - 7)
+place_zone({ type = "cBuild", id = 27, name = "house0", sprite = "house00", tag = "2;0" }, homeX + 4, homeY - 7, false, true)
 place({ type = "cNode", id = 28, name = "house0_door", data = 27 }, homeX + 4, homeY - 9)
 
 local cells = {}

@@ -219,6 +219,49 @@ TEST(SkewedGridTest, FootprintFollowsTheTurnedAxes)
     EXPECT_EQ(last, (GridCell{6, 7}));
 }
 
+// An even side lies round the cell corner nearest the position. An object standing
+// on a cell's middle is a tie between two corners that float noise in its
+// coordinates must not break: it always takes the corner after the cell, as an
+// object standing on that corner does, on every cell of the turned grid.
+TEST(SkewedGridTest, EvenFootprintsTakeTheSameCornerWhateverTheFloatNoise)
+{
+    test::FakeAppServices app;
+    SkewedLevel level;
+    cGameObject object(&level);
+    const auto cellsAt = [&](const vec2& at, int32_t width, int32_t height, GridCell& first, GridCell& last) {
+        object.SetPosition(at.x, at.y);
+        object.SetZoneSize(width, height);
+        return level.GetObjectCells(&object, first, last);
+    };
+    constexpr float kNoise = 0.001f;
+    const vec2 nudges[] = {{0.0f, 0.0f}, {kNoise, kNoise}, {-kNoise, -kNoise}, {kNoise, -kNoise}, {-kNoise, kNoise}};
+    int checked = 0;
+    for (int32_t x = 1; x + 1 < level.GetGridWidth(); ++x) {
+        for (int32_t y = 1; y + 1 < level.GetGridHeight(); ++y) {
+            const vec2 middle = level.CellToPoint(GridCell{x, y});
+            const vec2 corner = (middle + level.CellToPoint(GridCell{x + 1, y + 1})) * 0.5f;
+            for (const vec2& nudge : nudges) {
+                GridCell first;
+                GridCell last;
+                ASSERT_TRUE(cellsAt(middle + nudge, 2, 2, first, last));
+                EXPECT_EQ(first, (GridCell{x, y})) << "middle of " << x << "," << y;
+                EXPECT_EQ(last, (GridCell{x + 1, y + 1})) << "middle of " << x << "," << y;
+                ASSERT_TRUE(cellsAt(corner + nudge, 2, 2, first, last));
+                EXPECT_EQ(first, (GridCell{x, y})) << "corner after " << x << "," << y;
+                EXPECT_EQ(last, (GridCell{x + 1, y + 1})) << "corner after " << x << "," << y;
+                // A house's zone: its odd side round the cell, its even side round
+                // the corner.
+                const vec2 house = (middle + level.CellToPoint(GridCell{x, y + 1})) * 0.5f;
+                ASSERT_TRUE(cellsAt(house + nudge, 3, 2, first, last));
+                EXPECT_EQ(first, (GridCell{x - 1, y})) << "house on " << x << "," << y;
+                EXPECT_EQ(last, (GridCell{x + 1, y + 1})) << "house on " << x << "," << y;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 1000);
+}
+
 TEST(ParallelGridTest, ParallelAxesKeepTheGridAndMapNoPoint)
 {
     test::FakeAppServices app;
