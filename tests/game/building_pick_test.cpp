@@ -10,6 +10,8 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "game/level/level_table.h"
@@ -30,13 +32,13 @@ constexpr float kSampleStep = 3.0f;
 constexpr int kMostWorkTicks = 200000;
 // Every kind of stock a site may ask for, plenty of each.
 constexpr int32_t kPlenty = 1000000;
-// Level "000": the first house, the broken bridge behind its roof, and the window
-// pixel on the roof where the player saw the bridge take the pointer.
+// Level "000": the first house and the broken bridge behind its roof, where the
+// player saw the bridge take the pointer.
 constexpr uint32_t kFirstLevel = 0;
 constexpr const char* kFirstHouse = "house0";
 constexpr const char* kBridgeBehind = "bridge1";
-constexpr int32_t kRoofX = 447;
-constexpr int32_t kRoofY = 272;
+// Window pixels between the points tried when looking for the roof over the bridge.
+constexpr int32_t kPixelStep = 2;
 // The enemy's tower stands as the level puts it: nobody raises it.
 constexpr const char* kEnemyTower = "tower_enemy00";
 
@@ -137,6 +139,32 @@ protected:
         return screen_->ScreenToWorld(
             vec2{static_cast<float>(x), static_cast<float>(test::GameTour::kWindowHeight - y)});
     }
+    // The window pixel nearest the middle of the part of the house's solid picture
+    // that the bridge behind would answer at, with nothing drawn in front of the house.
+    bool RoofOverTheBridge(const cBuild& house, cGameObject& bridge, int32_t& roofX, int32_t& roofY) const
+    {
+        ObjectList order;
+        screen_->FindObjectsOfKind(order, kTypeObject, -1);
+        std::vector<const cObject*> inFront;
+        bool behind = true;
+        for (const cObject* object : order) {
+            if (!behind) inFront.push_back(object);
+            if (object == &house) behind = false;
+        }
+        std::vector<std::pair<int32_t, int32_t>> found;
+        for (int32_t y = 0; y < test::GameTour::kWindowHeight; y += kPixelStep) {
+            for (int32_t x = 0; x < test::GameTour::kWindowWidth; x += kPixelStep) {
+                const vec2 point = PixelWorld(x, y);
+                if (house.CoverAt(point) != vrk::kCoverSolid || bridge.HitTest(point) == 0) continue;
+                bool covered = false;
+                for (const cObject* front : inFront) covered = covered || front->ShowsAt(point);
+                if (!covered) found.emplace_back(x, y);
+            }
+        }
+        if (found.empty()) return false;
+        std::tie(roofX, roofY) = found[found.size() / 2];
+        return true;
+    }
 
     cMagicWidget* screen_ = nullptr;
 };
@@ -195,7 +223,9 @@ TEST_F(BuildingPickTest, RoofOfLevel000sFirstHouse_TakesTheHoverAndTheClickFromT
     ASSERT_NE(bridge, nullptr);
     // The roof is the house's solid picture, drawn over the bridge, which answers a
     // click there on its own and could be ordered.
-    const vec2 roof = PixelWorld(kRoofX, kRoofY);
+    int32_t roofX = 0, roofY = 0;
+    ASSERT_TRUE(RoofOverTheBridge(*house, *bridge, roofX, roofY)) << "the house stands clear of the bridge";
+    const vec2 roof = PixelWorld(roofX, roofY);
     ASSERT_EQ(house->CoverAt(roof), vrk::kCoverSolid);
     ASSERT_NE(bridge->HitTest(roof), 0);
     FillStock(*screen_);
@@ -208,12 +238,12 @@ TEST_F(BuildingPickTest, RoofOfLevel000sFirstHouse_TakesTheHoverAndTheClickFromT
     EXPECT_TRUE(house->ReleasePlace());
 
     const int32_t bridgeState = bridge->GetState();
-    MoveMouse(kRoofX, kRoofY);
+    MoveMouse(roofX, roofY);
     Frame();
     EXPECT_EQ(screen_->GetHoveredObject(), house) << "the roof let the pointer through";
     EXPECT_EQ(bridge->GetHintHandle(), nullptr) << "the bridge's price shows under the roof";
-    PressMouse(0, kRoofX, kRoofY);
-    ReleaseMouse(0, kRoofX, kRoofY);
+    PressMouse(0, roofX, roofY);
+    ReleaseMouse(0, roofX, roofY);
     // The house stands at its top level: the click on it orders nothing, and
     // nothing behind it either.
     EXPECT_TRUE(screen_->Orders().empty());
@@ -232,8 +262,12 @@ TEST_F(BuildingShotTest, PointerOnLevel000sFirstHousesRoof_HighlightsTheHouse)
 {
     cBuild* house = FirstHouseBuilt();
     ASSERT_NE(house, nullptr);
+    auto* bridge = dynamic_cast<cGameObject*>(screen_->FindObject(kBridgeBehind, -1));
+    ASSERT_NE(bridge, nullptr);
+    int32_t roofX = 0, roofY = 0;
+    ASSERT_TRUE(RoofOverTheBridge(*house, *bridge, roofX, roofY));
     FillStock(*screen_);
-    MoveMouse(kRoofX, kRoofY);
+    MoveMouse(roofX, roofY);
     Frame();
     ASSERT_EQ(screen_->GetHoveredObject(), house);
     DrawGame();
