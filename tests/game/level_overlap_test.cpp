@@ -328,7 +328,7 @@ private:
     std::vector<std::vector<Part>> parts_;
 };
 
-// "field4 (field00, field) 90 % covered by home (base00 at 9,11)" for every clickable object
+// "field4 (field00 at 8,10, field) 90 % covered by home (base00 at 9,11)" for every clickable object
 // covered more than the most allowed; `stage` leads each line.
 std::vector<std::string> HiddenObjects(cMagicWidget& screen, const std::string& stage)
 {
@@ -341,8 +341,9 @@ std::vector<std::string> HiddenObjects(cMagicWidget& screen, const std::string& 
         if (hidden.share <= kMostCovered) continue;
         char share[16];
         std::snprintf(share, sizeof share, "%.0f", static_cast<double>(hidden.share * 100.0f));
-        std::string line = stage + ": " + object.GetName() + " (" + object.GetSprite() + ", " + KindOf(object) + ") " +
-                           share + " % covered by";
+        std::string label = Label(object);
+        label.insert(label.size() - 1, ", " + KindOf(object));
+        std::string line = stage + ": " + label + " " + share + " % covered by";
         for (size_t k = 0; k < hidden.coverers.size(); ++k)
             line += (k == 0 ? " " : ", ") + Label(*hidden.coverers[k].second);
         found.push_back(line);
@@ -519,7 +520,7 @@ TEST_F(LevelOverlapTest, PlotShareMatchesThePick_WithTheTreeStraightOrBent)
     };
     constexpr float kAgree = 0.03f;
     // Beside the icon, a cell in front of the plot's right end: the icon stays in sight.
-    tree->SetPositionV(house->GetPosition() + vec2{56.0f, -30.0f});
+    tree->SetPositionV(house->GetPosition() + vec2{39.0f, -47.0f});
     Frames(1);
     const auto [straight, straightPick] = shares();
     EXPECT_GT(straight, kMostCovered);

@@ -22,7 +22,7 @@ for i, cell in ipairs({ { 15, 14 }, { 14, 5 } }) do
   S:field(cell[1], cell[2], "field" .. (i - 1))
 end
 -- A few trees by the home and a few north of the wood; the wood lies far east.
-local trees = { { 16, 6 }, { 15, 16 }, { 11, 4 }, { 13, 3 }, { 12, 17 }, { 19, 7 }, { 10, 16 }, { 20, 13 }, { 22, 13 },
+local trees = { { 16, 6 }, { 15, 16 }, { 11, 4 }, { 13, 3 }, { 11, 16 }, { 19, 7 }, { 10, 16 }, { 20, 13 }, { 22, 13 },
                 { 21, 11 }, { 13, 17 } }
 for i, cell in ipairs(trees) do S:tree(cell[1], cell[2], "tree" .. (i - 1)) end
 local wood = {
