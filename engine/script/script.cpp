@@ -323,6 +323,9 @@ int cScript::Call(lua_State* state, int argumentCount, const std::string& source
     // A quit request may end the run through a refused allocation before the count
     // hook looks.
     if (status != 0 && stop == RunStop::kNone && port::QuitRequested()) stop = RunStop::kQuit;
+    // The main thread has seen the request and the game now ends the normal way; the
+    // quit watchdog need not end it.
+    if (stop == RunStop::kQuit) port::AnswerQuitRequest();
     bool memoryRefused = false;
     if (--run.depth == 0) {
         run.stop = RunStop::kNone;

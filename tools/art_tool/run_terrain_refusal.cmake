@@ -15,7 +15,7 @@ file(WRITE ${WORK}/manifest.lua
 file(READ ${GOOD} good)
 string(ASCII 27 escape)
 string(ASCII 13 cr)
-set(limit 120)
+set(limit 60)
 
 function(expect_refused_as_is expected)
   execute_process(COMMAND ${TOOL} ${WORK}/manifest.lua ${WORK}/out RESULT_VARIABLE result ERROR_VARIABLE errors

@@ -5,7 +5,7 @@
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 execute_process(COMMAND ${TOOL} compile --terrain ${WORK}/terrain.lua ${SOURCE} ${WORK}/level.lvl
-  RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_VARIABLE output TIMEOUT 120)
+  RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_VARIABLE output TIMEOUT 60)
 if(result EQUAL 0)
   message(FATAL_ERROR "the level tool compiled ${SOURCE} (exit code 0):\n${errors}")
 endif()
