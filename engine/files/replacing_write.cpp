@@ -26,24 +26,12 @@ constexpr int kWritten = 0;
 constexpr int kNotWritten = 2;
 constexpr size_t kCopyChunkBytes = 64 * 1024;
 
-bool WriteAll(int descriptor, const void* data, size_t size)
-{
-    const char* bytes = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t done = ::write(descriptor, bytes, size);
-        if (done < 0 && errno == EINTR) continue;
-        if (done <= 0) return false;
-        bytes += done;
-        size -= static_cast<size_t>(done);
-    }
-    return true;
-}
 
 bool WriteFlushAndClose(int descriptor, const void* data, size_t size)
 {
     // mkstemp creates the file for its owner alone; saves get the game's file mode.
     bool ok = ::fchmod(descriptor, kFileMode) == 0;
-    ok = ok && WriteAll(descriptor, data, size);
+    ok = ok && WriteAllBytes(descriptor, data, size);
     ok = ok && ::fsync(descriptor) == 0;
     // The close must run (and be checked) whatever happened before.
     const bool closed = ::close(descriptor) == 0;
@@ -89,6 +77,19 @@ bool MakeExclusiveFile(const std::string& name, int& descriptor)
 }  // namespace
 
 int RenameFile(const char* from, const char* to) { return std::rename(from, to); }
+
+bool WriteAllBytes(int descriptor, const void* data, size_t size)
+{
+    const char* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t done = ::write(descriptor, bytes, size);
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) return false;
+        bytes += done;
+        size -= static_cast<size_t>(done);
+    }
+    return true;
+}
 
 int WriteFileReplacing(const std::string& path, const void* data, size_t size)
 {
@@ -222,7 +223,7 @@ bool KeepSecondName(const std::string& source, const std::string& backup)
             ok = got == 0;
             break;
         }
-        ok = WriteAll(to, chunk.data(), static_cast<size_t>(got));
+        ok = WriteAllBytes(to, chunk.data(), static_cast<size_t>(got));
     }
     ::close(from);
     if (to >= 0) {

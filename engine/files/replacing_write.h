@@ -21,6 +21,10 @@ int RenameFile(const char* from, const char* to);
 // untouched and no temporary file behind. The file gets kFileMode.
 int WriteFileReplacing(const std::string& path, const void* data, size_t size);
 
+// Writes every byte to an open file, going on after interrupted writes; false on
+// an error or a full disk.
+bool WriteAllBytes(int descriptor, const void* data, size_t size);
+
 class cPendingWrite {
 public:
     cPendingWrite() = default;

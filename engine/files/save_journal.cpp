@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/files/file_system.h"
+#include "engine/files/replacing_write.h"
 #include "engine/log/log.h"
 
 namespace vrk {
@@ -18,20 +19,6 @@ const char* const kSender = "File";
 const char* const kRandomPart = "XXXXXX";
 constexpr uint64_t kDigestBasis = 0xcbf29ce484222325ull;
 constexpr uint64_t kDigestPrime = 0x100000001b3ull;
-
-bool WriteAll(int descriptor, const std::string& text)
-{
-    const char* bytes = text.data();
-    size_t size = text.size();
-    while (size > 0) {
-        const ssize_t done = ::write(descriptor, bytes, size);
-        if (done < 0 && errno == EINTR) continue;
-        if (done <= 0) return false;
-        bytes += done;
-        size -= static_cast<size_t>(done);
-    }
-    return true;
-}
 
 // A new name in a folder lasts through a crash only once the folder is flushed.
 void FlushFolder(const std::string& folder)
@@ -68,7 +55,8 @@ bool cSaveJournal::Begin(const std::string& folder)
 bool cSaveJournal::Append(const std::string& line)
 {
     if (descriptor_ < 0) return false;
-    return WriteAll(descriptor_, line + "\n") && ::fsync(descriptor_) == 0;
+    const std::string text = line + "\n";
+    return WriteAllBytes(descriptor_, text.data(), text.size()) && ::fsync(descriptor_) == 0;
 }
 
 bool cSaveJournal::AddFile(const std::string& name, const void* data, size_t size)

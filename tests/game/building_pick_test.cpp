@@ -62,6 +62,20 @@ bool RaiseOneStep(cMagicWidget& screen, cBuild& build)
     return build.GetLevel() > before;
 }
 
+// The objects the level screen draws after the one given, in front of it.
+std::vector<const cObject*> DrawnAfter(cMagicWidget& screen, const cObject& object)
+{
+    ObjectList order;
+    screen.FindObjectsOfKind(order, kTypeObject, -1);
+    std::vector<const cObject*> inFront;
+    bool behind = true;
+    for (const cObject* drawn : order) {
+        if (!behind) inFront.push_back(drawn);
+        if (drawn == &object) behind = false;
+    }
+    return inFront;
+}
+
 // What the points of one building's picture picked.
 struct PictureVerdict {
     int tried = 0;
@@ -74,14 +88,7 @@ struct PictureVerdict {
 PictureVerdict TryPicture(cMagicWidget& screen, cBuild& build, const std::string& stage)
 {
     PictureVerdict verdict;
-    ObjectList order;
-    screen.FindObjectsOfKind(order, kTypeObject, -1);
-    std::vector<cObject*> inFront;
-    bool behind = true;
-    for (cObject* object : order) {
-        if (!behind) inFront.push_back(object);
-        if (object == &build) behind = false;
-    }
+    const std::vector<const cObject*> inFront = DrawnAfter(screen, build);
     Rect frame;
     build.GetFrameRect(frame, -1);
     for (float y = frame.y + kSampleStep * 0.5f; y < frame.y + frame.height; y += kSampleStep) {
@@ -143,14 +150,7 @@ protected:
     // that the bridge behind would answer at, with nothing drawn in front of the house.
     bool RoofOverTheBridge(const cBuild& house, cGameObject& bridge, int32_t& roofX, int32_t& roofY) const
     {
-        ObjectList order;
-        screen_->FindObjectsOfKind(order, kTypeObject, -1);
-        std::vector<const cObject*> inFront;
-        bool behind = true;
-        for (const cObject* object : order) {
-            if (!behind) inFront.push_back(object);
-            if (object == &house) behind = false;
-        }
+        const std::vector<const cObject*> inFront = DrawnAfter(*screen_, house);
         std::vector<std::pair<int32_t, int32_t>> found;
         for (int32_t y = 0; y < test::GameTour::kWindowHeight; y += kPixelStep) {
             for (int32_t x = 0; x < test::GameTour::kWindowWidth; x += kPixelStep) {
