@@ -42,6 +42,8 @@ constexpr vec2 kBeforeTrunk{0.0f, -24.0f};
 // A cell on the brook's far bank, which the hero cannot reach while the bridge is
 // down.
 constexpr GridCell kFarBank{20, 12};
+// Ticks enough for a skeleton's flourish to end and its walk to start.
+constexpr int kFlourishTicks = 120;
 // The sounds of a hero sent out.
 constexpr std::array<const char*, 3> kHeroSentSounds{"hero_out0", "hero_out1", "worker_out"};
 constexpr const char* kNotFoundLine = "sound buffer not found '";
@@ -82,6 +84,12 @@ protected:
         if (!freshFromCamp) skeleton->SetSetOutFlag(0);
         skeleton->SetPositionV(at);
         this->Frame();
+        // One that has set out may first stop for its flourish, as the game's random
+        // draws fall: the ticks go on till it walks.
+        for (int tick = 0; !freshFromCamp && tick < kFlourishTicks && skeleton->GetState() != kStateWalking;
+             ++tick) {
+            this->Frame();
+        }
         return skeleton;
     }
 

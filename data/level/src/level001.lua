@@ -35,8 +35,10 @@ L.tree(10, 17, "tree7", "tree01_2")
 L.tree(16, 14, "tree8")
 L.tree(14, 4, "tree9", "tree01_0")
 
--- The brook along column 17; its bridge leads to the gold and the second tower.
-T.brook(17, 0, 17, 24)
+-- The brook along column 17, running out of the pond; its bridge leads to the
+-- gold and the second tower.
+T.brook(17, 0, 17, 17)
+T.cell("water", 18, 17)
 L.barrier("bridge00", 17, 10, "bridge0")
 L.nugget(22, 8, "nugget0")
 L.nugget(23, 11, "nugget1")

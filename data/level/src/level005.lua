@@ -30,8 +30,10 @@ for i, cell in ipairs(trees) do
   L.tree(cell[1], cell[2], "tree" .. (i - 1), sprites[(i - 1) % #sprites + 1])
 end
 
--- The brook along column 16 and its bridge.
-T.brook(16, 0, 16, 24)
+-- The brook along column 16 and its bridge; at the top it bends west.
+T.brook(16, 0, 16, 18)
+T.brook(16, 18, 14, 20)
+T.brook(14, 20, 14, 21)
 L.barrier("bridge00", 16, 10, "bridge0")
 L.field(12, 10, "field0")
 L.field(14, 12, "field1", "field01")
@@ -49,5 +51,5 @@ L.nugget(15, 17, "nugget3")
 L.camp("goblin_money", 5, 16, "goblin_camp", 60, 0)
 L.camp("witch", 10, 4, "witch_camp", 80, 0)
 L.camp("skeleton", 7, 10, "skeleton_camp", 30, 1)
-T.pond(19, 18, 20, 19)
+T.pond(19, 17, 20, 18)
 L.finish()

@@ -57,7 +57,8 @@ end
 -- The bandits' hills: rocks among their way points.
 T.rocks(8, 16, 9, 18)
 T.rocks(12, 18, 14, 19)
-T.rocks(16, 17, 17, 19)
+T.rocks(16, 16, 17, 17)
+T.cell("rock", 16, 18)
 T.rocks(19, 15, 20, 17)
 L.way_point(7, 18, "way0")
 L.way_point(11, 20, "way1")

@@ -24,8 +24,10 @@ L.tree(6, 14, "tree0", "tree00_0")
 L.tree(13, 16, "tree1", "tree01_0")
 L.tree(14, 8, "tree2", "tree00_3")
 
--- The first wall along column 15.
-T.wall(15, 0, 15, 24)
+-- The first wall along column 15; at the top it bends west.
+T.wall(15, 0, 15, 19)
+T.wall(15, 19, 14, 20)
+T.wall(14, 20, 14, 21)
 L.barrier("stone00", 15, 12, "stone0")
 L.barrier("stone00", 15, 6, "stone1")
 L.barrier("stone00", 15, 16, "stone2")

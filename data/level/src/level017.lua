@@ -17,7 +17,9 @@ S:well(9, 10, "well0")
 S:well(7, 11, "well1")
 local trees = { { 6, 12 }, { 13, 16 }, { 11, 16 }, { 13, 6 }, { 12, 5 }, { 11, 7 } }
 for i, cell in ipairs(trees) do S:tree(cell[1], cell[2], "tree" .. (i - 1)) end
-T.brook(15, 0, 15, 24)
+T.brook(15, 0, 15, 19)
+T.brook(15, 19, 14, 20)
+T.brook(14, 20, 14, 21)
 S:put({ type = "cBarrier", cell = { 15, 8 }, name = "bridge0", sprite = "bridge00", layer = 4 })
 for i, cell in ipairs({ { 20, 5 }, { 20, 10 }, { 18, 4 }, { 21, 8 }, { 23, 9 }, { 19, 7 }, { 24, 7 }, { 22, 6 } }) do
   S:nugget(cell[1], cell[2], "nugget" .. (i - 1))

@@ -39,6 +39,9 @@ S:camp(25, 6, "goblin_camp", "goblin_wood", "15;3")
 S:camp(21, 8, "skeleton_camp", "skeleton", "20;2")
 S:put({ type = "cHero", cell = { 12, 14 }, name = "hero", sprite = "hero" })
 T.rocks(21, 15, 22, 16)
--- The rock wall between the home and the wood, open south of row 6.
-T.wall(17, 6, 17, 24)
+-- The rock wall between the home and the wood, open south of row 6; at the top it
+-- bends west.
+T.wall(17, 6, 17, 17)
+T.wall(17, 17, 14, 20)
+T.wall(14, 20, 14, 21)
 S:finish()

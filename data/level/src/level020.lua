@@ -50,6 +50,8 @@ scene:map({
 -- The ground: the brook west of the home, crossed only by the bridge, and rocks in
 -- the southern corner, clear of every walk.
 local T = require("level_terrain")
-T.brook(17, 0, 17, 24)
+T.brook(17, 0, 17, 17)
+T.brook(17, 17, 14, 20)
+T.brook(14, 20, 14, 21)
 T.rocks(13, 1, 14, 2)
 scene:finish()

@@ -38,7 +38,7 @@ S:camp(26, 9, "skeleton_camp", "skeleton", "20;2")
 S:put({ type = "cBarrier", cell = { 17, 8 }, name = "bridge0", sprite = "bridge00", layer = 4 })
 -- The river: down from the northern woods, three bends, out at the southern edge;
 -- the ford is the open cell in the middle reach.
-T.brook(8, 24, 8, 16)
+T.brook(8, 18, 8, 16)
 T.brook(8, 16, 14, 16)
 T.brook(14, 16, 14, 12)
 T.brook(14, 10, 14, 8)

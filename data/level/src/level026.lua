@@ -41,6 +41,6 @@ scene:map({
 -- The ground: the brook east of the home, crossed only by the bridge, and rocks in
 -- the southern corner, clear of every walk.
 local T = require("level_terrain")
-T.brook(10, 0, 10, 24)
+T.brook(10, 0, 10, 19)
 T.rocks(13, 1, 14, 2)
 scene:finish()

@@ -52,8 +52,11 @@ scene:map({
   X = function(s, x, y) s:camp(x, y, "witch_camp", "witch", "20;3") end,
 })
 -- The ground: the brook from the northern rim that parts the home's side from the
--- richest nuggets, and the pond it ends in, walked round at its southern shore.
+-- richest nuggets, and the pond it ends in, walked round at its southern shore;
+-- under the rim the brook bends west.
 local T = require("level_terrain")
-T.brook(16, 21, 16, 10)
+T.brook(16, 10, 16, 18)
+T.brook(16, 18, 14, 20)
+T.brook(14, 20, 14, 21)
 T.pond(16, 8, 18, 9)
 scene:finish()
