@@ -6,7 +6,7 @@
 -- runs down from the brook and is walked round at its southern end, with one more
 -- nugget on the moor north of the brook, reached round the pond's eastern shore. A
 -- goblin camp on the moor sends a thief for the gold now and then; a skeleton camp
--- on the southern rim sends a skeleton every minute and a half or so, which hunts
+-- on the southern rim sends a skeleton every eighty seconds or so, which hunts
 -- the workers till the hero beside the home strikes it down. (A plain player, who
 -- never sends the hero, keeps one skeleton about for good: a faster camp, or one by
 -- the ruins, would keep the ruins' crew away too long.)
@@ -42,7 +42,7 @@ for i, cell in ipairs({ { 6, 11 }, { 20, 15 }, { 22, 13 }, { 19, 12 } }) do
   L.tree(cell[1], cell[2], "tree" .. (i - 1), sprites[i])
 end
 L.camp("goblin_money", 4, 17, "goblin_camp", 30, 1)
-L.camp("skeleton", 16, 1, "skeleton_camp", 90, 1)
+L.camp("skeleton", 16, 1, "skeleton_camp", 80, 1)
 -- A rocky knoll and two copses on the moor, under the woods.
 T.rocks(13, 16, 14, 17)
 T.rocks(12, 17, 12, 18)
