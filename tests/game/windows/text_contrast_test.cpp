@@ -156,6 +156,11 @@ TEST_F(TextContrastTest, EveryWindowWithText_ReadsAtLeastFourAndAHalfToOneOnWhat
     Settle();
     CheckWindow("hint");
     game->gui->CloseWindow("hint");
+    Control("train", "text")->SetText(vrk::FindText("Talk002_1"), 0);
+    game->gui->ShowWindow("train");
+    Settle();
+    CheckWindow("train");
+    game->gui->CloseWindow("train");
     game->gui->ShowWindow("name");
     Control("name", "name")->SetText(level->GetLevelName(), 0);
     Settle();
