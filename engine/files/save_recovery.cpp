@@ -165,7 +165,7 @@ public:
         }
         if (!journal.replacing) {
             LogWrite(kSender, kWarning,
-                     "Unfinished save %s stopped before any file was replaced: the %i old files are kept",
+                     "Unfinished save %s stopped before any file was replaced; old files kept: %i",
                      FormatArg::FromString(JournalGamePath()),
                      FormatArg::FromInt(static_cast<int32_t>(journal.files.size())));
             return true;
@@ -177,19 +177,19 @@ public:
             replacedCount += replaced.back() ? 1 : 0;
         }
         if (replacedCount == journal.files.size()) {
-            LogWrite(kSender, kWarning, "Unfinished save %s had replaced all %i files: they are kept as saved",
+            LogWrite(kSender, kWarning, "Unfinished save %s had replaced every file; saved files kept: %i",
                      FormatArg::FromString(JournalGamePath()), FormatArg::FromInt(static_cast<int32_t>(replacedCount)));
             return true;
         }
         if (CanPutBack(journal, replaced)) {
             if (!PutBack(journal, replaced)) return Unmended();
-            LogWrite(kSender, kWarning, "Unfinished save %s: the %i files it had replaced are back as they were",
+            LogWrite(kSender, kWarning, "Unfinished save %s put back as it was; files restored: %i",
                      FormatArg::FromString(JournalGamePath()), FormatArg::FromInt(static_cast<int32_t>(replacedCount)));
             return true;
         }
         if (CanFinish(journal, replaced)) {
             if (!Finish(journal, replaced)) return Unmended();
-            LogWrite(kSender, kWarning, "Unfinished save %s finished: %i more files replaced",
+            LogWrite(kSender, kWarning, "Unfinished save %s finished; files replaced now: %i",
                      FormatArg::FromString(JournalGamePath()),
                      FormatArg::FromInt(static_cast<int32_t>(journal.files.size() - replacedCount)));
             return true;

@@ -113,7 +113,7 @@ TEST_F(ReplacingGroupTest, PutBackFailingToo_IsAnErrorAndKeepsTheOldFileAsBackup
     EXPECT_EQ(Read("a.lvl"), "old a");
     EXPECT_EQ(Read("b.lvl"), "old b");
     EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl", "b.lvl"}));
-    EXPECT_TRUE(log_.Contains("the 1 files it had replaced are back as they were"));
+    EXPECT_TRUE(log_.Contains("put back as it was; files restored: 1"));
 }
 
 TEST_F(ReplacingGroupTest, BackupNameTakenAlready_StopsTheSaveAndKeepsThatFile)
@@ -170,7 +170,7 @@ TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_RemovesOnlyRegularFilesWithThe
     EXPECT_EQ(Read("a.lvl"), "old a");
     EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl", "a.lvl.tmp.Other1", "dir.lvl.tmp.Tk3n00",
                                                  "link.lvl.old.Tk3n00", "notes.lvl.tmp.backup"}));
-    EXPECT_TRUE(log_.Contains("stopped before any file was replaced: the 1 old files are kept"));
+    EXPECT_TRUE(log_.Contains("stopped before any file was replaced; old files kept: 1"));
     EXPECT_TRUE(log_.Contains("a.lvl.tmp.Tk3n00 left by an unfinished save removed"));
     EXPECT_TRUE(log_.Contains("save-journal.Tk3n00 of the unfinished save removed"));
 }
@@ -212,7 +212,7 @@ TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_FinishesASaveWhoseBackupIsGone
     EXPECT_EQ(Read("a.lvl"), "new a");
     EXPECT_EQ(Read("b.lvl"), "new b");
     EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl", "b.lvl"}));
-    EXPECT_TRUE(log_.Contains("save-journal.Fin000 finished: 1 more files replaced"));
+    EXPECT_TRUE(log_.Contains("save-journal.Fin000 finished; files replaced now: 1"));
 }
 
 }  // namespace
