@@ -305,6 +305,19 @@ TEST_F(LevelClicksTest, SkeletonTheHeroCannotReach_HasNoGreenFrameAndItsClickSay
 class ClickShotTest : public test::GameShot<SkeletonClicks<test::GameTour>> {
 protected:
     ClickShotTest() : GameShot("click screenshot") {}
+
+    // The pixels of the drawn frame that have the hover's green.
+    std::function<bool(int, int)> Framing()
+    {
+        return [this](int x, int y) { return test::Difference(At(x, y), kHighlightRgb) < kHighlightNear; };
+    }
+    // The green pixels within the skeleton's place on the screen.
+    int GreenPixelsRound(cSkeleton& skeleton)
+    {
+        Rect zone;
+        skeleton.GetZoneRect(zone);
+        return test::CountInRect(screen_->WorldToScreenBox(zone), kWidth, kHeight, Framing());
+    }
 };
 
 TEST_F(ClickShotTest, PointerOnASkeletonBehindATreeCorner_HighlightsTheSkeleton)
@@ -325,14 +338,10 @@ TEST_F(ClickShotTest, PointerOnASkeletonBehindATreeCorner_HighlightsTheSkeleton)
     test::SaveShotPng(image_, kWidth, kHeight, "click_skeleton_screenshot.png");
 
     // The hover's green frame is drawn round the skeleton's place, and nowhere else.
-    Rect zone;
-    skeleton->GetZoneRect(zone);
-    zone = screen_->WorldToScreenBox(zone);
-    const auto framing = [this](int x, int y) { return test::Difference(At(x, y), kHighlightRgb) < kHighlightNear; };
-    const int round = test::CountInRect(zone, kWidth, kHeight, framing);
+    const int round = GreenPixelsRound(*skeleton);
     EXPECT_GT(round, kHighlightPixels);
     EXPECT_EQ(test::CountInRect(Rect{0.0f, 0.0f, static_cast<float>(kWidth), static_cast<float>(kHeight)}, kWidth,
-                                kHeight, framing),
+                                kHeight, Framing()),
               round);
 }
 
@@ -350,11 +359,7 @@ TEST_F(ClickShotTest, PointerOnASkeletonTheHeroCannotReach_DrawsNoGreenFrame)
     DrawGame();
     test::SaveShotPng(image_, kWidth, kHeight, "click_unreachable_screenshot.png");
 
-    Rect zone;
-    across->GetZoneRect(zone);
-    zone = screen_->WorldToScreenBox(zone);
-    const auto framing = [this](int x, int y) { return test::Difference(At(x, y), kHighlightRgb) < kHighlightNear; };
-    EXPECT_LT(test::CountInRect(zone, kWidth, kHeight, framing), kHighlightPixels)
+    EXPECT_LT(GreenPixelsRound(*across), kHighlightPixels)
         << "the green frame of an order under a skeleton the hero cannot reach";
 }
 

@@ -42,6 +42,21 @@ struct ScreenCase {
     std::function<vrk::cByteStream*(LevelFileCache&)> stream;
 };
 
+// The four screens that store their scene with "_save", each with its file.
+std::vector<ScreenCase> FourScreens()
+{
+    return {
+        {"map.lvl", [] { return std::make_unique<cMapBaseWidget>(); },
+         [](LevelFileCache& files) { return files.GetMapStream(); }},
+        {"menu.lvl", [] { return std::make_unique<cMenuBaseWidget>(); },
+         [](LevelFileCache& files) { return files.GetMenuStream(); }},
+        {"achieve.lvl", [] { return std::make_unique<cAchieveBaseWidget>(); },
+         [](LevelFileCache& files) { return files.GetAchieveStream(); }},
+        {"comics.lvl", [] { return std::make_unique<cComicsBaseWidget>(); },
+         [](LevelFileCache& files) { return files.GetComicsStream(); }},
+    };
+}
+
 class SceneSaveTest : public test::ScreenTest {
 protected:
     void SetUp() override
@@ -84,16 +99,7 @@ protected:
 
 TEST_F(SceneSaveTest, EveryScreen_KeepsAScenePartlyReadAndClicksOnlyWhenTheFileIsWritten)
 {
-    const ScreenCase screens[] = {
-        {"map.lvl", [] { return std::make_unique<cMapBaseWidget>(); },
-         [](LevelFileCache& files) { return files.GetMapStream(); }},
-        {"menu.lvl", [] { return std::make_unique<cMenuBaseWidget>(); },
-         [](LevelFileCache& files) { return files.GetMenuStream(); }},
-        {"achieve.lvl", [] { return std::make_unique<cAchieveBaseWidget>(); },
-         [](LevelFileCache& files) { return files.GetAchieveStream(); }},
-        {"comics.lvl", [] { return std::make_unique<cComicsBaseWidget>(); },
-         [](LevelFileCache& files) { return files.GetComicsStream(); }},
-    };
+    const std::vector<ScreenCase> screens = FourScreens();
     const std::vector<unsigned char> newer = NewerScene();
     for (const ScreenCase& screen : screens) {
         SCOPED_TRACE(screen.file);
@@ -143,16 +149,7 @@ TEST_F(SceneSaveTest, EveryScreen_KeepsAScenePartlyReadAndClicksOnlyWhenTheFileI
 
 TEST_F(SceneSaveTest, EveryScreen_KeepsItsFileCutInsideTheHeaderOutOfTheStream)
 {
-    const ScreenCase screens[] = {
-        {"map.lvl", [] { return std::make_unique<cMapBaseWidget>(); },
-         [](LevelFileCache& files) { return files.GetMapStream(); }},
-        {"menu.lvl", [] { return std::make_unique<cMenuBaseWidget>(); },
-         [](LevelFileCache& files) { return files.GetMenuStream(); }},
-        {"achieve.lvl", [] { return std::make_unique<cAchieveBaseWidget>(); },
-         [](LevelFileCache& files) { return files.GetAchieveStream(); }},
-        {"comics.lvl", [] { return std::make_unique<cComicsBaseWidget>(); },
-         [](LevelFileCache& files) { return files.GetComicsStream(); }},
-    };
+    const std::vector<ScreenCase> screens = FourScreens();
     for (const ScreenCase& screen : screens) {
         SCOPED_TRACE(screen.file);
         // The game's own file, cut one byte short of its object count.
