@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <memory>
 
+#include "engine/platform/exit_codes.h"
+
 struct lua_State;
 
 namespace vrk {
@@ -19,7 +21,7 @@ inline constexpr size_t kScriptMemoryLimit = 256 * 1024 * 1024;
 // registering a function still works after a script filled the state to the limit.
 inline constexpr size_t kScriptHostReserve = 16 * 1024 * 1024;
 // The exit code when Lua meets an error outside every protected call.
-inline constexpr int kScriptPanicExitCode = 3;
+inline constexpr int kScriptPanicExitCode = kExitScriptPanic;
 
 struct ScriptStateCloser {
     void operator()(lua_State* state) const;
