@@ -100,8 +100,9 @@ public:
     void TickPlay() override;
     // While the pointer is over the tutorial hint's frame the scene hovers nothing.
     bool IsHoverHeld() const override { return hintHover != 0; }
-    // Every shown control of the open HUD window (magic_widget_hud.cpp): pop-ups keep
-    // clear of the bar, the task rows in use and the menu button.
+    // Every shown control of the open HUD window and of the open tutorial hint window
+    // (magic_widget_hud.cpp): pop-ups keep clear of the bar, the task rows in use, the
+    // menu button and the hint's frame and arrow.
     std::vector<Rect> GetHudRects() const override;
 
     // --- The level editor (magic_widget_editor.cpp) ---

@@ -2,9 +2,12 @@
 // object: a whole-unit point of its frame, the middle first and then spots further
 // out, whose world point the screen's own hover pick gives to the object. A frame's
 // see-through parts and what stands in front of the object are passed over, as a
-// player's eye passes over them.
+// player's eye passes over them, and so are the spots under the given rectangles of
+// the virtual screen (windows over the scene, where the pointer meets the window).
 #pragma once
+#include <algorithm>
 #include <array>
+#include <vector>
 
 #include "framework/objects/object.h"
 #include "framework/objects/small_math.h"
@@ -14,7 +17,7 @@ namespace test {
 
 // False, with the frame's middle as the spot, when no spot gives the object the
 // hover.
-inline bool HoverSpot(cBaseWidget& screen, const cObject& object, vec2& spot)
+inline bool HoverSpot(cBaseWidget& screen, const cObject& object, vec2& spot, const std::vector<Rect>& covered = {})
 {
     Rect frame;
     object.GetFrameRect(frame, -1);
@@ -24,8 +27,10 @@ inline bool HoverSpot(cBaseWidget& screen, const cObject& object, vec2& spot)
             const vec2 world{frame.x + frame.width * fx, frame.y + frame.height * fy};
             const vec2 onScreen = screen.WorldToScreen(world);
             spot = vec2{static_cast<float>(static_cast<int>(onScreen.x)), static_cast<float>(static_cast<int>(onScreen.y))};
+            const bool under = std::any_of(covered.begin(), covered.end(),
+                                           [&](const Rect& rect) { return IsPointInRect(rect, spot); });
             int32_t part = 0;
-            if (screen.PickAt(screen.ScreenToWorld(spot), part) == &object && part == 1) return true;
+            if (!under && screen.PickAt(screen.ScreenToWorld(spot), part) == &object && part == 1) return true;
         }
     }
     spot = screen.WorldToScreen(vec2{frame.x + frame.width * 0.5f, frame.y + frame.height * 0.5f});
