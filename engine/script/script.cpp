@@ -283,7 +283,8 @@ int cScript::Call(lua_State* state, int argumentCount, const std::string& source
         memoryRefused = EndScriptMemoryRun(state);
     }
     if (status != 0 && stop == RunStop::kBudget) {
-        LogWrite(kSender, kWarning, "%s: stopped after %i Lua instructions and matching steps, the most one script may run",
+        LogWrite(kSender, kWarning,
+                 "%s: stopped after %i Lua instructions and matching steps, the most one script may run",
                  FormatArg::FromString(source), FormatArg::FromInt(kScriptInstructionBudget));
     } else if (status != 0 && stop == RunStop::kQuit) {
         LogWrite(kSender, kWarning, "%s: stopped, the game is quitting", FormatArg::FromString(source));

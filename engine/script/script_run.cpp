@@ -10,6 +10,9 @@
 namespace vrk {
 namespace {
 
+// The count hook, on the state for good (data files put their own in place while
+// they run): counts the run's instructions and stops it at the budget or when the
+// game is asked to quit.
 void CountInstructions(lua_State* state, lua_Debug* /*record*/)
 {
     ScriptRun& run = CurrentRun();
@@ -42,6 +45,8 @@ void ChargeScriptRun(lua_State* state, int64_t work)
         if (run.used < kScriptInstructionBudget) return;
         run.stop = RunStop::kBudget;
     }
+    // From here on every instruction fails, so that neither a script's own pcall nor
+    // a coroutine can catch the stop and go on running.
     lua_sethook(state, CountInstructions, LUA_MASKCOUNT, 1);
     if (lua_State* main = GetLuaState(); main != nullptr && main != state) {
         lua_sethook(main, CountInstructions, LUA_MASKCOUNT, 1);
