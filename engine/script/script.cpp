@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
 #include <string_view>
 
 #include "engine/files/text_file.h"
@@ -283,9 +284,10 @@ int cScript::Call(lua_State* state, int argumentCount, const std::string& source
         memoryRefused = EndScriptMemoryRun(state);
     }
     if (status != 0 && stop == RunStop::kBudget) {
+        const std::string budget = std::to_string(run.budget);
         LogWrite(kSender, kWarning,
-                 "%s: stopped after %i Lua instructions and matching steps, the most one script may run",
-                 FormatArg::FromString(source), FormatArg::FromInt(kScriptInstructionBudget));
+                 "%s: stopped after %s Lua instructions and matching steps, the most one script may run",
+                 FormatArg::FromString(source), FormatArg::FromString(budget));
     } else if (status != 0 && stop == RunStop::kQuit) {
         LogWrite(kSender, kWarning, "%s: stopped, the game is quitting", FormatArg::FromString(source));
     } else if (status != 0 && memoryRefused) {

@@ -31,6 +31,11 @@ ScriptRun& CurrentRun()
     return run;
 }
 
+void SetScriptRunBudget(int64_t budget)
+{
+    CurrentRun().budget = budget;
+}
+
 void SetCountHook(lua_State* state)
 {
     lua_sethook(state, CountInstructions, LUA_MASKCOUNT, kScriptHookInterval);
@@ -42,7 +47,7 @@ void ChargeScriptRun(lua_State* state, int64_t work)
     if (run.depth == 0) return;
     if (run.stop == RunStop::kNone) {
         run.used += work;
-        if (run.used < kScriptInstructionBudget) return;
+        if (run.used < run.budget) return;
         run.stop = RunStop::kBudget;
     }
     // From here on every instruction fails, so that neither a script's own pcall nor

@@ -12,10 +12,8 @@ namespace vrk {
 
 // The most work one run of a script may take, the runs it starts through native
 // functions included: some thousand times what the largest run of the game's own
-// data takes (the GUI textures' sprite description, some 10,300). The level tool
-// runs its sources under it too; the costliest of them (level 036, which lays its
-// ground and paths) takes some 4.9 million. A run that reaches it fails like any
-// script error, with a warning naming its script.
+// data takes (the GUI textures' sprite description, some 10,300). A run that
+// reaches it fails like any script error, with a warning naming its script.
 constexpr int32_t kScriptInstructionBudget = 10000000;
 // Lua instructions between two looks at the budget and at a quit request: a quit
 // stops a running script after at most this many more.
@@ -31,9 +29,15 @@ struct ScriptRun {
     int depth = 0;
     int64_t used = 0;
     RunStop stop = RunStop::kNone;
+    // The most work an outermost run may take; it outlives the runs.
+    int64_t budget = kScriptInstructionBudget;
 };
 
 ScriptRun& CurrentRun();
+
+// Sets the budget of every later run. The game keeps kScriptInstructionBudget; the
+// level tool, whose sources lay whole grounds, gives its runs more.
+void SetScriptRunBudget(int64_t budget);
 
 // Puts the count hook on the state, at kScriptHookInterval.
 void SetCountHook(lua_State* state);

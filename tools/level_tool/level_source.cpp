@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -254,6 +255,11 @@ bool IsModuleName(const char* name, size_t length)
 // project has (the level library, 20 KB), so that a path to an endless device or a
 // file of gigabytes is refused before it is read.
 constexpr size_t kLargestSourceFile = 1024 * 1024;
+// The work a source may take: ten times the game's budget for one script. A source
+// lays a whole ground and its paths (level 036, the costliest, takes some 4.9 million
+// instructions), so it stays far inside, and a source that loops for ever, or loops
+// over costly searches, still ends within seconds.
+constexpr int64_t kLevelSourceRunBudget = 10LL * vrk::kScriptInstructionBudget;
 
 // What LoadPresentLuaFile answers, with nothing pushed, when there is no file.
 constexpr int kNoSuchFile = -1;
@@ -429,6 +435,7 @@ bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& 
         error = message != nullptr ? message : "unknown Lua error";
         return false;
     }
+    vrk::SetScriptRunBudget(kLevelSourceRunBudget);
     const int status = vrk::cScript::Call(state.get(), 0, path);
     if (status == LUA_ERRMEM) {
         error = "refused: the source needs more than the " + std::to_string(vrk::kScriptMemoryLimit >> 20) +
