@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "engine/script/script_run.h"
+
 namespace vrk {
 namespace {
 
@@ -35,9 +37,13 @@ struct MatchState {
 
 unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
 
+// The steps count against the call's own limit, whose error a script may catch, and
+// against its run's budget, which no pcall outlasts: a loop of searches that each stop
+// just short of the limit ends with the run.
 void CountSteps(MatchState* ms, int64_t steps)
 {
     ms->steps += steps;
+    ChargeScriptRun(ms->state, steps);
     if (ms->steps > kPatternStepLimit) {
         luaL_error(ms->state, "%s: more than %d matching steps", kTooComplex, static_cast<int>(kPatternStepLimit));
     }
@@ -328,7 +334,9 @@ ptrdiff_t RelativePosition(ptrdiff_t position, size_t length)
     return position >= 0 ? position : 0;
 }
 
-// A plain search, its byte comparisons counted like matching steps.
+// A plain search, its byte comparisons counted like matching steps, the bytes passed
+// over in search of the first one too: else a loop of searches through a long text
+// for a byte it lacks would take no step at all.
 const char* FindPlain(MatchState* ms, const char* s, size_t length, const char* needle, size_t needleLength)
 {
     if (needleLength == 0) return s;
@@ -336,9 +344,12 @@ const char* FindPlain(MatchState* ms, const char* s, size_t length, const char* 
     const char* last = s + (length - needleLength);
     while (s <= last) {
         const void* first = std::memchr(s, needle[0], static_cast<size_t>(last - s) + 1);
-        if (first == nullptr) return nullptr;
+        if (first == nullptr) {
+            CountSteps(ms, last - s + 1);
+            return nullptr;
+        }
+        CountSteps(ms, static_cast<const char*>(first) - s + static_cast<int64_t>(needleLength));
         s = static_cast<const char*>(first);
-        CountSteps(ms, static_cast<int64_t>(needleLength));
         if (std::memcmp(s + 1, needle + 1, needleLength - 1) == 0) return s;
         s++;
     }

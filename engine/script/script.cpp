@@ -6,12 +6,14 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
 #include <string_view>
 
 #include "engine/files/text_file.h"
 #include "engine/log/log.h"
 #include "engine/script/bounded_patterns.h"
 #include "engine/script/script_memory.h"
+#include "engine/script/script_run.h"
 #include "port/window/quit_signal.h"
 
 namespace vrk {
@@ -25,57 +27,6 @@ constexpr const char* kWarning = "^5";
 constexpr char kPrecompiledMark = LUA_SIGNATURE[0];
 // The status RunBuffer reports when there is no state to run the text on.
 constexpr int kNoStateStatus = LUA_ERRRUN;
-
-// Why the script run in progress was stopped.
-enum class RunStop { kNone, kBudget, kQuit };
-
-// The run in progress. Runs nest when a script's native function runs another
-// script; the nested runs share the outermost run's budget, so no run can take more
-// by starting others.
-struct ScriptRun {
-    int depth = 0;
-    int64_t used = 0;
-    RunStop stop = RunStop::kNone;
-};
-
-ScriptRun& CurrentRun()
-{
-    static ScriptRun run;
-    return run;
-}
-
-// The count hook, on the state for good (data files put their own in place while
-// they run): counts the run's instructions and stops it at the budget or when the
-// game is asked to quit.
-void CountInstructions(lua_State* state, lua_Debug* /*record*/)
-{
-    ScriptRun& run = CurrentRun();
-    // Outside every run (the game has no such Lua code) an error would have no
-    // protected call to end in.
-    if (run.depth == 0) return;
-    if (run.stop == RunStop::kNone) {
-        if (port::QuitRequested()) {
-            run.stop = RunStop::kQuit;
-        } else {
-            run.used += lua_gethookcount(state);
-            if (run.used < kScriptInstructionBudget) return;
-            run.stop = RunStop::kBudget;
-        }
-    }
-    // From here on every instruction fails, so that neither a script's own pcall nor
-    // a coroutine can catch the stop and go on running.
-    lua_sethook(state, CountInstructions, LUA_MASKCOUNT, 1);
-    if (lua_State* main = GetLuaState(); main != nullptr && main != state) {
-        lua_sethook(main, CountInstructions, LUA_MASKCOUNT, 1);
-    }
-    luaL_error(state, run.stop == RunStop::kQuit ? "script stopped: the game is quitting"
-                                                 : "script stopped: instruction limit reached");
-}
-
-void SetCountHook(lua_State* state)
-{
-    lua_sethook(state, CountInstructions, LUA_MASKCOUNT, kScriptHookInterval);
-}
 
 ScriptStatePtr& StateHolder()
 {
@@ -333,8 +284,10 @@ int cScript::Call(lua_State* state, int argumentCount, const std::string& source
         memoryRefused = EndScriptMemoryRun(state);
     }
     if (status != 0 && stop == RunStop::kBudget) {
-        LogWrite(kSender, kWarning, "%s: stopped after %i Lua instructions, the most one script may run",
-                 FormatArg::FromString(source), FormatArg::FromInt(kScriptInstructionBudget));
+        const std::string budget = std::to_string(run.budget);
+        LogWrite(kSender, kWarning,
+                 "%s: stopped after %s Lua instructions and matching steps, the most one script may run",
+                 FormatArg::FromString(source), FormatArg::FromString(budget));
     } else if (status != 0 && stop == RunStop::kQuit) {
         LogWrite(kSender, kWarning, "%s: stopped, the game is quitting", FormatArg::FromString(source));
     } else if (status != 0 && memoryRefused) {

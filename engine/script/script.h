@@ -2,10 +2,10 @@
 // files, routes Lua errors and `print` output into the log, and reads the settings
 // globals the engine needs before the application exists.
 #pragma once
-#include <cstdint>
 #include <string>
 
 #include "engine/script/script_memory.h"
+#include "engine/script/script_run.h"
 
 struct lua_State;
 
@@ -61,15 +61,6 @@ int LoadScriptChunk(lua_State* state, const std::string& text, const char* chunk
 // kMaxExcerptCharacters bytes (the last three then "...") at a character boundary.
 std::string BufferExcerpt(const std::string& text);
 constexpr size_t kMaxExcerptCharacters = 200;
-
-// The most Lua instructions one run of a script may take, the runs it starts through
-// native functions included: about a thousand times what the largest run of the
-// game's own data takes (the GUI textures' sprite description, some 10,300). A run
-// that reaches it fails like any script error, with a warning naming its script.
-constexpr int32_t kScriptInstructionBudget = 10000000;
-// Lua instructions between two looks at the budget and at a quit request: a quit
-// stops a running script after at most this many more.
-constexpr int kScriptHookInterval = 1000;
 
 class cScript {
 public:

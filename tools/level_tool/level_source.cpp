@@ -5,10 +5,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <type_traits>
 
@@ -20,6 +19,7 @@
 #include "object_type_names.h"
 #include "objects/level_grid.h"
 #include "terrain_description.h"
+#include "tools/common/regular_file.h"
 
 namespace {
 
@@ -251,16 +251,33 @@ bool IsModuleName(const char* name, size_t length)
     return true;
 }
 
+// The largest source or module the tool reads: some fifty times the largest the
+// project has (the level library, 20 KB), so that a path to an endless device or a
+// file of gigabytes is refused before it is read.
+constexpr size_t kLargestSourceFile = 1024 * 1024;
+// The work a source may take: ten times the game's budget for one script. A source
+// lays a whole ground and its paths (level 036, the costliest, takes some 4.9 million
+// instructions), so it stays far inside, and a source that loops for ever, or loops
+// over costly searches, still ends within seconds.
+constexpr int64_t kLevelSourceRunBudget = 10LL * vrk::kScriptInstructionBudget;
+
+// What LoadPresentLuaFile answers, with nothing pushed, when there is no file.
+constexpr int kNoSuchFile = -1;
+
 // Loads a Lua file as a chunk named after its path, leaving the chunk or the error
-// message on the stack. Precompiled chunks are refused (Lua 5.1 does not check them).
-int LoadLuaFile(lua_State* state, const std::string& path)
+// message on the stack. Only a regular file within kLargestSourceFile is read (a FIFO
+// would block the tool, a folder or a device is no source), and precompiled chunks
+// are refused (Lua 5.1 does not check them).
+int LoadPresentLuaFile(lua_State* state, const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        lua_pushstring(state, ("cannot open " + path).c_str());
+    std::string text;
+    std::string error;
+    const tool_files::FileRead read = tool_files::ReadRegularFile(path.c_str(), kLargestSourceFile, text, error);
+    if (read == tool_files::FileRead::kMissing) return kNoSuchFile;
+    if (read == tool_files::FileRead::kRefused) {
+        lua_pushstring(state, (path + ": " + error).c_str());
         return LUA_ERRFILE;
     }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!text.empty() && text[0] == LUA_SIGNATURE[0]) {
         lua_pushstring(state, (path + ": precompiled chunks are not accepted").c_str());
         return LUA_ERRSYNTAX;
@@ -268,8 +285,18 @@ int LoadLuaFile(lua_State* state, const std::string& path)
     return luaL_loadbuffer(state, text.data(), text.size(), ("@" + path).c_str());
 }
 
+int LoadLuaFile(lua_State* state, const std::string& path)
+{
+    const int status = LoadPresentLuaFile(state, path);
+    if (status != kNoSuchFile) return status;
+    lua_pushstring(state, ("cannot open " + path).c_str());
+    return LUA_ERRFILE;
+}
+
 // The chunk of module `name` from the first searched folder (upvalue 1, a list of
-// folder paths) that holds NAME.lua, or the message naming every file tried.
+// folder paths) that holds NAME.lua, or the message naming every file tried. What
+// stands at a path but is no file a source may be (a FIFO, a folder) is refused,
+// not passed over.
 int LoadModule(lua_State* state, const std::string& name)
 {
     std::string tried;
@@ -278,11 +305,9 @@ int LoadModule(lua_State* state, const std::string& name)
         lua_rawgeti(state, lua_upvalueindex(1), static_cast<int>(i));
         const std::string path = std::string(lua_tostring(state, -1)) + "/" + name + ".lua";
         lua_pop(state, 1);
-        if (!std::ifstream(path)) {
-            tried += "\n\tno file '" + path + "'";
-            continue;
-        }
-        return LoadLuaFile(state, path);
+        const int status = LoadPresentLuaFile(state, path);
+        if (status != kNoSuchFile) return status;
+        tried += "\n\tno file '" + path + "'";
     }
     lua_pushstring(state, ("module '" + name + "' not found:" + tried).c_str());
     return LUA_ERRFILE;
@@ -410,6 +435,7 @@ bool ReadLevelSource(const std::string& path, LevelSource& source, std::string& 
         error = message != nullptr ? message : "unknown Lua error";
         return false;
     }
+    vrk::SetScriptRunBudget(kLevelSourceRunBudget);
     const int status = vrk::cScript::Call(state.get(), 0, path);
     if (status == LUA_ERRMEM) {
         error = "refused: the source needs more than the " + std::to_string(vrk::kScriptMemoryLimit >> 20) +

@@ -53,6 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         StartupScript{"pattern", "string.find(string.rep('a', 30), string.rep('a*', 30) .. 'b')\n",
                       "pattern too complex"},
+        // Each search caught and the next one started: the run's budget ends the loop.
+        StartupScript{"pattern_loop",
+                      "local s, costly = string.rep('a', 30), string.rep('a*', 30) .. 'b'\n"
+                      "while true do pcall(string.find, s, costly) end\n",
+                      "{StaticPath}/conf/cheats.lua: stopped after 10000000 Lua instructions and matching steps"},
         StartupScript{"two_gigabytes", "local s = string.rep('xx', 2 ^ 30)\n",
                       "{StaticPath}/conf/cheats.lua: stopped at the memory limit of 256 MB a script may hold"},
         StartupScript{"index_error", "setmetatable(_G, {__index = function(_, name) error('no global ' .. tostring(name)) end})\n",

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/log/logger.h"
+#include "engine/script/bounded_patterns.h"
 #include "port/window/quit_signal.h"
 #include "tests/engine/log/log_test_support.h"
 #include "tests/support/scenario_time_limit.h"
@@ -350,8 +351,8 @@ std::string StopWarning(const std::string& source, const std::string& why)
     return "^7cScript^6: ^5" + source + ": " + why + "\n";
 }
 
-const std::string kOverBudget =
-    "stopped after " + std::to_string(vrk::kScriptInstructionBudget) + " Lua instructions, the most one script may run";
+const std::string kOverBudget = "stopped after " + std::to_string(vrk::kScriptInstructionBudget) +
+                                " Lua instructions and matching steps, the most one script may run";
 constexpr const char* kQuitting = "stopped, the game is quitting";
 
 // Runs the text given to it as a nested script, as a native function that loads
@@ -427,6 +428,42 @@ TEST_F(ScriptTest, Budget_CoversNestedRunsAndTheCallsOfScriptFunctions)
     lua_getglobal(state, "tostring");
     lua_pushinteger(state, 1);
     EXPECT_EQ(cScript::Call(state, 1, "any"), 0);
+}
+
+// Pattern searches that each stop at the matcher's own limit, caught by the script's
+// pcall, still spend the run's budget: a loop of them, in whatever form it calls the
+// matcher, is stopped like any loop that never ends, after no more rounds than the
+// budget holds such searches, with the warning naming the script.
+TEST_F(ScriptTest, Budget_CountsTheStepsOfPatternSearchesAScriptCatches)
+{
+    // Without the count each loop would run for hours, some 13 ms a round.
+    const test::ScenarioTimeLimit limit("Budget_CountsTheStepsOfPatternSearchesAScriptCatches", test::kHangLimit);
+    test::TempFolder folder;
+    const std::string costly = "local s, costly = ('a'):rep(30), ('a*'):rep(30) .. 'b'\n"
+                               "local long, needle = ('a'):rep(1000000), ('a'):rep(10000) .. 'b'\nrounds = 0\n";
+    const std::string loops[] = {
+        "while true do rounds = rounds + 1 pcall(string.find, s, costly) end",
+        "while true do rounds = rounds + 1 pcall(s.match, s, costly) end",
+        "while true do rounds = rounds + 1 pcall(string.gmatch(s, costly)) end",
+        "while true do rounds = rounds + 1 pcall(string.gsub, s, costly, '') end",
+        "while true do rounds = rounds + 1 pcall(string.find, long, needle, 1, true) end",
+        // A search for a byte the text lacks passes over it all at each call.
+        "long = long .. long while true do rounds = rounds + 1 pcall(string.find, long, 'b', 1, true) end",
+    };
+    for (const std::string& loop : loops) {
+        SCOPED_TRACE(loop);
+        lines_.clear();
+        const std::string script = folder.Write("conf/cheats.lua", costly + loop + "\n");
+        EXPECT_EQ(cScript::RunFile(script), LUA_ERRRUN);
+        EXPECT_TRUE(Logged(StopWarning(script, kOverBudget))) << testing::PrintToString(lines_);
+        EXPECT_TRUE(LoggedContaining("script stopped: instruction limit reached"));
+        lua_getglobal(vrk::GetLuaState(), "rounds");
+        const double rounds = lua_tonumber(vrk::GetLuaState(), -1);
+        lua_pop(vrk::GetLuaState(), 1);
+        // The first searches fail as too complex and the loop goes on.
+        EXPECT_GE(rounds, 2);
+        EXPECT_LE(rounds, vrk::kScriptInstructionBudget / vrk::kPatternStepLimit + 1);
+    }
 }
 
 // SIGTERM (or SIGINT) while a script runs stops it at once, long before its budget,
