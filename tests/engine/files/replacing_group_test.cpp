@@ -52,6 +52,11 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
+    // A journal's line for a file the save replaces with these new bytes.
+    static std::string FileLine(const std::string& name, const std::string& bytes)
+    {
+        return "file " + name + " " + vrk::cSaveJournal::Fingerprint(bytes.data(), bytes.size()) + "\n";
+    }
     static int Add(vrk::cReplacingGroup& group, const std::string& path, const std::string& bytes)
     {
         return group.Add(path, bytes.data(), bytes.size());
@@ -215,10 +220,8 @@ TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_FinishesASaveWhoseBackupIsGone
 {
     // a was replaced and its backup is lost, b still waits under its temporary:
     // only finishing the save leaves both whole.
-    const std::string fingerprintA = vrk::cSaveJournal::Fingerprint("new a", 5);
-    const std::string fingerprintB = vrk::cSaveJournal::Fingerprint("new b", 5);
-    folder_.Write("save-journal.Fin000", "save journal 1\nfile a.lvl " + fingerprintA + "\nfile b.lvl " +
-                                             fingerprintB + "\nold a.lvl\nold b.lvl\nreplacing\n");
+    folder_.Write("save-journal.Fin000", "save journal 1\n" + FileLine("a.lvl", "new a") + FileLine("b.lvl", "new b") +
+                                             "old a.lvl\nold b.lvl\nreplacing\n");
     folder_.Write("a.lvl", "new a");
     folder_.Write("b.lvl", "old b");
     folder_.Write("b.lvl.tmp.Fin000", "new b");
@@ -233,18 +236,13 @@ TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_FinishesASaveWhoseBackupIsGone
 TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_PutsBackTheOldBytesOfEveryFileReplaced)
 {
     // a and c were replaced (c was not there before), b was not yet.
-    const std::string fingerprintA = vrk::cSaveJournal::Fingerprint("new a", 5);
-    const std::string fingerprintB = vrk::cSaveJournal::Fingerprint("new b", 5);
-    const std::string fingerprintC = vrk::cSaveJournal::Fingerprint("new c", 5);
-    folder_.Write("save-journal.Put000", "save journal 1\nfile a.lvl " + fingerprintA + "\nfile b.lvl " +
-                                             fingerprintB + "\nfile c.lvl " + fingerprintC +
-                                             "\nold a.lvl\nold b.lvl\nnone c.lvl\nreplacing\n");
-    folder_.Write("a.lvl", "new a");
-    folder_.Write("a.lvl.old.Put000", "old a");
-    folder_.Write("b.lvl", "old b");
-    folder_.Write("b.lvl.tmp.Put000", "new b");
-    folder_.Write("b.lvl.old.Put000", "old b");
-    folder_.Write("c.lvl", "new c");
+    const std::string fileLines = FileLine("a.lvl", "new a") + FileLine("b.lvl", "new b") + FileLine("c.lvl", "new c");
+    folder_.Write("save-journal.Put000",
+                  "save journal 1\n" + fileLines + "old a.lvl\nold b.lvl\nnone c.lvl\nreplacing\n");
+    for (const auto& [name, bytes] : std::vector<std::pair<std::string, std::string>>{
+             {"a.lvl", "new a"}, {"a.lvl.old.Put000", "old a"}, {"b.lvl", "old b"},
+             {"b.lvl.tmp.Put000", "new b"}, {"b.lvl.old.Put000", "old b"}, {"c.lvl", "new c"}})
+        folder_.Write(name, bytes);
     EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 1);
     EXPECT_EQ(Read("a.lvl"), "old a");
     EXPECT_EQ(Read("b.lvl"), "old b");
