@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "engine/files/file_handle.h"
-#include "engine/files/replacing_write.h"
+#include "engine/files/replacing_group.h"
 #include "engine/log/log.h"
 
 namespace vrk {

@@ -26,6 +26,13 @@ void SplitFolder(const std::string& systemPath, std::string& folder, std::string
 
 }  // namespace
 
+int WriteFileReplacing(const std::string& path, const void* data, size_t size, SaveStepHook stepHook)
+{
+    cReplacingGroup group(&RenameFile, stepHook);
+    const int added = group.Add(path, data, size);
+    return added == kWritten ? group.Commit() : added;
+}
+
 cReplacingGroup::~cReplacingGroup() { Abandon(); }
 
 void cReplacingGroup::Step()
@@ -47,6 +54,8 @@ int cReplacingGroup::Add(const std::string& path, const void* data, size_t size)
     std::string name;
     SplitFolder(ToSystemPath(target.path), folder, name);
     if (target.IsEmpty() || name.empty()) return kNotWritten;
+    // What cannot be written at all begins no save (and leaves no journal).
+    if (cPendingWrite::CheckTarget(path) != kWritten) return kNotWritten;
     if (!journal_.IsOpen()) {
         if (!journal_.Begin(folder)) {
             LogWrite(kSender, kWarning, "File %s not written: no journal for the save", FormatArg::FromString(path));

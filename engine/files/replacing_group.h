@@ -6,6 +6,8 @@
 // already replaced back as they were. Backups and journal go only once every
 // rename succeeded (or every file is back). A crash at any step leaves the
 // journal, from which RecoverUnfinishedSaves mends the folder at the next start.
+// A single file is written the same way, as a group of one (WriteFileReplacing),
+// so that no write of the game leaves a temporary that no journal names.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -21,6 +23,11 @@ namespace vrk {
 // dropped, journal removed), with the step's number from 1; a test stops the save
 // there as a crash would.
 using SaveStepHook = void (*)(int step);
+
+// 0 on success; 2 when the file cannot be written (path inside a ZIP archive, a
+// link or a folder at NAME, folder missing, disk full, ...). A failure leaves NAME
+// untouched and nothing of the save behind. The file gets kFileMode.
+int WriteFileReplacing(const std::string& path, const void* data, size_t size, SaveStepHook stepHook = nullptr);
 
 class cReplacingGroup {
 public:

@@ -1,4 +1,4 @@
-// Whole-file writes through a temporary file and a rename, at once or in two steps.
+// Whole-file writes through a temporary file and a rename, in two steps.
 #include "engine/files/replacing_write.h"
 
 #include <fcntl.h>
@@ -20,8 +20,6 @@ namespace {
 
 const char* const kSender = "File";
 const char* const kWarning = "^5";
-// mkstemp replaces the six X with a name no other file in the folder has.
-const char* const kTemporarySuffix = ".tmp.XXXXXX";
 constexpr int kWritten = 0;
 constexpr int kNotWritten = 2;
 constexpr size_t kCopyChunkBytes = 64 * 1024;
@@ -54,17 +52,6 @@ bool IsFolderPath(const std::string& systemPath)
     return ::lstat(systemPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// A new, empty file "TARGET.tmp.??????" that no other file in the folder has;
-// its name, or empty when none could be made.
-std::string MakeTemporaryName(const std::string& targetPath, int& descriptor)
-{
-    const std::string pattern = targetPath + kTemporarySuffix;
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    descriptor = ::mkostemp(name.data(), O_CLOEXEC);
-    return descriptor < 0 ? std::string() : std::string(name.data());
-}
-
 // A new, empty file NAME that must not be there yet (a save's token makes it
 // unique; a file already there, whatever it is, is never written through);
 // false when it could not be made.
@@ -89,13 +76,6 @@ bool WriteAllBytes(int descriptor, const void* data, size_t size)
         size -= static_cast<size_t>(done);
     }
     return true;
-}
-
-int WriteFileReplacing(const std::string& path, const void* data, size_t size)
-{
-    cPendingWrite write;
-    const int prepared = write.Prepare(path, data, size);
-    return prepared == kWritten ? write.Commit() : prepared;
 }
 
 cPendingWrite::~cPendingWrite()
@@ -135,40 +115,45 @@ cPendingWrite& cPendingWrite::operator=(cPendingWrite&& other) noexcept
     return *this;
 }
 
+int cPendingWrite::CheckTarget(const std::string& path)
+{
+    const PathRecord target(path);
+    if (target.IsEmpty()) return kNotWritten;
+    if (target.IsInArchive()) {
+        LogWrite(kSender, kWarning, "File %s is inside a ZIP file and cannot be written",
+                 FormatArg::FromString(target.path));
+        return kNotWritten;
+    }
+    const std::string systemPath = ToSystemPath(target.path);
+    if (IsLink(systemPath)) {
+        LogWrite(kSender, kWarning, "File %s is a link and is not written through", FormatArg::FromString(target.path));
+        return kNotWritten;
+    }
+    if (IsFolderPath(systemPath)) {
+        LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(target.path));
+        return kNotWritten;
+    }
+    return kWritten;
+}
+
 int cPendingWrite::Prepare(const std::string& path, const void* data, size_t size, const std::string& token)
 {
     Discard();
     if (!keepBackup_) DropBackup();
     committed_ = false;
     keepBackup_ = false;
+    if (CheckTarget(path) != kWritten) return kNotWritten;
     const PathRecord target(path);
-    if (target.IsEmpty()) return kNotWritten;
     gamePath_ = target.path;
-    if (target.IsInArchive()) {
-        LogWrite(kSender, kWarning, "File %s is inside a ZIP file and cannot be written",
-                 FormatArg::FromString(gamePath_));
-        return kNotWritten;
-    }
     targetPath_ = ToSystemPath(target.path);
-    if (IsLink(targetPath_)) {
-        LogWrite(kSender, kWarning, "File %s is a link and is not written through", FormatArg::FromString(gamePath_));
-        return kNotWritten;
-    }
-    if (IsFolderPath(targetPath_)) {
-        LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(gamePath_));
-        return kNotWritten;
-    }
 
     // A fixed temporary name could be a planted link; an exclusively created one,
     // unique in the target's own folder, cannot, and the rename stays in one folder.
+    // Only a journal's token makes a name that a crash's leftovers can be told by.
     int descriptor = -1;
     token_ = token;
-    std::string temporaryPath;
-    if (token_.empty())
-        temporaryPath = MakeTemporaryName(targetPath_, descriptor);
-    else if (MakeExclusiveFile(targetPath_ + cSaveJournal::kTemporaryMark + token_, descriptor))
-        temporaryPath = targetPath_ + cSaveJournal::kTemporaryMark + token_;
-    if (temporaryPath.empty()) {
+    const std::string temporaryPath = targetPath_ + cSaveJournal::kTemporaryMark + token_;
+    if (!cSaveJournal::IsToken(token_) || !MakeExclusiveFile(temporaryPath, descriptor)) {
         LogWrite(kSender, kWarning, "File %s not written", FormatArg::FromString(gamePath_));
         return kNotWritten;
     }
@@ -250,18 +235,9 @@ int cPendingWrite::KeepBackup()
     // A second link where the file system has them, else a copy: either way the old
     // file never leaves its place, so a stop at any moment finds it there or already
     // replaced. link() never replaces a file: a group's name (its token) must be
-    // free, and a unique name of a lone write is freed just before; a file that
-    // takes it in between only makes the backup fail.
-    std::string backupPath = targetPath_ + cSaveJournal::kBackupMark + token_;
-    if (token_.empty()) {
-        int descriptor = -1;
-        backupPath = MakeTemporaryName(targetPath_, descriptor);
-        if (!backupPath.empty()) {
-            ::close(descriptor);
-            ::unlink(backupPath.c_str());
-        }
-    }
-    if (backupPath.empty() || !KeepSecondName(targetPath_, backupPath)) {
+    // free, and a file that holds it already only makes the backup fail.
+    const std::string backupPath = targetPath_ + cSaveJournal::kBackupMark + token_;
+    if (!KeepSecondName(targetPath_, backupPath)) {
         LogWrite(kSender, kWarning, "File %s not written: no backup of the old file", FormatArg::FromString(gamePath_));
         return kNotWritten;
     }

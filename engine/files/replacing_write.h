@@ -1,10 +1,11 @@
 // Writing a whole file so that the previous version survives any failure: the
-// bytes go to a new, uniquely named "NAME.tmp.??????" beside NAME, are flushed to
-// the disk, and only then replace NAME. A cPendingWrite splits the two steps, so
-// that several files can be written first and replaced only when all were, and can
-// keep the old file until then (cReplacingGroup). A crash can leave a lone
-// write's temporary behind; it is never removed on a guess, since a file of the
-// user's may look the same (only a group save's journal names what is its own).
+// bytes go to a new file "NAME.tmp.TOKEN" beside NAME, are flushed to the disk,
+// and only then replace NAME. A cPendingWrite splits the two steps, so that
+// several files can be written first and replaced only when all were, and can
+// keep the old file until then. The TOKEN is always a save journal's
+// (cSaveJournal, made by cReplacingGroup, through which every write of the game
+// goes): what a crash leaves is named by a journal, and only that is ever
+// removed, since a file of the user's may look the same.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -15,11 +16,6 @@ namespace vrk {
 // another only where a test makes one fail.
 using RenameCall = int (*)(const char* from, const char* to);
 int RenameFile(const char* from, const char* to);
-
-// 0 on success; 2 when the file cannot be written (path inside a ZIP archive, a
-// link or a folder at NAME, folder missing, disk full, ...). A failure leaves NAME
-// untouched and no temporary file behind. The file gets kFileMode.
-int WriteFileReplacing(const std::string& path, const void* data, size_t size);
 
 // Writes every byte to an open file, going on after interrupted writes; false on
 // an error or a full disk.
@@ -35,11 +31,15 @@ public:
     cPendingWrite(const cPendingWrite&) = delete;
     cPendingWrite& operator=(const cPendingWrite&) = delete;
 
+    // 0 when a file can be written at path; 2 (logged) for an empty path, one
+    // inside a ZIP archive, or a link or a folder at it: no save is begun for those.
+    static int CheckTarget(const std::string& path);
     // Writes the bytes to the temporary beside path; 0, or 2 (logged) as
-    // WriteFileReplacing, with no temporary left after a failure. With a group
+    // WriteFileReplacing, with no temporary left after a failure. With the group
     // save's token the temporary is "NAME.tmp.TOKEN" and the backup
-    // "NAME.old.TOKEN" (cSaveJournal), names that must not be taken yet.
-    int Prepare(const std::string& path, const void* data, size_t size, const std::string& token = std::string());
+    // "NAME.old.TOKEN" (cSaveJournal), names that must not be taken yet; without
+    // a token nothing is written.
+    int Prepare(const std::string& path, const void* data, size_t size, const std::string& token);
     // Renames the prepared temporary over the file; 0, or 2 (logged, temporary
     // removed, file untouched). Without a prepared temporary: 2.
     int Commit(RenameCall rename = &RenameFile);
@@ -64,7 +64,7 @@ private:
     std::string targetPath_;     // the system path of the file
     std::string temporaryPath_;  // empty when nothing is prepared
     std::string backupPath_;     // empty when there is no backup
-    std::string token_;          // the group save's, empty for a lone write
+    std::string token_;          // the group save's
     bool committed_ = false;
     bool keepBackup_ = false;    // a failed PutBack leaves the only old copy there
 };

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <vector>
@@ -47,6 +48,8 @@ bool IsRegularFile(const std::string& systemPath)
     return ::lstat(systemPath.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// False when the file could not be read whole within maxBytes; bytes then holds
+// what was read before.
 bool ReadBounded(const std::string& systemPath, size_t maxBytes, std::string& bytes)
 {
     const int descriptor = ::open(systemPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
@@ -101,6 +104,16 @@ SavedFile* FindFile(Journal& journal, const std::string& name)
     for (SavedFile& file : journal.files)
         if (file.name == name) return &file;
     return nullptr;
+}
+
+// A save writes its journal's first line before anything else, in one piece: a
+// file that starts otherwise (and is not that line cut short) is no save's at all,
+// whatever its name.
+bool BeginsAsJournal(const std::string& text)
+{
+    const std::string firstLine = std::string(cSaveJournal::kHeader) + "\n";
+    const size_t compared = std::min(text.size(), firstLine.size());
+    return text.compare(0, compared, firstLine, 0, compared) == 0;
 }
 
 // False when the text is not a journal as a save writes it. A last line without
@@ -310,7 +323,11 @@ int RecoverUnfinishedSaves(const std::string& folder)
         const std::string gamePath = folderPath + "/" + name;
         std::string text;
         Journal journal;
-        if (!ReadBounded(ToSystemPath(gamePath), kMaxJournalBytes, text) || !ParseJournal(text, journal)) {
+        const bool read = ReadBounded(ToSystemPath(gamePath), kMaxJournalBytes, text);
+        // A file of the user's that only has a journal's name is left alone, unlogged
+        // (one that cannot be read at all may still be a save's, and is logged).
+        if (!BeginsAsJournal(text)) continue;
+        if (!read || !ParseJournal(text, journal)) {
             LogWrite(kSender, kError,
                      "Journal %s of an unfinished save cannot be read: it and the save's files are kept",
                      FormatArg::FromString(gamePath));

@@ -14,7 +14,9 @@ namespace vrk {
 // files "NAME.tmp.TOKEN" and "NAME.old.TOKEN" of that save go, and the journal
 // last. Each is logged. A journal that cannot be read, or a folder that cannot be
 // mended, is left as it is (logged as an error), so nothing is lost. Files that
-// only look like a save's are never touched. The number of journals done.
+// only look like a save's are never touched, and a file with a journal's name that
+// does not begin as a journal does is the user's: kept, and not logged. The
+// number of journals done.
 int RecoverUnfinishedSaves(const std::string& folder);
 
 }  // namespace vrk

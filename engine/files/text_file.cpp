@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/files/file_handle.h"
-#include "engine/files/replacing_write.h"
+#include "engine/files/replacing_group.h"
 #include "engine/log/log.h"
 #include "engine/text/utf.h"
 

@@ -8,6 +8,7 @@
 #include "engine/files/file_system.h"
 #include "engine/files/path_record.h"
 #include "engine/files/path_split.h"
+#include "engine/files/save_recovery.h"
 #include "engine/gui/gui.h"
 #include "engine/log/log.h"
 #include "engine/platform/game_core.h"
@@ -15,6 +16,7 @@
 #include "engine/platform/widget.h"
 #include "engine/render/texture.h"
 #include "framework/app/player_base.h"
+#include "framework/app/profile_recovery.h"
 #include "framework/objects/particle_store.h"
 #include "framework/objects/texture_info_ex.h"
 #include "framework/widgets/loading_widget.h"
@@ -104,6 +106,11 @@ int32_t cMiddle::Init()
     MakeStartupFolder(kConfFolder);
     MakeStartupFolder(kProfileFolder);
     ReportUnwritableDataFolder();
+    // Only one copy of the game runs, so no save is under way: what a crash left of
+    // a settings or profile write goes before the player list is read (the level
+    // folder is mended as its files are loaded).
+    vrk::RecoverUnfinishedSaves(kConfFolder);
+    RecoverUnfinishedProfileSaves();
 
     levelFiles_.Create(GetLevelCount());
     return 0;

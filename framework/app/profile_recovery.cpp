@@ -1,4 +1,5 @@
-// FindProfileFolders: the profile folders on disk, with the names their files hold.
+// FindProfileFolders: the profile folders on disk, with the names their files hold;
+// RecoverUnfinishedProfileSaves: mending what a crash cut short in them.
 #include "framework/app/profile_recovery.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include "engine/files/byte_stream.h"
 #include "engine/files/file_handle.h"
 #include "engine/files/folder_iterator.h"
+#include "engine/files/save_recovery.h"
 #include "engine/log/log.h"
 #include "framework/app/profile_id.h"
 #include "framework/app/profile_reader.h"
@@ -49,11 +51,9 @@ bool ReadProfileFile(const std::string& folder, FoundProfile& profile)
     return true;
 }
 
-}  // namespace
-
-std::vector<FoundProfile> FindProfileFolders()
+// The id and path of each profile folder, in id order.
+std::vector<std::pair<std::string, std::string>> ListProfileFolders()
 {
-    // id and folder path
     std::vector<std::pair<std::string, std::string>> folderList;
     vrk::cFolderIterator folders;
     for (vrk::PathRecord entry = folders.First(vrk::PathRecord(kProfileRoot)); !entry.IsEmpty();
@@ -62,8 +62,22 @@ std::vector<FoundProfile> FindProfileFolders()
         if (IsValidProfileId(id) && IsRealEntry(entry.path, std::filesystem::file_type::directory))
             folderList.emplace_back(id, entry.path);
     }
-    // The same order as the list's, so a cut keeps the first profiles of the list.
     std::sort(folderList.begin(), folderList.end());
+    return folderList;
+}
+
+}  // namespace
+
+void RecoverUnfinishedProfileSaves()
+{
+    vrk::RecoverUnfinishedSaves(kProfileRoot);
+    for (const auto& [id, folder] : ListProfileFolders()) vrk::RecoverUnfinishedSaves(folder);
+}
+
+std::vector<FoundProfile> FindProfileFolders()
+{
+    // The same order as the list's, so a cut keeps the first profiles of the list.
+    const std::vector<std::pair<std::string, std::string>> folderList = ListProfileFolders();
 
     std::vector<FoundProfile> found;
     for (const auto& [id, folder] : folderList) {

@@ -20,6 +20,10 @@ inline constexpr size_t kMaxFoundProfiles = 1000;
 // folders, not links) that hold a readable "middle.dat", in id order.
 std::vector<FoundProfile> FindProfileFolders();
 
+// What a crash left of a save in "{AppPath}/profile/" and in each profile folder
+// (RecoverUnfinishedSaves): run at start-up, before any profile file is read.
+void RecoverUnfinishedProfileSaves();
+
 // The profile saved last: the one that was active when the game last ended. The
 // first in the list on a tie; null for an empty list.
 const FoundProfile* LastSavedProfile(const std::vector<FoundProfile>& profiles);

@@ -1,6 +1,7 @@
-// Tests of replacing several files together: a rename that fails part-way puts
-// back the files replaced before it, and what an unfinished save left behind is
-// mended from its journal, with nothing else of the folder touched.
+// Tests of replacing several files together (and one, as every single-file write
+// does): a rename that fails part-way puts back the files replaced before it, and
+// what an unfinished save left behind is mended from its journal, byte for byte,
+// with nothing else of the folder touched.
 #include "engine/files/replacing_group.h"
 
 #include <unistd.h>
@@ -11,10 +12,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/files/save_recovery.h"
 #include "tests/engine/files/files_test_support.h"
+#include "tests/support/stopped_save.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -48,6 +51,11 @@ protected:
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
+    }
+    // A journal's line for a file the save replaces with these new bytes.
+    static std::string FileLine(const std::string& name, const std::string& bytes)
+    {
+        return "file " + name + " " + vrk::cSaveJournal::Fingerprint(bytes.data(), bytes.size()) + "\n";
     }
     static int Add(vrk::cReplacingGroup& group, const std::string& path, const std::string& bytes)
     {
@@ -150,6 +158,12 @@ TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_WithoutJournalKeepsEveryLookAl
                                                  "map.lvl.tmp.zzzzzz", "mylevel.lvl.tmp.2024ab",
                                                  "notes.lvl.tmp.backup", "notes.txt.tmp.abcdef"}));
     EXPECT_EQ(Read("notes.lvl.tmp.backup"), "the user's notes");
+    EXPECT_EQ(Read("level003.lvl"), "L3");
+    EXPECT_EQ(Read("level003.lvl.tmp.Ab12Cd"), "half");
+    EXPECT_EQ(Read("notes.txt.tmp.abcdef"), "other kind");
+    EXPECT_EQ(Read("level004.lvl.tmp.short"), "not made by a save");
+    EXPECT_EQ(Read("level005.lvl.tmp.abcdef/inner"), "a folder");
+    EXPECT_EQ(Read("mylevel.lvl.tmp.2024ab"), "the user's level");
     EXPECT_FALSE(log_.Contains("removed"));
     EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str() + "/missing"), 0);
 }
@@ -170,6 +184,9 @@ TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_RemovesOnlyRegularFilesWithThe
     EXPECT_EQ(Read("a.lvl"), "old a");
     EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl", "a.lvl.tmp.Other1", "dir.lvl.tmp.Tk3n00",
                                                  "link.lvl.old.Tk3n00", "notes.lvl.tmp.backup"}));
+    EXPECT_EQ(Read("a.lvl.tmp.Other1"), "kept");
+    EXPECT_EQ(Read("dir.lvl.tmp.Tk3n00/inner"), "a folder");
+    EXPECT_EQ(Read("notes.lvl.tmp.backup"), "notes");
     EXPECT_TRUE(log_.Contains("stopped before any file was replaced; old files kept: 1"));
     EXPECT_TRUE(log_.Contains("a.lvl.tmp.Tk3n00 left by an unfinished save removed"));
     EXPECT_TRUE(log_.Contains("save-journal.Tk3n00 of the unfinished save removed"));
@@ -182,6 +199,7 @@ TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_JournalCutInItsFirstLineIsASav
     folder_.Write("save-journal.Cut111", "save jou");
     EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 2);
     EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl"}));
+    EXPECT_EQ(Read("a.lvl"), "old a");
     EXPECT_TRUE(log_.Contains("save-journal.Cut111 stopped before it wrote any file: nothing to mend"));
 }
 
@@ -193,6 +211,8 @@ TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_KeepsAJournalItCannotRead)
     folder_.Write("save-journal.Bad000", "save journal 1\nfile ../a.lvl 5 1\nreplacing\n");
     EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 0);
     EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl", "a.lvl.old.Bad000", "save-journal.Bad000"}));
+    EXPECT_EQ(Read("a.lvl"), "new a");
+    EXPECT_EQ(Read("a.lvl.old.Bad000"), "old a");
     EXPECT_TRUE(log_.Contains("save-journal.Bad000 of an unfinished save cannot be read"));
 }
 
@@ -200,10 +220,8 @@ TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_FinishesASaveWhoseBackupIsGone
 {
     // a was replaced and its backup is lost, b still waits under its temporary:
     // only finishing the save leaves both whole.
-    const std::string fingerprintA = vrk::cSaveJournal::Fingerprint("new a", 5);
-    const std::string fingerprintB = vrk::cSaveJournal::Fingerprint("new b", 5);
-    folder_.Write("save-journal.Fin000", "save journal 1\nfile a.lvl " + fingerprintA + "\nfile b.lvl " +
-                                             fingerprintB + "\nold a.lvl\nold b.lvl\nreplacing\n");
+    folder_.Write("save-journal.Fin000", "save journal 1\n" + FileLine("a.lvl", "new a") + FileLine("b.lvl", "new b") +
+                                             "old a.lvl\nold b.lvl\nreplacing\n");
     folder_.Write("a.lvl", "new a");
     folder_.Write("b.lvl", "old b");
     folder_.Write("b.lvl.tmp.Fin000", "new b");
@@ -213,6 +231,90 @@ TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_FinishesASaveWhoseBackupIsGone
     EXPECT_EQ(Read("b.lvl"), "new b");
     EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl", "b.lvl"}));
     EXPECT_TRUE(log_.Contains("save-journal.Fin000 finished; files replaced now: 1"));
+}
+
+TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_PutsBackTheOldBytesOfEveryFileReplaced)
+{
+    // a and c were replaced (c was not there before), b was not yet.
+    const std::string fileLines = FileLine("a.lvl", "new a") + FileLine("b.lvl", "new b") + FileLine("c.lvl", "new c");
+    folder_.Write("save-journal.Put000",
+                  "save journal 1\n" + fileLines + "old a.lvl\nold b.lvl\nnone c.lvl\nreplacing\n");
+    for (const auto& [name, bytes] : std::vector<std::pair<std::string, std::string>>{
+             {"a.lvl", "new a"}, {"a.lvl.old.Put000", "old a"}, {"b.lvl", "old b"},
+             {"b.lvl.tmp.Put000", "new b"}, {"b.lvl.old.Put000", "old b"}, {"c.lvl", "new c"}})
+        folder_.Write(name, bytes);
+    EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 1);
+    EXPECT_EQ(Read("a.lvl"), "old a");
+    EXPECT_EQ(Read("b.lvl"), "old b");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.lvl", "b.lvl"}));
+    EXPECT_TRUE(log_.Contains("save-journal.Put000 put back as it was; files restored: 2"));
+}
+
+TEST_F(ReplacingGroupTest, RecoverUnfinishedSaves_KeepsAFileThatOnlyHasAJournalsNameWithoutALogLine)
+{
+    folder_.Write("save-journal.mynote", "my notes");
+    const std::string large(100 * 1024, 'x');
+    folder_.Write("save-journal.Big000", large);
+    // One that begins as a save's journal does, and then is no journal: kept, and
+    // an error, since a save's files may hang on it.
+    folder_.Write("save-journal.Bad000", "save journal 1\nnot a line of a save\n");
+    EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 0);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"save-journal.Bad000", "save-journal.Big000", "save-journal.mynote"}));
+    EXPECT_EQ(Read("save-journal.mynote"), "my notes");
+    EXPECT_TRUE(Read("save-journal.Big000") == large);
+    ASSERT_EQ(log_.Lines().size(), 1u);
+    EXPECT_TRUE(log_.Contains("save-journal.Bad000 of an unfinished save cannot be read"));
+}
+
+// A single-file write (a profile, the settings) through its group of one: journal
+// made, file written, backup made, journal marked, rename, backup dropped, journal
+// removed.
+constexpr int kLoneWriteSteps = 7;
+constexpr int kLoneWriteRenameStep = 5;
+
+TEST_F(ReplacingGroupTest, WriteFileReplacing_StoppedAfterEachStepLeavesTheFileWholeAndNoTemporaryOfTheGame)
+{
+    const std::string oldBytes(2 << 20, 'o');
+    const std::string newBytes(2 << 20, 'n');
+    // The user's files of the game's names, and the temporary of an older version.
+    const std::vector<std::pair<std::string, std::string>> userFiles = {
+        {"middle.dat.tmp.Ab12Cd", "a temporary no journal names"},
+        {"middle.dat.old.zzzzzz", "the user's copy"},
+        {"notes.dat.tmp.backup", "the user's notes"},
+        {"save-journal.mynote", "my notes"}};
+    const auto putFiles = [&] {
+        for (const std::string& name : Names()) std::filesystem::remove_all(folder_.Path() / name);
+        folder_.Write("middle.dat", oldBytes);
+        for (const auto& [name, bytes] : userFiles) folder_.Write(name, bytes);
+    };
+    putFiles();
+    const std::vector<std::string> namesBefore = Names();
+
+    for (int step = 1; step <= kLoneWriteSteps + 1; ++step) {
+        SCOPED_TRACE("write stopped after step " + std::to_string(step));
+        putFiles();
+        const int exit = test::RunSaveStoppingAt(step, [&](test::StepHook hook) {
+            return vrk::WriteFileReplacing(File("middle.dat"), newBytes.data(), newBytes.size(), hook) == 0;
+        });
+        ASSERT_EQ(exit, step <= kLoneWriteSteps ? test::kCrashExit : test::kSavedExit);
+
+        // The next start.
+        const size_t logBefore = log_.Lines().size();
+        vrk::RecoverUnfinishedSaves(folder_.Str());
+        EXPECT_TRUE(Read("middle.dat") == (step < kLoneWriteRenameStep ? oldBytes : newBytes));
+        EXPECT_EQ(Names(), namesBefore);
+        for (const auto& [name, bytes] : userFiles) EXPECT_EQ(Read(name), bytes) << name;
+        for (size_t i = logBefore; i < log_.Lines().size(); ++i)
+            EXPECT_EQ(log_.Lines()[i].find("^4"), std::string::npos) << log_.Lines()[i];
+    }
+
+    // Stopped while the temporary was being written: the journal has its first line.
+    putFiles();
+    folder_.Write("save-journal.Mid000", "save journal 1\n");
+    folder_.Write("middle.dat.tmp.Mid000", newBytes.substr(0, 4096));
+    EXPECT_EQ(vrk::RecoverUnfinishedSaves(folder_.Str()), 1);
+    EXPECT_TRUE(Read("middle.dat") == oldBytes);
+    EXPECT_EQ(Names(), namesBefore);
 }
 
 }  // namespace

@@ -3,32 +3,23 @@
 // start-up: with the game's own level files, the two files of a moved level hold
 // both old levels or both new ones, never one level twice, and files of the
 // user's that only look like a save's are kept.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 
 #include "framework/app/level_file_cache.h"
 #include "tests/framework/app/profile_test_support.h"
+#include "tests/support/stopped_save.h"
 
 namespace {
 
 constexpr uint32_t kLevelCount = 40;
 constexpr uint32_t kMoved = 5;
-constexpr int kCrashExit = 86;
-constexpr int kSavedExit = 0;
-constexpr int kNotSavedExit = 1;
+using test::kCrashExit;
+using test::kSavedExit;
 // Journal, two temporaries, two backups, the mark, two renames, two backups
 // dropped, journal removed.
 constexpr int kSteps = 11;
 constexpr int kFirstStepWithBothRenamed = 8;
-
-int crashAtStep = 0;
-void CrashAtStep(int step)
-{
-    if (step == crashAtStep) ::_exit(kCrashExit);
-}
 
 const std::filesystem::path kRealLevels = std::filesystem::path(KELVARA_SOURCE_DIR) / "data" / "level";
 const char* const kUserFiles[] = {"notes.lvl.tmp.backup", "mylevel.lvl.tmp.2024ab"};
@@ -53,19 +44,14 @@ protected:
     // The editor's "move level" and "_save" in a child that stops after the step.
     static int SaveMovedLevelStoppingAt(int step)
     {
-        const pid_t child = ::fork();
-        if (child == 0) {
+        return test::RunSaveStoppingAt(step, [](test::StepHook hook) {
             LevelFileCache cache;
             cache.Create(kLevelCount);
             cache.LoadLevelFiles();
             cache.MoveEntryDown(kMoved);
-            crashAtStep = step;
-            cache.SetSaveStepHook(&CrashAtStep);
-            ::_exit(cache.SaveLevelFiles() ? kSavedExit : kNotSavedExit);
-        }
-        int status = 0;
-        if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
-        return WEXITSTATUS(status);
+            cache.SetSaveStepHook(hook);
+            return cache.SaveLevelFiles();
+        });
     }
 
     std::vector<std::string> Names() const
