@@ -2,6 +2,7 @@
 // screen that shows its progress.
 #include "framework/widgets/loading_widget.h"
 
+#include <optional>
 #include <string>
 
 #include "engine/files/path_record.h"
@@ -40,11 +41,13 @@ std::string ShownPath(const vrk::PathRecord& path)
     return path.extension.empty() ? path.name : path.name + "." + path.extension;
 }
 
-// The game's frame-time counter in seconds; tests give the shell their own counter.
-double GameClockSeconds()
+// The game's frame-time counter in seconds, once the shell has measured its rate
+// (tests give the shell their own counter and rate). Before that there is nothing to
+// measure a slice by, and none: an update then works one item, as before a start.
+std::optional<double> GameClockSeconds()
 {
     const vrk::ShellState& shell = vrk::Shell();
-    if (!shell.readCounter || shell.counterFrequency == 0) return 0.0;
+    if (!shell.readCounter || shell.counterFrequency <= 1) return std::nullopt;
     return static_cast<double>(shell.readCounter()) / static_cast<double>(shell.counterFrequency);
 }
 
@@ -139,12 +142,13 @@ void cLoadingWidget::Update(float /*dt*/)
         TakeNext();
         return;
     }
-    const double sliceEnd = GameClockSeconds() + kWorkSliceSeconds;
+    const std::optional<double> sliceStart = GameClockSeconds();
     while (current_) {
         current_->Load();
         current_.reset();
         if (queue_.empty()) return;
-        const bool sliceSpent = GameClockSeconds() >= sliceEnd;
+        const std::optional<double> now = GameClockSeconds();
+        const bool sliceSpent = !sliceStart || !now || *now - *sliceStart >= kWorkSliceSeconds;
         TakeNext();
         if (sliceSpent) return;
     }

@@ -42,7 +42,8 @@ public:
     void Tick() override {}
     // Loads the item taken in the previous update (its path has been drawn), then
     // takes and loads more until kWorkSliceSeconds have passed, and takes the next
-    // one to be shown. With nothing queued or taken, finishes once instead.
+    // one to be shown (at once while the shell has not measured its counter's rate).
+    // With nothing queued or taken, finishes once instead.
     void Update(float dt) override;
     void OnFocus() override;
     void OnUnfocus() override;

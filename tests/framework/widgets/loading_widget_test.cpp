@@ -191,6 +191,25 @@ TEST_F(LoadingTest, StoppedCounter_StillWorksEveryItemOff)
     EXPECT_EQ(app.finishes, 1);
 }
 
+TEST_F(LoadingTest, CounterRateNotYetMeasured_WorksOneItemPerUpdate)
+{
+    vrk::Shell().counterFrequency = 1;
+    cLoadingWidget* loading = MakeLoading("");
+    loading->OnFocus();
+    Queue("a");
+    Queue("b");
+    Queue("c");
+    loading->Update(0.01f);
+    loading->Update(0.01f);
+    EXPECT_EQ(events, (std::vector<std::string>{"load a", "free a"}));
+    EXPECT_EQ(LabelText(), "b.dat");
+    loading->Update(0.01f);
+    loading->Update(0.01f);
+    EXPECT_EQ(events.size(), 6u);
+    loading->Update(0.01f);
+    EXPECT_EQ(app.finishes, 1);
+}
+
 TEST_F(LoadingTest, Label_ShowsThePathOfTheItemTaken)
 {
     cLoadingWidget* loading = MakeLoading("");
