@@ -82,6 +82,14 @@ protected:
     {
         cLoadData::Queue(std::make_unique<RecordingItem>(name + ".dat", &events, &counter, cost));
     }
+    // A focused loading screen with free items of these names queued.
+    cLoadingWidget* FocusedWith(const std::vector<std::string>& names)
+    {
+        cLoadingWidget* loading = MakeLoading("");
+        loading->OnFocus();
+        for (const std::string& name : names) Queue(name);
+        return loading;
+    }
     std::string LabelText()
     {
         const auto* label = dynamic_cast<vrk::cLabelCtrl*>(Control("label"));
@@ -180,10 +188,7 @@ TEST_F(LoadingTest, CheapItems_LoadTogetherUntilTheSliceIsSpentThenTheNextIsShow
 
 TEST_F(LoadingTest, StoppedCounter_StillWorksEveryItemOff)
 {
-    cLoadingWidget* loading = MakeLoading("");
-    loading->OnFocus();
-    Queue("a");
-    Queue("b");
+    cLoadingWidget* loading = FocusedWith({"a", "b"});
     loading->Update(0.01f);
     loading->Update(0.01f);
     EXPECT_EQ(events, (std::vector<std::string>{"load a", "free a", "load b", "free b"}));
@@ -194,11 +199,7 @@ TEST_F(LoadingTest, StoppedCounter_StillWorksEveryItemOff)
 TEST_F(LoadingTest, CounterRateNotYetMeasured_WorksOneItemPerUpdate)
 {
     vrk::Shell().counterFrequency = 1;
-    cLoadingWidget* loading = MakeLoading("");
-    loading->OnFocus();
-    Queue("a");
-    Queue("b");
-    Queue("c");
+    cLoadingWidget* loading = FocusedWith({"a", "b", "c"});
     loading->Update(0.01f);
     loading->Update(0.01f);
     EXPECT_EQ(events, (std::vector<std::string>{"load a", "free a"}));
