@@ -1,7 +1,8 @@
-// cLoadingWidget: the loading queue worked off one step per update, and the screen
-// that shows its progress.
+// cLoadingWidget: the loading queue worked off in a slice of each frame, and the
+// screen that shows its progress.
 #include "framework/widgets/loading_widget.h"
 
+#include <optional>
 #include <string>
 
 #include "engine/files/path_record.h"
@@ -12,6 +13,7 @@
 #include "engine/gui/window.h"
 #include "engine/log/log.h"
 #include "engine/platform/game_core.h"
+#include "engine/platform/shell_state.h"
 #include "engine/render/render.h"
 #include "engine/script/script.h"
 #include "framework/app/middle.h"
@@ -37,6 +39,16 @@ std::string ShownPath(const vrk::PathRecord& path)
     if (root.size() > 1 && path.path.size() > root.size() && path.path.compare(0, root.size(), root) == 0)
         return path.path.substr(root.size());
     return path.extension.empty() ? path.name : path.name + "." + path.extension;
+}
+
+// The game's frame-time counter in seconds, once the shell has measured its rate
+// (tests give the shell their own counter and rate). Before that there is nothing to
+// measure a slice by, and none: an update then works one item, as before a start.
+std::optional<double> GameClockSeconds()
+{
+    const vrk::ShellState& shell = vrk::Shell();
+    if (!shell.readCounter || shell.counterFrequency <= 1) return std::nullopt;
+    return static_cast<double>(shell.readCounter()) / static_cast<double>(shell.counterFrequency);
 }
 
 }  // namespace
@@ -102,25 +114,43 @@ void cLoadingWidget::OnUnfocus()
         window->GetFunction()->OnEvent(window, vrk::kWndCloseRequested, 0, 0);
 }
 
+void cLoadingWidget::TakeNext()
+{
+    current_ = std::move(queue_.front());
+    queue_.pop_front();
+    if (vrk::cCtrl* label = Label()) label->SetText(ShownPath(current_->GetPath()), 0);
+    if (vrk::cProgressBarSysCtrl* progress = Progress())
+        progress->SetProgress(total_ > 0.0f ? loaded_ / total_ : 0.0f);
+    loaded_ += 1.0f;
+}
+
 void cLoadingWidget::Update(float /*dt*/)
 {
-    if (current_) {
+    if (!current_ && queue_.empty()) {
+        if (finishPending_ != 0) {
+            finishPending_ = 0;
+            if (application_) application_->FinishInit();
+        }
+        return;
+    }
+    // A frame waits for the display's refresh, so one item a frame would make the
+    // loading last as many refreshes as there are items, whatever the loads cost.
+    // Items are worked until the slice is spent; the one taken then is shown by the
+    // next frame and loaded first in the next update, so the bar and the label move
+    // every frame, and a load that outlasts the slice is followed by a drawn path.
+    if (!current_) {
+        TakeNext();
+        return;
+    }
+    const std::optional<double> sliceStart = GameClockSeconds();
+    while (current_) {
         current_->Load();
         current_.reset();
-        return;
-    }
-    if (!queue_.empty()) {
-        current_ = std::move(queue_.front());
-        queue_.pop_front();
-        if (vrk::cCtrl* label = Label()) label->SetText(ShownPath(current_->GetPath()), 0);
-        if (vrk::cProgressBarSysCtrl* progress = Progress())
-            progress->SetProgress(total_ > 0.0f ? loaded_ / total_ : 0.0f);
-        loaded_ += 1.0f;
-        return;
-    }
-    if (finishPending_ != 0) {
-        finishPending_ = 0;
-        if (application_) application_->FinishInit();
+        if (queue_.empty()) return;
+        const std::optional<double> now = GameClockSeconds();
+        const bool sliceSpent = !sliceStart || !now || *now - *sliceStart >= kWorkSliceSeconds;
+        TakeNext();
+        if (sliceSpent) return;
     }
 }
 

@@ -1,7 +1,7 @@
 // cLoadingWidget: the loading screen. Focusing it runs "{StaticPath}/conf/loading.lua",
-// whose calls queue load items; its updates then take and load one item at a time
-// behind the "loading" window's progress bar and label, and tell the application
-// once the queue is empty.
+// whose calls queue load items; each update then loads items for a slice of the
+// frame, measured on the game's frame-time counter, behind the "loading" window's
+// progress bar and label, and tells the application once the queue is empty.
 #pragma once
 #include <cstdint>
 #include <list>
@@ -25,6 +25,9 @@ public:
     static constexpr const char* kQueueScript = "{StaticPath}/conf/loading.lua";
     static constexpr const char* kProgressCtrl = "progress";
     static constexpr const char* kLabelCtrl = "label";
+    // The share of a 60 Hz frame an update spends loading; the rest is left for
+    // drawing the screen, so that the frame still makes the display's refresh.
+    static constexpr double kWorkSliceSeconds = 0.75 / 60.0;
 
     // Becomes the loading screen the items queue on, and registers the "loading"
     // window through the application (which may be null in tests).
@@ -37,7 +40,10 @@ public:
 
     void Draw() override;
     void Tick() override {}
-    // Takes an item, or loads the taken one, or finishes: one of the three per call.
+    // Loads the item taken in the previous update (its path has been drawn), then
+    // takes and loads more until kWorkSliceSeconds have passed, and takes the next
+    // one to be shown (at once while the shell has not measured its counter's rate).
+    // With nothing queued or taken, finishes once instead.
     void Update(float dt) override;
     void OnFocus() override;
     void OnUnfocus() override;
@@ -51,6 +57,8 @@ public:
     bool IsFinishPending() const { return finishPending_ != 0; }
 
 private:
+    // Makes the first queued item the current one and shows its path and the bar.
+    void TakeNext();
     // The controls of the "loading" window while they live; null otherwise.
     vrk::cProgressBarSysCtrl* Progress() const;
     vrk::cCtrl* Label() const;

@@ -104,7 +104,7 @@ TEST_F(GameBindingsTest, LoadSound_TakesOggOnlyWithItsCount)
     ASSERT_EQ(loading->GetQueueCount(), 2u);
     loading->Update(0.0f);
     EXPECT_EQ(dynamic_cast<const cLoadSound*>(loading->GetCurrentItem())->GetParam(), 3);
-    loading->Update(0.0f);
+    // The update that loads the first item takes the second.
     loading->Update(0.0f);
     EXPECT_EQ(dynamic_cast<const cLoadSound*>(loading->GetCurrentItem())->GetParam(), 1);
 }
@@ -123,7 +123,7 @@ TEST_F(GameBindingsTest, LoadMusicAndStream_QueueExistingOggFilesAndAlwaysAnswer
     ASSERT_EQ(loading->GetQueueCount(), 2u);
     loading->Update(0.0f);
     EXPECT_NE(dynamic_cast<const cLoadMusic*>(loading->GetCurrentItem()), nullptr);
-    loading->Update(0.0f);
+    // The update that loads the first item takes the second.
     loading->Update(0.0f);
     EXPECT_NE(dynamic_cast<const cLoadStream*>(loading->GetCurrentItem()), nullptr);
 }

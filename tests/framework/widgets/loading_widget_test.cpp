@@ -1,5 +1,7 @@
-// The loading screen: the queue worked off one step per update, the progress bar and
-// label it feeds, the finish call, and the items' fates without a loading screen.
+// The loading screen: the queue worked off in a slice of each update on the game's
+// frame-time counter (here a test counter that only the items' loads advance), the
+// progress bar and label it feeds, the finish call, and the items' fates without a
+// loading screen.
 #include "framework/widgets/loading_widget.h"
 
 #include <gtest/gtest.h>
@@ -13,24 +15,42 @@
 #include "engine/gui/label_ctrl.h"
 #include "engine/gui/progress_bar_sys_ctrl.h"
 #include "engine/gui/window.h"
+#include "engine/platform/shell_state.h"
 #include "engine/render/texture.h"
 #include "engine/sound/sound_manager.h"
 #include "framework/widgets/game_bindings.h"
 #include "framework/widgets/load_items.h"
 #include "tests/framework/app/middle_test_support.h"
+#include "port/window/clock.h"
 
 namespace {
 
-// An item that records its load and its end.
+// An item that records its load and its end; its load costs `cost` counter ticks
+// (milliseconds) when given a counter.
 class RecordingItem : public cLoadData {
 public:
-    RecordingItem(const std::string& path, std::vector<std::string>* events) : cLoadData(path), events_(events) {}
+    RecordingItem(const std::string& path, std::vector<std::string>* events, std::uint64_t* counter = nullptr,
+                  std::uint64_t cost = 0)
+        : cLoadData(path), events_(events), counter_(counter), cost_(cost)
+    {
+    }
     ~RecordingItem() override { events_->push_back("free " + GetName()); }
-    void Load() override { events_->push_back("load " + GetName()); }
+    void Load() override
+    {
+        events_->push_back("load " + GetName());
+        if (counter_) *counter_ += cost_;
+    }
 
 private:
     std::vector<std::string>* events_;
+    std::uint64_t* counter_;
+    std::uint64_t cost_;
 };
+
+// A slice in whole milliseconds of the test counter, and less than a slice.
+constexpr std::uint64_t kSliceTicks = 13;
+static_assert(cLoadingWidget::kWorkSliceSeconds * 1000.0 < kSliceTicks);
+constexpr std::uint64_t kQuarterSliceTicks = 3;
 
 class LoadingTest : public test::StartupTest {
 protected:
@@ -40,6 +60,17 @@ protected:
         RegisterGameScriptFunctions();
         WriteStatic("gui/game_loading.lua",
                     "function FillWindow(w) createProgressBarSysCtrl(w, 'progress') createLabelCtrl(w, 'label') end");
+        vrk::ShellState& shell = vrk::Shell();
+        savedFrequency_ = shell.counterFrequency;
+        shell.counterFrequency = 1000;
+        shell.readCounter = [this] { return counter; };
+    }
+    void TearDown() override
+    {
+        vrk::ShellState& shell = vrk::Shell();
+        shell.readCounter = &port::PerformanceCounter;
+        shell.counterFrequency = savedFrequency_;
+        StartupTest::TearDown();
     }
     // The core owns the widget.
     cLoadingWidget* MakeLoading(const std::string& queueScript)
@@ -47,7 +78,23 @@ protected:
         WriteStatic("conf/loading.lua", queueScript);
         return new cLoadingWidget(&app);
     }
-    void Queue(const std::string& name) { cLoadData::Queue(std::make_unique<RecordingItem>(name + ".dat", &events)); }
+    void Queue(const std::string& name, std::uint64_t cost = 0)
+    {
+        cLoadData::Queue(std::make_unique<RecordingItem>(name + ".dat", &events, &counter, cost));
+    }
+    // A focused loading screen with free items of these names queued.
+    cLoadingWidget* FocusedWith(const std::vector<std::string>& names)
+    {
+        cLoadingWidget* loading = MakeLoading("");
+        loading->OnFocus();
+        for (const std::string& name : names) Queue(name);
+        return loading;
+    }
+    std::string LabelText()
+    {
+        const auto* label = dynamic_cast<vrk::cLabelCtrl*>(Control("label"));
+        return label ? label->GetText() : std::string();
+    }
     vrk::cCtrl* Control(const std::string& name)
     {
         vrk::cWindow* window = game->gui->FindWindow("loading");
@@ -56,6 +103,11 @@ protected:
 
     test::CountingMiddle app;
     std::vector<std::string> events;
+    // The game's frame-time counter, in milliseconds.
+    std::uint64_t counter = 0;
+
+private:
+    std::uint64_t savedFrequency_ = 1;
 };
 
 TEST_F(LoadingTest, EmptyQueueScript_FinishesOnceAtTheFirstUpdate)
@@ -70,34 +122,91 @@ TEST_F(LoadingTest, EmptyQueueScript_FinishesOnceAtTheFirstUpdate)
     EXPECT_EQ(app.finishes, 1);
 }
 
-TEST_F(LoadingTest, ThreeItems_TakeThenLoadEachThenFinish)
+TEST_F(LoadingTest, ThreeSlowItems_EachShownAnUpdateBeforeItsLoadThenFinish)
 {
     cLoadingWidget* loading = MakeLoading("");
     loading->OnFocus();
-    Queue("a");
-    Queue("b");
-    Queue("c");
+    Queue("a", kSliceTicks);
+    Queue("b", kSliceTicks);
+    Queue("c", kSliceTicks);
     auto* progress = dynamic_cast<vrk::cProgressBarSysCtrl*>(Control("progress"));
-    auto* label = Control("label");
     ASSERT_NE(progress, nullptr);
-    ASSERT_NE(label, nullptr);
+    ASSERT_NE(Control("label"), nullptr);
 
+    // Each load spends the slice: the update that loads one item takes the next.
+    const std::vector<std::string> shownAfter = {"a.dat", "b.dat", "c.dat"};
     std::vector<float> shown;
-    for (int update = 0; update < 6; ++update) {
+    for (size_t update = 0; update < shownAfter.size(); ++update) {
         loading->Update(0.01f);
-        if (update % 2 == 0) {
-            shown.push_back(progress->GetProgress());
-            EXPECT_NE(loading->GetCurrentItem(), nullptr);
-        } else {
-            EXPECT_EQ(loading->GetCurrentItem(), nullptr);
-        }
-        EXPECT_EQ(app.finishes, 0);
+        shown.push_back(progress->GetProgress());
+        EXPECT_EQ(LabelText(), shownAfter[update]);
+        ASSERT_NE(loading->GetCurrentItem(), nullptr);
+        EXPECT_EQ(loading->GetCurrentItem()->GetName(), shownAfter[update].substr(0, 1));
+        EXPECT_EQ(events.size(), 2 * update);
     }
+    loading->Update(0.01f);
+    EXPECT_EQ(loading->GetCurrentItem(), nullptr);
+    EXPECT_EQ(app.finishes, 0);
     EXPECT_EQ(events, (std::vector<std::string>{"load a", "free a", "load b", "free b", "load c", "free c"}));
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_FLOAT_EQ(shown[0], 0.0f);
     EXPECT_FLOAT_EQ(shown[1], 1.0f / 3.0f);
     EXPECT_FLOAT_EQ(shown[2], 2.0f / 3.0f);
+    loading->Update(0.01f);
+    EXPECT_EQ(app.finishes, 1);
+}
+
+TEST_F(LoadingTest, CheapItems_LoadTogetherUntilTheSliceIsSpentThenTheNextIsShown)
+{
+    cLoadingWidget* loading = MakeLoading("");
+    loading->OnFocus();
+    for (int item = 0; item < 10; ++item) Queue("i" + std::to_string(item), kQuarterSliceTicks);
+    auto* progress = dynamic_cast<vrk::cProgressBarSysCtrl*>(Control("progress"));
+    ASSERT_NE(progress, nullptr);
+
+    // The first update only shows the first item.
+    loading->Update(0.01f);
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(LabelText(), "i0.dat");
+    // Five loads of a quarter slice each spend it; the sixth item is shown, unloaded.
+    loading->Update(0.01f);
+    EXPECT_EQ(counter, 5 * kQuarterSliceTicks);
+    EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const std::string& e) { return e.rfind("load", 0) == 0; }),
+              5);
+    EXPECT_EQ(LabelText(), "i5.dat");
+    ASSERT_NE(loading->GetCurrentItem(), nullptr);
+    EXPECT_EQ(loading->GetCurrentItem()->GetName(), "i5");
+    EXPECT_FLOAT_EQ(progress->GetProgress(), 5.0f / 10.0f);
+    // The rest fits one more slice; the update after finishes.
+    loading->Update(0.01f);
+    EXPECT_EQ(loading->GetQueueCount(), 0u);
+    EXPECT_EQ(loading->GetCurrentItem(), nullptr);
+    EXPECT_EQ(app.finishes, 0);
+    loading->Update(0.01f);
+    EXPECT_EQ(app.finishes, 1);
+}
+
+TEST_F(LoadingTest, StoppedCounter_StillWorksEveryItemOff)
+{
+    cLoadingWidget* loading = FocusedWith({"a", "b"});
+    loading->Update(0.01f);
+    loading->Update(0.01f);
+    EXPECT_EQ(events, (std::vector<std::string>{"load a", "free a", "load b", "free b"}));
+    loading->Update(0.01f);
+    EXPECT_EQ(app.finishes, 1);
+}
+
+TEST_F(LoadingTest, CounterRateNotYetMeasured_WorksOneItemPerUpdate)
+{
+    vrk::Shell().counterFrequency = 1;
+    cLoadingWidget* loading = FocusedWith({"a", "b", "c"});
+    loading->Update(0.01f);
+    loading->Update(0.01f);
+    EXPECT_EQ(events, (std::vector<std::string>{"load a", "free a"}));
+    EXPECT_EQ(LabelText(), "b.dat");
+    loading->Update(0.01f);
+    loading->Update(0.01f);
+    EXPECT_EQ(events.size(), 6u);
     loading->Update(0.01f);
     EXPECT_EQ(app.finishes, 1);
 }
