@@ -4,7 +4,8 @@
 // already fights orders nothing behind it, and a press right after a move (within
 // the same tick) reaches the object moved onto. A skeleton the hero has no way to
 // (across the brook while the bridge is down) gets no green frame, and its click
-// says the path is blocked without the hero's cry. Skeletons walking "001" and "003"
+// says the path is blocked without the hero's cry; so does a frozen worker on level
+// "009" the wife cannot reach, and nothing is spent. Skeletons walking "001" and "003"
 // (the bridges mended), pressed on a green frame and let go a few ticks later, send
 // the hero every time; one under a HUD panel gets no frame. Everything goes through the
 // level screen's own mouse events; also pictures of the pointer on a skeleton
@@ -28,6 +29,8 @@
 #include "objects/hero.h"
 #include "objects/level_contract.h"
 #include "objects/skeleton.h"
+#include "objects/wife.h"
+#include "objects/worker.h"
 #include "tests/game/support/game_tour.h"
 #include "tests/game/support/hover_spot.h"
 #include "tests/objects/support/level_screenshot.h"
@@ -55,8 +58,9 @@ constexpr int kClickEvery = 5;
 constexpr Pixel kTaskPanel{900, 90};
 // Ticks enough for a skeleton's flourish to end and its walk to start.
 constexpr int kFlourishTicks = 120;
-// The sounds of a hero sent out.
-constexpr std::array<const char*, 3> kHeroSentSounds{"hero_out0", "hero_out1", "worker_out"};
+// The sounds of a hero or his wife sent out.
+constexpr std::array<const char*, 5> kHeroSentSounds{"hero_out0", "hero_out1", "worker_out", "wife_out0",
+                                                     "wife_out1"};
 constexpr const char* kNotFoundLine = "sound buffer not found '";
 // World units round a point chosen for a hover a tick later that must meet the same
 // test: a skeleton walks a unit a tick and a tree's crown sways.
@@ -116,7 +120,7 @@ protected:
     }
     // A pixel on the skeleton's body, the highest first, where its picture is solid
     // and `wanted` holds, both also `margin` units round it; false when none is.
-    bool BodyPixel(const cSkeleton& skeleton, const std::function<bool(const vec2&)>& wanted, Pixel& pixel,
+    bool BodyPixel(const cObject& skeleton, const std::function<bool(const vec2&)>& wanted, Pixel& pixel,
                    float margin = kMargin) const
     {
         Rect frame;
@@ -406,6 +410,48 @@ TEST_F(LevelClicksTest, SkeletonTheHeroCannotReach_HasNoGreenFrameAndItsClickSay
     Press(pixel);
     EXPECT_EQ(hero->GetTarget(), near);
     EXPECT_EQ(HeroSentSounds(), before + 2) << "the cry and the order sound";
+}
+
+TEST_F(LevelClicksTest, FrozenWorkerTheWifeCannotReach_HasNoGreenFrameAndItsClickSaysSoAndSpendsNothing)
+{
+    StartGame();
+    ASSERT_EQ(app->LogonPlayer(""), 0);
+    screen_ = ShowLevel(9, test::kSceneTicks);
+    ASSERT_NE(screen_, nullptr);
+    screen_->EndTalk();
+    Frames(2);
+    cWife* wife = screen_->wife;
+    ASSERT_NE(wife, nullptr);
+    CountHeroSentSounds();
+    const std::string blocked = vrk::FindText("PathIsBlocked");
+
+    // North of the brook, the bridge down and the lake not frozen: out of her reach.
+    cGameObject* first = Object("worker0");
+    auto* frozen = dynamic_cast<cWorker*>(screen_->CreateObject(kTypeWorker, 0));
+    ASSERT_TRUE(first != nullptr && frozen != nullptr);
+    frozen->SetSprite(first->GetSprite());
+    frozen->SetPositionV(screen_->CellToPoint(GridCell{20, 7}));
+    Frame();
+    frozen->SetFrozen(true);
+    Frame();
+    std::vector<vec2> path;
+    ASSERT_FALSE(screen_->FindPath(path, wife, frozen, false)) << "the wife has a way over the brook";
+    screen_->AddResources(frozen->GetCost());
+    const ResourceVector stock = screen_->Stock();
+    ASSERT_TRUE(screen_->HasResources(frozen->GetCost()));
+
+    Pixel pixel;
+    int32_t part = 0;
+    ASSERT_TRUE(BodyPixel(*frozen, [&](const vec2& p) { return screen_->PickAt(p, part) == frozen; }, pixel, 0.0f));
+    MoveMouse(pixel.first, pixel.second);
+    Frame();
+    ASSERT_EQ(screen_->GetHoveredObject(), frozen);
+    EXPECT_EQ(frozen->GetOrderState(), kOrderNotInteractive) << "a green frame promises an order the click cannot give";
+    Press(pixel);
+    EXPECT_NE(wife->GetTarget(), frozen);
+    EXPECT_EQ(HeroSentSounds(), 0) << "the wife's cry for an order not given";
+    EXPECT_TRUE(ShowsNotice(blocked)) << "the click dropped without a word";
+    EXPECT_EQ(screen_->Stock().amounts, stock.amounts) << "spent on an order not given";
 }
 
 class ClickShotTest : public test::GameShot<SkeletonClicks<test::GameTour>> {
