@@ -247,6 +247,18 @@ protected:
         }
     }
 
+    // The walk of the level's skeletons, clicked: enough green frames to tell, and
+    // every one of their clicks sent the hero.
+    void ExpectEveryGreenClickSendsTheHero(uint32_t level)
+    {
+        ASSERT_NE(PlayWithBridgesMended(level), nullptr);
+        int green = 0;
+        int sent = 0;
+        ClickWalkingSkeletons(green, sent);
+        EXPECT_GT(green, 100) << "too few skeletons framed for the walk to tell";
+        EXPECT_EQ(sent, green);
+    }
+
     cMagicWidget* screen_ = nullptr;
 };
 
@@ -254,22 +266,12 @@ using LevelClicksTest = SkeletonClicks<test::GameTour>;
 
 TEST_F(LevelClicksTest, SkeletonsWalkingTheRoadsOf001_EveryClickOnAGreenFrameSendsTheHero)
 {
-    ASSERT_NE(PlayWithBridgesMended(1), nullptr);
-    int green = 0;
-    int sent = 0;
-    ClickWalkingSkeletons(green, sent);
-    EXPECT_GT(green, 100) << "too few skeletons framed for the walk to tell";
-    EXPECT_EQ(sent, green);
+    ExpectEveryGreenClickSendsTheHero(1);
 }
 
 TEST_F(LevelClicksTest, SkeletonsWalkingTheRoadsOf003_EveryClickOnAGreenFrameSendsTheHero)
 {
-    ASSERT_NE(PlayWithBridgesMended(3), nullptr);
-    int green = 0;
-    int sent = 0;
-    ClickWalkingSkeletons(green, sent);
-    EXPECT_GT(green, 100) << "too few skeletons framed for the walk to tell";
-    EXPECT_EQ(sent, green);
+    ExpectEveryGreenClickSendsTheHero(3);
 }
 
 TEST_F(LevelClicksTest, SkeletonUnderAHudPanel_GetsNoFrame)
