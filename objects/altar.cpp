@@ -12,6 +12,7 @@
 #include "objects/level_contract.h"
 #include "objects/level_screen.h"
 #include "objects/spell_table.h"
+#include "objects/wife.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ int32_t cAltar::OnMessage(uint32_t code, uintptr_t data)
 int32_t cAltar::GetOrderState()
 {
     if (spellId_ == kNoSpell || IsSpellRunning()) return kOrderRefused;
-    return cGameObject::GetOrderState();
+    return WifeReachVerdict(*this, cGameObject::GetOrderState());
 }
 
 ResourceVector cAltar::GetCost() { return GetSpellPrice(spellId_); }

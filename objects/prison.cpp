@@ -10,6 +10,7 @@
 #include "framework/objects/object_owner.h"
 #include "objects/level_contract.h"
 #include "objects/level_screen.h"
+#include "objects/wife.h"
 
 namespace {
 
@@ -107,7 +108,10 @@ int32_t cPrison::HitTest(const vec2& point)
     return ShowsAt(point) ? 1 : 0;
 }
 
-int32_t cPrison::GetOrderState() { return captives_ == 0 ? kOrderRefused : cGameObject::GetOrderState(); }
+int32_t cPrison::GetOrderState()
+{
+    return captives_ == 0 ? kOrderRefused : WifeReachVerdict(*this, cGameObject::GetOrderState());
+}
 
 ResourceVector cPrison::GetCost() { return openPrice_; }
 

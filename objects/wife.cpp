@@ -50,6 +50,14 @@ cWife::~cWife()
     if (screen != nullptr && screen->wife == this) screen->wife = nullptr;
 }
 
+int32_t WifeReachVerdict(cGameObject& target, int32_t verdict)
+{
+    if (verdict != kOrderAllowed) return verdict;
+    LevelScreen* screen = CurrentLevelScreen();
+    if (screen == nullptr || screen->wife == nullptr) return verdict;
+    return screen->CanWalkTo(screen->wife, &target) ? kOrderAllowed : kOrderNotInteractive;
+}
+
 int32_t cWife::GetTypeId() const { return kTypeWife; }
 
 bool cWife::IsKindOf(int32_t id) const { return IsLevelKindOf(kTypeWife, id); }

@@ -97,3 +97,9 @@ private:
     float wanderTime_ = kFirstWanderSeconds;
     ResourceVector paidCost_;
 };
+
+// The verdict on an order the level screen gives the wife (an altar, the prison, a
+// frozen worker): an allowed one she has no walk to now is out of reach
+// (kOrderNotInteractive: the refused frame and "path is blocked"), as the hero's
+// enemies are. Without a level screen or a wife the verdict stands.
+int32_t WifeReachVerdict(cGameObject& target, int32_t verdict);

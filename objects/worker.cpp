@@ -12,6 +12,7 @@
 #include "objects/level_contract.h"
 #include "objects/level_screen.h"
 #include "objects/source.h"
+#include "objects/wife.h"
 
 namespace {
 
@@ -77,6 +78,12 @@ cWorker::~cWorker()
 }
 
 int32_t cWorker::GetTypeId() const { return kTypeWorker; }
+
+int32_t cWorker::GetOrderState()
+{
+    const int32_t verdict = cGameObject::GetOrderState();
+    return IsFrozen() ? WifeReachVerdict(*this, verdict) : verdict;
+}
 
 bool cWorker::IsKindOf(int32_t id) const { return IsLevelKindOf(kTypeWorker, id); }
 

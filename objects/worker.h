@@ -77,6 +77,8 @@ public:
     int32_t SetState(int32_t state) override;
     float GetAnimationSpeed() const override;
     int32_t HitTest(const vec2& point) override;
+    // A frozen worker is the wife's to thaw: out of her reach, the order is refused.
+    int32_t GetOrderState() override;
 
     // --- Overrides of cGameObject ---
     // The leaving action of the old state, then the entering action of the new one.

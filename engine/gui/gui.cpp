@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "engine/gui/ctrl.h"
 #include "engine/log/log.h"
 #include "engine/platform/game_core.h"
 #include "engine/render/render.h"
@@ -197,6 +198,19 @@ bool cGUI::WalkOpenWindows(int32_t code, intptr_t first, intptr_t second)
         cWindow& window = **it;
         if (window.active && window.GetFunction()->OnEvent(&window, code, first, second) == 1)
             return true;
+        if (window.modal) return true;
+    }
+    return false;
+}
+
+bool cGUI::TakesPress() const
+{
+    for (auto it = openWindows_.rbegin(); it != openWindows_.rend(); ++it) {
+        const cWindow& window = **it;
+        const cCtrl* hovered = window.GetHover();
+        if (window.active && hovered != nullptr && hovered->IsUsable() && !hovered->HasFlag(kCtrlDisabled)) {
+            return true;
+        }
         if (window.modal) return true;
     }
     return false;

@@ -87,6 +87,10 @@ public:
     // through their window function; a result of 1 or a modal window ends the walk as
     // consumed.
     bool WalkOpenWindows(int32_t code, intptr_t first, intptr_t second);
+    // Whether a left press now would stay with the open windows (the walk above with
+    // a press): an active window's hovered control that is usable and enabled takes
+    // it, a modal window takes every press. The screen below gets none of those.
+    bool TakesPress() const;
 
     // Seconds; the engine core calls it on every fixed step.
     void Update(float dt);

@@ -23,6 +23,15 @@ constexpr float kScrollEpsilon = 0.001f;
 constexpr float kCaptionFadeRate = 3.0f;
 constexpr const char* kAchievePopup = "level_achieve";
 
+// A press there goes to the open windows (a HUD panel, a pop-up) and never to the
+// scene: no object under them is hovered, so none is framed for an order the press
+// cannot give.
+bool WindowsTakePress()
+{
+    vrk::cGame* game = vrk::GetGame();
+    return game != nullptr && game->gui && game->gui->TakesPress();
+}
+
 }  // namespace
 
 cBaseWidget::cBaseWidget(const std::string& name) : vrk::cWidget(name)
@@ -116,6 +125,7 @@ void cBaseWidget::TickPlay()
     updateWalk_.clear();
     for (const ObjectList& list : layers_) updateWalk_.insert(updateWalk_.end(), list.begin(), list.end());
     const uint64_t generation = sceneGeneration_;
+    const bool pointerOnWindows = WindowsTakePress();
     for (size_t i = 0; i < updateWalk_.size(); ++i) {
         cObject* object = updateWalk_[i];
         object->Update();
@@ -125,7 +135,7 @@ void cBaseWidget::TickPlay()
             cleared = true;
             break;
         }
-        if ((inputFlags_ & kInputNoHover) != 0 || IsHoverHeld()) continue;
+        if (pointerOnWindows || (inputFlags_ & kInputNoHover) != 0 || IsHoverHeld()) continue;
         pick.Offer(*object, mouse);
     }
     updateWalk_.clear();
@@ -198,7 +208,9 @@ void cBaseWidget::RefreshHover()
 {
     cObject* candidate = nullptr;
     int32_t part = 0;
-    if ((inputFlags_ & kInputNoHover) == 0 && !IsHoverHeld()) candidate = PickAt(GetMouseWorldPos(), part);
+    if ((inputFlags_ & kInputNoHover) == 0 && !IsHoverHeld() && !WindowsTakePress()) {
+        candidate = PickAt(GetMouseWorldPos(), part);
+    }
     SetHovered(candidate, part);
 }
 
@@ -242,6 +254,10 @@ uint32_t cBaseWidget::OnPlayEvent(uint32_t kind, uintptr_t param)
         if ((inputFlags_ & kInputLeftHeld) != 0) {
             pressPoint_ = GetMouseScreenPos();
             dragLength_ = 0.0f;
+            // What the player pressed on is what the frame showed there, even when
+            // the pointer moved since the last tick's hover pass.
+            RefreshHover();
+            pressedId_ = hovered_ != nullptr ? hovered_->GetId() : 0;
         }
         return 0;
     case vrk::kWidgetMouseMove:
@@ -254,12 +270,14 @@ uint32_t cBaseWidget::OnPlayEvent(uint32_t kind, uintptr_t param)
     case vrk::kWidgetButtonUp:
         if (param != 0) return 0;
         if ((inputFlags_ & kInputLeftHeld) != 0 && dragLength_ < kClickTravel) {
-            // The pointer may have moved since the last tick's hover pass: the click
-            // goes to what is under it now.
+            // The click is the press's object: a walker may have stepped, or its
+            // animation turned a limb, from under the pointer while the button was
+            // held. The hover follows the pointer.
             RefreshHover();
-            if (hovered_ != nullptr) OnEvent(kEventObjectClick, reinterpret_cast<intptr_t>(hovered_));
+            if (cObject* pressed = PressedObject()) OnEvent(kEventObjectClick, reinterpret_cast<intptr_t>(pressed));
         }
         inputFlags_ &= ~kInputLeftHeld;
+        pressedId_ = 0;
         return 0;
     case kEventLeaveMode: return OnLeavePlay();
     case kEventModeEntered: return ShowGui();
@@ -268,10 +286,18 @@ uint32_t cBaseWidget::OnPlayEvent(uint32_t kind, uintptr_t param)
     }
 }
 
+cObject* cBaseWidget::PressedObject()
+{
+    if (pressedId_ == 0) return nullptr;
+    cObject* pressed = FindObjectById(static_cast<uint32_t>(pressedId_), -1);
+    return pressed != nullptr && pressed->GetState() != kStateRemoved ? pressed : nullptr;
+}
+
 uint32_t cBaseWidget::ShowGui()
 {
     inputFlags_ = 0;
     hovered_ = nullptr;
+    pressedId_ = 0;
     return 0;
 }
 

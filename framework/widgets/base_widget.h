@@ -190,6 +190,8 @@ public:
     // The hover brought up to the cursor at once, with the messages of a tick's
     // hover pass: a click between two ticks goes to what is under it.
     void RefreshHover();
+    // The object the held press began on, while it is still in the scene; else null.
+    cObject* PressedObject();
     uint32_t OnPlayEvent(uint32_t kind, uintptr_t param) override;
     virtual uint32_t ShowGui();
     virtual uint32_t OnLeavePlay() { return 0; }
@@ -377,6 +379,10 @@ protected:
     uint32_t inputFlags_ = 0;
     vec2 pressPoint_;
     float dragLength_ = 0.0f;
+    // The object under the pointer when the left button went down (its id, 0 for
+    // none): the click is its, even when it has walked or turned from under the
+    // pointer while the button was held.
+    int32_t pressedId_ = 0;
     float letterboxHeight_ = 0.0f;
     float letterboxSpeed_ = 0.0f;
     std::unique_ptr<CaptionList> effectList_;

@@ -104,10 +104,11 @@ uint32_t cMagicWidget::OnObjectClick(cObject* object)
             return 0;
         }
         // Paid only once the walk is on its way: a walk that cannot be planned
-        // costs nothing.
+        // costs nothing and says so at the target, as the hero's does.
         if (!SendWorker(wife, target, 0)) {
+            ShowHint(target, vrk::FindText(kPathBlockedText), 0.0f);
             keepPending();
-            return 0;
+            return 1;
         }
         SpendResources(cost);
         wife->PaidCost() = cost;

@@ -4,7 +4,10 @@
 // already fights orders nothing behind it, and a press right after a move (within
 // the same tick) reaches the object moved onto. A skeleton the hero has no way to
 // (across the brook while the bridge is down) gets no green frame, and its click
-// says the path is blocked without the hero's cry. Everything goes through the
+// says the path is blocked without the hero's cry; so does a frozen worker on level
+// "009" the wife cannot reach, and nothing is spent. Skeletons walking "001" and "003"
+// (the bridges mended), pressed on a green frame and let go a few ticks later, send
+// the hero every time; one under a HUD panel gets no frame. Everything goes through the
 // level screen's own mouse events; also pictures of the pointer on a skeleton
 // behind a tree's corner and on one across the brook
 // ("click_skeleton_screenshot.png", "click_unreachable_screenshot.png" beside the
@@ -22,9 +25,12 @@
 #include "engine/text/text_table.h"
 #include "framework/objects/small_math.h"
 #include "game/level/magic_widget.h"
+#include "objects/barrier.h"
 #include "objects/hero.h"
 #include "objects/level_contract.h"
 #include "objects/skeleton.h"
+#include "objects/wife.h"
+#include "objects/worker.h"
 #include "tests/game/support/game_tour.h"
 #include "tests/game/support/hover_spot.h"
 #include "tests/objects/support/level_screenshot.h"
@@ -42,10 +48,19 @@ constexpr vec2 kBeforeTrunk{0.0f, -24.0f};
 // A cell on the brook's far bank, which the hero cannot reach while the bridge is
 // down.
 constexpr GridCell kFarBank{20, 12};
+// How long a player's click holds the button: a walker steps and its animation
+// turns meanwhile.
+constexpr int kHeldTicks = 3;
+// The walks watched, and every how many ticks their skeletons are clicked.
+constexpr int kWalkTicks = 30 * 150;
+constexpr int kClickEvery = 5;
+// A point on the first task panel of the HUD (window pixels), which takes presses.
+constexpr Pixel kTaskPanel{900, 90};
 // Ticks enough for a skeleton's flourish to end and its walk to start.
 constexpr int kFlourishTicks = 120;
-// The sounds of a hero sent out.
-constexpr std::array<const char*, 3> kHeroSentSounds{"hero_out0", "hero_out1", "worker_out"};
+// The sounds of a hero or his wife sent out.
+constexpr std::array<const char*, 5> kHeroSentSounds{"hero_out0", "hero_out1", "worker_out", "wife_out0",
+                                                     "wife_out1"};
 constexpr const char* kNotFoundLine = "sound buffer not found '";
 // World units round a point chosen for a hover a tick later that must meet the same
 // test: a skeleton walks a unit a tick and a tree's crown sways.
@@ -105,7 +120,7 @@ protected:
     }
     // A pixel on the skeleton's body, the highest first, where its picture is solid
     // and `wanted` holds, both also `margin` units round it; false when none is.
-    bool BodyPixel(const cSkeleton& skeleton, const std::function<bool(const vec2&)>& wanted, Pixel& pixel,
+    bool BodyPixel(const cObject& skeleton, const std::function<bool(const vec2&)>& wanted, Pixel& pixel,
                    float margin = kMargin) const
     {
         Rect frame;
@@ -172,10 +187,107 @@ protected:
         return false;
     }
 
+    // A level in play with its talk over and every bridge mended, so its skeletons
+    // walk every road.
+    cMagicWidget* PlayWithBridgesMended(uint32_t level)
+    {
+        this->StartGame();
+        EXPECT_EQ(this->app->LogonPlayer(""), 0);
+        screen_ = this->ShowLevel(level, test::kSceneTicks);
+        if (screen_ == nullptr) return nullptr;
+        screen_->EndTalk();
+        ObjectList barriers;
+        screen_->FindObjectsOfKind(barriers, kTypeBarrier, -1);
+        for (cObject* barrier : barriers) {
+            if (IsBridge(barrier)) barrier->SetState(cBarrier::kStateCleared);
+        }
+        this->Frames(2);
+        return screen_;
+    }
+    // A window pixel on the skeleton where the scene's pick gives it, inside the
+    // window; false when none is.
+    bool PickedPixel(cSkeleton& skeleton, Pixel& pixel) const
+    {
+        int32_t part = 0;
+        return BodyPixel(skeleton, [&](const vec2& p) {
+            const Pixel at = WindowPixel(p);
+            return at.first >= 0 && at.second >= 0 && at.first < test::GameTour::kWindowWidth &&
+                   at.second < test::GameTour::kWindowHeight && screen_->PickAt(p, part) == &skeleton;
+        }, pixel, 0.0f);
+    }
+    // Over the walk, every skeleton the pointer frames green is pressed and let go
+    // kHeldTicks later; the hero is freed again after each. Counts the green frames
+    // and the clicks that sent him.
+    void ClickWalkingSkeletons(int& green, int& sent)
+    {
+        cHero* hero = screen_->hero;
+        ASSERT_NE(hero, nullptr);
+        const vec2 heroAt = hero->GetPosition();
+        for (int tick = 0; tick < kWalkTicks; ++tick) {
+            this->Frame();
+            if (tick % kClickEvery != 0) continue;
+            ObjectList skeletons;
+            screen_->FindObjectsOfKind(skeletons, kTypeSkeleton, -1);
+            for (cObject* object : skeletons) {
+                auto* skeleton = dynamic_cast<cSkeleton*>(object);
+                Pixel pixel;
+                if (skeleton == nullptr || skeleton->GetState() == kStateRemoved) continue;
+                if (!PickedPixel(*skeleton, pixel)) continue;
+                this->MoveMouse(pixel.first, pixel.second);
+                this->Frame();
+                if (screen_->GetHoveredObject() != skeleton || skeleton->GetOrderState() != kOrderAllowed) continue;
+                ++green;
+                this->PressMouse(0, pixel.first, pixel.second);
+                this->Frames(kHeldTicks);
+                this->ReleaseMouse(0, pixel.first, pixel.second);
+                if (hero->GetTarget() == skeleton) ++sent;
+                hero->WalkPath({heroAt}, nullptr, 0);
+                hero->SetPositionV(heroAt);
+            }
+        }
+    }
+
+    // The walk of the level's skeletons, clicked: enough green frames to tell, and
+    // every one of their clicks sent the hero.
+    void ExpectEveryGreenClickSendsTheHero(uint32_t level)
+    {
+        ASSERT_NE(PlayWithBridgesMended(level), nullptr);
+        int green = 0;
+        int sent = 0;
+        ClickWalkingSkeletons(green, sent);
+        EXPECT_GT(green, 100) << "too few skeletons framed for the walk to tell";
+        EXPECT_EQ(sent, green);
+    }
+
     cMagicWidget* screen_ = nullptr;
 };
 
 using LevelClicksTest = SkeletonClicks<test::GameTour>;
+
+TEST_F(LevelClicksTest, SkeletonsWalkingTheRoadsOf001_EveryClickOnAGreenFrameSendsTheHero)
+{
+    ExpectEveryGreenClickSendsTheHero(1);
+}
+
+TEST_F(LevelClicksTest, SkeletonsWalkingTheRoadsOf003_EveryClickOnAGreenFrameSendsTheHero)
+{
+    ExpectEveryGreenClickSendsTheHero(3);
+}
+
+TEST_F(LevelClicksTest, SkeletonUnderAHudPanel_GetsNoFrame)
+{
+    ASSERT_NE(PlayLevel001(), nullptr);
+    const vec2 under = PixelWorld(kTaskPanel);
+    cSkeleton* skeleton = Skeleton(under - vec2{0.0f, 20.0f});
+    ASSERT_NE(skeleton, nullptr);
+    int32_t part = 0;
+    ASSERT_EQ(screen_->PickAt(under, part), skeleton) << "no skeleton under the panel";
+    MoveMouse(kTaskPanel.first, kTaskPanel.second);
+    Frame();
+    EXPECT_EQ(screen_->GetHoveredObject(), nullptr) << "a frame the panel takes the press from";
+    Press(kTaskPanel);
+    EXPECT_NE(screen_->hero->GetTarget(), skeleton);
+}
 
 TEST_F(LevelClicksTest, SkeletonSeenThroughAPlotOrATreeCorner_TakesTheClickAndAFoughtOneOrdersNothing)
 {
@@ -300,6 +412,48 @@ TEST_F(LevelClicksTest, SkeletonTheHeroCannotReach_HasNoGreenFrameAndItsClickSay
     Press(pixel);
     EXPECT_EQ(hero->GetTarget(), near);
     EXPECT_EQ(HeroSentSounds(), before + 2) << "the cry and the order sound";
+}
+
+TEST_F(LevelClicksTest, FrozenWorkerTheWifeCannotReach_HasNoGreenFrameAndItsClickSaysSoAndSpendsNothing)
+{
+    StartGame();
+    ASSERT_EQ(app->LogonPlayer(""), 0);
+    screen_ = ShowLevel(9, test::kSceneTicks);
+    ASSERT_NE(screen_, nullptr);
+    screen_->EndTalk();
+    Frames(2);
+    cWife* wife = screen_->wife;
+    ASSERT_NE(wife, nullptr);
+    CountHeroSentSounds();
+    const std::string blocked = vrk::FindText("PathIsBlocked");
+
+    // North of the brook, the bridge down and the lake not frozen: out of her reach.
+    cGameObject* first = Object("worker0");
+    auto* frozen = dynamic_cast<cWorker*>(screen_->CreateObject(kTypeWorker, 0));
+    ASSERT_TRUE(first != nullptr && frozen != nullptr);
+    frozen->SetSprite(first->GetSprite());
+    frozen->SetPositionV(screen_->CellToPoint(GridCell{20, 7}));
+    Frame();
+    frozen->SetFrozen(true);
+    Frame();
+    std::vector<vec2> path;
+    ASSERT_FALSE(screen_->FindPath(path, wife, frozen, false)) << "the wife has a way over the brook";
+    screen_->AddResources(frozen->GetCost());
+    const ResourceVector stock = screen_->Stock();
+    ASSERT_TRUE(screen_->HasResources(frozen->GetCost()));
+
+    Pixel pixel;
+    int32_t part = 0;
+    ASSERT_TRUE(BodyPixel(*frozen, [&](const vec2& p) { return screen_->PickAt(p, part) == frozen; }, pixel, 0.0f));
+    MoveMouse(pixel.first, pixel.second);
+    Frame();
+    ASSERT_EQ(screen_->GetHoveredObject(), frozen);
+    EXPECT_EQ(frozen->GetOrderState(), kOrderNotInteractive) << "a green frame promises an order the click cannot give";
+    Press(pixel);
+    EXPECT_NE(wife->GetTarget(), frozen);
+    EXPECT_EQ(HeroSentSounds(), 0) << "the wife's cry for an order not given";
+    EXPECT_TRUE(ShowsNotice(blocked)) << "the click dropped without a word";
+    EXPECT_EQ(screen_->Stock().amounts, stock.amounts) << "spent on an order not given";
 }
 
 class ClickShotTest : public test::GameShot<SkeletonClicks<test::GameTour>> {

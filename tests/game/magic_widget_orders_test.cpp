@@ -214,12 +214,16 @@ TEST_F(MagicWidgetOrdersTest, WifeOrder_IsPaidAtTheClickOnlyWhenHerWalkStarts)
     auto* wife = dynamic_cast<cWife*>(screen.CreateObject(kTypeWife, 0));
     ASSERT_NE(wife, nullptr);
     screen.wife = wife;
-    // Walled in: her walk cannot be planned, so nothing is spent.
+    // Walled in: her walk cannot be planned, so nothing is spent and the click
+    // says the way is blocked.
     wife->SetPositionV(screen.CellToPoint({2, 2}));
     screen.OnObjectClick(frozen);
     EXPECT_EQ(screen.Stock().At(kMana), 100);
     EXPECT_TRUE(wife->PaidCost().IsZero());
     EXPECT_EQ(Sounds("wife_out"), 0);
+    ASSERT_EQ(screen.shown.size(), 1u);
+    EXPECT_EQ(screen.shown.front(), vrk::FindText("PathIsBlocked"));
+    screen.shown.clear();
 
     wife->SetPositionV(screen.CellToPoint({8, 12}));
     screen.Stock() = Amount(kMana, price.At(kMana) - 1);
