@@ -36,20 +36,6 @@ void RestartFromZero(TimedValue<float>& timer, float target)
 
 uintptr_t AsParam(cObject* object) { return reinterpret_cast<uintptr_t>(object); }
 
-// The unit vector toward the target. A target on the walker's own spot gives no
-// direction, and the plain key without a direction digit names no animation: the
-// walker then keeps facing the way it came, or the first direction.
-vec2 FacingToward(cMan& walker, const cObject* target)
-{
-    vec2 direction = target != nullptr ? target->GetPosition() - walker.GetPosition() : vec2{};
-    float length = direction.Length();
-    if (!(length > kFloatEpsilon)) {
-        walker.GetMoveDirection(direction);
-        length = direction.Length();
-    }
-    return length > kFloatEpsilon ? direction / length : vec2{1.0f, 0.0f};
-}
-
 }  // namespace
 
 cBandit::cBandit(cObjectOwner* owner) : cEnemy(owner) {}
@@ -108,7 +94,7 @@ int32_t cBandit::OnStateChange(int32_t oldState, int32_t newState)
         GetMoveDirection(direction);
         PlayDirected(kWalkName, direction, kPlayLoopForward);
     } else if (newState == kStateGrab) {
-        PlayDirected(kGrabName, FacingToward(*this, target_), kPlayOnceForward);
+        PlayDirected(kGrabName, DirectionToward(target_), kPlayOnceForward);
     }
     return 0;
 }

@@ -87,7 +87,7 @@ int32_t cHero::OnStateChange(int32_t /*oldState*/, int32_t newState)
     }
     case kStateStand: PlayAnimation(kStandKey, kPlayOnceForward); break;
     case kStateStriking: {
-        PlayDirected(kStrikeName, FacingToward(*this, target_), kPlayOnceForward);
+        PlayDirected(kStrikeName, DirectionToward(target_), kPlayOnceForward);
         RestartHeroTimer(strikeTimer_, kStrikeSoundSeconds);
         break;
     }

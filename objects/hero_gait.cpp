@@ -111,17 +111,6 @@ void RestartHeroTimer(TimedValue<float>& timer, float target)
     timer.duration = target;
 }
 
-vec2 FacingToward(cMan& walker, const cObject* target)
-{
-    vec2 direction = target != nullptr ? target->GetPosition() - walker.GetPosition() : vec2{};
-    float length = direction.Length();
-    if (!(length > kFloatEpsilon)) {
-        walker.GetMoveDirection(direction);
-        length = direction.Length();
-    }
-    return length > kFloatEpsilon ? direction / length : vec2{1.0f, 0.0f};
-}
-
 bool IsAnimationStuck(const SpriteAnim& anim, bool hasAnimation)
 {
     return !hasAnimation || anim.play.frameCount < 2 || !(anim.play.framesPerSecond > 0.0f);

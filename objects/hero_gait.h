@@ -51,10 +51,6 @@ bool IsHomeBuilding(const cGameObject* object);
 // Restarts a timer from 0 toward the target over target seconds.
 void RestartHeroTimer(TimedValue<float>& timer, float target);
 
-// The unit vector toward the target. A target on the walker's own spot gives no
-// direction, and the plain key without a direction digit names no animation: the
-// walker then keeps facing the way it came, or the first direction.
-vec2 FacingToward(cMan& walker, const cObject* target);
 
 // An animation that can never reach its end: none, under two frames, or no
 // positive frame rate.

@@ -39,17 +39,6 @@ bool StepPulse(TimedValue<float>& pulse, float seconds)
 
 }  // namespace
 
-vec2 CasterFacing(cMan& caster, const cObject* target)
-{
-    vec2 direction = target != nullptr ? target->GetPosition() - caster.GetPosition() : vec2{};
-    float length = direction.Length();
-    if (!(length > kFloatEpsilon)) {
-        caster.GetMoveDirection(direction);
-        length = direction.Length();
-    }
-    return length > kFloatEpsilon ? direction / length : vec2{1.0f, 0.0f};
-}
-
 float EnemyCasterMoveSpeed(const std::string& animationKey)
 {
     return StartsWith(animationKey, "walk") ? cSuccub::kWalkSpeed : kOtherSpeed;
@@ -204,7 +193,7 @@ void cSuccub::EndMagicRound()
         SetState(kStateChoose);
         return;
     }
-    PlayDirected("magic", CasterFacing(*this, target_), kPlayOnceForward);
+    PlayDirected("magic", DirectionToward(target_), kPlayOnceForward);
 }
 
 int32_t cSuccub::OnMessage(uint32_t code, uintptr_t data)
@@ -250,13 +239,13 @@ int32_t cSuccub::OnStateChange(int32_t oldState, int32_t newState)
         }
     } else if (newState == kStateMagic) {
         magicCount_ = kMagicRounds;
-        PlayDirected("magic", CasterFacing(*this, target_), kPlayOnceForward);
+        PlayDirected("magic", DirectionToward(target_), kPlayOnceForward);
         vrk::PlaySound(kMagicSound);
     } else if (newState == kStateVanish) {
         if (target_ == nullptr) {
             PlayAnimation(kDeathKey, kPlayOnceForward);
         } else {
-            PlayDirected("death", CasterFacing(*this, target_), kPlayOnceForward);
+            PlayDirected("death", DirectionToward(target_), kPlayOnceForward);
         }
         vrk::PlaySound(kDeathSound);
         LevelScreen* screen = CurrentLevelScreen();

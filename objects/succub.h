@@ -15,10 +15,6 @@
 
 class cWorker;
 
-// The unit vector from the caster toward the target. On her own spot (or with no
-// target) she keeps facing the way she came, or the first direction: a plain key
-// without a direction digit would name no animation and end the cast at once.
-vec2 CasterFacing(cMan& caster, const cObject* target);
 
 // The ground speed of the succubus and the witch under an animation key: walking,
 // or 1.0 for anything else (the appear animation barely moves them).

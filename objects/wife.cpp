@@ -122,7 +122,7 @@ int32_t cWife::OnStateChange(int32_t /*oldState*/, int32_t newState)
         break;
     }
     case kStateMagic:
-        PlayDirected(kMagicName, FacingToward(*this, target_), kPlayOnceForward);
+        PlayDirected(kMagicName, DirectionToward(target_), kPlayOnceForward);
         vrk::PlaySound(kMagicSound);
         break;
     case kStatePortal:

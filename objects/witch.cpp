@@ -166,11 +166,11 @@ int32_t cWitch::OnStateChange(int32_t oldState, int32_t newState)
             PlayDirected("walk", direction, kPlayLoopForward);
         }
     } else if (newState == kStateMagic) {
-        PlayDirected("magic", CasterFacing(*this, target_), kPlayOnceForward);
+        PlayDirected("magic", DirectionToward(target_), kPlayOnceForward);
         vrk::PlaySound(kMagicSound);
     } else if (newState == kStateVanish) {
-        // The way she last walked; one who never walked faces the first direction.
-        PlayDirected("death", CasterFacing(*this, nullptr), kPlayOnceForward);
+        // The way she last walked; one who never walked keeps her facing.
+        PlayDirected("death", DirectionToward(nullptr), kPlayOnceForward);
         vrk::PlaySound(kDeathSound);
     }
     return cEnemy::OnStateChange(oldState, newState);

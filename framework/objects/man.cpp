@@ -133,22 +133,52 @@ void cMan::GetMoveDirection(vec2& direction)
 
 void cMan::PlayDirected(const std::string& name, const vec2& direction, int32_t mode)
 {
-    if (direction.Length() < kFloatEpsilon) {
+    if (direction.Length() >= kFloatEpsilon) {
+        baseName_ = name;
+        TurnTo(direction, mode);
+        return;
+    }
+    // An animation under the plain name is the figure's own picture for no
+    // direction. A directed one has none: its plain key would show nothing, so it
+    // plays the way the figure faces.
+    if (animations_.count(name) != 0) {
         PlayAnimation(name, mode);
         return;
     }
     baseName_ = name;
-    TurnTo(direction, mode);
+    PlayFacing(facing_, mode);
 }
 
 void cMan::TurnTo(const vec2& direction, int32_t mode)
 {
     const int32_t index = owner_ != nullptr ? owner_->GetDirectionIndex(direction, directionCount_)
                                             : DirectionIndex(direction, directionCount_);
+    if (index >= 0 && index < kMaxDirectionCount) facing_ = index;
+    PlayFacing(index, mode);
+}
+
+void cMan::PlayFacing(int32_t index, int32_t mode)
+{
     std::string key = baseName_;
     if (index >= 0 && index < kMaxDirectionCount) key += static_cast<char>('0' + index);
     // A once-forward animation restarts even under the same key.
     if (key != GetAnimationKey() || mode == kPlayOnceForward) PlayAnimation(key, mode);
 }
 
-void cMan::SetDirectionCount(int32_t count) { directionCount_ = std::clamp(count, 1, kMaxDirectionCount); }
+vec2 cMan::DirectionToward(const cObject* target)
+{
+    vec2 direction = target != nullptr ? target->GetPosition() - GetPosition() : vec2{};
+    float length = direction.Length();
+    if (!(length > kFloatEpsilon)) {
+        GetMoveDirection(direction);
+        length = direction.Length();
+    }
+    return length > kFloatEpsilon ? direction / length : vec2{};
+}
+
+void cMan::SetDirectionCount(int32_t count)
+{
+    directionCount_ = std::clamp(count, 1, kMaxDirectionCount);
+    // A facing of another count names another way: the first is the safe one.
+    if (facing_ >= directionCount_) facing_ = 0;
+}

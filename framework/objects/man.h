@@ -77,6 +77,8 @@ public:
     // The next leg, or the end of the walk.
     virtual void OnLegEnd();
     virtual void GetMoveDirection(vec2& direction);
+    // The base name plus the direction's digit; with no direction, an animation of
+    // the plain name when there is one, else the base name in the current facing.
     virtual void PlayDirected(const std::string& name, const vec2& direction, int32_t mode);
     virtual void TurnTo(const vec2& direction, int32_t mode);
     virtual void SetTrail(bool on);
@@ -91,6 +93,10 @@ public:
     const LinearMover& Mover() const { return mover_; }
     const std::string& GetBaseName() const { return baseName_; }
     int32_t GetDirectionCount() const { return directionCount_; }
+    // The unit vector toward the target; on the walker's own spot, or without a
+    // target, the way it walks; zero when neither gives one (PlayDirected then keeps
+    // the facing).
+    vec2 DirectionToward(const cObject* target);
     // Clamped to 1 .. kMaxDirectionCount.
     void SetDirectionCount(int32_t count);
     cGameObject* GetTarget() const { return target_; }
@@ -107,12 +113,16 @@ protected:
     // True when the cell lies within the target's footprint cells (bounds included).
     bool IsCellOnTarget(const GridCell& cell) const;
     bool IsCellImpassable(const GridCell& cell) const;
+    // Plays the base name with the digit of the direction index (the base name alone
+    // for an index out of range), restarting only a new key or a once-forward one.
+    void PlayFacing(int32_t index, int32_t mode);
 
     std::vector<vec2> path_;
     int32_t leg_ = 0;
     LinearMover mover_;
     std::string baseName_;
     int32_t directionCount_ = kDefaultDirectionCount;
+    int32_t facing_ = 0;
     cGameObject* target_ = nullptr;
     int32_t targetKind_ = 0;
     uint8_t trail_ = 0;

@@ -1,6 +1,7 @@
 // Skeletons on the stand-in level screen: one blow of the hero, the attack pulse's
-// reach and victims, death on a blocked cell, the flourish only after setting out,
-// the skeleton count's achievement and the walk home or off the level.
+// reach and victims, death on a blocked cell, the flourish only after setting out and
+// drawn where it stands, the skeleton count's achievement and the walk home or off
+// the level.
 #include <gtest/gtest.h>
 
 #include "framework/objects/random_gen.h"
@@ -145,6 +146,33 @@ TEST_F(SkeletonTest, AttackPulse_ReachesCommandableWorkersAt100ButNotItsVictims)
     Ticks(30);
     EXPECT_EQ(victim->attacks, 0) << "already its victim";
     EXPECT_EQ(skeleton->GetState(), cSkeleton::kStateFlourish);
+}
+
+// Standing with no leg and no target it has no way to face but the one it walked:
+// the flourish plays there, is drawn and hovered on each of its ticks and lasts its
+// six frames at six a second.
+TEST_F(SkeletonTest, Flourish_WhereItStandsShowsAFrameOnEveryTickAndLastsItsAnimation)
+{
+    for (char digit = '0'; digit <= '3'; ++digit) {
+        test::RegisterTestSprite(std::string("skeleton_lost_hand") + digit, 6, 6.0f, 32.0f, 48.0f, 16.0f, 40.0f);
+    }
+    cSkeleton* skeleton = MakeSkeleton({300.0f, 300.0f});
+    skeleton->PlayDirected("walk", vec2{-1.0f, 0.0f}, kPlayLoopForward);
+    skeleton->Mover().SetPosition(skeleton->GetPosition());
+    vec2 direction{1.0f, 1.0f};
+    skeleton->GetMoveDirection(direction);
+    ASSERT_EQ(direction, vec2{});
+
+    skeleton->SetState(cSkeleton::kStateFlourish);
+    const vec2 body = skeleton->GetPosition() + vec2{0.0f, -20.0f};
+    int ticks = 0;
+    for (; skeleton->GetState() == cSkeleton::kStateFlourish && ticks < 60; ++ticks) {
+        ASSERT_NE(skeleton->GetAnimation(), nullptr) << "tick " << ticks;
+        EXPECT_EQ(skeleton->GetAnimationKey(), "lost_hand2") << "tick " << ticks;
+        EXPECT_EQ(skeleton->HitTest(body), 1) << "tick " << ticks;
+        level.Tick();
+    }
+    EXPECT_NEAR(ticks, 30, 1);
 }
 
 TEST_F(SkeletonTest, Choose_NearestReachableWorkerNotInsideAndDiesOnABlockedCell)

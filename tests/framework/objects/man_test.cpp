@@ -294,6 +294,29 @@ TEST_F(ManAnimationTest, PlayDirected_WithoutDirectionPlaysThePlainNameAndKeepsT
     EXPECT_EQ(walker_.GetBaseName(), "walk");
 }
 
+// Only "strike0" .. "strike3" name the strike: asked with no direction, it plays the
+// way the walker faces, or the first way when it never turned, and a once-forward one
+// restarts there. The plain key would name nothing and the walker would vanish.
+TEST_F(ManAnimationTest, PlayDirected_WithoutDirectionPlaysADirectedAnimationInTheCurrentFacing)
+{
+    cMan fresh(&owner_);
+    fresh.AddAnimation("strike0", "man_walk");
+    fresh.PlayDirected("strike", vec2{}, kPlayOnceForward);
+    EXPECT_EQ(fresh.GetAnimationKey(), "strike0");
+    EXPECT_EQ(fresh.GetBaseName(), "strike");
+
+    for (int i = 0; i < 4; ++i) walker_.AddAnimation("strike" + std::to_string(i), "man_walk");
+    walker_.PlayDirected("walk", vec2{-1.0f, 0.0f}, kPlayLoopForward);
+    ASSERT_EQ(walker_.GetAnimationKey(), "walk2");
+    walker_.PlayDirected("strike", vec2{}, kPlayOnceForward);
+    EXPECT_EQ(walker_.GetAnimationKey(), "strike2");
+    EXPECT_NE(walker_.GetAnimation(), nullptr);
+    EXPECT_EQ(walker_.GetBaseName(), "strike");
+    walker_.SetFrame(1);
+    walker_.PlayDirected("strike", vec2{}, kPlayOnceForward);
+    EXPECT_EQ(walker_.GetFrame(), 0);
+}
+
 TEST_F(ManAnimationTest, StartLeg_TurnsToTheLegAndLoops)
 {
     walker_.PlayDirected("walk", vec2{1.0f, 0.0f}, kPlayStopped);
