@@ -27,13 +27,6 @@ protected:
         Click(static_cast<int32_t>(at.x), kWindowHeight - static_cast<int32_t>(at.y));
         Frame();
     }
-    cObject* HoverAt(cMagicWidget& screen, const vec2& world)
-    {
-        const vec2 at = screen.WorldToScreen(world);
-        MoveMouse(static_cast<int32_t>(at.x), kWindowHeight - static_cast<int32_t>(at.y));
-        Frame();
-        return screen.GetHoveredObject();
-    }
 };
 
 TEST_F(MillPickUpClickTest, PickUpShowsOnceAWorkerSitsInTheMill_AndItsClickSendsAWorkerToTakeIt)
@@ -68,9 +61,9 @@ TEST_F(MillPickUpClickTest, PickUpShowsOnceAWorkerSitsInTheMill_AndItsClickSends
     const vec2 middle{frame.x + frame.width * 0.5f, frame.y + frame.height * 0.5f};
     const vec2 lower{middle.x, frame.y + frame.height * 0.3f};
     ASSERT_NE(item->HitTest(lower), 0);
-    cObject* atLower = HoverAt(*screen, lower);
+    cObject* atLower = PointAt(*screen, lower);
     EXPECT_EQ(atLower, item) << (atLower != nullptr ? atLower->GetName() : "nothing");
-    cObject* atMiddle = HoverAt(*screen, middle);
+    cObject* atMiddle = PointAt(*screen, middle);
     ASSERT_EQ(atMiddle, item) << (atMiddle != nullptr ? atMiddle->GetName() : "nothing");
 
     // Its click sends a worker, who takes it: the pick-up is gone again.
