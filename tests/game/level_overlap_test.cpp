@@ -387,10 +387,10 @@ std::vector<std::string> TreesOnPlots(cMagicWidget& screen)
 // every standing tree drawn in front of a site's plot (at the start) or of the
 // building raised on it (once built) that hides more of that picture than one tree
 // may. The home, the enemy's towers and the prison are no plots the player raises.
-std::vector<std::string> TreesOverPlots(cMagicWidget& screen, const std::string& stage)
+std::vector<std::pair<std::string, std::string>> TreesOverPlots(cMagicWidget& screen, const std::string& stage)
 {
     const Scene scene(screen);
-    std::vector<std::string> found;
+    std::vector<std::pair<std::string, std::string>> found;
     for (size_t i = 0; i < scene.Order().size(); ++i) {
         const auto* build = dynamic_cast<const cBuild*>(scene.Order()[i]);
         if (build == nullptr || build->IsHomeBase() || build->GetSprite() == kEnemyTower) continue;
@@ -404,10 +404,27 @@ std::vector<std::string> TreesOverPlots(cMagicWidget& screen, const std::string&
             if (LivingTree(tree) == nullptr || share <= kMostHiddenByOneTree) continue;
             char percent[16];
             std::snprintf(percent, sizeof percent, "%.0f", static_cast<double>(share * 100.0f));
-            found.push_back(stage + ": " + Label(tree) + " hides " + percent + " % of " + Label(*build));
+            found.emplace_back(tree.GetName(), stage + ": " + Label(tree) + " hides " + percent + " % of " + Label(*build));
         }
     }
     return found;
+}
+
+// Fails on each finding of the level not on the pending list (by level and name),
+// and on each listed one of the level that is found no more, so the list only
+// shrinks; `clearOf` names what a listed one keeps clear of.
+void ExpectOnlyPending(const std::string& id, const std::vector<std::pair<std::string, std::string>>& found,
+                       const std::set<std::string>& pending, const std::string& clearOf)
+{
+    std::set<std::string> named;
+    for (const auto& [name, line] : found) {
+        named.insert(id + " " + name);
+        if (pending.count(id + " " + name) == 0) ADD_FAILURE() << line;
+    }
+    for (const std::string& listed : pending) {
+        if (listed.rfind(id + " ", 0) == 0 && named.count(listed) == 0)
+            ADD_FAILURE() << listed << " keeps clear of " << clearOf << " now: take it off the list";
+    }
 }
 
 // Every site raised to its top level the way workers raise it: the site set to
@@ -664,22 +681,11 @@ TEST_F(LevelOverlapTest, NoTreeInFrontHidesMuchOfAPlot_AtTheStartNorOnceEverySit
         SCOPED_TRACE("level " + id);
         cMagicWidget* screen = LoadLevel(index);
         ASSERT_NE(screen, nullptr);
-        std::vector<std::string> found = TreesOverPlots(*screen, "start");
+        auto found = TreesOverPlots(*screen, "start");
         BuildEverySite(*screen);
-        for (const std::string& line : TreesOverPlots(*screen, "built")) found.push_back(line);
+        for (auto& finding : TreesOverPlots(*screen, "built")) found.push_back(std::move(finding));
         LeaveLevel();
-        std::set<std::string> over;
-        for (const std::string& line : found) {
-            // "start: tree60 (..." names the tree second.
-            const size_t from = line.find(' ') + 1;
-            const std::string tree = line.substr(from, line.find(' ', from) - from);
-            over.insert(id + " " + tree);
-            if (pending.count(id + " " + tree) == 0) ADD_FAILURE() << line;
-        }
-        for (const std::string& listed : pending) {
-            if (listed.rfind(id + " ", 0) == 0 && over.count(listed) == 0)
-                ADD_FAILURE() << listed << " keeps clear of the plots now: take it off the list";
-        }
+        ExpectOnlyPending(id, found, pending, "the plots");
     }
 }
 
@@ -698,15 +704,7 @@ TEST_F(LevelOverlapTest, NoBuildingsPictureReachesUnderTheTopBar_AtTheStart)
         SCOPED_TRACE("level " + id);
         cMagicWidget* screen = LoadLevel(index);
         ASSERT_NE(screen, nullptr);
-        std::set<std::string> under;
-        for (const auto& [name, line] : PicturesUnderTheTopBar(*screen)) {
-            under.insert(id + " " + name);
-            if (pending.count(id + " " + name) == 0) ADD_FAILURE() << line;
-        }
-        for (const std::string& listed : pending) {
-            if (listed.rfind(id + " ", 0) == 0 && under.count(listed) == 0)
-                ADD_FAILURE() << listed << " keeps clear of the top bar now: take it off the list";
-        }
+        ExpectOnlyPending(id, PicturesUnderTheTopBar(*screen), pending, "the top bar");
         LeaveLevel();
     }
 }
