@@ -504,6 +504,21 @@ protected:
         app->ShowComics("menu", "level");
         Frames(2);
     }
+    // Every play level loaded in turn, `visit(id, screen)` run on it, and left.
+    template <class Visit>
+    void ForEveryLevel(Visit visit)
+    {
+        StartGame();
+        ASSERT_EQ(app->LogonPlayer(""), 0);
+        for (uint32_t index = 0; index < kLevelCount; ++index) {
+            const std::string id = test::LevelNumber(index);
+            SCOPED_TRACE("level " + id);
+            cMagicWidget* screen = LoadLevel(index);
+            ASSERT_NE(screen, nullptr);
+            visit(id, *screen);
+            LeaveLevel();
+        }
+    }
 };
 
 // The share of level 000's first house site that its own scenery hides.
@@ -674,19 +689,12 @@ TEST_F(LevelOverlapTest, NoTreeInFrontHidesMuchOfAPlot_AtTheStartNorOnceEverySit
         "014 tree12", "015 tree10", "016 tree8",   "018 tree12",  "019 tree0",  "019 tree24",
         "021 tree11", "026 tree16", "027 tree3",   "029 grove3",  "029 tree7",  "032 grove3",
         "035 grove1", "035 tree3",  "036 tree0",   "039 tree4"};
-    StartGame();
-    ASSERT_EQ(app->LogonPlayer(""), 0);
-    for (uint32_t index = 0; index < kLevelCount; ++index) {
-        const std::string id = test::LevelNumber(index);
-        SCOPED_TRACE("level " + id);
-        cMagicWidget* screen = LoadLevel(index);
-        ASSERT_NE(screen, nullptr);
-        auto found = TreesOverPlots(*screen, "start");
-        BuildEverySite(*screen);
-        for (auto& finding : TreesOverPlots(*screen, "built")) found.push_back(std::move(finding));
-        LeaveLevel();
+    ForEveryLevel([&](const std::string& id, cMagicWidget& screen) {
+        auto found = TreesOverPlots(screen, "start");
+        BuildEverySite(screen);
+        for (auto& finding : TreesOverPlots(screen, "built")) found.push_back(std::move(finding));
         ExpectOnlyPending(id, found, pending, "the plots");
-    }
+    });
 }
 
 // The HUD's top bar lies over the level's upper rim: no building's picture (the
@@ -697,16 +705,9 @@ TEST_F(LevelOverlapTest, NoTreeInFrontHidesMuchOfAPlot_AtTheStartNorOnceEverySit
 TEST_F(LevelOverlapTest, NoBuildingsPictureReachesUnderTheTopBar_AtTheStart)
 {
     const std::set<std::string> pending{"003 home", "038 tower_enemy0"};
-    StartGame();
-    ASSERT_EQ(app->LogonPlayer(""), 0);
-    for (uint32_t index = 0; index < kLevelCount; ++index) {
-        const std::string id = test::LevelNumber(index);
-        SCOPED_TRACE("level " + id);
-        cMagicWidget* screen = LoadLevel(index);
-        ASSERT_NE(screen, nullptr);
-        ExpectOnlyPending(id, PicturesUnderTheTopBar(*screen), pending, "the top bar");
-        LeaveLevel();
-    }
+    ForEveryLevel([&](const std::string& id, cMagicWidget& screen) {
+        ExpectOnlyPending(id, PicturesUnderTheTopBar(screen), pending, "the top bar");
+    });
 }
 
 }  // namespace
