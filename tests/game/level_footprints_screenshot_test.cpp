@@ -43,13 +43,6 @@ protected:
         return found;
     }
 
-    cObject* PointAt(cMagicWidget& screen, const vec2& world)
-    {
-        const vec2 onScreen = screen.WorldToScreen(world);
-        MoveMouse(static_cast<int32_t>(onScreen.x), kWindowHeight - static_cast<int32_t>(onScreen.y));
-        Frame();
-        return screen.GetHoveredObject();
-    }
 };
 
 TEST_F(LevelFootprintsScreenshotTest, FinishedEvenSidedBuildingsAnswerThePointerOnTheirMiddle)

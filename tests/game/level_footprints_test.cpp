@@ -36,18 +36,7 @@ bool HasEvenSide(const cGameObject& object)
     return object.GetZoneWidth() % 2 == 0 || object.GetZoneHeight() % 2 == 0;
 }
 
-class LevelFootprintsTest : public test::GameTour {
-protected:
-    // The object under the pointer moved to the world point, as the screen's hover
-    // pick (which a click follows) finds it a frame later.
-    cObject* PointAt(cMagicWidget& screen, const vec2& world)
-    {
-        const vec2 onScreen = screen.WorldToScreen(world);
-        MoveMouse(static_cast<int32_t>(onScreen.x), kWindowHeight - static_cast<int32_t>(onScreen.y));
-        Frame();
-        return screen.GetHoveredObject();
-    }
-};
+class LevelFootprintsTest : public test::GameTour {};
 
 TEST_F(LevelFootprintsTest, EveryEvenSidedObjectStandsOnTheMiddleOfItsCellsAndAnswersThePointerThere)
 {

@@ -52,11 +52,12 @@ L.tree(east + 1, hy - 3, "tree13", "tree00_3")
 L.nugget(east + 2, hy - 5, "nugget0")
 
 -- The western brook along column 11 with "bridge1"; beyond it a rock wall along
--- column 8 with the log "barrier0" in its gap, and the altar behind it.
+-- column 8 with the log "barrier0" in its gap, and the altar behind it. Both end
+-- below the top bar, where the woods along the top edge close them off.
 local west, wall, row = 11, 8, hy + 4
-T.brook(west, 0, west, 24)
+T.brook(west, 0, west, 19)
 L.barrier("bridge00", west, row, "bridge1")
-T.wall(wall, 0, wall, 24)
+T.wall(wall, 0, wall, 18)
 L.barrier("log00", wall, row, "barrier0")
 L.altar("spell_fast_workers", wall - 3, row - 1, "altar0")
 L.tree(wall + 1, row + 2, "tree11")

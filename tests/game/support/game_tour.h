@@ -70,6 +70,15 @@ protected:
         PressMouse(button, x, y);
         ReleaseMouse(button, x, y);
     }
+    // The object under the pointer moved to the world point, as the level screen's
+    // hover pick (which a click follows) finds it a frame later.
+    cObject* PointAt(cMagicWidget& screen, const vec2& world)
+    {
+        const vec2 onScreen = screen.WorldToScreen(world);
+        MoveMouse(static_cast<int32_t>(onScreen.x), kWindowHeight - static_cast<int32_t>(onScreen.y));
+        Frame();
+        return screen.GetHoveredObject();
+    }
     void PressKey(int32_t key) { game->OnKeyDown(key); }
     void TypeChar(int32_t character) { game->OnChar(character); }
 
