@@ -1,4 +1,5 @@
-// cField: set-up, growth runs, ripeness and harvest, hint and leaves.
+// cField: set-up, growth runs, ripeness and harvest (and its end when the harvester
+// leaves), hint and leaves.
 #include "objects/field.h"
 
 #include <algorithm>
@@ -65,6 +66,7 @@ void cField::Update()
     const vec2 at = GetPosition() + kLeavesOffset;
     leaves_.SetPosition(at.x, at.y);
     leaves_.Update(kTickSeconds);
+    EndHarvestWithoutWorker();
     const float step = GrowthStep();
     if (GetState() != kStateGrowing) return;
     if (growth_.elapsed == growth_.duration) {
@@ -81,6 +83,17 @@ void cField::Update()
     growth_.elapsed = growth_.duration;
     SetState(kStateWorkDone);
     ShowGrowthFrame();
+}
+
+void cField::EndHarvestWithoutWorker()
+{
+    // Only a worker at the field runs its harvest timer down: once the last one has
+    // left (scared, stunned, frozen or called away), the harvest cannot go on and its
+    // bar would stand over the field for ever. The field is ripe again, so that the
+    // next order starts a whole harvest.
+    if (GetState() != kStateWorking || GetUsedPlaces() > 0) return;
+    SetTimerRemaining(0.0f);
+    SetState(kStateWorkDone);
 }
 
 void cField::StartGrowthRun()

@@ -58,6 +58,8 @@ private:
     // Sets the frame when the animation has one to show.
     void ShowFrameClamped(int64_t frame);
     void StartGrowthRun();
+    // A harvest no worker holds a place at any more ends: the field is ripe again.
+    void EndHarvestWithoutWorker();
 
     TimedValue<float> growth_;
     ResourceVector yield_;

@@ -1,6 +1,6 @@
 // Food fields on the stand-in level screen: growth runs that end on the ticks their
 // random length gives, the fast-food spell's step, the orders a growing field
-// refuses, the harvest and a field without a sprite.
+// refuses, the harvest, a harvest its worker left, and a field without a sprite.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -168,6 +168,28 @@ TEST_F(FieldTest, MissingSprite_GrowsAndRipensWithoutShowingAFrame)
     EXPECT_EQ(field->GetFrame(), 0);
 }
 
+TEST_F(FieldTest, HarvestLeftByItsWorker_EndsWithItsBarAndTheFieldIsRipeAgain)
+{
+    cField* field = Make("field00");
+    ASSERT_NE(field, nullptr);
+    for (int tick = 0; tick < 200 && field->GetState() != kStateWorkDone; ++tick) field->Update();
+    ASSERT_EQ(field->GetState(), kStateWorkDone);
+    // A worker holds the field's place and harvests a few ticks: the harvest waits
+    // for him, its timer where he left it.
+    ASSERT_TRUE(field->TakePlace());
+    field->SetState(kStateWorking);
+    for (int tick = 0; tick < 3; ++tick) field->UpdateTimer(kTick);
+    const float remaining = field->GetTimerRemaining();
+    field->Update();
+    EXPECT_EQ(field->GetState(), kStateWorking);
+    EXPECT_EQ(field->GetTimerRemaining(), remaining);
+    // He is gone: the harvest ends on the next tick, bar and all.
+    field->ReleasePlace();
+    field->Update();
+    EXPECT_EQ(field->GetState(), kStateWorkDone);
+    EXPECT_EQ(field->GetTimerRemaining(), 0.0f);
+    EXPECT_EQ(field->GetOrderState(), kOrderAllowed);
+}
 
 TEST(FieldSetUp, EachTypeNameSetsUpAndRipensUnderALevelFileWithoutAnApplication)
 {

@@ -75,7 +75,11 @@ TEST_F(TrainChainsTest, Chain000_RunsInOrderAndEndsAtAMissingBridge)
     Play<train000::cRepairBridge0>([&] { SetState("bridge0", 2); });
     Play<train000::cPanelTask>([&] { Gui()->ShowWindow("level_task"); });
     Play<train000::cLevelTime>([&] { PressKey('a'); });
-    Play<train000::cTakeField>([&] { SetState("field0", 0); });
+    // A harvest lasts only while a worker holds the field's place.
+    Play<train000::cTakeField>([&] {
+        screen->FindObject("field0", -1)->TakePlace();
+        SetState("field0", 0);
+    });
     // Its bridge is missing: it never shows and the chain stops with it.
     auto* last = Current<train000::cRepairBridge1>();
     ASSERT_NE(last, nullptr);
