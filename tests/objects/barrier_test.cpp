@@ -1,6 +1,5 @@
 // Barriers on the stand-in level screen: the set-up table, the work that clears a
-// log or stone (or mends a bridge) frame by frame, work its worker left and finished
-// later, the freed cells and roads, the
+// log or stone (or mends a bridge) frame by frame, the freed cells and roads, the
 // log and stone counts with their achievements, clicks, and the bridge test.
 #include "objects/barrier.h"
 
@@ -152,35 +151,6 @@ TEST_F(BarrierTest, Work_ClearsFrameByFrameThenFreesTheCellsAndTheRoads)
     EXPECT_EQ(ZoneFreedEvents(), 2u);
     EXPECT_EQ(level.clearedStones, 1);
     EXPECT_TRUE(level.achievements.empty());
-}
-
-TEST_F(BarrierTest, WorkLeftByItsWorker_WaitsPaidAndResumesWhereItStoppedWhenAWorkerComesBack)
-{
-    level.InitLevel("001");
-    cBarrier* stone = Make("stone00", {3, 3});
-    ASSERT_NE(stone, nullptr);
-    // A worker holds the place and works a few ticks, then is scared away.
-    ASSERT_TRUE(stone->TakePlace());
-    stone->SetState(kStateWorking);
-    for (int tick = 0; tick < 31; ++tick) stone->UpdateTimer(kTick);
-    const float remaining = stone->GetTimerRemaining();
-    const int32_t frame = stone->GetFrame();
-    ASSERT_GT(remaining, 0.0f);
-    ASSERT_TRUE(stone->ReleasePlace());
-    for (int tick = 0; tick < 30 * 60; ++tick) stone->Update();
-    // The order is paid: the work waits to be finished, free, where it stopped.
-    EXPECT_EQ(stone->GetState(), kStateWorking);
-    EXPECT_EQ(stone->GetTimerRemaining(), remaining);
-    EXPECT_EQ(stone->GetFrame(), frame);
-    EXPECT_EQ(stone->GetOrderState(), kOrderAllowed);
-    EXPECT_TRUE(stone->GetCost().IsZero());
-    EXPECT_NE(stone->HitTest(stone->GetPosition()), 0) << "a player can send a worker back";
-    // A worker sent back arrives and clears it in the time that was left.
-    ASSERT_TRUE(stone->TakePlace());
-    const int ticks = Work(*stone);
-    EXPECT_EQ(ticks, 1 + TicksToRunOut(5.0f) - 31);
-    EXPECT_EQ(stone->GetState(), cBarrier::kStateCleared);
-    EXPECT_FALSE(level.IsCellBlockedXY(3, 3));
 }
 
 TEST_F(BarrierTest, Work_WithoutFramesSetsNoFrame)

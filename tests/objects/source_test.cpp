@@ -1,7 +1,7 @@
 // Resource sources on the stand-in level screen: the type-name table, the work
 // periods of nuggets, trees and wells with the level's counters and achievements,
-// the early felling on level "011", work its worker left and finished later, the
-// mouse test, a blow's shake and sparks and the bent tree quad.
+// the early felling on level "011", the mouse test, a blow's shake and sparks and
+// the bent tree quad.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -264,45 +264,6 @@ TEST_F(SourceTest, Well_NeverRunsDryShowsItsLastFrameAndCostsNothing)
     ASSERT_EQ(turns.size(), 2u);
     EXPECT_FLOAT_EQ(turns[0], cSource::kGlowLow);
     EXPECT_FLOAT_EQ(turns[1], cSource::kGlowHigh);
-}
-
-TEST_F(SourceTest, WorkLeftByItsWorker_WaitsPaidAndResumesWhereItStoppedWhenAWorkerComesBack)
-{
-    level.InitLevel("005");
-    vrk::TextTable()["tree"] = "Tree";
-    vrk::TextTable()["FinishWork"] = "Working";
-    for (const std::string type : {"tree00_0", "nugget00"}) {
-        SCOPED_TRACE(type);
-        cSource* source = Make(type, {5, 5});
-        ASSERT_NE(source, nullptr);
-        const int32_t portions = source->GetPortions();
-        // A worker holds the place and works a few ticks, then is scared away.
-        ASSERT_TRUE(source->TakePlace());
-        source->SetState(kStateWorking);
-        ASSERT_EQ(source->UpdateTimer(kTick), kTimerRestarted);
-        for (int tick = 0; tick < 30; ++tick) ASSERT_EQ(source->UpdateTimer(kTick), kTimerRunning);
-        const float remaining = source->GetTimerRemaining();
-        ASSERT_TRUE(source->ReleasePlace());
-        for (int tick = 0; tick < 30 * 60; ++tick) source->Update();
-        // The order is paid: the work waits to be finished, free, where it stopped.
-        EXPECT_EQ(source->GetState(), kStateWorking);
-        EXPECT_EQ(source->GetTimerRemaining(), remaining);
-        EXPECT_EQ(source->GetOrderState(), kOrderAllowed);
-        EXPECT_TRUE(source->GetCost().IsZero());
-        EXPECT_NE(source->GetHintText().find("Working"), std::string::npos);
-        // A worker sent back arrives and runs the rest down: one portion, no more.
-        ASSERT_TRUE(source->TakePlace());
-        source->SetState(kStateWorking);
-        int ticks = 0;
-        while (source->UpdateTimer(kTick) != kTimerIdle) ASSERT_LT(++ticks, 1000);
-        float left = remaining;
-        int expected = 0;
-        while ((left -= kTick) > 0.0f) ++expected;
-        EXPECT_EQ(ticks, expected);
-        EXPECT_EQ(source->GetPortions(), portions - 1);
-        EXPECT_EQ(source->GetTimerRemaining(), 0.0f);
-        source->ReleasePlace();
-    }
 }
 
 TEST_F(SourceTest, HintText_NamesTheSourceThenPriceAndProfitOrTheWorkInProgress)
